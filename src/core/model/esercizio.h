@@ -1,0 +1,97 @@
+#pragma once
+// The one wall exercise, held as the texts the user typed, with the presentation state of each
+// layer box that the exercise file stores.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace paretix {
+
+constexpr int NumeroStratiMax = 15;
+// Working tables of a calculation run: layers 1..15 and boundaries 0..15.
+constexpr int SlotTabelle = NumeroStratiMax + 1;
+
+// Background colours in the platform's encoding: the system window colour (0x80000005, stored
+// as -2147483643) for a typed value, yellow for a value loaded from the materials database.
+constexpr std::int32_t ColoreFinestra = -2147483643;
+constexpr std::int32_t ColoreGiallo = 0x0000FFFF;
+
+// Fill styles of a layer's rectangle on the schema.
+constexpr int RiempimentoTrasparente = 1;
+constexpr int RiempimentoTratteggio = 5;
+
+inline constexpr const char* TipoMateriale = "M";
+inline constexpr const char* TipoCameraAria = "A";
+inline constexpr const char* MaterialeDaTastiera = "Nessun specifico materiale selezionato";
+inline constexpr const char* MaterialeCameraAria = "Intercapedine d'aria";
+
+// One value box of a layer: its text and the attributes stored with it.
+struct Casella {
+    std::string Testo;
+    std::string Suggerimento;            // tool tip
+    std::int32_t ColoreSfondo = ColoreFinestra;
+    bool Bloccato = false;               // read-only
+
+    bool operator==(const Casella&) const = default;
+};
+
+// A default-constructed Strato is a blank material layer typed by hand: what a new layer is.
+struct Strato {
+    std::string TipoStrato = TipoMateriale;
+    std::string Materiale = MaterialeDaTastiera; // tool tip of the type box
+    std::int32_t ColoreTipo = ColoreFinestra;    // background of the type box
+    Casella Densità;
+    Casella Spessore;
+    Casella Conduttività;
+    Casella Permeabilità;
+    Casella FatAssorbimento;
+    // Whether the conductivity and absorption-factor boxes are shown: the schema rules and
+    // the layer operations set these; validation and the report read them.
+    bool ConduttivitàVisibile = true;
+    bool FatAssorbimentoVisibile = false;
+    int StileRiempimento = RiempimentoTratteggio;
+
+    // Exactly "A": the test of the Calculate command and of the schema (no trimming).
+    bool CameraAria() const { return TipoStrato == TipoCameraAria; }
+
+    bool operator==(const Strato&) const = default;
+};
+
+enum class UnitaSuono { Decibel, Watt };
+
+struct Esercizio {
+    bool Termico = true;
+    bool Igrometrico = true;
+    bool Acustico = false;
+    std::string LiminariInterno = "7";
+    std::string LiminariEsterno = "24";
+    std::string TInterna = "0";
+    std::string TEsterna = "0";
+    std::string UInterna = "0";
+    std::string UEsterna = "0";
+    std::string DistSonoro = "0";
+    UnitaSuono UnitaDistSonoro = UnitaSuono::Decibel;
+    std::string Appunti;
+    std::vector<Strato> Strati = std::vector<Strato>(1); // 1 to 15 layers, inside to outside
+
+    int NumeroStrati() const { return static_cast<int>(Strati.size()); }
+    // Layer k, numbered 1 to NumeroStrati from the inside.
+    Strato& strato(int k) { return Strati[static_cast<std::size_t>(k - 1)]; }
+    const Strato& strato(int k) const { return Strati[static_cast<std::size_t>(k - 1)]; }
+
+    bool operator==(const Esercizio&) const = default;
+};
+
+// The constants set once at start-up.
+struct ValoriPredefiniti {
+    static constexpr int hi = 7;
+    static constexpr double he = 24.0;
+    static constexpr double a0 = 5.96912;
+    static constexpr double a1 = 0.49899;
+    static constexpr double a2 = 0.007935;
+    static constexpr double a3 = 0.000530944;
+    static constexpr double DensitàLimite = 750.0;
+};
+
+} // namespace paretix

@@ -1,0 +1,192 @@
+#include "core/model/numeri.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace paretix {
+
+namespace {
+
+bool Cifra(char c) { return c >= '0' && c <= '9'; }
+
+// Parses a plain "digits.digits" text with optional exponent, as built by the callers.
+std::optional<double> Leggi(const std::string& semplice, int esponenteStimato) {
+    double valore = 0.0;
+    const char* fine = semplice.data() + semplice.size();
+    auto [ptr, ec] = std::from_chars(semplice.data(), fine, valore);
+    if (ptr != fine) {
+        return std::nullopt;
+    }
+    if (ec == std::errc::result_out_of_range) {
+        // Too small to represent is zero; too large is not a number.
+        if (esponenteStimato < 0) {
+            return semplice.front() == '-' ? -0.0 : 0.0;
+        }
+        return std::nullopt;
+    }
+    if (ec != std::errc() || !std::isfinite(valore)) {
+        return std::nullopt;
+    }
+    return valore;
+}
+
+} // namespace
+
+std::string_view TogliSpazi(std::string_view testo) {
+    const auto inizio = testo.find_first_not_of(' ');
+    if (inizio == std::string_view::npos) {
+        return {};
+    }
+    const auto fine = testo.find_last_not_of(' ');
+    return testo.substr(inizio, fine - inizio + 1);
+}
+
+std::optional<double> ConvertiNumero(std::string_view testo) {
+    const std::string_view t = TogliSpazi(testo);
+    std::string semplice;
+    semplice.reserve(t.size() + 2);
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+        if (t[i] == '-') {
+            semplice.push_back('-');
+        }
+        ++i;
+    }
+    int cifreIntere = 0;      // significant digits before the decimal comma
+    int zeriDecimali = 0;     // zeros right after the comma while the integer part is zero
+    bool qualcheCifra = false;
+    bool soloZeri = true;
+    for (; i < t.size(); ++i) {
+        const char c = t[i];
+        if (Cifra(c)) {
+            semplice.push_back(c);
+            qualcheCifra = true;
+            if (c != '0' || !soloZeri) {
+                soloZeri = false;
+                ++cifreIntere;
+            }
+        } else if (c == '.' && qualcheCifra && i + 1 < t.size() && Cifra(t[i + 1])) {
+            continue; // a digit-group separator
+        } else {
+            break;
+        }
+    }
+    if (i < t.size() && t[i] == ',') {
+        semplice.push_back('.');
+        ++i;
+        for (; i < t.size() && Cifra(t[i]); ++i) {
+            semplice.push_back(t[i]);
+            qualcheCifra = true;
+            if (soloZeri) {
+                if (t[i] == '0') {
+                    ++zeriDecimali;
+                } else {
+                    soloZeri = false;
+                }
+            }
+        }
+    }
+    if (!qualcheCifra) {
+        return std::nullopt;
+    }
+    long esponente = 0;
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
+        semplice.push_back('e');
+        ++i;
+        bool negativo = false;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+            negativo = t[i] == '-';
+            semplice.push_back(t[i]);
+            ++i;
+        }
+        const std::size_t inizioEsponente = i;
+        for (; i < t.size() && Cifra(t[i]); ++i) {
+            semplice.push_back(t[i]);
+            if (esponente < 100000) {
+                esponente = esponente * 10 + (t[i] - '0');
+            }
+        }
+        if (i == inizioEsponente) {
+            return std::nullopt;
+        }
+        if (negativo) {
+            esponente = -esponente;
+        }
+    }
+    if (i != t.size()) {
+        return std::nullopt;
+    }
+    const long stima = esponente + (cifreIntere > 0 ? cifreIntere : -zeriDecimali);
+    return Leggi(semplice, static_cast<int>(stima));
+}
+
+double ConvertiNumeroOZero(std::string_view testo) { return ConvertiNumero(testo).value_or(0.0); }
+
+void AggiungiFormaGenerale(std::string& testo, double valore) {
+    if (valore == 0.0) {
+        testo.push_back('0');
+        return;
+    }
+    char buffer[64];
+    auto [fine, ec] = std::to_chars(buffer, buffer + sizeof buffer, valore,
+                                    std::chars_format::general, 15);
+    for (char* p = buffer; p != fine; ++p) {
+        char c = *p;
+        if (c == '.') {
+            c = ',';
+        } else if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+        testo.push_back(c);
+    }
+    (void)ec;
+}
+
+std::string FormaGenerale(double valore) {
+    std::string testo;
+    AggiungiFormaGenerale(testo, valore);
+    return testo;
+}
+
+double LetturaNumeroIniziale(std::string_view testo) {
+    std::size_t i = testo.find_first_not_of(' ');
+    if (i == std::string_view::npos) {
+        return 0.0;
+    }
+    std::string semplice;
+    if (testo[i] == '+' || testo[i] == '-') {
+        if (testo[i] == '-') {
+            semplice.push_back('-');
+        }
+        ++i;
+    }
+    bool qualcheCifra = false;
+    for (; i < testo.size() && Cifra(testo[i]); ++i) {
+        semplice.push_back(testo[i]);
+        qualcheCifra = true;
+    }
+    if (i < testo.size() && testo[i] == '.') {
+        semplice.push_back('.');
+        for (++i; i < testo.size() && Cifra(testo[i]); ++i) {
+            semplice.push_back(testo[i]);
+            qualcheCifra = true;
+        }
+    }
+    if (!qualcheCifra) {
+        return 0.0;
+    }
+    if (semplice.back() == '.') {
+        semplice.pop_back();
+    }
+    double valore = 0.0;
+    const auto [ptr, ec] = std::from_chars(semplice.data(), semplice.data() + semplice.size(),
+                                           valore);
+    (void)ptr;
+    if (ec == std::errc::result_out_of_range || !std::isfinite(valore)) {
+        return 0.0;
+    }
+    return valore;
+}
+
+} // namespace paretix
