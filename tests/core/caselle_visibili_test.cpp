@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/model/camera_aria.h"
 #include "core/model/caselle_visibili.h"
 
 using namespace paretix;
@@ -55,4 +56,32 @@ TEST(CaselleVisibili, TwoLayersOrFewerAndNoThermalHideEverything) {
     AggiornaCaselleVisibili(e, false);
     EXPECT_EQ(Assorbimenti(e), "000");
     EXPECT_FALSE(e.strato(1).ConduttivitàVisibile);
+}
+
+TEST(CameraAria1, ResetsTheCavityAndShowsItsNeighboursFactors) {
+    Esercizio e = Parete("MMM");
+    e.strato(2).Spessore.Testo = "5";
+    e.strato(2).Densità = {"1800", "1800", ColoreGiallo, true};
+    e.strato(2).Conduttività = {"0,72", "0,72", ColoreGiallo, true};
+    CameraAria1(e, 2);
+    const Strato& s = e.strato(2);
+    EXPECT_EQ(s.TipoStrato, "A");
+    EXPECT_EQ(s.Materiale, "Intercapedine d'aria");
+    EXPECT_EQ(s.StileRiempimento, RiempimentoTrasparente);
+    EXPECT_EQ(s.Densità, (Casella{"1,21", "", ColoreFinestra, false}));
+    EXPECT_EQ(s.Conduttività, (Casella{"", "", ColoreFinestra, false}));
+    EXPECT_EQ(s.Permeabilità, (Casella{"187,52", "187,52", ColoreFinestra, false}));
+    EXPECT_EQ(s.Spessore.Testo, "5");
+    EXPECT_FALSE(s.ConduttivitàVisibile);
+    EXPECT_EQ(Assorbimenti(e), "101");
+}
+
+TEST(CameraAria1, WithoutThermalOrAtAnEndTouchesNoMissingNeighbour) {
+    Esercizio e = Parete("MM");
+    e.Termico = false;
+    CameraAria1(e, 2);
+    EXPECT_EQ(Assorbimenti(e), "00");
+    e.Termico = true;
+    CameraAria1(e, 1);
+    EXPECT_EQ(Assorbimenti(e), "01");
 }

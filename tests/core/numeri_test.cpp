@@ -24,8 +24,8 @@ TEST(ConvertiNumero, AcceptsItalianNumbers) {
 }
 
 TEST(ConvertiNumero, RefusesWhatIsNotANumber) {
-    for (const char* t : {"", " ", "-", "+", ",", "1,2,3", "1 2", "abc", "0x10", "1E400", "1E",
-                          "E5", "1..0", ".5", "5.", "1.,5", "12a", "1E+", "--1", "1\t"}) {
+    for (const char* t : {"",   " ",  "-",    "+",  ",",  "1,2,3", "1 2", "abc", "0x10", "1E400",
+                          "1E", "E5", "1..0", ".5", "5.", "1.,5",  "12a", "1E+", "--1",  "1\t"}) {
         EXPECT_FALSE(ConvertiNumero(t).has_value()) << '"' << t << '"';
     }
 }

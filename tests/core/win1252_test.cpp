@@ -22,7 +22,7 @@ TEST(Win1252, EveryByteReadsAndWritesBack) {
 
 TEST(Win1252, RefusesWhatItCannotStore) {
     EXPECT_FALSE(RappresentabileWin1252("α"));
-    EXPECT_FALSE(RappresentabileWin1252("\xC3"));    // cut UTF-8 sequence
+    EXPECT_FALSE(RappresentabileWin1252("\xC3"));     // cut UTF-8 sequence
     EXPECT_FALSE(RappresentabileWin1252("\xFF\xFE")); // not UTF-8
     EXPECT_TRUE(RappresentabileWin1252("Umidità relativa"));
 }

@@ -17,7 +17,7 @@ void Calcolo(const Esercizio& e, int ipotesiTemperaturaMedia, int numeroCamereAr
 
 struct EsitoCalcola {
     bool DatiValidi = false;
-    std::string Messaggio;    // the validation fault, when DatiValidi is false
+    std::string Messaggio; // the validation fault, when DatiValidi is false
     int NumeroCamereAria = 0;
 };
 

@@ -108,6 +108,8 @@ std::optional<std::string> Utf8AWin1252(std::string_view testo) {
     return out;
 }
 
-bool RappresentabileWin1252(std::string_view testo) { return Utf8AWin1252(testo).has_value(); }
+bool RappresentabileWin1252(std::string_view testo) {
+    return Utf8AWin1252(testo).has_value();
+}
 
 } // namespace paretix

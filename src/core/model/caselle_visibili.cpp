@@ -14,7 +14,8 @@ void AggiornaCaselleVisibili(Esercizio& e, bool mantieniInterni) {
         } else if (k == n) {
             s.FatAssorbimentoVisibile = e.strato(n - 1).CameraAria();
         } else if (!mantieniInterni) {
-            s.FatAssorbimentoVisibile = e.strato(k - 1).CameraAria() || e.strato(k + 1).CameraAria();
+            s.FatAssorbimentoVisibile =
+                e.strato(k - 1).CameraAria() || e.strato(k + 1).CameraAria();
         }
         if (!e.Termico) {
             s.ConduttivitàVisibile = false;

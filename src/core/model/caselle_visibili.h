@@ -6,12 +6,24 @@
 
 namespace paretix {
 
-inline bool LiminariVisibili(const Esercizio& e) { return e.Termico; }
-inline bool TemperatureVisibili(const Esercizio& e) { return e.Termico; }
-inline bool UmiditàVisibili(const Esercizio& e) { return e.Igrometrico; }
-inline bool DistSonoroVisibile(const Esercizio& e) { return e.Acustico; }
-inline bool DensitàVisibile(const Esercizio& e) { return e.Acustico; }
-inline bool PermeabilitàVisibile(const Esercizio& e) { return e.Igrometrico; }
+inline bool LiminariVisibili(const Esercizio& e) {
+    return e.Termico;
+}
+inline bool TemperatureVisibili(const Esercizio& e) {
+    return e.Termico;
+}
+inline bool UmiditàVisibili(const Esercizio& e) {
+    return e.Igrometrico;
+}
+inline bool DistSonoroVisibile(const Esercizio& e) {
+    return e.Acustico;
+}
+inline bool DensitàVisibile(const Esercizio& e) {
+    return e.Acustico;
+}
+inline bool PermeabilitàVisibile(const Esercizio& e) {
+    return e.Igrometrico;
+}
 
 // The schema's rules for the conductivity and absorption-factor boxes of every layer:
 // conductivity shown unless the layer is an air cavity; the absorption factor shown only on

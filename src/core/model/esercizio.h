@@ -29,9 +29,9 @@ inline constexpr const char* MaterialeCameraAria = "Intercapedine d'aria";
 // One value box of a layer: its text and the attributes stored with it.
 struct Casella {
     std::string Testo;
-    std::string Suggerimento;            // tool tip
+    std::string Suggerimento; // tool tip
     std::int32_t ColoreSfondo = ColoreFinestra;
-    bool Bloccato = false;               // read-only
+    bool Bloccato = false; // read-only
 
     bool operator==(const Casella&) const = default;
 };

@@ -8,7 +8,9 @@ namespace paretix {
 
 namespace {
 
-bool Cifra(char c) { return c >= '0' && c <= '9'; }
+bool Cifra(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Parses a plain "digits.digits" text with optional exponent, as built by the callers.
 std::optional<double> Leggi(const std::string& semplice, int esponenteStimato) {
@@ -53,8 +55,8 @@ std::optional<double> ConvertiNumero(std::string_view testo) {
         }
         ++i;
     }
-    int cifreIntere = 0;      // significant digits before the decimal comma
-    int zeriDecimali = 0;     // zeros right after the comma while the integer part is zero
+    int cifreIntere = 0;  // significant digits before the decimal comma
+    int zeriDecimali = 0; // zeros right after the comma while the integer part is zero
     bool qualcheCifra = false;
     bool soloZeri = true;
     for (; i < t.size(); ++i) {
@@ -121,7 +123,9 @@ std::optional<double> ConvertiNumero(std::string_view testo) {
     return Leggi(semplice, static_cast<int>(stima));
 }
 
-double ConvertiNumeroOZero(std::string_view testo) { return ConvertiNumero(testo).value_or(0.0); }
+double ConvertiNumeroOZero(std::string_view testo) {
+    return ConvertiNumero(testo).value_or(0.0);
+}
 
 void AggiungiFormaGenerale(std::string& testo, double valore) {
     if (valore == 0.0) {
@@ -129,8 +133,8 @@ void AggiungiFormaGenerale(std::string& testo, double valore) {
         return;
     }
     char buffer[64];
-    auto [fine, ec] = std::to_chars(buffer, buffer + sizeof buffer, valore,
-                                    std::chars_format::general, 15);
+    auto [fine, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, valore, std::chars_format::general, 15);
     for (char* p = buffer; p != fine; ++p) {
         char c = *p;
         if (c == '.') {
@@ -180,8 +184,8 @@ double LetturaNumeroIniziale(std::string_view testo) {
         semplice.pop_back();
     }
     double valore = 0.0;
-    const auto [ptr, ec] = std::from_chars(semplice.data(), semplice.data() + semplice.size(),
-                                           valore);
+    const auto [ptr, ec] =
+        std::from_chars(semplice.data(), semplice.data() + semplice.size(), valore);
     (void)ptr;
     if (ec == std::errc::result_out_of_range || !std::isfinite(valore)) {
         return 0.0;
