@@ -7,13 +7,16 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QValidator>
 #include <QtTest>
 #include <functional>
 #include <memory>
 
+#include "core/materials/abaco_file.h"
 #include "core/materials/form3.h"
+#include "ui/abaco_materiali.h"
 #include "ui/form3_vista.h"
 
 using namespace paretix;
@@ -98,6 +101,7 @@ class AbacoFinestreTest : public QObject {
     void menuInserisceDopoIlSelezionato();
     void titoloGruppoAnnullatoNonCambiaNulla();
     void cancellaConSi();
+    void apertureDallaFinestraPrincipale();
 };
 
 void AbacoFinestreTest::grigliaScorrimentoEChiudi() {
@@ -258,6 +262,44 @@ void AbacoFinestreTest::cancellaConSi() {
     QCOMPARE(Cella(&v, 21)->text(), QString());
     QCOMPARE(salvato.size(), std::size_t(2));
     QVERIFY(v.isVisible());
+}
+
+void AbacoFinestreTest::apertureDallaFinestraPrincipale() {
+    QTemporaryDir cartella;
+    const std::string percorso = cartella.filePath("abaco.txt").toStdString();
+    QVERIFY(SalvaAbaco(percorso, Righe(3), ""));
+    DialoghiScritti dialoghi;
+    Esercizio e;
+
+    // Edit mode: a deletion reaches the file at once.
+    auto visto = SulProssimoDialogo("Form3", [](QDialog* browser) {
+        QTest::mouseClick(Cella(browser, 11), Qt::LeftButton);
+        SulProssimoDialogo("Form4",
+                           [](QDialog* d) { Trova<QPushButton>(d, "CommandCarica")->click(); });
+        Trova<QAction>(browser, "CancellareMateriale")->trigger();
+        Trova<QPushButton>(browser, "Command1")->click();
+    });
+    ApriAbacoModifica(nullptr, percorso, true, dialoghi);
+    QVERIFY(*visto);
+    QCOMPARE(Prosegui(percorso)->Voci.size(), std::size_t(2));
+
+    // Consult mode: closing without a choice loads nothing; a choice loads and closes.
+    visto = SulProssimoDialogo("Form3", [](QDialog* browser) { browser->reject(); });
+    QVERIFY(!ApriAbacoConsultazione(nullptr, percorso, e, 1, dialoghi));
+    QVERIFY(*visto);
+    visto = SulProssimoDialogo("Form3", [](QDialog* browser) {
+        SulProssimoDialogo("Form4",
+                           [](QDialog* d) { Trova<QPushButton>(d, "CommandCarica")->click(); });
+        QTest::mouseClick(Cella(browser, 11), Qt::LeftButton);
+    });
+    QVERIFY(ApriAbacoConsultazione(nullptr, percorso, e, 1, dialoghi));
+    QVERIFY(*visto);
+    QCOMPARE(e.strato(1).Materiale, std::string("M2"));
+
+    // A database that cannot be read opens nothing.
+    QVERIFY(!ApriAbacoConsultazione(nullptr, percorso + ".manca", e, 1, dialoghi));
+    QCOMPARE(dialoghi.Messaggi.size(), 1);
+    QVERIFY(dialoghi.Messaggi[0].startsWith("Abaco: "));
 }
 
 QTEST_MAIN(AbacoFinestreTest)
