@@ -57,6 +57,10 @@ TEST(Validazione, EveryFaultHasItsMessageAndOnlyTheFirstIsReported) {
          "Nessun dato inserito nella casella ''Temperatura esterna''"},
         {[](Esercizio& e) { e.strato(1).Spessore.Testo = "-2", e.strato(3).Densità.Testo = "?"; },
          "Per lo strato 3 è stato inserito un dato alfanumerico nella casella ''Densità''"},
+        // Of two numbers out of range, the first in the order of the boxes.
+        {[](Esercizio& e) { e.strato(1).Densità.Testo = "0", e.UEsterna = "200"; },
+         "La percentuale da inserire nella casella ''umidità relativa esterna'' può variare da 0 "
+         "a 100"},
         // Bounds that are accepted.
         {[](Esercizio& e) { e.UInterna = "100", e.UEsterna = "0", e.DistSonoro = "0"; },
          "nessun errore"},
