@@ -196,8 +196,13 @@ EsitoCalcola Command1_Click(Esercizio& e, RisultatiCalcolo& r, std::string& Test
         return esito;
     }
     // The cavities' conductivity depends on their mean temperature, which the first run
-    // estimates from the air and the second takes from the first run's face temperatures.
-    Calcolo(e, 1, esito.NumeroCamereAria, r, TestoStampa);
+    // estimates from the air and the second takes from the first run's face temperatures. The
+    // second run recomputes everything and replaces the report, so of the first run only the
+    // thermal numbers matter.
+    LetturaDati(e, 1, e.NumeroStrati(), r);
+    if (e.Termico) {
+        CalcoloTermicoSenzaRapporto(r, e.NumeroStrati());
+    }
     Calcolo(e, 2, esito.NumeroCamereAria, r, TestoStampa);
     return esito;
 }
