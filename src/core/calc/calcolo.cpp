@@ -38,8 +38,9 @@ void LetturaDati(const Esercizio& e, int ipotesiTemperaturaMedia, int n, Risulta
     if (!e.Termico) {
         return;
     }
-    // Cavities in layer order: the second hypothesis reads the previous run's temperatures,
-    // which the thermal steps overwrite only later.
+    // A material's conductivity as typed, an air cavity's equivalent one. The second hypothesis
+    // of a cavity reads the previous run's boundary temperatures, which this run overwrites
+    // only in its thermal steps.
     for (int k = 1; k <= n; ++k) {
         const Strato& s = e.strato(k);
         if (TogliSpazi(s.TipoStrato) == TipoCameraAria) {
