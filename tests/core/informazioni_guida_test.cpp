@@ -52,7 +52,7 @@ TEST(Informazioni, LinksOpenTheSiteAndAMessageToTheAuthor) {
 }
 
 TEST(Informazioni, OpensBesideTheMainWindow) {
-    EXPECT_EQ(Form8::Posizione({3000, 450}), (Punto{4500, 1650}));
+    EXPECT_EQ(Form8::Posizione({200, 30}), (Punto{300, 110}));
 }
 
 TEST(Guida, OpensTheHelpFileOnlyWhenItIsThere) {

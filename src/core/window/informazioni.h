@@ -1,18 +1,16 @@
 #pragma once
-// The About window: the program's name, a picture and two links, one to the program's web site
-// and one that starts an e-mail to its author. A link turns red while the mouse is on it.
+// The About window: the program's name and description, a picture and two links, one to the
+// program's web site and one that starts an e-mail to its author. A link turns red while the
+// mouse is on it.
 
 #include <cstdint>
 
 #include "core/window/aperture_esterne.h"
+#include "core/window/presentazione.h"
 
 namespace paretix {
 
 inline constexpr const char* DidascaliaInformazioni = "Info:";
-inline constexpr const char* NomeProgramma = "Paretix LT";
-inline constexpr const char* VersioneProgramma = "Versione 1.0";
-inline constexpr const char* DescrizioneProgramma =
-    "Calcolo termico, igrometrico e acustico di una parete multistrato";
 // The program's own web site and its author's mailbox.
 inline constexpr const char* IndirizzoSitoProgramma = "https://paretix.example/";
 inline constexpr const char* IndirizzoPostaAutore = "mailto:autore@paretix.example";
@@ -25,9 +23,9 @@ constexpr std::int32_t ColoreCollegamentoAttivo = 255;
 constexpr std::int32_t ColoreCollegamentoNormale = 0x00800000;
 
 // Where the window opens: this far to the right of and below the main window's top-left
-// corner, in twips.
-constexpr int SpostamentoInformazioniX = 1500;
-constexpr int SpostamentoInformazioniY = 1200;
+// corner, in pixels.
+constexpr int SpostamentoInformazioniX = 100;
+constexpr int SpostamentoInformazioniY = 80;
 
 struct Punto {
     int X = 0;
@@ -39,8 +37,7 @@ class Form8 {
   public:
     explicit Form8(ApertureEsterne& aperture) : aperture_(aperture) {}
 
-    // The top-left corner of the window, in twips, for a main window whose corner is at
-    // principale.
+    // The top-left corner of the window for a main window whose corner is at principale.
     static Punto Posizione(Punto principale);
 
     std::int32_t ColoreLabel38() const { return colore38_; }
