@@ -44,10 +44,8 @@ bool ImpaginaTesto(QPrinter& printer, const std::string& testo) {
     const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
     const qreal larghezza = area.width();
     const qreal altezzaPagina = area.height();
-    const qreal interlinea = QFontMetricsF(carattere, &printer).lineSpacing();
 
     qreal y = 0.0;
-    bool riuscito = true;
     for (const std::string_view riga : RigheTesto(testo)) {
         QTextLayout impaginazione(
             QString::fromUtf8(riga.data(), static_cast<qsizetype>(riga.size())), carattere,
@@ -60,18 +58,14 @@ bool ImpaginaTesto(QPrinter& printer, const std::string& testo) {
         }
         impaginazione.endLayout();
 
-        if (impaginazione.lineCount() == 0) { // an empty line of the text
-            if (y + interlinea > altezzaPagina && y > 0.0) {
-                riuscito = riuscito && printer.newPage();
-                y = 0.0;
-            }
-            y += interlinea;
-            continue;
-        }
+        // An empty line of the text is one empty printed line.
         for (int i = 0; i < impaginazione.lineCount(); ++i) {
             QTextLine linea = impaginazione.lineAt(i);
             if (y + linea.height() > altezzaPagina && y > 0.0) {
-                riuscito = riuscito && printer.newPage();
+                if (!printer.newPage()) {
+                    pittore.end();
+                    return false;
+                }
                 y = 0.0;
             }
             linea.setPosition(QPointF(0.0, 0.0));
@@ -79,7 +73,7 @@ bool ImpaginaTesto(QPrinter& printer, const std::string& testo) {
             y += linea.height();
         }
     }
-    return pittore.end() && riuscito;
+    return pittore.end();
 }
 
 bool StampanteQt::Disponibile() const {
