@@ -8,7 +8,6 @@
 namespace paretix {
 
 inline constexpr const char* DidascaliaAppunti = "   Appunti:";
-inline constexpr const char* SuggerimentoMacchinaDaScrivere = "Ingrandisci casella di scrittura";
 
 // What closing the window means for the notes box of the main window. When Modificati is false
 // the box keeps its own text untouched (it may differ from Testo only in its line ends).
