@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <vector>
+
 #include "cartella_temporanea.h"
 #include "core/materials/abaco_file.h"
 
@@ -70,4 +73,26 @@ TEST(Abaco, RefusesValuesItCannotStore) {
     EXPECT_TRUE(SalvaAbaco(file, {Materiali[1]}, "coda"));
     EXPECT_EQ(Prosegui(file), (ContenutoAbaco{{Materiali[1]}, "coda"}));
     EXPECT_FALSE(Prosegui(cartella / "manca.txt").has_value());
+}
+
+// Files no writer makes, among them the inputs that once upset the reader: what is read and
+// rewritten must read back the same, with the unread tail at the end.
+TEST(Abaco, HostileFilesRewriteToWhatWasRead) {
+    std::string tutti;
+    for (int b = 0; b < 256; ++b) {
+        tutti += "\xB6\r\n";
+        tutti.push_back(static_cast<char>(b));
+    }
+    std::vector<std::string> file = {tutti, "\xB6\r" + std::string(2 << 20, '\xB6') + "\r\r\r\r\r",
+                                     "\xB6\n\n\n\n\n\n \xB6 \r\n\r\n"};
+    for (const auto& voce : std::filesystem::directory_iterator(PARETIX_TEST_DATA "/fuzz-abaco")) {
+        file.push_back(LeggiTutto(voce.path().string()));
+    }
+    for (const std::string& f : file) {
+        const ContenutoAbaco letto = LetturaAbaco(f);
+        EXPECT_TRUE(f.ends_with(letto.Coda));
+        const auto riscritto = ContenutoFileAbaco(letto.Voci, letto.Coda);
+        ASSERT_TRUE(riscritto.has_value());
+        EXPECT_EQ(LetturaAbaco(*riscritto), letto);
+    }
 }

@@ -32,6 +32,13 @@ TEST(ScritturaAtomica, CreatesAndReplacesKeepingThePermissions) {
     EXPECT_EQ(Voci(cartella.Percorso()), 1u) << "a temporary file was left behind";
 }
 
+TEST(ScritturaAtomica, WritesAFileWhoseNameIsAsLongAsAllowed) {
+    CartellaTemporanea cartella;
+    const std::string file = cartella / (std::string(251, 'm') + ".css");
+    ASSERT_TRUE(ScritturaAtomica(file, "muro"));
+    EXPECT_EQ(LeggiTutto(file), "muro");
+}
+
 TEST(ScritturaAtomica, ReplacesTheFileALinkNamesAndKeepsTheLink) {
     CartellaTemporanea cartella;
     ScriviTutto(cartella / "vero.css", "vecchio");

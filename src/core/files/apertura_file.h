@@ -4,7 +4,9 @@
 // The file is applied onto the exercise the caller passes, which is not cleared first: values
 // the file does not reach (it ends early) or cannot give (a colour, flag or check value that is
 // not a number) keep what the exercise held. The layer list grows with blank material layers
-// or shrinks to the file's count. Line ends may be CR LF, LF or a lone CR.
+// or shrinks to the file's count. The sound value is the one exception: it is set to "0" before
+// the unit is read, so a file that ends before the value leaves "0" rather than a number that
+// may be meant for another unit. Line ends may be CR LF, LF or a lone CR.
 //
 // A file is refused when it cannot be read, is larger than DimensioneMassimaFileEsercizio, has
 // fewer than two lines, when its second line (the version) is not the number 1, or when its

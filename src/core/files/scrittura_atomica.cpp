@@ -12,6 +12,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int TentativiNomeTemporaneo = 100;
+// The temporary name repeats the start of the file name, short enough to stay a valid name.
+constexpr std::size_t LunghezzaNomeBase = 64;
 
 // Creates a new, hidden file beside destinazione, never one that already exists.
 std::optional<fs::path> CreaTemporaneo(const fs::path& destinazione, std::FILE*& file) {
@@ -21,7 +23,8 @@ std::optional<fs::path> CreaTemporaneo(const fs::path& destinazione, std::FILE*&
         char suffisso[16];
         std::snprintf(suffisso, sizeof suffisso, ".%08lx", cifre(casuale));
         const fs::path nome = destinazione.parent_path() /
-                              ("." + destinazione.filename().string() + suffisso + ".tmp");
+                              ("." + destinazione.filename().string().substr(0, LunghezzaNomeBase) +
+                               suffisso + ".tmp");
         file = std::fopen(nome.c_str(), "wbx");
         if (file != nullptr) {
             return nome;
