@@ -22,7 +22,7 @@ inline constexpr const char* InfoForm3 =
     "si useranno valori di resistenza ricavati dalla tabella  UNI EN ISO 6946";
 // The headings of the five fields, in the order of a row; the browser and both dialogs use them.
 inline constexpr std::array<const char*, 5> IntestazioniCampi = {
-    "Materiale", "Densità (kg/m³)", "Conduttività termica K (W/m °C)",
+    "Materiale", "Densità (kg/m³)", "Conduttività K (W/m °C)",
     "Permeabilità al vapore 10^-12 (kg/s m Pa)", "Fattore di assorbimento a o ε"};
 
 // Colours in the platform's encoding (red in the low byte).
