@@ -1,5 +1,5 @@
 #pragma once
-// A Dialoghi for the materials tests: records every message; the materials code asks no
+// A Dialoghi for the materials tests: records every message. The materials code asks no
 // question and opens no file dialog, so any of those fails the test.
 
 #include <gtest/gtest.h>
@@ -18,27 +18,23 @@ struct MessaggioRegistrato {
 };
 
 class DialoghiRegistrati : public Dialoghi {
+    using T = const std::string&;
+
   public:
     std::vector<MessaggioRegistrato> Messaggi;
 
-    void Messaggio(const std::string& titolo, const std::string& testo, Icona icona) override {
+    void Messaggio(T titolo, T testo, Icona icona) override {
         Messaggi.push_back({titolo, testo, icona});
     }
-    Risposta DomandaSiNo(const std::string&, const std::string& testo, Icona) override {
-        ADD_FAILURE() << "domanda inattesa: " << testo;
-        return Risposta::No;
-    }
-    Risposta DomandaSiNoAnnulla(const std::string&, const std::string& testo, Icona) override {
-        ADD_FAILURE() << "domanda inattesa: " << testo;
-        return Risposta::Annulla;
-    }
-    std::optional<std::string> ApriFile(const std::string& titolo, const std::string&) override {
-        ADD_FAILURE() << "dialogo inatteso: " << titolo;
-        return std::nullopt;
-    }
-    std::optional<std::string> SalvaFile(const std::string& titolo, const std::string&) override {
-        ADD_FAILURE() << "dialogo inatteso: " << titolo;
-        return std::nullopt;
+    Risposta DomandaSiNo(T, T, Icona) override { return Inatteso(Risposta::No); }
+    Risposta DomandaSiNoAnnulla(T, T, Icona) override { return Inatteso(Risposta::Annulla); }
+    std::optional<std::string> ApriFile(T, T) override { return Inatteso(std::nullopt); }
+    std::optional<std::string> SalvaFile(T, T) override { return Inatteso(std::nullopt); }
+
+  private:
+    template <class R> R Inatteso(R r) {
+        ADD_FAILURE() << "domanda o dialogo inatteso";
+        return r;
     }
 };
 
