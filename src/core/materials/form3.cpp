@@ -178,7 +178,9 @@ Form3::EsitoClic Form3::LabelMat_Click(int k) {
 }
 
 DialogoAbaco Form3::MenuNascosto_Click(const VoceMenuAbaco& voce) {
-    modo_ = voce.Modo;
+    if (voce.Modo != nullptr) { // a sub-menu entry changes nothing
+        modo_ = voce.Modo;
+    }
     return modo_ == ModificaAbacoCancella ? DialogoAbaco::MaterialeForm4
                                           : DialogoAbaco::ModificaForm5;
 }

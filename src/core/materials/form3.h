@@ -98,7 +98,6 @@ class Form3 {
     int VScroll1Valore() const { return vscrollValore_; }
 
     const std::string& ModoAbaco() const { return modo_; }
-    int CellaCliccata() const { return cellaCliccata_; }
     // The row a dialog works on: the clicked grid row, moved by the scroll bar when it is shown.
     int RigaSelezionata() const;
     // Whether a material has been loaded into the layer: the browser then closes.

@@ -27,7 +27,6 @@ class Form4 {
     const std::string& Caption() const { return caption_; }
     // The five fields of the row, Label1 to Label5.
     const std::array<std::string, 5>& Label() const { return label_; }
-    int RigaSelezionata() const { return riga_; }
 
     // "Si": the load or the deletion. "No" changes nothing and needs no handler here.
     void CommandCarica_Click();

@@ -37,7 +37,6 @@ class Form5 {
     // The starting texts of Text1 to Text5: the row's fields to modify, a single space each for
     // an insertion.
     const std::array<std::string, 5>& Text() const { return text_; }
-    int RigaSelezionata() const { return riga_; }
 
     // "Ok" with the texts of the five boxes as typed. "Annulla" changes nothing.
     void CommandSalvaModifiche_Click(const std::array<std::string, 5>& testi);
