@@ -67,6 +67,15 @@ TEST_F(Schema, BoxRowsAndBoundaryNamesStandUnderTheirLayer) {
               AltoRiga(RigaSchema::TipoStrato));
 }
 
+TEST(SchemaColori, BoxBackgroundsAndBoundaryNames) {
+    EXPECT_EQ(SfondoRGB(ColoreFinestra), std::nullopt);
+    EXPECT_EQ(SfondoRGB(ColoreGiallo), 0xFFFF00u);
+    EXPECT_EQ(SfondoRGB(0x00FF0000), 0x0000FFu); // blue in the stored order
+    EXPECT_EQ(CaptionEtichettaConfine(EtichettaConfine::T, 0), "T0");
+    EXPECT_EQ(CaptionEtichettaConfine(EtichettaConfine::Pvs, 12), "Pvs12");
+    EXPECT_EQ(CaptionEtichettaConfine(EtichettaConfine::Pv, 3), "Pv3");
+}
+
 TEST_F(Schema, FrameTopsDependOnTheChosenCalculations) {
     struct Caso {
         bool t, i, a;

@@ -50,6 +50,20 @@ void Colloca(CorniceNera& c, int alto, bool visibile) {
 
 } // namespace
 
+std::string CaptionEtichettaConfine(EtichettaConfine e, int k) {
+    static constexpr std::array<const char*, 3> prefissi{"T", "Pvs", "Pv"};
+    return prefissi[static_cast<std::size_t>(e)] + std::to_string(k);
+}
+
+std::optional<unsigned> SfondoRGB(std::int32_t colore) {
+    if (colore == ColoreFinestra) {
+        return std::nullopt;
+    }
+    // Stored as 0x00BBGGRR.
+    const auto c = static_cast<std::uint32_t>(colore);
+    return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
+
 int LarghezzaCornice(int indice) {
     switch (indice) {
     case CorniceEtichetteTEsterna:

@@ -5,6 +5,9 @@
 // conditions, whose outside ones follow the last layer.
 
 #include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
 
 #include "core/model/esercizio.h"
 
@@ -54,6 +57,8 @@ constexpr int SinistraEtichettaConfine(int k) {
 constexpr int AltoEtichettaConfine(EtichettaConfine e) {
     return 4090 + AltezzaEtichettaConfine * static_cast<int>(e);
 }
+// "T", "Pvs" or "Pv" followed by the boundary number.
+std::string CaptionEtichettaConfine(EtichettaConfine e, int k);
 constexpr int SinistraEtichetteAriaInterna = 450;
 constexpr int LarghezzaEtichetteAriaInterna = 570;
 
@@ -118,5 +123,8 @@ constexpr unsigned BordoStrato = 0xFFFFFF;
 constexpr unsigned RiempimentoStrato = 0xE0E0E0;
 constexpr unsigned BordoStratoSelezionato = 0xFF0000;
 constexpr unsigned RiempimentoStratoSelezionato = 0xFFFF00;
+
+// A box background as 0xRRGGBB, or nothing for the system window colour of typed values.
+std::optional<unsigned> SfondoRGB(std::int32_t colore);
 
 } // namespace paretix
