@@ -28,14 +28,14 @@ inline constexpr std::array<const char*, 3> CaptionCheck1{"Termico", "Igrometric
 inline constexpr const char* CaptionVista = "Visualizza";
 inline constexpr const char* CaptionSchemaStruttura = "Schema struttura";
 inline constexpr const char* CaptionGraficoAcustico = "Grafico acustico";
-inline constexpr const char* CaptionStrati = "Numero strati";
+inline constexpr const char* CaptionStrati = "Strati";
 inline constexpr const char* CaptionCommandPiù = "+";
 inline constexpr const char* CaptionCommandMeno = "\u2212";
 inline constexpr const char* SuggerimentoCommandPiù = "Aggiungi uno strato sul lato esterno";
 inline constexpr const char* SuggerimentoCommandMeno = "Togli l'ultimo strato sul lato esterno";
 inline constexpr const char* CaptionLiminari = "Coefficienti liminari (W/m² °C)";
-inline constexpr const char* CaptionHi = "interno hi";
-inline constexpr const char* CaptionHe = "esterno he";
+inline constexpr const char* CaptionHi = "hi";
+inline constexpr const char* CaptionHe = "he";
 inline constexpr const char* CaptionCommand1 = "Calcola";
 inline constexpr const char* CaptionRelazione = "Relazione di calcolo";
 inline constexpr const char* CaptionCommand3 =

@@ -10,6 +10,7 @@ constexpr int SinistraCorniciInterne = 105;
 constexpr int LarghezzaCorniceCondizioni = 1095;
 constexpr int AltezzaCorniceCondizioni = 660;
 constexpr int AltezzaCorniceSuono = 930;
+constexpr int LarghezzaCorniceSuono = 1170;
 constexpr int ScostamentoEtichetteEsterne = 280;
 
 // Tops of the boundary-condition frames for one combination of calculations; 0 leaves a
@@ -71,6 +72,8 @@ int LarghezzaCornice(int indice) {
         return 600;
     case CorniceSimboli:
         return LarghezzaStrato;
+    case CorniceSuono:
+        return LarghezzaCorniceSuono;
     default:
         return LarghezzaCorniceCondizioni;
     }
