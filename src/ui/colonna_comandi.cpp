@@ -30,7 +30,7 @@ QString Testo(const char* testo) {
 }
 
 QString Nome(const char* controllo, int indice) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(controllo)).arg(indice);
+    return QStringLiteral("%1(%2)").arg(QString::fromUtf8(controllo)).arg(indice);
 }
 
 void ImpostaTesto(QLineEdit* c, const std::string& testo) {

@@ -23,7 +23,7 @@ const QColor ColoreLinee(0x9a, 0xb0, 0xc4);
 const QColor ColoreSelezione(0xff, 0xe0, 0x40);
 
 QString Nome(const char* controllo, int indice) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(controllo)).arg(indice);
+    return QStringLiteral("%1(%2)").arg(QString::fromUtf8(controllo)).arg(indice);
 }
 
 QFont Carattere(const QWidget* w, qreal punti, bool grassetto = false) {
