@@ -125,8 +125,8 @@ PannelloSchema::PannelloSchema(FinestraPrincipale& modello, QWidget* genitore)
 
     CreaCornici();
     CreaIntestazioni();
-    CreaEtichetteConfini();
-    CreaStrati();
+    CreaEtichetteAriaInterna();
+    CreaEtichetteConfine(0);
 
     scrittaSelezionato_ =
         Etichetta(this, QString(), RettangoloTwip(SinistraStrato(1), 90, 900, 300),
@@ -144,52 +144,52 @@ PannelloSchema::PannelloSchema(FinestraPrincipale& modello, QWidget* genitore)
     }
 }
 
-void PannelloSchema::CreaStrati() {
-    for (int k = 1; k <= NumeroStratiMax; ++k) {
-        auto* area = new QWidget(this);
-        area->setObjectName(Nome("LabelStrato", k));
-        area->setGeometry(
-            RettangoloTwip(SinistraStrato(k), AltoStrato, LarghezzaStrato, AltezzaStrato));
-        area->setMouseTracking(true);
-        area->setCursor(Qt::PointingHandCursor);
-        area->installEventFilter(this);
-        labelStrato_[static_cast<std::size_t>(k)] = area;
+void PannelloSchema::CreaStrato(int k) {
+    auto* area = new QWidget(this);
+    area->setObjectName(Nome("LabelStrato", k));
+    area->setGeometry(
+        RettangoloTwip(SinistraStrato(k), AltoStrato, LarghezzaStrato, AltezzaStrato));
+    area->setMouseTracking(true);
+    area->setCursor(Qt::PointingHandCursor);
+    area->installEventFilter(this);
+    labelStrato_[static_cast<std::size_t>(k)] = area;
 
-        for (int r = 1; r <= NumeroRighe; ++r) {
-            auto* c = new QLineEdit(this);
-            c->setObjectName(Nome(NomiCaselle[static_cast<std::size_t>(r)], k));
-            c->setGeometry(RettangoloTwip(SinistraStrato(k), AltoRiga(static_cast<RigaSchema>(r)),
-                                          LarghezzaCasella, AltezzaCasella));
-            c->setTextMargins(0, 0, 0, 0);
-            // Pointing at a layer's boxes keeps the layer selected.
-            c->setAttribute(Qt::WA_NoMousePropagation);
-            if (r == static_cast<int>(RigaSchema::TipoStrato)) {
-                c->setReadOnly(true);
-                c->setAlignment(Qt::AlignCenter);
-                c->setFocusPolicy(Qt::NoFocus);
-            } else {
-                c->setValidator(new ValidatoreWin1252(c));
-                connect(c, &QLineEdit::textEdited, this,
-                        [this, k, r](const QString& testo) { CambiaCasellaStrato(k, r, testo); });
-            }
-            caselle_[static_cast<std::size_t>(k)][static_cast<std::size_t>(r)] = c;
+    for (int r = 1; r <= NumeroRighe; ++r) {
+        auto* c = new QLineEdit(this);
+        c->setObjectName(Nome(NomiCaselle[static_cast<std::size_t>(r)], k));
+        c->setGeometry(RettangoloTwip(SinistraStrato(k), AltoRiga(static_cast<RigaSchema>(r)),
+                                      LarghezzaCasella, AltezzaCasella));
+        c->setTextMargins(0, 0, 0, 0);
+        // Pointing at a layer's boxes keeps the layer selected.
+        c->setAttribute(Qt::WA_NoMousePropagation);
+        if (r == static_cast<int>(RigaSchema::TipoStrato)) {
+            c->setReadOnly(true);
+            c->setAlignment(Qt::AlignCenter);
+            c->setFocusPolicy(Qt::NoFocus);
+        } else {
+            c->setValidator(new ValidatoreWin1252(c));
+            connect(c, &QLineEdit::textEdited, this,
+                    [this, k, r](const QString& testo) { CambiaCasellaStrato(k, r, testo); });
         }
+        caselle_[static_cast<std::size_t>(k)][static_cast<std::size_t>(r)] = c;
+    }
+    CreaEtichetteConfine(k);
+}
+
+void PannelloSchema::CreaEtichetteConfine(int k) {
+    for (int e = 0; e < 3; ++e) {
+        const auto quale = static_cast<EtichettaConfine>(e);
+        QLabel* l =
+            Etichetta(this, QString::fromStdString(CaptionEtichettaConfine(quale, k)),
+                      RettangoloTwip(SinistraEtichettaConfine(k), AltoEtichettaConfine(quale),
+                                     LarghezzaEtichettaConfine, AltezzaEtichettaConfine),
+                      Qt::AlignCenter, 7);
+        l->setObjectName(Nome(NomiConfini[static_cast<std::size_t>(e)], k));
+        confini_[static_cast<std::size_t>(k)][static_cast<std::size_t>(e)] = l;
     }
 }
 
-void PannelloSchema::CreaEtichetteConfini() {
-    for (int k = 0; k <= NumeroStratiMax; ++k) {
-        for (int e = 0; e < 3; ++e) {
-            const auto quale = static_cast<EtichettaConfine>(e);
-            QLabel* l =
-                Etichetta(this, QString::fromStdString(CaptionEtichettaConfine(quale, k)),
-                          RettangoloTwip(SinistraEtichettaConfine(k), AltoEtichettaConfine(quale),
-                                         LarghezzaEtichettaConfine, AltezzaEtichettaConfine),
-                          Qt::AlignCenter, 7);
-            l->setObjectName(Nome(NomiConfini[static_cast<std::size_t>(e)], k));
-            confini_[static_cast<std::size_t>(k)][static_cast<std::size_t>(e)] = l;
-        }
-    }
+void PannelloSchema::CreaEtichetteAriaInterna() {
     for (int e = 0; e < 3; ++e) {
         QLabel* l =
             Etichetta(this, QString::fromUtf8(CaptionAriaInterna[static_cast<std::size_t>(e)]),
@@ -378,7 +378,9 @@ void PannelloSchema::MostraCaselleStrato(int k) {
             ImpostaTesto(c, dato->Testo);
             ImpostaSuggerimento(c, dato->Suggerimento);
             ImpostaSfondo(c, dato->ColoreSfondo);
-            c->setReadOnly(dato->Bloccato);
+            if (c->isReadOnly() != dato->Bloccato) {
+                c->setReadOnly(dato->Bloccato);
+            }
         }
     }
 }
@@ -397,8 +399,16 @@ void PannelloSchema::Aggiorna() {
     const Esercizio& e = modello_.esercizio();
     const StatoFinestra& s = modello_.Stato();
     const int n = e.NumeroStrati();
+    // The controls of a layer are made the first time the wall has that layer, and hidden
+    // while it has fewer.
     for (int k = 1; k <= NumeroStratiMax; ++k) {
         const auto i = static_cast<std::size_t>(k);
+        if (labelStrato_[i] == nullptr) {
+            if (k > n) {
+                break;
+            }
+            CreaStrato(k);
+        }
         labelStrato_[i]->setVisible(k <= n);
         if (k <= n) {
             MostraCaselleStrato(k);
@@ -407,9 +417,7 @@ void PannelloSchema::Aggiorna() {
                 caselle_[i][static_cast<std::size_t>(r)]->hide();
             }
         }
-    }
-    for (int k = 0; k <= NumeroStratiMax; ++k) {
-        for (QLabel* l : confini_[static_cast<std::size_t>(k)]) {
+        for (QLabel* l : confini_[i]) {
             l->setVisible(k <= n);
         }
     }
@@ -427,12 +435,24 @@ void PannelloSchema::Aggiorna() {
     MostraContorno();
     scrittaSelezionato_->setText(QString::fromStdString(s.LabelStratoSelezionatoScritta));
     numeroSelezionato_->setText(QString::fromStdString(s.LabelStratoSelezionatoNumero));
-    update();
+
+    // Repaint only when the drawing changes: a repaint of the panel repaints every box on it.
+    std::vector<int> disegno{n, s.UltimoStratoEvidenziato, s.Schema.FineLinee};
+    for (const Strato& strato : e.Strati) {
+        disegno.push_back(strato.StileRiempimento);
+    }
+    if (disegno != disegnato_) {
+        disegnato_ = std::move(disegno);
+        update();
+    }
 }
 
 void PannelloSchema::AggiornaSuggerimenti() {
     const Esercizio& e = modello_.esercizio();
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
+        if (labelStrato_[static_cast<std::size_t>(k)] == nullptr) {
+            break; // not shown yet
+        }
         for (int r = 1; r <= NumeroRighe; ++r) {
             if (const Casella* dato = CasellaDi(e.strato(k), r)) {
                 ImpostaSuggerimento(

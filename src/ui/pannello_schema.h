@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "core/window/finestra_principale.h"
 
@@ -42,8 +43,9 @@ class PannelloSchema : public QWidget {
     using Spin = void (FinestraPrincipale::*)();
     using CambioContorno = bool (FinestraPrincipale::*)(const std::string&);
 
-    void CreaStrati();
-    void CreaEtichetteConfini();
+    void CreaStrato(int k);
+    void CreaEtichetteConfine(int k);
+    void CreaEtichetteAriaInterna();
     void CreaIntestazioni();
     void CreaCornici();
     QFrame* Cornice(int indice);
@@ -71,6 +73,8 @@ class PannelloSchema : public QWidget {
     QLineEdit* uEsterna_ = nullptr;
     QLineEdit* distSonoro_ = nullptr;
     std::array<QRadioButton*, 2> option1_{};
+    // What paintEvent drew last: layer count, selected layer, fill styles, end of the lines.
+    std::vector<int> disegnato_;
     QLabel* scrittaSelezionato_ = nullptr;
     QLabel* numeroSelezionato_ = nullptr;
 };
