@@ -6,7 +6,7 @@
 
 #include "core/files/win1252.h"
 
-namespace paretix {
+namespace paretix::ui {
 
 bool TestoRappresentabile(const QString& testo) {
     return RappresentabileWin1252(testo.toStdString());
@@ -42,4 +42,4 @@ void CasellaAppunti::insertFromMimeData(const QMimeData* origine) {
     }
 }
 
-} // namespace paretix
+} // namespace paretix::ui

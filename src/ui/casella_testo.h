@@ -5,7 +5,7 @@
 #include <QPlainTextEdit>
 #include <QValidator>
 
-namespace paretix {
+namespace paretix::ui {
 
 // For the one-line boxes.
 class ValidatoreWin1252 : public QValidator {
@@ -29,4 +29,4 @@ class CasellaAppunti : public QPlainTextEdit {
     void insertFromMimeData(const QMimeData* origine) override;
 };
 
-} // namespace paretix
+} // namespace paretix::ui

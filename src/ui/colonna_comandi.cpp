@@ -19,7 +19,7 @@
 #include "ui/casella_testo.h"
 #include "ui/pulsante_due_righe.h"
 
-namespace paretix {
+namespace paretix::ui {
 
 namespace {
 
@@ -246,4 +246,4 @@ void ColonnaComandi::Aggiorna() {
     }
 }
 
-} // namespace paretix
+} // namespace paretix::ui

@@ -16,7 +16,7 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 
-namespace paretix {
+namespace paretix::ui {
 
 class CasellaAppunti;
 
@@ -57,4 +57,4 @@ class ColonnaComandi : public QWidget {
     QToolButton* macchinaDaScrivere_ = nullptr;
 };
 
-} // namespace paretix
+} // namespace paretix::ui

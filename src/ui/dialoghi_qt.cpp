@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
-namespace paretix {
+namespace paretix::ui {
 
 namespace {
 
@@ -95,4 +95,4 @@ std::optional<std::string> DialoghiQt::SalvaFile(const std::string& titolo,
         nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
-} // namespace paretix
+} // namespace paretix::ui

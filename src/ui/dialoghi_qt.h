@@ -6,7 +6,7 @@
 
 #include "core/window/dialoghi.h"
 
-namespace paretix {
+namespace paretix::ui {
 
 class DialoghiQt : public Dialoghi {
   public:
@@ -24,4 +24,4 @@ class DialoghiQt : public Dialoghi {
 // ("File esercizio (*.css);;Tutti i files (*)"); "*.*" means every file, as on Windows.
 QString FiltroQt(const std::string& filtro);
 
-} // namespace paretix
+} // namespace paretix::ui

@@ -13,7 +13,7 @@
 #include "ui/pannelli_grafici.h"
 #include "ui/pannello_schema.h"
 
-namespace paretix {
+namespace paretix::ui {
 
 namespace {
 
@@ -202,4 +202,4 @@ void FinestraPrincipaleQt::closeEvent(QCloseEvent* evento) {
     evento->accept();
 }
 
-} // namespace paretix
+} // namespace paretix::ui

@@ -20,7 +20,7 @@ class QTimer;
 class QToolButton;
 class QPushButton;
 
-namespace paretix {
+namespace paretix::ui {
 
 class ColonnaComandi;
 class PannelliGrafici;
@@ -90,4 +90,4 @@ class FinestraPrincipaleQt : public QMainWindow {
     std::function<bool()> consentiChiusura_;
 };
 
-} // namespace paretix
+} // namespace paretix::ui

@@ -5,7 +5,7 @@
 #include "core/window/didascalie.h"
 #include "ui/twip.h"
 
-namespace paretix {
+namespace paretix::ui {
 
 namespace {
 
@@ -98,4 +98,4 @@ void PannelliGrafici::Aggiorna() {
     }
 }
 
-} // namespace paretix
+} // namespace paretix::ui

@@ -11,7 +11,7 @@
 
 class QLabel;
 
-namespace paretix {
+namespace paretix::ui {
 
 class PannelliGrafici {
   public:
@@ -34,4 +34,4 @@ class PannelliGrafici {
     std::array<QLabel*, 4> umidità_{}; // captions and values, inside then outside
 };
 
-} // namespace paretix
+} // namespace paretix::ui

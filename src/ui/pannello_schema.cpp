@@ -14,7 +14,7 @@
 #include "ui/casella_testo.h"
 #include "ui/twip.h"
 
-namespace paretix {
+namespace paretix::ui {
 
 namespace {
 
@@ -533,4 +533,4 @@ bool PannelloSchema::eventFilter(QObject* oggetto, QEvent* evento) {
     return QWidget::eventFilter(oggetto, evento);
 }
 
-} // namespace paretix
+} // namespace paretix::ui

@@ -15,7 +15,7 @@ class QLineEdit;
 class QRadioButton;
 class QToolButton;
 
-namespace paretix {
+namespace paretix::ui {
 
 class PannelloSchema : public QWidget {
     Q_OBJECT
@@ -79,4 +79,4 @@ class PannelloSchema : public QWidget {
     QLabel* numeroSelezionato_ = nullptr;
 };
 
-} // namespace paretix
+} // namespace paretix::ui

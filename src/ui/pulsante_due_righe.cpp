@@ -4,7 +4,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-namespace paretix {
+namespace paretix::ui {
 
 QStringList PulsanteDueRighe::Righe() const {
     static const QRegularExpression spazi(QStringLiteral("\\s{2,}"));
@@ -31,4 +31,4 @@ void PulsanteDueRighe::paintEvent(QPaintEvent*) {
                    QPalette::ButtonText);
 }
 
-} // namespace paretix
+} // namespace paretix::ui

@@ -4,7 +4,7 @@
 
 #include <QPushButton>
 
-namespace paretix {
+namespace paretix::ui {
 
 class PulsanteDueRighe : public QPushButton {
   public:
@@ -18,4 +18,4 @@ class PulsanteDueRighe : public QPushButton {
     QStringList Righe() const;
 };
 
-} // namespace paretix
+} // namespace paretix::ui

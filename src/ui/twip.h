@@ -6,7 +6,7 @@
 
 #include "core/window/pannelli.h"
 
-namespace paretix {
+namespace paretix::ui {
 
 inline int Pixel(int twip) {
     return (twip + TwipPerPixel / 2) / TwipPerPixel;
@@ -16,4 +16,4 @@ inline QRect RettangoloTwip(int sinistra, int alto, int larghezza, int altezza) 
     return {Pixel(sinistra), Pixel(alto), Pixel(larghezza), Pixel(altezza)};
 }
 
-} // namespace paretix
+} // namespace paretix::ui

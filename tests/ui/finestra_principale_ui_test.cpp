@@ -24,6 +24,7 @@
 #include "ui/finestra_principale_qt.h"
 
 using namespace paretix;
+using namespace paretix::ui;
 
 namespace {
 
