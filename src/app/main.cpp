@@ -1,13 +1,18 @@
-// Paretix LT, the desktop program.
+// Paretix LT, the desktop program: the splash window, then the main window.
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <memory>
 
 #include "core/window/finestra_principale.h"
+#include "ui/aperture_qt.h"
 #include "ui/dialoghi_qt.h"
 #include "ui/finestra_principale_qt.h"
+#include "ui/finestre_ausiliarie.h"
+#include "ui/splash.h"
+#include "ui/stampante_qt.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -25,8 +30,18 @@ int main(int argc, char* argv[]) {
     avvio.CartellaProgramma =
         paretix::CartellaProgrammaDa(QApplication::applicationDirPath().toStdString());
 
-    paretix::DialoghiQt dialoghi;
-    paretix::FinestraPrincipaleQt finestra(dialoghi, avvio);
-    finestra.show();
+    paretix::ui::DialoghiQt dialoghi;
+    paretix::ui::StampanteQt stampante;
+    paretix::ui::ApertureQt aperture;
+    std::unique_ptr<paretix::ui::FinestraPrincipaleQt> finestra;
+    paretix::ui::Form1 splash([&] {
+        if (!finestra) {
+            finestra = std::make_unique<paretix::ui::FinestraPrincipaleQt>(dialoghi, avvio);
+            new paretix::ui::FinestreAusiliarie(*finestra, dialoghi, stampante, stampante,
+                                                aperture);
+        }
+        finestra->show();
+    });
+    splash.show();
     return QApplication::exec();
 }
