@@ -201,7 +201,7 @@ QWidget* ColonnaComandi::CreaStampaEAppunti() {
     disposizione->addWidget(command3_, 0, 0);
     appunti_ = new CasellaAppunti(riquadro);
     appunti_->setObjectName(QStringLiteral("TextAppunti"));
-    appunti_->setToolTip(Testo(SuggerimentoAppunti));
+    appunti_->setToolTip(Testo(CaptionAppunti));
     appunti_->setPlaceholderText(Testo(CaptionAppunti));
     appunti_->setFixedHeight(50);
     connect(appunti_, &QPlainTextEdit::textChanged, this, [this] {

@@ -17,7 +17,6 @@ namespace paretix::ui {
 
 namespace {
 
-constexpr int IntervalloTimer1 = 100; // ms
 constexpr int LarghezzaColonna = 500;
 
 QString Testo(const char* testo) {

@@ -40,8 +40,7 @@ inline constexpr const char* CaptionCommand1 = "Calcola";
 inline constexpr const char* CaptionRelazione = "Relazione di calcolo";
 inline constexpr const char* CaptionCommand3 =
     "              Stampa              ( modifica e anteprima )";
-inline constexpr const char* CaptionAppunti = "Appunti";
-inline constexpr const char* SuggerimentoAppunti = "Appunti";
+inline constexpr const char* CaptionAppunti = "Appunti"; // tool tip and empty-box hint
 inline constexpr const char* SuggerimentoMacchinaDaScrivere = "Ingrandisci casella di scrittura";
 
 // The boundary-condition frames of the schema.

@@ -23,6 +23,9 @@ inline constexpr const char* PrefissoNumeroStratiMax = "Numero strati max ";
 inline constexpr const char* CaptionGraficiTermoIgrometrici = "Grafici termico e igrometrico";
 inline constexpr const char* CaptionGraficoTermico = "Grafico termico";
 
+// How often the layer boxes' tool tips follow their texts (Timer1_Timer), in milliseconds.
+constexpr int IntervalloTimer1 = 100;
+
 // What the start-up found in the program folder: whether it may be written (the materials
 // database may then be created and rewritten) and whether the materials database can be read.
 struct EsitoAvvio {

@@ -10,7 +10,7 @@
 namespace paretix {
 
 inline constexpr const char* CaptionSelezionaMateriale = "Seleziona tipo strato...";
-inline constexpr const char* CaptionCameraAria = "Intercapedine d'aria";
+inline constexpr const char* CaptionCameraAria = MaterialeCameraAria;
 inline constexpr const char* CaptionMat = "Materiale...";
 inline constexpr const char* CaptionDaTastiera = "dati da tastiera";
 inline constexpr const char* CaptionDaAbaco = "dati da abaco";
