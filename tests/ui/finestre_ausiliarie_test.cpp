@@ -114,6 +114,21 @@ class FinestreAusiliarieTest : public QObject {
         QVERIFY(!finestra_->Modello().Stato().Text2.empty());
     }
 
+    void notesWindowRefusesWhatTheFileCannotStore() {
+        QTimer::singleShot(0, [] {
+            QWidget* finestra = QApplication::activeModalWidget();
+            auto* casella = finestra->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+            for (QChar c : QStringLiteral("a\u2192b")) {
+                QKeyEvent tasto(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(casella, &tasto);
+            }
+            finestra->close();
+        });
+        finestra_->CommandMacchinaDaScrivere()->click();
+        QCOMPARE(QString::fromStdString(finestra_->Modello().esercizio().Appunti),
+                 QStringLiteral("ab"));
+    }
+
     void helpOpensTheHelpFileBesideTheProgram() {
         finestra_->Azione(Comando::GuidaInLinea)->trigger();
         QVERIFY(aperture_.Aperti.empty()); // no help file yet
