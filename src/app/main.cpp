@@ -6,7 +6,7 @@
 #include <QTranslator>
 #include <memory>
 
-#include "core/window/finestra_principale.h"
+#include "core/window/avvio.h"
 #include "ui/aperture_qt.h"
 #include "ui/dialoghi_qt.h"
 #include "ui/finestra_principale_qt.h"
@@ -26,16 +26,14 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&traduzioneQt);
     }
 
-    paretix::EsitoAvvio avvio;
-    avvio.CartellaProgramma =
-        paretix::CartellaProgrammaDa(QApplication::applicationDirPath().toStdString());
-
     paretix::ui::DialoghiQt dialoghi;
     paretix::ui::StampanteQt stampante;
     paretix::ui::ApertureQt aperture;
     std::unique_ptr<paretix::ui::FinestraPrincipaleQt> finestra;
     paretix::ui::Form1 splash([&] {
         if (!finestra) {
+            const paretix::EsitoAvvio avvio =
+                paretix::PreparazioneAvvio(QApplication::applicationDirPath().toStdString());
             finestra = std::make_unique<paretix::ui::FinestraPrincipaleQt>(dialoghi, avvio);
             new paretix::ui::FinestreAusiliarie(*finestra, dialoghi, stampante, stampante,
                                                 aperture);

@@ -34,13 +34,6 @@ class Finestra : public ::testing::Test {
     }
 };
 
-TEST(CartellaProgramma, LosesTrailingSeparators) {
-    EXPECT_EQ(CartellaProgrammaDa("/opt/paretix/"), "/opt/paretix");
-    EXPECT_EQ(CartellaProgrammaDa("/opt/paretix"), "/opt/paretix");
-    EXPECT_EQ(CartellaProgrammaDa("/"), "");
-    EXPECT_EQ(CartellaProgrammaDa("C:\\"), "C:");
-}
-
 TEST_F(Finestra, StartsWithANewExerciseAndWhatTheStartUpFound) {
     const StatoFinestra& s = f.Stato();
     EXPECT_EQ(s.Caption, "Senza nome - Paretix LT");

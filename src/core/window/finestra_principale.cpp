@@ -39,13 +39,6 @@ bool TestiUguali(const Esercizio& a, const Esercizio& b) {
 
 } // namespace
 
-std::string CartellaProgrammaDa(std::string cartella) {
-    while (!cartella.empty() && (cartella.back() == '/' || cartella.back() == '\\')) {
-        cartella.pop_back();
-    }
-    return cartella;
-}
-
 FinestraPrincipale::FinestraPrincipale(Dialoghi& dialoghi) : dialoghi_(dialoghi) {}
 
 void FinestraPrincipale::Form_Load(const EsitoAvvio& avvio) {

@@ -8,6 +8,7 @@
 
 #include "core/calc/risultati.h"
 #include "core/model/esercizio.h"
+#include "core/window/avvio.h"
 #include "core/window/dialoghi.h"
 #include "core/window/menu_strato.h"
 #include "core/window/pannelli.h"
@@ -15,8 +16,6 @@
 
 namespace paretix {
 
-inline constexpr const char* Si = "SI";
-inline constexpr const char* No = "NO";
 inline constexpr const char* CaptionSenzaNome = "Senza nome - Paretix LT";
 inline constexpr const char* CaptionStratoSelezionato = "Strato n.";
 inline constexpr const char* PrefissoNumeroStratiMax = "Numero strati max ";
@@ -25,18 +24,6 @@ inline constexpr const char* CaptionGraficoTermico = "Grafico termico";
 
 // How often the layer boxes' tool tips follow their texts (Timer1_Timer), in milliseconds.
 constexpr int IntervalloTimer1 = 100;
-
-// What the start-up found in the program folder: whether it may be written (the materials
-// database may then be created and rewritten) and whether the materials database can be read.
-struct EsitoAvvio {
-    std::string CartellaProgramma; // without a trailing separator
-    std::string ScritturaConsentita = Si;
-    bool AbacoUtilizzabile = false;
-};
-
-// The program folder as the other parts use it: the folder holding the executable, without a
-// trailing separator (a root folder "/" becomes "").
-std::string CartellaProgrammaDa(std::string cartella);
 
 // The three stacked panels, selected by Option2.
 enum class Vista { Schema = 0, GraficiTermoIgrometrici = 1, GraficoAcustico = 2 };
