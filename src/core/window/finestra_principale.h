@@ -141,6 +141,9 @@ class FinestraPrincipale {
 
     // The schema: placement and visibility after any change of the layers or the calculations.
     void VisualizzaStrati();
+    // The same, leaving the middle layers' absorption boxes as they are: after appending a layer,
+    // for a new exercise and after opening a file.
+    void VisualizzaStratiMantenendoInterni();
     // The mouse over layer k, over the rest of the schema, and pressed on layer k (which sets
     // up the layer menu for the view to open).
     void LabelStrato_MouseMove(int k);
@@ -169,7 +172,6 @@ class FinestraPrincipale {
     // Runs the change handlers of the boxes whose text differs from prima.
     void NotificaCambi(const Esercizio& prima);
     void AggiornaEtichetteUmidità();
-    void VisualizzaStratiMantenendoInterni();
     void InserisciStrato(bool aDestra);
     bool StratoSelezionatoValido() const;
 
