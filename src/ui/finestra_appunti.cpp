@@ -1,7 +1,8 @@
 #include "ui/finestra_appunti.h"
 
-#include <QPlainTextEdit>
 #include <QVBoxLayout>
+
+#include "ui/casella_testo.h"
 
 namespace paretix::ui {
 
@@ -12,7 +13,8 @@ Form6::Form6(const std::string& appunti, QWidget* parent)
     setModal(true);
     resize(520, 360);
 
-    text1_ = new QPlainTextEdit(this);
+    // Like the notes box it writes into, it refuses what the exercise file cannot store.
+    text1_ = new CasellaAppunti(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     QFont carattere(QStringLiteral("Times New Roman"), 12);
     carattere.setStyleHint(QFont::Serif);

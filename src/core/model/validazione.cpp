@@ -18,7 +18,6 @@ constexpr std::string_view NomeTInterna = "''Temperatura interna''";
 constexpr std::string_view NomeTEsterna = "''Temperatura esterna''";
 constexpr std::string_view NomeUInterna = "''Umidità relativa interna''";
 constexpr std::string_view NomeUEsterna = "''Umidità relativa esterna''";
-constexpr std::string_view NomeDistSonoro = "''Disturbo sonoro''";
 constexpr std::string_view NomeDensità = "''Densità''";
 constexpr std::string_view NomeSpessore = "''Spessore''";
 constexpr std::string_view NomeConduttività = "''Conduttività termica''";

@@ -24,6 +24,9 @@ std::optional<std::string> ControlloCorrettezzaDatiIniziali(Esercizio& e);
 // An absorption factor that is empty or a dash (blanks around ignored) is not given.
 bool FatAssorbimentoNonDato(std::string_view testo);
 
+// The display name of the sound level in the messages (also those of the unit switch).
+inline constexpr std::string_view NomeDistSonoro = "''Disturbo sonoro''";
+
 // The messages of the checks. nomeCasella is the box's display name, strato the layer number.
 std::string Frase1(std::string_view nomeCasella);
 std::string Frase2(std::string_view nomeCasella);
