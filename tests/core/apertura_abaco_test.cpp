@@ -6,7 +6,7 @@
 #include "core/materials/abaco_file.h"
 #include "core/materials/apertura_abaco.h"
 #include "core/materials/form5.h"
-#include "dialoghi_registrati.h"
+#include "dialoghi_solo_messaggi.h"
 
 using namespace paretix;
 using namespace paretix::test;
@@ -37,7 +37,7 @@ TEST(AperturaAbaco, GroupTitleBelowRowThreeIsWrittenWithBlankDataLinesAndTheTail
     CartellaTemporanea cartella;
     const std::string percorso = cartella / "abaco.txt";
     ScriviTutto(percorso, FileSeiRighe());
-    DialoghiRegistrati dialoghi;
+    DialoghiSoloMessaggi dialoghi;
     auto f = AbacoInModifica(percorso, true, dialoghi);
     ASSERT_TRUE(f);
     f->LabelMat_Click(31);
@@ -67,7 +67,7 @@ TEST(AperturaAbaco, RefusedOrFailedWriteSaysSoAndReopeningShowsTheOldRow) {
     std::filesystem::create_directory(dati);
     const std::string percorso = dati + "/abaco.txt";
     ScriviTutto(percorso, FileSeiRighe());
-    DialoghiRegistrati dialoghi;
+    DialoghiSoloMessaggi dialoghi;
     // The program folder was found protected at start-up: no write is even tried.
     auto protetto = AbacoInModifica(percorso, false, dialoghi);
     ASSERT_TRUE(protetto);
@@ -98,7 +98,7 @@ TEST(AperturaAbaco, RefusedOrFailedWriteSaysSoAndReopeningShowsTheOldRow) {
 TEST(AperturaAbaco, UnreadableFileOpensNoBrowser) {
     CartellaTemporanea cartella;
     const std::string percorso = cartella / "abaco.txt";
-    DialoghiRegistrati dialoghi;
+    DialoghiSoloMessaggi dialoghi;
     Esercizio e;
     EXPECT_FALSE(AbacoInConsultazione(percorso, e, 1, dialoghi));
     EXPECT_FALSE(AbacoInModifica(percorso, true, dialoghi));

@@ -4,7 +4,7 @@
 #include "core/materials/form4.h"
 #include "core/materials/form5.h"
 #include "core/materials/maiuscolo.h"
-#include "dialoghi_registrati.h"
+#include "dialoghi_solo_messaggi.h"
 
 using namespace paretix;
 
@@ -48,7 +48,7 @@ struct Modifica {
     }
     void CancellaConSi(int k) {
         EXPECT_EQ(Scegli(k, Cancellare), DialogoAbaco::MaterialeForm4);
-        DialoghiRegistrati dialoghi;
+        DialoghiSoloMessaggi dialoghi;
         Form4 d(f);
         EXPECT_TRUE(d.Form_Load(dialoghi));
         d.CommandCarica_Click();
@@ -101,7 +101,7 @@ TEST(Form3Selezione, GridRowFourAtScrollSevenSelectsRowEleven) {
     f.VScroll1_Change(7);
     EXPECT_EQ(f.LabelMat_Click(43), Form3::EsitoClic::ApriForm4);
     EXPECT_EQ(f.RigaSelezionata(), 11);
-    DialoghiRegistrati dialoghi;
+    DialoghiSoloMessaggi dialoghi;
     Form4 d(f);
     EXPECT_TRUE(d.Form_Load(dialoghi));
     EXPECT_EQ(d.Caption(), "Caricare i valori");
@@ -183,7 +183,7 @@ TEST(Form3Consulta, RowWithoutDataIsRefusedAndNothingChanges) {
     a[1] = {"Metalli", "", "", "", ""};
     Form3 f = Form3::Consulta(a, e, 1);
     for (int k : {51, 12}) { // an empty grid row, a group title
-        DialoghiRegistrati dialoghi;
+        DialoghiSoloMessaggi dialoghi;
         f.LabelMat_Click(k);
         Form4 d(f);
         EXPECT_FALSE(d.Form_Load(dialoghi));

@@ -17,7 +17,7 @@ struct MessaggioRegistrato {
     Icona Tipo;
 };
 
-class DialoghiRegistrati : public Dialoghi {
+class DialoghiSoloMessaggi : public Dialoghi {
     using T = const std::string&;
 
   public:
