@@ -1,0 +1,95 @@
+#include "ui/grafico_widget.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double TwipsPerPixel = 15;
+// Labels are about 11 pixels high at 100 %.
+constexpr double AltezzaCaratteriTwips = 165;
+constexpr int AltezzaCaratteriMinima = 8;
+
+QColor ColoreQt(paretix::ColoreBGR c) {
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+Qt::PenStyle StileQt(paretix::StileTratto t) {
+    switch (t) {
+    case paretix::StileTratto::TrattoPunto:
+        return Qt::DashDotLine;
+    case paretix::StileTratto::Punteggiato:
+        return Qt::DotLine;
+    case paretix::StileTratto::Continuo:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+struct Scala {
+    double sx, sy;
+    QPointF operator()(double x, double y) const { return {x * sx, y * sy}; }
+};
+
+void DisegnaLinee(QPainter& p, const std::vector<paretix::Linea>& linee, const Scala& scala) {
+    for (const paretix::Linea& l : linee) {
+        // A coordinate that is not a number cannot be placed: such an element is not drawn.
+        if (!l.Visibile || !std::isfinite(l.X1) || !std::isfinite(l.Y1) || !std::isfinite(l.X2) ||
+            !std::isfinite(l.Y2)) {
+            continue;
+        }
+        QPen penna(ColoreQt(l.Colore), l.Spessore, StileQt(l.Tratto));
+        penna.setCosmetic(true);
+        p.setPen(penna);
+        p.drawLine(scala(l.X1, l.Y1), scala(l.X2, l.Y2));
+    }
+}
+
+} // namespace
+
+GraficoWidget::GraficoWidget(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GraficoWidget::ImpostaSuperficie(const paretix::Superficie& superficie) {
+    superficie_ = superficie;
+    updateGeometry();
+    update();
+}
+
+QSize GraficoWidget::sizeHint() const {
+    return {static_cast<int>(std::lround(superficie_.Larghezza / TwipsPerPixel)),
+            static_cast<int>(std::lround(superficie_.Altezza / TwipsPerPixel))};
+}
+
+void GraficoWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    if (!(superficie_.Larghezza > 0) || !(superficie_.Altezza > 0)) {
+        return;
+    }
+    const Scala scala{width() / superficie_.Larghezza, height() / superficie_.Altezza};
+
+    // Painted strokes lie on the surface itself, the elements above them.
+    DisegnaLinee(p, superficie_.Pennellate, scala);
+    DisegnaLinee(p, superficie_.Linee, scala);
+
+    QFont carattere = font();
+    carattere.setPixelSize(std::max(
+        AltezzaCaratteriMinima,
+        static_cast<int>(std::lround(AltezzaCaratteriTwips * std::min(scala.sx, scala.sy)))));
+    p.setFont(carattere);
+    for (const paretix::Etichetta& e : superficie_.Etichette) {
+        if (!e.Visibile || !std::isfinite(e.Sinistra) || !std::isfinite(e.Alto)) {
+            continue;
+        }
+        p.setPen(ColoreQt(e.Colore));
+        const QPointF angolo = scala(e.Sinistra, e.Alto);
+        p.drawText(QRectF(angolo, QSizeF(width(), height())), Qt::AlignLeft | Qt::AlignTop,
+                   QString::fromStdString(e.Testo));
+    }
+}
