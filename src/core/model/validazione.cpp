@@ -1,0 +1,259 @@
+#include "core/model/validazione.h"
+
+#include <initializer_list>
+
+#include "core/model/caselle_visibili.h"
+#include "core/model/numeri.h"
+
+namespace paretix {
+
+namespace {
+
+constexpr char SeparatoreDecimale = ',';
+constexpr std::string_view ACapo = "\r\n";
+
+constexpr std::string_view NomeLiminariInterno = "''Valore liminare interno''";
+constexpr std::string_view NomeLiminariEsterno = "''Valore liminare esterno''";
+constexpr std::string_view NomeTInterna = "''Temperatura interna''";
+constexpr std::string_view NomeTEsterna = "''Temperatura esterna''";
+constexpr std::string_view NomeUInterna = "''Umidità relativa interna''";
+constexpr std::string_view NomeUEsterna = "''Umidità relativa esterna''";
+constexpr std::string_view NomeDistSonoro = "''Disturbo sonoro''";
+constexpr std::string_view NomeDensità = "''Densità''";
+constexpr std::string_view NomeSpessore = "''Spessore''";
+constexpr std::string_view NomeConduttività = "''Conduttività termica''";
+constexpr std::string_view NomePermeabilità = "''Permeabilità''";
+constexpr std::string_view NomeFatAssorbimento =
+    "''Fattore di assorbimento termico delle supefici intorno alla camera d'aria''.";
+
+constexpr std::string_view PerLoStrato = "Per lo strato ";
+constexpr std::string_view NessunDato = "Nessun dato inserito nella casella ";
+constexpr std::string_view NessunDatoStrato = " nessun dato inserito nella casella ";
+constexpr std::string_view Alfanumerico = "È stato inserito un dato alfanumerico nella casella ";
+constexpr std::string_view AlfanumericoStrato =
+    " è stato inserito un dato alfanumerico nella casella";
+constexpr std::string_view ValoreErrato = "È stato inserito un valore errato nella casella ";
+constexpr std::string_view ValoreErratoStrato = " è stato inserito un valore errato nella casella ";
+constexpr std::string_view DatoErratoStrato = " è stato inserito un dato errato nella casella";
+constexpr std::string_view NonMinoriDiZero = "Non sono consentiti valori minori o uguali a zero";
+constexpr std::string_view LimitiFatAssorbimento =
+    "Il valore deve essere compreso tra 1 = Corpo nero ideale e 0 = Specchio ideale esclusi";
+constexpr std::string_view FatAssorbimentoOmesso =
+    "o può essere omesso inserendo un trattino - o niente";
+
+std::string Unisci(std::initializer_list<std::string_view> parti) {
+    std::string testo;
+    for (std::string_view p : parti) {
+        testo.append(p);
+    }
+    return testo;
+}
+
+std::string PerLoStratoK(int strato, std::string_view resto, std::string_view nomeCasella) {
+    return Unisci({PerLoStrato, std::to_string(strato), resto, nomeCasella});
+}
+
+std::string MessaggioFatAssorbimento(int strato, std::string_view difetto) {
+    return Unisci({PerLoStrato, std::to_string(strato), difetto, ACapo, NomeFatAssorbimento, ACapo,
+                   ACapo, LimitiFatAssorbimento, ACapo, FatAssorbimentoOmesso});
+}
+
+// The boxes of the boundary conditions, in the order they are checked.
+struct CasellaGenerale {
+    std::string Esercizio::*campo;
+    std::string_view nome;
+    bool (*visibile)(const Esercizio&);
+};
+
+constexpr CasellaGenerale CaselleGenerali[] = {
+    {&Esercizio::LiminariInterno, NomeLiminariInterno, LiminariVisibili},
+    {&Esercizio::LiminariEsterno, NomeLiminariEsterno, LiminariVisibili},
+    {&Esercizio::TInterna, NomeTInterna, TemperatureVisibili},
+    {&Esercizio::TEsterna, NomeTEsterna, TemperatureVisibili},
+    {&Esercizio::UInterna, NomeUInterna, UmiditàVisibili},
+    {&Esercizio::UEsterna, NomeUEsterna, UmiditàVisibili},
+    {&Esercizio::DistSonoro, NomeDistSonoro, DistSonoroVisibile},
+};
+
+// The number boxes of a layer, in the order they are checked; the absorption factor follows
+// them with rules of its own.
+struct CasellaStrato {
+    Casella Strato::*campo;
+    std::string_view nome;
+    bool (*visibile)(const Esercizio&, const Strato&);
+};
+
+constexpr CasellaStrato CaselleStrato[] = {
+    {&Strato::Densità, NomeDensità,
+     [](const Esercizio& e, const Strato&) { return DensitàVisibile(e); }},
+    {&Strato::Spessore, NomeSpessore, [](const Esercizio&, const Strato&) { return true; }},
+    {&Strato::Conduttività, NomeConduttività,
+     [](const Esercizio&, const Strato& s) { return s.ConduttivitàVisibile; }},
+    {&Strato::Permeabilità, NomePermeabilità,
+     [](const Esercizio& e, const Strato&) { return PermeabilitàVisibile(e); }},
+};
+
+void Normalizza(std::string& testo) {
+    testo = ModificatoreDatiInEntrata(testo);
+}
+
+void NormalizzaCaselleVisibili(Esercizio& e) {
+    for (const CasellaGenerale& c : CaselleGenerali) {
+        if (c.visibile(e)) {
+            Normalizza(e.*c.campo);
+        }
+    }
+    for (Strato& s : e.Strati) {
+        for (const CasellaStrato& c : CaselleStrato) {
+            if (c.visibile(e, s)) {
+                Normalizza((s.*c.campo).Testo);
+            }
+        }
+        if (s.FatAssorbimentoVisibile) {
+            Normalizza(s.FatAssorbimento.Testo);
+        }
+    }
+}
+
+std::optional<std::string> ControlloPresenzaEForma(const Esercizio& e) {
+    for (const CasellaGenerale& c : CaselleGenerali) {
+        const std::string& testo = e.*c.campo;
+        if (c.visibile(e) && !ConvertiNumero(testo)) {
+            return testo.empty() ? Frase1(c.nome) : Frase2(c.nome);
+        }
+    }
+    for (int k = 1; k <= e.NumeroStrati(); ++k) {
+        const Strato& s = e.strato(k);
+        for (const CasellaStrato& c : CaselleStrato) {
+            const std::string& testo = (s.*c.campo).Testo;
+            if (c.visibile(e, s) && !ConvertiNumero(testo)) {
+                return testo.empty() ? Frase3(k, c.nome) : Frase4(k, c.nome);
+            }
+        }
+        const std::string& fattore = s.FatAssorbimento.Testo;
+        if (s.FatAssorbimentoVisibile && !FatAssorbimentoNonDato(fattore) &&
+            !ConvertiNumero(fattore)) {
+            return MessaggioFatAssorbimentoAlfanumerico(k);
+        }
+    }
+    return std::nullopt;
+}
+
+// Only called once every shown box has passed the numeric test.
+double Numero(const std::string& testo) {
+    return ConvertiNumeroOZero(testo);
+}
+
+std::optional<std::string> ControlloIntervalli(const Esercizio& e) {
+    if (LiminariVisibili(e)) {
+        if (Numero(e.LiminariInterno) <= 0) {
+            return Frase5(NomeLiminariInterno);
+        }
+        if (Numero(e.LiminariEsterno) <= 0) {
+            return Frase5(NomeLiminariEsterno);
+        }
+    }
+    if (UmiditàVisibili(e)) {
+        const double ui = Numero(e.UInterna);
+        if (ui < 0 || ui > 100) {
+            return std::string(MessaggioUmiditàInterna);
+        }
+        const double ue = Numero(e.UEsterna);
+        if (ue < 0 || ue > 100) {
+            return std::string(MessaggioUmiditàEsterna);
+        }
+    }
+    if (DistSonoroVisibile(e) && Numero(e.DistSonoro) < 0) {
+        return Frase5(NomeDistSonoro);
+    }
+    for (int k = 1; k <= e.NumeroStrati(); ++k) {
+        const Strato& s = e.strato(k);
+        if (DensitàVisibile(e) && Numero(s.Densità.Testo) <= 0) {
+            return Frase6(k, NomeDensità);
+        }
+        if (Numero(s.Spessore.Testo) <= 0) {
+            return MessaggioSpessoreErrato(k);
+        }
+        if (s.ConduttivitàVisibile && Numero(s.Conduttività.Testo) <= 0) {
+            return Frase6(k, NomeConduttività);
+        }
+        if (PermeabilitàVisibile(e) && Numero(s.Permeabilità.Testo) <= 0) {
+            return Frase6(k, NomePermeabilità);
+        }
+        const std::string& fattore = s.FatAssorbimento.Testo;
+        if (s.FatAssorbimentoVisibile && !FatAssorbimentoNonDato(fattore)) {
+            const double a = Numero(fattore);
+            if (a <= 0 || a >= 1) {
+                return MessaggioFatAssorbimentoErrato(k);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string ModificatoreDatiInEntrata(std::string_view testo) {
+    std::string normale;
+    normale.reserve(testo.size());
+    for (char c : testo) {
+        if (c == '.' || c == ',') {
+            normale.push_back(SeparatoreDecimale);
+        } else if (c != ' ') {
+            normale.push_back(c);
+        }
+    }
+    return normale;
+}
+
+bool FatAssorbimentoNonDato(std::string_view testo) {
+    const std::string_view t = TogliSpazi(testo);
+    return t.empty() || t == "-";
+}
+
+std::optional<std::string> ControlloCorrettezzaDatiIniziali(Esercizio& e) {
+    NormalizzaCaselleVisibili(e);
+    if (auto messaggio = ControlloPresenzaEForma(e)) {
+        return messaggio;
+    }
+    return ControlloIntervalli(e);
+}
+
+std::string Frase1(std::string_view nomeCasella) {
+    return Unisci({NessunDato, nomeCasella});
+}
+
+std::string Frase2(std::string_view nomeCasella) {
+    return Unisci({Alfanumerico, nomeCasella});
+}
+
+std::string Frase3(int strato, std::string_view nomeCasella) {
+    return PerLoStratoK(strato, NessunDatoStrato, nomeCasella);
+}
+
+std::string Frase4(int strato, std::string_view nomeCasella) {
+    return Unisci({PerLoStrato, std::to_string(strato), AlfanumericoStrato, " ", nomeCasella});
+}
+
+std::string Frase5(std::string_view nomeCasella) {
+    return Unisci({ValoreErrato, nomeCasella});
+}
+
+std::string Frase6(int strato, std::string_view nomeCasella) {
+    return PerLoStratoK(strato, ValoreErratoStrato, nomeCasella);
+}
+
+std::string MessaggioSpessoreErrato(int strato) {
+    return Unisci({PerLoStrato, std::to_string(strato), DatoErratoStrato, " ", NomeSpessore, ".",
+                   ACapo, NonMinoriDiZero});
+}
+
+std::string MessaggioFatAssorbimentoAlfanumerico(int strato) {
+    return MessaggioFatAssorbimento(strato, AlfanumericoStrato);
+}
+
+std::string MessaggioFatAssorbimentoErrato(int strato) {
+    return MessaggioFatAssorbimento(strato, DatoErratoStrato);
+}
+
+} // namespace paretix
