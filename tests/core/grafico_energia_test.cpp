@@ -22,7 +22,7 @@ double y(double E) {
     return 557.5 + (50 - E) * 6220 / 50;
 }
 
-Superficie Disegnato(const std::array<double, 6>& ottave, const LivelloTrasmesso& livello) {
+Superficie Disegnato(const std::array<double, 6>& ottave, const LivelloAllaFrequenza& livello) {
     Grafici g = GraficiAzzerati(true);
     DisegnaGraficoEnergiaTrasmessaInbBPerLeVarieFrequenzeHz(g.Grafico3, ottave, livello);
     return g.Grafico3;

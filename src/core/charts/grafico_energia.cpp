@@ -33,7 +33,7 @@ int RangoOttava(int F) {
 
 void DisegnaGraficoEnergiaTrasmessaInbBPerLeVarieFrequenzeHz(
     Superficie& g3, const std::array<double, 6>& EnergiaTrasmessa,
-    const LivelloTrasmesso& livello) {
+    const LivelloAllaFrequenza& livello) {
     ScalaValori scala(g3.Altezza, EnergiaTrasmessa[0]);
     for (std::size_t i = 1; i < EnergiaTrasmessa.size(); ++i) {
         scala.Includi(EnergiaTrasmessa[i]);

@@ -9,7 +9,7 @@
 namespace paretix {
 
 // The transmitted level in dB at a frequency in Hz.
-using LivelloTrasmesso = std::function<double(double frequenza)>;
+using LivelloAllaFrequenza = std::function<double(double frequenza)>;
 
 constexpr int FrequenzaInizialeGrafico = 125;
 constexpr int FrequenzaFinaleGrafico = 4000;
@@ -23,6 +23,7 @@ constexpr double LunghezzaPennellataEnergia = 10;
 // "LineXg3" to 0 dB and shows the frequency grid and the unit labels. The octave levels and 0
 // set the scale.
 void DisegnaGraficoEnergiaTrasmessaInbBPerLeVarieFrequenzeHz(
-    Superficie& g3, const std::array<double, 6>& EnergiaTrasmessa, const LivelloTrasmesso& livello);
+    Superficie& g3, const std::array<double, 6>& EnergiaTrasmessa,
+    const LivelloAllaFrequenza& livello);
 
 } // namespace paretix
