@@ -9,8 +9,8 @@
 namespace {
 
 constexpr double TwipsPerPixel = 15;
-// Labels are about 11 pixels high at 100 %.
-constexpr double AltezzaCaratteriTwips = 165;
+// Labels are 10 pixels high at 100 %, so that neighbouring frequency labels do not touch.
+constexpr double AltezzaCaratteriTwips = 150;
 constexpr int AltezzaCaratteriMinima = 8;
 
 QColor ColoreQt(paretix::ColoreBGR c) {
@@ -74,8 +74,6 @@ void GraficoWidget::paintEvent(QPaintEvent*) {
     }
     const Scala scala{width() / superficie_.Larghezza, height() / superficie_.Altezza};
 
-    // Painted strokes lie on the surface itself, the elements above them.
-    DisegnaLinee(p, superficie_.Pennellate, scala);
     DisegnaLinee(p, superficie_.Linee, scala);
 
     QFont carattere = font();
@@ -92,4 +90,7 @@ void GraficoWidget::paintEvent(QPaintEvent*) {
         p.drawText(QRectF(angolo, QSizeF(width(), height())), Qt::AlignLeft | Qt::AlignTop,
                    QString::fromStdString(e.Testo));
     }
+    // The strokes (hatching, energy curve) are painted onto the finished chart, over its
+    // elements: the energy curve stays visible where it runs along the zero line.
+    DisegnaLinee(p, superficie_.Pennellate, scala);
 }

@@ -46,8 +46,8 @@ struct Etichetta {
     bool operator==(const Etichetta&) const = default;
 };
 
-// One chart surface: its size, the painted strokes (on the surface itself, below the
-// elements) and the line and label elements, each list in painting order.
+// One chart surface: its size, the line and label elements, and the strokes painted onto the
+// finished chart (the condensation hatching, the energy curve); each list in painting order.
 struct Superficie {
     double Larghezza = 0, Altezza = 0;
     std::vector<Linea> Pennellate;
