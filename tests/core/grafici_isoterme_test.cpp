@@ -19,7 +19,7 @@ TEST(GraficiIsoterme, BoundariesTakeTheLayersShareOfTheSection) {
                   (std::array{2550.0, 240.0, 2550.0, 3320.0}));
         EXPECT_EQ((std::array{i2.X1, i2.Y1, i2.X2, i2.Y2}),
                   (std::array{4650.0, 240.0, 4650.0, 3320.0}));
-        EXPECT_EQ(i1.Colore, ColoreGialloGrafico);
+        EXPECT_EQ(i1.Colore, GialloGrafico);
         EXPECT_EQ(TrovaLinea(*s, NomeIndice(f, 3)), nullptr);
     }
     // Labels below the section of the temperature chart only.

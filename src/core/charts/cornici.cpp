@@ -26,16 +26,17 @@ void DisegnaCornice(Superficie& s, const std::string& suffisso, double altezzaAs
     const double basso = H - MargineBassoMuro;
     PosizionaLinea(s, Segmento("LineYg" + suffisso, AsseVerticale, H - MargineBassoAsse,
                                AsseVerticale, 0, ColoreSfondoFinestraSistema, SpessoreAssi));
-    PosizionaLinea(s, Segmento("LineXg" + suffisso, 0, altezzaAsseX, W, altezzaAsseX, ColoreBianco,
+    PosizionaLinea(s, Segmento("LineXg" + suffisso, 0, altezzaAsseX, W, altezzaAsseX, BiancoGrafico,
                                SpessoreAssi));
     PosizionaLinea(s, Segmento("L" + suffisso + "(0)", FacciaInterna, AltoMuro, FacciaInterna,
-                               basso, ColoreGialloGrafico));
+                               basso, GialloGrafico));
     PosizionaLinea(s, Segmento("L" + suffisso + suffisso + "(0)", FacciaEsterna, AltoMuro,
-                               FacciaEsterna, basso, ColoreGialloGrafico));
-    PosizionaLinea(s, Segmento(NomeIndice("Line3", primoBordo), FacciaInterna, AltoMuro,
-                               FacciaEsterna, AltoMuro, ColoreBianco, 1, StileTratto::TrattoPunto));
+                               FacciaEsterna, basso, GialloGrafico));
+    PosizionaLinea(s,
+                   Segmento(NomeIndice("Line3", primoBordo), FacciaInterna, AltoMuro, FacciaEsterna,
+                            AltoMuro, BiancoGrafico, 1, StileTratto::TrattoPunto));
     PosizionaLinea(s, Segmento(NomeIndice("Line3", primoBordo + 1), FacciaInterna, basso,
-                               FacciaEsterna, basso, ColoreBianco, 1, StileTratto::TrattoPunto));
+                               FacciaEsterna, basso, BiancoGrafico, 1, StileTratto::TrattoPunto));
 }
 
 // The elements that exist only while the acoustic chart is drawn.
@@ -55,18 +56,18 @@ void NascondiGraficoEnergia(Superficie& g3) {
 void PosizionaGrigliaFrequenze(Superficie& g3, bool visibile) {
     const double basso = g3.Altezza - MargineBassoMuro;
     PosizionaEtichetta(
-        g3, Etichetta{"LabelErz(0)", 100, AltoEtichetteFrequenza, "Hz", ColoreBianco, visibile});
+        g3, Etichetta{"LabelErz(0)", 100, AltoEtichetteFrequenza, "Hz", BiancoGrafico, visibile});
     for (std::size_t i = 0; i < FrequenzeOttava.size(); ++i) {
         const int k = static_cast<int>(i) + 1;
         const double x = AscissaFrequenza(FrequenzeOttava[i]);
-        Linea griglia = Segmento(NomeIndice("L3", k), x, AltoMuro, x, basso, ColoreGialloGrafico, 1,
+        Linea griglia = Segmento(NomeIndice("L3", k), x, AltoMuro, x, basso, GialloGrafico, 1,
                                  StileTratto::Punteggiato);
         griglia.Visibile = visibile;
         PosizionaLinea(g3, std::move(griglia));
         const double sinistra = x - (k == 1 ? 130 : 70);
-        PosizionaEtichetta(g3, Etichetta{NomeIndice("LabelErz", k), sinistra,
-                                         AltoEtichetteFrequenza, std::to_string(FrequenzeOttava[i]),
-                                         ColoreGialloGrafico, visibile});
+        PosizionaEtichetta(g3,
+                           Etichetta{NomeIndice("LabelErz", k), sinistra, AltoEtichetteFrequenza,
+                                     std::to_string(FrequenzeOttava[i]), GialloGrafico, visibile});
     }
 }
 
@@ -75,20 +76,20 @@ void DisegnaAsintotiEMuro(Grafici& g) {
     DisegnaCornice(g.Grafico2, "2", AltezzaRiferimentoGrafico2, 200);
 
     Superficie& g3 = g.Grafico3;
-    g3.Altezza = AltezzaGraficoIntero;
+    g3.Altezza = AltezzaSuperficieIntera;
     const double H = g3.Altezza;
     PosizionaLinea(g3, Segmento("LineYg3", AsseVerticale, H - MargineBassoAsse, AsseVerticale, 0,
                                 ColoreSfondoFinestraSistema, SpessoreAssi));
     PosizionaLinea(g3, Segmento("LineXg3", 0, H - MargineBanda, g3.Larghezza, H - MargineBanda,
-                                ColoreBianco, SpessoreAssi));
+                                BiancoGrafico, SpessoreAssi));
     PosizionaGrigliaFrequenze(g3, true);
 }
 
 Grafici GraficiAzzerati(bool igrometrico) {
     Grafici g;
-    g.Grafico1.Larghezza = g.Grafico2.Larghezza = g.Grafico3.Larghezza = LarghezzaGrafico;
-    g.Grafico1.Altezza = igrometrico ? AltezzaGraficoMezzo : AltezzaGraficoIntero;
-    g.Grafico2.Altezza = g.Grafico3.Altezza = AltezzaGraficoMezzo;
+    g.Grafico1.Larghezza = g.Grafico2.Larghezza = g.Grafico3.Larghezza = LarghezzaSuperficie;
+    g.Grafico1.Altezza = igrometrico ? AltezzaSuperficieMezza : AltezzaSuperficieIntera;
+    g.Grafico2.Altezza = g.Grafico3.Altezza = AltezzaSuperficieMezza;
     DisegnaAsintotiEMuro(g);
     NascondiGraficoEnergia(g.Grafico3);
     return g;

@@ -8,9 +8,9 @@
 namespace paretix {
 
 // Design sizes of the surfaces, twips.
-constexpr double LarghezzaGrafico = 8895;
-constexpr double AltezzaGraficoMezzo = 3615;  // the temperature and vapour charts together
-constexpr double AltezzaGraficoIntero = 7335; // a chart alone on its panel
+constexpr double LarghezzaSuperficie = 8895;
+constexpr double AltezzaSuperficieMezza = 3615;  // the temperature and vapour charts together
+constexpr double AltezzaSuperficieIntera = 7335; // a chart alone on its panel
 
 // The wall section: its faces run from y = 240 to y = H - 295.
 constexpr double FacciaInterna = 1500;

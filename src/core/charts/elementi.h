@@ -11,15 +11,14 @@ namespace paretix {
 
 // Colours in the platform's 0x00BBGGRR encoding: red in the lowest byte.
 using ColoreBGR = std::uint32_t;
-constexpr ColoreBGR ColoreNero = 0x00000000;
-constexpr ColoreBGR ColoreBianco = 0x00FFFFFF;
-constexpr ColoreBGR ColoreGialloGrafico = 0x0000FFFF;
-constexpr ColoreBGR ColoreCiano = 0x00FFFF00;
-constexpr ColoreBGR ColoreVerde = 0x0000FF00;
-constexpr ColoreBGR ColoreRosso = 0x000000FF;
-constexpr ColoreBGR ColoreMagenta = 0x00FF00FF;
+constexpr ColoreBGR BiancoGrafico = 0x00FFFFFF;
+constexpr ColoreBGR GialloGrafico = 0x0000FFFF;
+constexpr ColoreBGR CianoGrafico = 0x00FFFF00;
+constexpr ColoreBGR VerdeGrafico = 0x0000FF00;
+constexpr ColoreBGR RossoGrafico = 0x000000FF;
+constexpr ColoreBGR MagentaGrafico = 0x00FF00FF;
 // The system's window background colour, white, which the vertical axes use.
-constexpr ColoreBGR ColoreSfondoFinestraSistema = ColoreBianco;
+constexpr ColoreBGR ColoreSfondoFinestraSistema = BiancoGrafico;
 
 enum class StileTratto { Continuo, TrattoPunto, Punteggiato };
 
@@ -27,7 +26,7 @@ enum class StileTratto { Continuo, TrattoPunto, Punteggiato };
 struct Linea {
     std::string Nome; // the element's name, with its index for a family: "L1(2)"
     double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
-    ColoreBGR Colore = ColoreBianco;
+    ColoreBGR Colore = BiancoGrafico;
     int Spessore = 1;
     StileTratto Tratto = StileTratto::Continuo;
     bool Visibile = true;
@@ -40,7 +39,7 @@ struct Etichetta {
     std::string Nome;
     double Sinistra = 0, Alto = 0;
     std::string Testo;
-    ColoreBGR Colore = ColoreBianco;
+    ColoreBGR Colore = BiancoGrafico;
     bool Visibile = true;
 
     bool operator==(const Etichetta&) const = default;

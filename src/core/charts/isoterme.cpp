@@ -54,18 +54,18 @@ void DisegnaLeIsoterme(Grafici& g, const Esercizio& e) {
         const double xi = x[static_cast<std::size_t>(i)];
         for (auto [superficie, famiglia] : {std::pair{&g.Grafico1, "L1"}, {&g.Grafico2, "L2"}}) {
             PosizionaLinea(*superficie, Linea{NomeIndice(famiglia, i), xi, AltoMuro, xi,
-                                              superficie->Altezza - MargineBassoMuro,
-                                              ColoreGialloGrafico, 1, StileTratto::Continuo, true});
+                                              superficie->Altezza - MargineBassoMuro, GialloGrafico,
+                                              1, StileTratto::Continuo, true});
         }
     }
     const double alto = g.Grafico1.Altezza - MargineBassoMuro + DistanzaEtichetteIsoterme;
     for (int i = 0; i < N; ++i) {
         PosizionaEtichetta(g.Grafico1,
                            Etichetta{NomeIndice("Label8", i), x[static_cast<std::size_t>(i)], alto,
-                                     NomeConfine(i), ColoreGialloGrafico, true});
+                                     NomeConfine(i), GialloGrafico, true});
     }
     PosizionaEtichetta(g.Grafico1, Etichetta{"Label9", SinistraEtichettaFacciaEsterna, alto,
-                                             NomeConfine(N), ColoreGialloGrafico, true});
+                                             NomeConfine(N), GialloGrafico, true});
 }
 
 } // namespace paretix
