@@ -1,9 +1,9 @@
 #pragma once
-// Look-ups shared by the chart tests: an element that must exist, and walls built from
-// thickness texts.
+// Look-ups shared by the chart tests.
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <initializer_list>
 #include <string>
 
@@ -12,6 +12,7 @@
 
 namespace paretix::prova {
 
+// The element of that name; a missing one fails the test.
 inline Linea LineaDi(const Superficie& s, const std::string& nome) {
     const Linea* l = TrovaLinea(s, nome);
     EXPECT_NE(l, nullptr) << "manca la linea " << nome;
@@ -24,13 +25,15 @@ inline Etichetta EtichettaDi(const Superficie& s, const std::string& nome) {
     return e != nullptr ? *e : Etichetta{};
 }
 
+inline std::array<double, 4> Estremi(const Linea& l) {
+    return {l.X1, l.Y1, l.X2, l.Y2};
+}
+
 inline Esercizio PareteDiSpessori(std::initializer_list<const char*> spessori) {
     Esercizio e;
     e.Strati.clear();
     for (const char* s : spessori) {
-        Strato st;
-        st.Spessore.Testo = s;
-        e.Strati.push_back(st);
+        e.Strati.emplace_back().Spessore.Testo = s;
     }
     return e;
 }

@@ -1,24 +1,15 @@
 #pragma once
-// Two walls of every calculation type, used by the chart tests: one that condenses inside
-// (insulation on the inside face of a concrete wall) and one that does not (the same layers
-// with the insulation outside).
-
-#include <string>
-#include <vector>
+// Two walls with every calculation type, 20 °C and 65 % inside, -5 °C and 85 % outside,
+// 100 dB: plaster, mineral wool and concrete, which condenses behind the insulation, and the
+// same layers insulated outside, which does not.
 
 #include "core/model/caselle_visibili.h"
 #include "core/model/esercizio.h"
 
 namespace paretix::prova {
 
-struct StratoEsempio {
-    const char* spessore;
-    const char* densità;
-    const char* conduttività;
-    const char* permeabilità;
-};
-
-inline Esercizio PareteEsempio(const std::vector<StratoEsempio>& strati) {
+// Thickness, density, conductivity and permeability of each layer, inside first.
+inline Esercizio PareteEsempio(std::initializer_list<std::array<const char*, 4>> strati) {
     Esercizio e;
     e.Termico = e.Igrometrico = e.Acustico = true;
     e.TInterna = "20";
@@ -27,21 +18,20 @@ inline Esercizio PareteEsempio(const std::vector<StratoEsempio>& strati) {
     e.UEsterna = "85";
     e.DistSonoro = "100";
     e.Strati.clear();
-    for (const StratoEsempio& s : strati) {
-        Strato st;
-        st.Spessore.Testo = s.spessore;
-        st.Densità.Testo = s.densità;
-        st.Conduttività.Testo = s.conduttività;
-        st.Permeabilità.Testo = s.permeabilità;
-        e.Strati.push_back(st);
+    for (const auto& [spessore, densità, conduttività, permeabilità] : strati) {
+        Strato& s = e.Strati.emplace_back();
+        s.Spessore.Testo = spessore;
+        s.Densità.Testo = densità;
+        s.Conduttività.Testo = conduttività;
+        s.Permeabilità.Testo = permeabilità;
     }
     AggiornaCaselleVisibili(e, false);
     return e;
 }
 
-constexpr StratoEsempio Intonaco{"2", "1400", "0,7", "18"};
-constexpr StratoEsempio LanaMinerale{"8", "40", "0,04", "150"};
-constexpr StratoEsempio Calcestruzzo{"20", "2400", "1,9", "3"};
+constexpr std::array<const char*, 4> Intonaco{"2", "1400", "0,7", "18"};
+constexpr std::array<const char*, 4> LanaMinerale{"8", "40", "0,04", "150"};
+constexpr std::array<const char*, 4> Calcestruzzo{"20", "2400", "1,9", "3"};
 
 inline Esercizio PareteIsolataDentro() {
     return PareteEsempio({Intonaco, LanaMinerale, Calcestruzzo});
