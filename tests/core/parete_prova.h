@@ -7,13 +7,11 @@
 
 #include "core/model/camera_aria.h"
 #include "core/model/caselle_visibili.h"
-#include "core/model/esercizio.h"
 
 namespace paretix::prova {
 
-// A wall with one letter per layer ("M" material, "A" air cavity), every material 10 cm thick
-// with conductivity 0,5, permeability 10 and density 500, cavities 5 cm thick, and the boxes
-// shown as the schema shows them.
+// One letter per layer ("M" material, "A" air cavity): materials 10 cm, conductivity 0,5,
+// permeability 10, density 500; cavities 5 cm; Ti 20, Te 0; boxes shown as on the schema.
 inline Esercizio Parete(std::string_view tipi, bool termico = true, bool igrometrico = false,
                         bool acustico = false) {
     Esercizio e;
@@ -21,37 +19,30 @@ inline Esercizio Parete(std::string_view tipi, bool termico = true, bool igromet
     e.Igrometrico = igrometrico;
     e.Acustico = acustico;
     e.TInterna = "20";
-    e.TEsterna = "0";
     e.Strati.assign(tipi.size(), Strato{});
-    for (std::size_t i = 0; i < tipi.size(); ++i) {
-        Strato& s = e.Strati[i];
-        s.Spessore.Testo = "10";
-        s.Conduttività.Testo = "0,5";
-        s.Permeabilità.Testo = "10";
-        s.Densità.Testo = "500";
-    }
-    for (std::size_t i = 0; i < tipi.size(); ++i) {
-        if (tipi[i] == 'A') {
-            CameraAria1(e, static_cast<int>(i) + 1);
-            e.Strati[i].Spessore.Testo = "5";
+    for (int k = 1; k <= e.NumeroStrati(); ++k) {
+        e.strato(k).Spessore.Testo = "10";
+        e.strato(k).Conduttività.Testo = "0,5";
+        e.strato(k).Permeabilità.Testo = "10";
+        e.strato(k).Densità.Testo = "500";
+        if (tipi[static_cast<std::size_t>(k - 1)] == 'A') {
+            CameraAria1(e, k);
+            e.strato(k).Spessore.Testo = "5";
         }
     }
     AggiornaCaselleVisibili(e, false);
     return e;
 }
 
-// The lines of a report; every line must end with CR LF.
-inline std::vector<std::string> Righe(const std::string& testo) {
+// The lines of a report, each of which ends with CR LF.
+inline std::vector<std::string> Righe(std::string_view testo) {
     std::vector<std::string> righe;
-    std::size_t inizio = 0;
-    while (inizio < testo.size()) {
-        const std::size_t fine = testo.find("\r\n", inizio);
-        if (fine == std::string::npos) {
-            righe.push_back(testo.substr(inizio) + "<senza CR LF>");
-            break;
-        }
-        righe.push_back(testo.substr(inizio, fine - inizio));
-        inizio = fine + 2;
+    for (std::size_t fine; (fine = testo.find("\r\n")) != std::string_view::npos;) {
+        righe.emplace_back(testo.substr(0, fine));
+        testo.remove_prefix(fine + 2);
+    }
+    if (!testo.empty()) {
+        righe.emplace_back("senza CR LF: " + std::string(testo));
     }
     return righe;
 }

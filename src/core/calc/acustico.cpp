@@ -14,31 +14,36 @@ namespace {
 // Reference intensity of the decibel scale, W/m².
 constexpr double I0 = 1e-12;
 
-double Densità(const Esercizio& e, int k) {
-    return ConvertiNumeroOZero(e.strato(k).Densità.Testo);
+// The densities of the layers, kg/m³, read once for a whole walk.
+Tabella LetturaDensità(const Esercizio& e) {
+    Tabella densità{};
+    for (int k = 1; k <= e.NumeroStrati(); ++k) {
+        densità[k] = ConvertiNumeroOZero(e.strato(k).Densità.Testo);
+    }
+    return densità;
 }
 
 // The mass law for layer k at frequency f; the surface mass is taken on first use and then
 // kept, so that a run of heavy layers can carry its summed mass forward.
-double LeggeDellaMassa(const Esercizio& e, RisultatiCalcolo& r, int k, double f) {
+double LeggeDellaMassa(const Tabella& densità, RisultatiCalcolo& r, int k, double f) {
     auto& massa = r.MassaSuperficiale[k];
     if (!massa) {
-        massa = Densità(e, k) * r.SpessoreMetri[k];
+        massa = densità[k] * r.SpessoreMetri[k];
     }
     return 20 * std::log10(f * *massa) - 47;
 }
 
-void CalcolaPotereFonoisolantePerOgniErzDelSingoloMateriale(const Esercizio& e, RisultatiCalcolo& r,
-                                                            int k) {
+void CalcolaPotereFonoisolantePerOgniErzDelSingoloMateriale(const Tabella& densità,
+                                                            RisultatiCalcolo& r, int k) {
     for (std::size_t i = 0; i < FrequenzeOttava.size(); ++i) {
-        const double R = LeggeDellaMassa(e, r, k, FrequenzeOttava[i]);
+        const double R = LeggeDellaMassa(densità, r, k, FrequenzeOttava[i]);
         r.PotereFonoisolante[k][i] = std::max(R, 0.0);
     }
 }
 
-void CalcolaPotereFonoisolantePerUnUnicoErzDelSingoloMateriale(const Esercizio& e,
+void CalcolaPotereFonoisolantePerUnUnicoErzDelSingoloMateriale(const Tabella& densità,
                                                                RisultatiCalcolo& r, int k) {
-    r.PotereFonoisolanteGrafico[k] = LeggeDellaMassa(e, r, k, r.FrequenzaGrafico);
+    r.PotereFonoisolanteGrafico[k] = LeggeDellaMassa(densità, r, k, r.FrequenzaGrafico);
 }
 
 // Walks the layers from inside to outside. A light layer, or a heavy one followed by a light
@@ -47,23 +52,24 @@ void CalcolaPotereFonoisolantePerUnUnicoErzDelSingoloMateriale(const Esercizio& 
 template <typename PerStrato, typename Azzera>
 void PercorsoStrati(const Esercizio& e, RisultatiCalcolo& r, PerStrato perStrato, Azzera azzera) {
     const int n = e.NumeroStrati();
+    const Tabella densità = LetturaDensità(e);
     for (int k = 1; k <= n; ++k) {
         r.MassaSuperficiale[k].reset();
     }
     const double limite = ValoriPredefiniti::DensitàLimite;
     for (int k = 1; k <= n; ++k) {
-        if (Densità(e, k) <= limite || k == n || Densità(e, k + 1) <= limite) {
-            perStrato(k);
+        if (densità[k] <= limite || k == n || densità[k + 1] <= limite) {
+            perStrato(densità, k);
             continue;
         }
         azzera(k);
         auto& questa = r.MassaSuperficiale[k];
         auto& seguente = r.MassaSuperficiale[k + 1];
         if (!questa) {
-            questa = Densità(e, k) * r.SpessoreMetri[k];
+            questa = densità[k] * r.SpessoreMetri[k];
         }
         if (!seguente) {
-            seguente = Densità(e, k + 1) * r.SpessoreMetri[k + 1];
+            seguente = densità[k + 1] * r.SpessoreMetri[k + 1];
         }
         seguente = *questa + *seguente;
     }
@@ -101,7 +107,10 @@ void CalcoloDisturboSonoro(const Esercizio& e, RisultatiCalcolo& r, std::string&
         r.DisturboInEntrata = valore != 0 ? I0 * std::pow(10.0, valore / 10) : 0;
     }
     PercorsoStrati(
-        e, r, [&](int k) { CalcolaPotereFonoisolantePerOgniErzDelSingoloMateriale(e, r, k); },
+        e, r,
+        [&r](const Tabella& densità, int k) {
+            CalcolaPotereFonoisolantePerOgniErzDelSingoloMateriale(densità, r, k);
+        },
         [&](int k) { r.PotereFonoisolante[k].fill(0); });
     const int n = e.NumeroStrati();
     for (std::size_t i = 0; i < FrequenzeOttava.size(); ++i) {
@@ -145,7 +154,10 @@ double CalcoloDisturboSonoro2(const Esercizio& e, RisultatiCalcolo& r, double F)
     const double ingresso =
         e.UnitaDistSonoro == UnitaSuono::Watt ? valore : I0 * std::pow(10.0, valore / 10);
     PercorsoStrati(
-        e, r, [&](int k) { CalcolaPotereFonoisolantePerUnUnicoErzDelSingoloMateriale(e, r, k); },
+        e, r,
+        [&r](const Tabella& densità, int k) {
+            CalcolaPotereFonoisolantePerUnUnicoErzDelSingoloMateriale(densità, r, k);
+        },
         [&](int k) { r.PotereFonoisolanteGrafico[k] = 0; });
     double parete = 0;
     for (int k = 1; k <= e.NumeroStrati(); ++k) {

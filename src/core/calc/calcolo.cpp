@@ -38,8 +38,9 @@ void LetturaDati(const Esercizio& e, int ipotesiTemperaturaMedia, int n, Risulta
     if (!e.Termico) {
         return;
     }
-    // Cavities in layer order: the second hypothesis reads the previous run's temperatures,
-    // which the thermal steps overwrite only later.
+    // A material's conductivity as typed, an air cavity's equivalent one. The second hypothesis
+    // of a cavity reads the previous run's boundary temperatures, which this run overwrites
+    // only in its thermal steps.
     for (int k = 1; k <= n; ++k) {
         const Strato& s = e.strato(k);
         if (TogliSpazi(s.TipoStrato) == TipoCameraAria) {
@@ -196,8 +197,13 @@ EsitoCalcola Command1_Click(Esercizio& e, RisultatiCalcolo& r, std::string& Test
         return esito;
     }
     // The cavities' conductivity depends on their mean temperature, which the first run
-    // estimates from the air and the second takes from the first run's face temperatures.
-    Calcolo(e, 1, esito.NumeroCamereAria, r, TestoStampa);
+    // estimates from the air and the second takes from the first run's face temperatures. The
+    // second run recomputes everything and replaces the report, so of the first run only the
+    // thermal numbers matter.
+    LetturaDati(e, 1, e.NumeroStrati(), r);
+    if (e.Termico) {
+        CalcoloTermicoSenzaRapporto(r, e.NumeroStrati());
+    }
     Calcolo(e, 2, esito.NumeroCamereAria, r, TestoStampa);
     return esito;
 }

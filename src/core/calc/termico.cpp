@@ -8,7 +8,9 @@
 
 namespace paretix {
 
-void CalcoloSommatoriaResistenzeTermicheUnitarieR(RisultatiCalcolo& r, int n, std::string& testo) {
+namespace {
+
+void SommatoriaResistenze(RisultatiCalcolo& r, int n) {
     r.ResistenzaLiminareInterna = 1 / r.hi;
     r.SommatoriaResistenze = 0;
     for (int k = 1; k <= n; ++k) {
@@ -21,51 +23,78 @@ void CalcoloSommatoriaResistenzeTermicheUnitarieR(RisultatiCalcolo& r, int n, st
         }
         r.SommatoriaResistenze += r.ResistenzaStrato[k];
     }
-    testo.append("Sommatoria resistenze termiche unitarie = ");
-    AggiungiFormaGenerale(testo, r.SommatoriaResistenze);
-    testo.append(" (m² °C / W)");
-    testo.append(ACapoERigaVuota);
 }
 
-void CalcoloConduttanzaTermicaUnitariaHc(RisultatiCalcolo& r, std::string& testo) {
+void Conduttanza(RisultatiCalcolo& r) {
     r.Hc = 1 / r.SommatoriaResistenze;
-    testo.append("Conduttanza termica unitaria Hc = ");
-    AggiungiFormaGenerale(testo, r.Hc);
-    testo.append(" W/m² °C");
-    testo.append(ACapoERigaVuota);
 }
 
-void CalcoloTrasmittanzaTermicaUnitariaH(RisultatiCalcolo& r, std::string& testo) {
+void Trasmittanza(RisultatiCalcolo& r) {
     r.H = 1 / (1 / r.hi + r.SommatoriaResistenze + 1 / r.he);
-    testo.append("Trasmittanza termica unitaria H = ");
-    AggiungiFormaGenerale(testo, r.H);
-    testo.append(" W/m² °C");
-    testo.append(ACapoERigaVuota);
 }
 
-void CalcoloFlussoTermicoFI(RisultatiCalcolo& r, std::string& testo) {
+void Flusso(RisultatiCalcolo& r) {
     r.FI = (r.Ti - r.Te) * r.H;
-    testo.append("Flusso termico Ø = ");
-    AggiungiFormaGenerale(testo, r.FI);
-    testo.append(ACapoERigaVuota);
 }
 
-void CalcoloVariazioneTemperaturaNelPassaggioDaUnoStratoAllAltro(RisultatiCalcolo& r, int n,
-                                                                 std::string& testo) {
+void TemperatureIsoterme(RisultatiCalcolo& r, int n) {
     r.ResistenzaStrato[0] = 0;
     double somma = 0;
     for (int k = 0; k <= n; ++k) {
         somma = somma + r.ResistenzaStrato[k];
         r.T[k] = r.Ti - (r.Ti - r.Te) * r.H * (r.ResistenzaLiminareInterna + somma);
     }
-    testo.append("Variazione della temperatura nel passaggio da uno strato all'altro (ovvero "
-                 "nelle varie isoterme):");
-    testo.append(ACapo);
+}
+
+void AggiungiRisultato(std::string& testo, std::string_view nome, double valore,
+                       std::string_view unità) {
+    testo.append(nome);
+    AggiungiFormaGenerale(testo, valore);
+    AggiungiTesti(testo, unità, ACapoERigaVuota);
+}
+
+} // namespace
+
+void CalcoloTermicoSenzaRapporto(RisultatiCalcolo& r, int n) {
+    SommatoriaResistenze(r, n);
+    Conduttanza(r);
+    Trasmittanza(r);
+    Flusso(r);
+    TemperatureIsoterme(r, n);
+}
+
+void CalcoloSommatoriaResistenzeTermicheUnitarieR(RisultatiCalcolo& r, int n, std::string& testo) {
+    SommatoriaResistenze(r, n);
+    AggiungiRisultato(testo, "Sommatoria resistenze termiche unitarie = ", r.SommatoriaResistenze,
+                      " (m² °C / W)");
+}
+
+void CalcoloConduttanzaTermicaUnitariaHc(RisultatiCalcolo& r, std::string& testo) {
+    Conduttanza(r);
+    AggiungiRisultato(testo, "Conduttanza termica unitaria Hc = ", r.Hc, " W/m² °C");
+}
+
+void CalcoloTrasmittanzaTermicaUnitariaH(RisultatiCalcolo& r, std::string& testo) {
+    Trasmittanza(r);
+    AggiungiRisultato(testo, "Trasmittanza termica unitaria H = ", r.H, " W/m² °C");
+}
+
+void CalcoloFlussoTermicoFI(RisultatiCalcolo& r, std::string& testo) {
+    Flusso(r);
+    AggiungiRisultato(testo, "Flusso termico Ø = ", r.FI, "");
+}
+
+void CalcoloVariazioneTemperaturaNelPassaggioDaUnoStratoAllAltro(RisultatiCalcolo& r, int n,
+                                                                 std::string& testo) {
+    TemperatureIsoterme(r, n);
+    AggiungiTesti(testo,
+                  "Variazione della temperatura nel passaggio da uno strato all'altro (ovvero "
+                  "nelle varie isoterme):",
+                  ACapo);
     for (int k = 0; k <= n; ++k) {
         AggiungiEtichettaIsoterma(testo, "T", k);
         AggiungiFormaGenerale(testo, r.T[k]);
-        testo.append(" °C");
-        testo.append(ACapo);
+        AggiungiTesti(testo, " °C", ACapo);
     }
     testo.append(ACapo);
 }

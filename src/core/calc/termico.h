@@ -19,4 +19,7 @@ void CalcoloFlussoTermicoFI(RisultatiCalcolo& r, std::string& testo);
 void CalcoloVariazioneTemperaturaNelPassaggioDaUnoStratoAllAltro(RisultatiCalcolo& r, int n,
                                                                  std::string& testo);
 
+// The same five steps without their report lines.
+void CalcoloTermicoSenzaRapporto(RisultatiCalcolo& r, int n);
+
 } // namespace paretix

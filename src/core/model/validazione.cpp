@@ -58,39 +58,64 @@ std::string MessaggioFatAssorbimento(int strato, std::string_view difetto) {
                    ACapo, LimitiFatAssorbimento, ACapo, FatAssorbimentoOmesso});
 }
 
+// The ranges of the numbers.
+enum class Intervallo { Libero, Positivo, NonNegativo, Percentuale };
+
+bool FuoriIntervallo(Intervallo intervallo, double valore) {
+    switch (intervallo) {
+    case Intervallo::Positivo:
+        return valore <= 0;
+    case Intervallo::NonNegativo:
+        return valore < 0;
+    case Intervallo::Percentuale:
+        return valore < 0 || valore > 100;
+    case Intervallo::Libero:
+        break;
+    }
+    return false;
+}
+
 // The boxes of the boundary conditions, in the order they are checked.
 struct CasellaGenerale {
     std::string Esercizio::*campo;
     std::string_view nome;
     bool (*visibile)(const Esercizio&);
+    Intervallo intervallo;
+    std::string (*fuoriIntervallo)(std::string_view nome);
 };
 
 constexpr CasellaGenerale CaselleGenerali[] = {
-    {&Esercizio::LiminariInterno, NomeLiminariInterno, LiminariVisibili},
-    {&Esercizio::LiminariEsterno, NomeLiminariEsterno, LiminariVisibili},
-    {&Esercizio::TInterna, NomeTInterna, TemperatureVisibili},
-    {&Esercizio::TEsterna, NomeTEsterna, TemperatureVisibili},
-    {&Esercizio::UInterna, NomeUInterna, UmiditàVisibili},
-    {&Esercizio::UEsterna, NomeUEsterna, UmiditàVisibili},
-    {&Esercizio::DistSonoro, NomeDistSonoro, DistSonoroVisibile},
+    {&Esercizio::LiminariInterno, NomeLiminariInterno, LiminariVisibili, Intervallo::Positivo,
+     Frase5},
+    {&Esercizio::LiminariEsterno, NomeLiminariEsterno, LiminariVisibili, Intervallo::Positivo,
+     Frase5},
+    {&Esercizio::TInterna, NomeTInterna, TemperatureVisibili, Intervallo::Libero, nullptr},
+    {&Esercizio::TEsterna, NomeTEsterna, TemperatureVisibili, Intervallo::Libero, nullptr},
+    {&Esercizio::UInterna, NomeUInterna, UmiditàVisibili, Intervallo::Percentuale,
+     [](std::string_view) { return std::string(MessaggioUmiditàInterna); }},
+    {&Esercizio::UEsterna, NomeUEsterna, UmiditàVisibili, Intervallo::Percentuale,
+     [](std::string_view) { return std::string(MessaggioUmiditàEsterna); }},
+    {&Esercizio::DistSonoro, NomeDistSonoro, DistSonoroVisibile, Intervallo::NonNegativo, Frase5},
 };
 
-// The number boxes of a layer, in the order they are checked; the absorption factor follows
-// them with rules of its own.
+// The number boxes of a layer, in the order they are checked, each greater than zero; the
+// absorption factor follows them with rules of its own.
 struct CasellaStrato {
     Casella Strato::*campo;
     std::string_view nome;
     bool (*visibile)(const Esercizio&, const Strato&);
+    std::string (*fuoriIntervallo)(int strato, std::string_view nome);
 };
 
 constexpr CasellaStrato CaselleStrato[] = {
     {&Strato::Densità, NomeDensità,
-     [](const Esercizio& e, const Strato&) { return DensitàVisibile(e); }},
-    {&Strato::Spessore, NomeSpessore, [](const Esercizio&, const Strato&) { return true; }},
+     [](const Esercizio& e, const Strato&) { return DensitàVisibile(e); }, Frase6},
+    {&Strato::Spessore, NomeSpessore, [](const Esercizio&, const Strato&) { return true; },
+     [](int strato, std::string_view) { return MessaggioSpessoreErrato(strato); }},
     {&Strato::Conduttività, NomeConduttività,
-     [](const Esercizio&, const Strato& s) { return s.ConduttivitàVisibile; }},
+     [](const Esercizio&, const Strato& s) { return s.ConduttivitàVisibile; }, Frase6},
     {&Strato::Permeabilità, NomePermeabilità,
-     [](const Esercizio& e, const Strato&) { return PermeabilitàVisibile(e); }},
+     [](const Esercizio& e, const Strato&) { return PermeabilitàVisibile(e); }, Frase6},
 };
 
 void Normalizza(std::string& testo) {
@@ -115,80 +140,52 @@ void NormalizzaCaselleVisibili(Esercizio& e) {
     }
 }
 
-std::optional<std::string> ControlloPresenzaEForma(const Esercizio& e) {
+// One walk over the shown boxes, converting each once. A box without a number ends the walk
+// with its message; the first number out of range is only remembered and reported when every
+// box holds a number, so that presence and form of all the boxes come before any range.
+std::optional<std::string> ControlloNumeri(const Esercizio& e) {
+    std::optional<std::string> primoFuoriIntervallo;
     for (const CasellaGenerale& c : CaselleGenerali) {
+        if (!c.visibile(e)) {
+            continue;
+        }
         const std::string& testo = e.*c.campo;
-        if (c.visibile(e) && !ConvertiNumero(testo)) {
+        const auto numero = ConvertiNumero(testo);
+        if (!numero) {
             return testo.empty() ? Frase1(c.nome) : Frase2(c.nome);
+        }
+        if (!primoFuoriIntervallo && FuoriIntervallo(c.intervallo, *numero)) {
+            primoFuoriIntervallo = c.fuoriIntervallo(c.nome);
         }
     }
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
         const Strato& s = e.strato(k);
         for (const CasellaStrato& c : CaselleStrato) {
+            if (!c.visibile(e, s)) {
+                continue;
+            }
             const std::string& testo = (s.*c.campo).Testo;
-            if (c.visibile(e, s) && !ConvertiNumero(testo)) {
+            const auto numero = ConvertiNumero(testo);
+            if (!numero) {
                 return testo.empty() ? Frase3(k, c.nome) : Frase4(k, c.nome);
             }
-        }
-        const std::string& fattore = s.FatAssorbimento.Testo;
-        if (s.FatAssorbimentoVisibile && !FatAssorbimentoNonDato(fattore) &&
-            !ConvertiNumero(fattore)) {
-            return MessaggioFatAssorbimentoAlfanumerico(k);
-        }
-    }
-    return std::nullopt;
-}
-
-// Only called once every shown box has passed the numeric test.
-double Numero(const std::string& testo) {
-    return ConvertiNumeroOZero(testo);
-}
-
-std::optional<std::string> ControlloIntervalli(const Esercizio& e) {
-    if (LiminariVisibili(e)) {
-        if (Numero(e.LiminariInterno) <= 0) {
-            return Frase5(NomeLiminariInterno);
-        }
-        if (Numero(e.LiminariEsterno) <= 0) {
-            return Frase5(NomeLiminariEsterno);
-        }
-    }
-    if (UmiditàVisibili(e)) {
-        const double ui = Numero(e.UInterna);
-        if (ui < 0 || ui > 100) {
-            return std::string(MessaggioUmiditàInterna);
-        }
-        const double ue = Numero(e.UEsterna);
-        if (ue < 0 || ue > 100) {
-            return std::string(MessaggioUmiditàEsterna);
-        }
-    }
-    if (DistSonoroVisibile(e) && Numero(e.DistSonoro) < 0) {
-        return Frase5(NomeDistSonoro);
-    }
-    for (int k = 1; k <= e.NumeroStrati(); ++k) {
-        const Strato& s = e.strato(k);
-        if (DensitàVisibile(e) && Numero(s.Densità.Testo) <= 0) {
-            return Frase6(k, NomeDensità);
-        }
-        if (Numero(s.Spessore.Testo) <= 0) {
-            return MessaggioSpessoreErrato(k);
-        }
-        if (s.ConduttivitàVisibile && Numero(s.Conduttività.Testo) <= 0) {
-            return Frase6(k, NomeConduttività);
-        }
-        if (PermeabilitàVisibile(e) && Numero(s.Permeabilità.Testo) <= 0) {
-            return Frase6(k, NomePermeabilità);
-        }
-        const std::string& fattore = s.FatAssorbimento.Testo;
-        if (s.FatAssorbimentoVisibile && !FatAssorbimentoNonDato(fattore)) {
-            const double a = Numero(fattore);
-            if (a <= 0 || a >= 1) {
-                return MessaggioFatAssorbimentoErrato(k);
+            if (!primoFuoriIntervallo && *numero <= 0) {
+                primoFuoriIntervallo = c.fuoriIntervallo(k, c.nome);
             }
         }
+        const std::string& fattore = s.FatAssorbimento.Testo;
+        if (!s.FatAssorbimentoVisibile || FatAssorbimentoNonDato(fattore)) {
+            continue;
+        }
+        const auto numero = ConvertiNumero(fattore);
+        if (!numero) {
+            return MessaggioFatAssorbimentoAlfanumerico(k);
+        }
+        if (!primoFuoriIntervallo && (*numero <= 0 || *numero >= 1)) {
+            primoFuoriIntervallo = MessaggioFatAssorbimentoErrato(k);
+        }
     }
-    return std::nullopt;
+    return primoFuoriIntervallo;
 }
 
 } // namespace
@@ -213,10 +210,7 @@ bool FatAssorbimentoNonDato(std::string_view testo) {
 
 std::optional<std::string> ControlloCorrettezzaDatiIniziali(Esercizio& e) {
     NormalizzaCaselleVisibili(e);
-    if (auto messaggio = ControlloPresenzaEForma(e)) {
-        return messaggio;
-    }
-    return ControlloIntervalli(e);
+    return ControlloNumeri(e);
 }
 
 std::string Frase1(std::string_view nomeCasella) {
