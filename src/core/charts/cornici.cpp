@@ -89,7 +89,7 @@ Grafici GraficiAzzerati(bool igrometrico) {
     Grafici g;
     g.Grafico1.Larghezza = g.Grafico2.Larghezza = g.Grafico3.Larghezza = LarghezzaSuperficie;
     g.Grafico1.Altezza = igrometrico ? AltezzaSuperficieMezza : AltezzaSuperficieIntera;
-    g.Grafico2.Altezza = g.Grafico3.Altezza = AltezzaSuperficieMezza;
+    g.Grafico2.Altezza = AltezzaSuperficieMezza;
     DisegnaAsintotiEMuro(g);
     NascondiGraficoEnergia(g.Grafico3);
     return g;

@@ -1,8 +1,6 @@
 #pragma once
 // The empty frames of the three charts: axes and the section of the wall between its faces.
 
-#include <array>
-
 #include "core/charts/elementi.h"
 
 namespace paretix {
