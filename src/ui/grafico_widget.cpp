@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace paretix::ui {
+
 namespace {
 
 constexpr double TwipsPerPixel = 15;
@@ -13,18 +15,18 @@ constexpr double TwipsPerPixel = 15;
 constexpr double AltezzaCaratteriTwips = 150;
 constexpr int AltezzaCaratteriMinima = 8;
 
-QColor ColoreQt(paretix::ColoreBGR c) {
+QColor ColoreQt(ColoreBGR c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                   static_cast<int>((c >> 16) & 0xFF));
 }
 
-Qt::PenStyle StileQt(paretix::StileTratto t) {
+Qt::PenStyle StileQt(StileTratto t) {
     switch (t) {
-    case paretix::StileTratto::TrattoPunto:
+    case StileTratto::TrattoPunto:
         return Qt::DashDotLine;
-    case paretix::StileTratto::Punteggiato:
+    case StileTratto::Punteggiato:
         return Qt::DotLine;
-    case paretix::StileTratto::Continuo:
+    case StileTratto::Continuo:
         break;
     }
     return Qt::SolidLine;
@@ -35,8 +37,8 @@ struct Scala {
     QPointF operator()(double x, double y) const { return {x * sx, y * sy}; }
 };
 
-void DisegnaLinee(QPainter& p, const std::vector<paretix::Linea>& linee, const Scala& scala) {
-    for (const paretix::Linea& l : linee) {
+void DisegnaLinee(QPainter& p, const std::vector<Linea>& linee, const Scala& scala) {
+    for (const Linea& l : linee) {
         // A coordinate that is not a number cannot be placed: such an element is not drawn.
         if (!l.Visibile || !std::isfinite(l.X1) || !std::isfinite(l.Y1) || !std::isfinite(l.X2) ||
             !std::isfinite(l.Y2)) {
@@ -55,7 +57,7 @@ GraficoWidget::GraficoWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void GraficoWidget::ImpostaSuperficie(const paretix::Superficie& superficie) {
+void GraficoWidget::ImpostaSuperficie(const Superficie& superficie) {
     superficie_ = superficie;
     updateGeometry();
     update();
@@ -81,7 +83,7 @@ void GraficoWidget::paintEvent(QPaintEvent*) {
         AltezzaCaratteriMinima,
         static_cast<int>(std::lround(AltezzaCaratteriTwips * std::min(scala.sx, scala.sy)))));
     p.setFont(carattere);
-    for (const paretix::Etichetta& e : superficie_.Etichette) {
+    for (const Etichetta& e : superficie_.Etichette) {
         if (!e.Visibile || !std::isfinite(e.Sinistra) || !std::isfinite(e.Alto)) {
             continue;
         }
@@ -94,3 +96,5 @@ void GraficoWidget::paintEvent(QPaintEvent*) {
     // elements: the energy curve stays visible where it runs along the zero line.
     DisegnaLinee(p, superficie_.Pennellate, scala);
 }
+
+} // namespace paretix::ui

@@ -6,14 +6,15 @@
 
 #include "core/charts/elementi.h"
 
+namespace paretix::ui {
+
 class GraficoWidget : public QWidget {
     Q_OBJECT
 
   public:
     explicit GraficoWidget(QWidget* parent = nullptr);
 
-    void ImpostaSuperficie(const paretix::Superficie& superficie);
-    const paretix::Superficie& Superficie() const { return superficie_; }
+    void ImpostaSuperficie(const Superficie& superficie);
 
     // The design size at 15 twips per pixel.
     QSize sizeHint() const override;
@@ -22,5 +23,7 @@ class GraficoWidget : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    paretix::Superficie superficie_;
+    Superficie superficie_;
 };
+
+} // namespace paretix::ui

@@ -10,6 +10,7 @@
 #include "ui/grafico_widget.h"
 
 using namespace paretix;
+using paretix::ui::GraficoWidget;
 
 namespace {
 
