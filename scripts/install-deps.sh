@@ -6,7 +6,7 @@ packages=(
   cmake make g++ pkg-config
   libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  clang
+  clang libclang-rt-14-dev
   poppler-utils fonts-dejavu-core
 )
 
