@@ -1,0 +1,43 @@
+#pragma once
+// The empty frames of the three charts: axes and the section of the wall between its faces.
+
+#include "core/charts/elementi.h"
+
+namespace paretix {
+
+// Design sizes of the surfaces, twips.
+constexpr double LarghezzaSuperficie = 8895;
+constexpr double AltezzaSuperficieMezza = 3615;  // the temperature and vapour charts together
+constexpr double AltezzaSuperficieIntera = 7335; // a chart alone on its panel
+
+// The wall section: its faces run from y = 240 to y = H - 295.
+constexpr double FacciaInterna = 1500;
+constexpr double FacciaEsterna = 7800;
+constexpr double AltoMuro = 240;
+constexpr double MargineBassoMuro = 295;
+// The vertical axis runs from y = 0 to y = H - 310.
+constexpr double AsseVerticale = 500;
+constexpr double MargineBassoAsse = 310;
+// The vapour chart's empty frame has its zero line at this fixed height.
+constexpr double AltezzaRiferimentoGrafico2 = 3100;
+
+// The acoustic chart's frequency axis: two twips per hertz from the vertical axis.
+constexpr double AscissaFrequenza(double F) {
+    return AsseVerticale + 2 * F;
+}
+constexpr double AltoEtichetteFrequenza = AltoMuro + 30;
+
+// The frequency grid lines and their labels: "L3(k)" and "LabelErz(k)", k = 1 to 6, with
+// "LabelErz(0)" ("Hz").
+void PosizionaGrigliaFrequenze(Superficie& g3, bool visibile);
+
+// Places the frame elements of the three surfaces for their current width and height;
+// surface 3 becomes 7335 high.
+void DisegnaAsintotiEMuro(Grafici& g);
+
+// The charts as they stand with no results: the empty frames, surface 1 7335 high when the
+// hygrometric calculation is off (the vapour chart is then not shown) and 3615 when it is on,
+// surface 3 with its axes only.
+Grafici GraficiAzzerati(bool igrometrico);
+
+} // namespace paretix

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "core/calc/risultati.h"
+#include "core/charts/cornici.h"
+#include "core/charts/grafico_energia.h"
+#include "grafici_aiuto.h"
+
+using namespace paretix;
+using namespace paretix::prova;
+
+namespace {
+
+// Levels rising linearly from 20 dB at 125 Hz to 50 dB at 4000 Hz; the octave values of the
+// report differ from the curve, as they may.
+double Rampa(double F) {
+    return 20 + 30 * (F - 125) / 3875;
+}
+constexpr std::array<double, 6> Ottave{20, 25, 37.8, 30, 45, 50};
+
+// Zero at the bottom of the band, 50 dB at its top: h = 6220 over 50 dB.
+double y(double E) {
+    return 557.5 + (50 - E) * 6220 / 50;
+}
+
+Superficie Disegnato(const std::array<double, 6>& ottave, const LivelloAllaFrequenza& livello) {
+    Superficie g3 = GraficiAzzerati(true).Grafico3;
+    DisegnaGraficoEnergiaTrasmessaInbBPerLeVarieFrequenzeHz(g3, ottave, livello);
+    return g3;
+}
+
+} // namespace
+
+TEST(GraficoEnergia, CurveIsAStaircaseOf776StrokesEvery5Hz) {
+    std::vector<double> chieste;
+    const Superficie g3 = Disegnato(Ottave, [&](double F) {
+        chieste.push_back(F);
+        return Rampa(F);
+    });
+    ASSERT_EQ(g3.Pennellate.size(), 776u);
+    ASSERT_EQ(chieste.size(), 776u);
+    EXPECT_EQ(chieste.back(), 4000);
+    for (std::size_t i = 0; i < g3.Pennellate.size(); ++i) {
+        const Linea& p = g3.Pennellate[i];
+        EXPECT_EQ(p.X1, 500 + 2 * chieste[i]);
+        EXPECT_EQ(p.X2, p.X1 + 10);
+        EXPECT_DOUBLE_EQ(p.Y1, y(Rampa(chieste[i])));
+        EXPECT_EQ(p.Y2, p.Y1);
+        EXPECT_EQ(p.Colore, 0x0000FF00u);
+    }
+    EXPECT_EQ(chieste[1] - chieste[0], 5);
+    EXPECT_EQ(g3.Pennellate.back().X2, 8510);
+    EXPECT_EQ(g3.Pennellate.back().Y1, 557.5);
+    EXPECT_EQ(LineaDi(g3, "LineXg3").Y1, 7335 - 557.5);
+}
+
+TEST(GraficoEnergia, LeaderLinesAndWholeDecibelLabels) {
+    const Superficie g3 = Disegnato(Ottave, Rampa);
+    const char* testi[] = {"20", "25", "37", "30", "45", "50"};
+    for (int k = 1; k <= 6; ++k) {
+        SCOPED_TRACE(k);
+        const double F = FrequenzeOttava[static_cast<std::size_t>(k - 1)];
+        // From the vertical axis to the curve, at the curve's height there.
+        const Linea guida = LineaDi(g3, NomeIndice("L3x", k));
+        EXPECT_EQ(guida.X1, 500);
+        EXPECT_EQ(guida.X2, 500 + 2 * F);
+        EXPECT_DOUBLE_EQ(guida.Y1, y(Rampa(F)));
+        EXPECT_EQ(guida.Y2, guida.Y1);
+        EXPECT_EQ(guida.Tratto, StileTratto::Punteggiato);
+        EXPECT_TRUE(LineaDi(g3, NomeIndice("L3", k)).Visibile);
+
+        const Etichetta livello = EtichettaDi(g3, NomeIndice("LabeldB", k));
+        EXPECT_EQ(livello.Testo, testi[k - 1]);
+        EXPECT_EQ(livello.Sinistra, 120);
+        EXPECT_EQ(livello.Alto, guida.Y1 - (k == 1 ? 100 : 60));
+    }
+    for (const Etichetta& e : g3.Etichette) {
+        EXPECT_TRUE(e.Visibile) << e.Nome;
+    }
+    EXPECT_EQ(EtichettaDi(g3, "LabeldB(0)").Testo, "dB");
+}
+
+TEST(GraficoEnergia, NegativeAndZeroLevels) {
+    Superficie g3 = Disegnato({-2.5, 10, 10, 10, 10, 10}, [](double) { return 0.0; });
+    EXPECT_EQ(EtichettaDi(g3, "LabeldB(1)").Testo, "-3");
+    // 12.5 dB over 6220 twips: zero lies 2.5 dB above the bottom of the band.
+    EXPECT_DOUBLE_EQ(LineaDi(g3, "LineXg3").Y1, 557.5 + 10 * 6220 / 12.5);
+
+    // All six levels 0: no span, the whole curve on the zero line.
+    g3 = Disegnato({0, 0, 0, 0, 0, 0}, [](double) { return 0.0; });
+    EXPECT_EQ(LineaDi(g3, "LineXg3").Y1, 6777.5);
+    for (const Linea& p : g3.Pennellate) {
+        ASSERT_EQ(p.Y1, 6777.5);
+    }
+    EXPECT_EQ(EtichettaDi(g3, "LabeldB(6)").Testo, "0");
+}
