@@ -10,6 +10,7 @@
 
 #include "core/window/didascalie.h"
 #include "ui/colonna_comandi.h"
+#include "ui/grafico_widget.h"
 #include "ui/pannelli_grafici.h"
 #include "ui/pannello_schema.h"
 
@@ -182,11 +183,6 @@ QToolButton* FinestraPrincipaleQt::CommandMacchinaDaScrivere() const {
 
 QWidget* FinestraPrincipaleQt::Grafico(int numero) const {
     return grafici_->Grafico(numero);
-}
-
-void FinestraPrincipaleQt::SostituisciGrafico(int numero, QWidget* grafico) {
-    grafici_->SostituisciGrafico(numero, grafico);
-    Aggiorna();
 }
 
 void FinestraPrincipaleQt::ImpostaChiusura(std::function<bool()> consentiChiusura) {

@@ -3,9 +3,9 @@
 // the layer pop-up menu, all mirroring the presentation model FinestraPrincipale.
 //
 // Hooks for the commands that live elsewhere: connect to Azione(...)->triggered (the print
-// button Command3 triggers AnteprimaDiStampa), to CommandMacchinaDaScrivere()->clicked, put the
-// chart widgets in with SostituisciGrafico, follow StatoAggiornato to repaint from the model,
-// decide on closing with ImpostaChiusura, and call Aggiorna after changing the model directly.
+// button Command3 triggers AnteprimaDiStampa), to CommandMacchinaDaScrivere()->clicked, follow
+// StatoAggiornato to repaint from the model, decide on closing with ImpostaChiusura, and call
+// Aggiorna after changing the model directly.
 
 #include <QMainWindow>
 #include <functional>
@@ -55,10 +55,8 @@ class FinestraPrincipaleQt : public QMainWindow {
     QPushButton* Command3() const;
     QToolButton* CommandMacchinaDaScrivere() const;
     QMenu* MenuNascosto() const { return menuNascosto_; }
-    // Chart 1 (temperature), 2 (vapour pressure) or 3 (transmitted energy): the widget in its
-    // place, and replacing it.
+    // Chart 1 (temperature), 2 (vapour pressure) or 3 (transmitted energy).
     QWidget* Grafico(int numero) const;
-    void SostituisciGrafico(int numero, QWidget* grafico);
     // Asked when the window is about to close (also by "Esci"); false keeps it open.
     void ImpostaChiusura(std::function<bool()> consentiChiusura);
 

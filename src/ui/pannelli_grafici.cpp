@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "core/window/didascalie.h"
+#include "ui/grafico_widget.h"
 #include "ui/twip.h"
 
 namespace paretix::ui {
@@ -23,14 +24,10 @@ QWidget* Tavola(const char* nome, QWidget* genitore) {
     return t;
 }
 
-QWidget* Superficie(QWidget* tavola, int numero, const QRect& posto) {
-    auto* g = new QWidget(tavola);
+GraficoWidget* Superficie(QWidget* tavola, int numero, const QRect& posto) {
+    auto* g = new GraficoWidget(tavola);
     g->setObjectName(QStringLiteral("PictureGrafico%1").arg(numero));
     g->setGeometry(posto);
-    g->setAutoFillBackground(true);
-    QPalette p = g->palette();
-    p.setColor(QPalette::Window, Qt::black);
-    g->setPalette(p);
     return g;
 }
 
@@ -72,18 +69,8 @@ PannelliGrafici::PannelliGrafici(const FinestraPrincipale& modello, QWidget* gen
     umidità_[3]->setObjectName(QStringLiteral("LabelUe"));
 }
 
-QWidget* PannelliGrafici::Grafico(int numero) const {
+GraficoWidget* PannelliGrafici::Grafico(int numero) const {
     return grafici_[static_cast<std::size_t>(numero - 1)];
-}
-
-void PannelliGrafici::SostituisciGrafico(int numero, QWidget* grafico) {
-    QWidget*& posto = grafici_[static_cast<std::size_t>(numero - 1)];
-    grafico->setParent(posto->parentWidget());
-    grafico->setObjectName(posto->objectName());
-    grafico->setGeometry(posto->geometry());
-    grafico->setVisible(posto->isVisibleTo(posto->parentWidget()));
-    delete posto;
-    posto = grafico;
 }
 
 void PannelliGrafici::Aggiorna() {
@@ -91,6 +78,12 @@ void PannelliGrafici::Aggiorna() {
     QWidget* g1 = grafici_[0];
     g1->resize(g1->width(), Pixel(s.AltezzaPictureGrafico1));
     grafici_[1]->setVisible(s.PictureGrafico2Visibile);
+    if (versioneMostrata_ != s.VersioneDisegni) {
+        versioneMostrata_ = s.VersioneDisegni;
+        grafici_[0]->ImpostaSuperficie(s.Disegni.Grafico1);
+        grafici_[1]->ImpostaSuperficie(s.Disegni.Grafico2);
+        grafici_[2]->ImpostaSuperficie(s.Disegni.Grafico3);
+    }
     umidità_[2]->setText(QString::fromStdString(s.LabelUi));
     umidità_[3]->setText(QString::fromStdString(s.LabelUe));
     for (QLabel* l : umidità_) {

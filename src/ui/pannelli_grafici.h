@@ -1,8 +1,8 @@
 #pragma once
 // The two chart panels: "Grafici termico e igrometrico" (PictureTavolaGrafici) with the
 // temperature chart above the vapour-pressure chart and the humidities beside it, and "Grafico
-// acustico" (PictureTavolaGraficoSuono). The charts stand in black surfaces of their design
-// size until the chart widgets replace them.
+// acustico" (PictureTavolaGraficoSuono). Each chart is a chart widget of its design size that
+// paints what the model's chart state holds.
 
 #include <QWidget>
 #include <array>
@@ -13,6 +13,8 @@ class QLabel;
 
 namespace paretix::ui {
 
+class GraficoWidget;
+
 class PannelliGrafici {
   public:
     PannelliGrafici(const FinestraPrincipale& modello, QWidget* genitore);
@@ -20,9 +22,7 @@ class PannelliGrafici {
     QWidget* TavolaGrafici() const { return tavolaGrafici_; }
     QWidget* TavolaGraficoSuono() const { return tavolaGraficoSuono_; }
     // Chart 1 (temperature), 2 (vapour pressure) or 3 (transmitted energy).
-    QWidget* Grafico(int numero) const;
-    // Puts grafico in the place of chart numero, with its name; the old surface is deleted.
-    void SostituisciGrafico(int numero, QWidget* grafico);
+    GraficoWidget* Grafico(int numero) const;
 
     void Aggiorna();
 
@@ -30,7 +30,8 @@ class PannelliGrafici {
     const FinestraPrincipale& modello_;
     QWidget* tavolaGrafici_;
     QWidget* tavolaGraficoSuono_;
-    std::array<QWidget*, 3> grafici_{};
+    std::array<GraficoWidget*, 3> grafici_{};
+    int versioneMostrata_ = -1;
     std::array<QLabel*, 4> umidità_{}; // captions and values, inside then outside
 };
 

@@ -362,3 +362,22 @@ TEST_F(Finestra, NewExerciseResetsEverythingButTheStartUpFindings) {
 }
 
 } // namespace
+
+TEST_F(Finestra, ChartsFollowTheResultsAndTheCalculationTypes) {
+    PareteValida();
+    const Grafici vuoti = f.Stato().Disegni;
+    EXPECT_TRUE(vuoti.Grafico1.Linee.size() > 0); // the empty frames
+    f.Check1_Click(2, true);
+    f.Command1_Click();
+    EXPECT_NE(f.Stato().Disegni.Grafico1, vuoti.Grafico1);
+    EXPECT_FALSE(f.Stato().Disegni.Grafico3.Pennellate.empty()); // the energy curve
+
+    f.TextSpessore_Change(1, "12");
+    EXPECT_EQ(f.Stato().Disegni, GraficiAzzerati(true));
+
+    // Without the hygrometric calculation the temperature chart takes the whole panel.
+    f.Check1_Click(1, false);
+    EXPECT_EQ(f.Stato().Disegni.Grafico1.Altezza, AltezzaSuperficieIntera);
+    f.Check1_Click(1, true);
+    EXPECT_EQ(f.Stato().Disegni.Grafico1.Altezza, AltezzaSuperficieMezza);
+}

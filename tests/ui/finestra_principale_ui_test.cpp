@@ -327,13 +327,6 @@ class FinestraPrincipaleUiTest : public QObject {
         Premi(QStringLiteral("Command3"));
         QCOMPARE(anteprime, 1);
 
-        auto* grafico = new QWidget;
-        const QRect posto = finestra_->Grafico(1)->geometry();
-        finestra_->SostituisciGrafico(1, grafico);
-        QCOMPARE(grafico->objectName(), QStringLiteral("PictureGrafico1"));
-        QCOMPARE(grafico->geometry(), posto);
-        QCOMPARE(finestra_->Grafico(1), grafico);
-
         bool chiedi = false;
         finestra_->ImpostaChiusura([&chiedi] {
             chiedi = true;

@@ -1,5 +1,7 @@
 #include "core/window/finestra_principale.h"
 
+#include "core/charts/grafici_calcolo.h"
+
 #include <algorithm>
 
 #include "core/calc/calcolo.h"
@@ -82,6 +84,8 @@ void FinestraPrincipale::Command1_Click() {
     stato_.DatiValidi = Si;
     stato_.StampaAbilitata = true;
     stato_.GraficiDisegnati = true;
+    DisegnaGraficiDelCalcolo(stato_.Disegni, esercizio_, risultati_);
+    ++stato_.VersioneDisegni;
     stato_.Option2Abilitato[static_cast<int>(Vista::GraficiTermoIgrometrici)] = esercizio_.Termico;
     stato_.Option2Abilitato[static_cast<int>(Vista::GraficoAcustico)] = esercizio_.Acustico;
     stato_.Text2 = stato_.TestoStampa;
@@ -95,8 +99,14 @@ void FinestraPrincipale::AzzeramentoGraficiETesto() {
     stato_.StampaAbilitata = false;
     stato_.Text2.clear();
     stato_.GraficiDisegnati = false;
+    DisegnaCorniciVuote();
     stato_.Option2Abilitato[static_cast<int>(Vista::GraficiTermoIgrometrici)] = false;
     stato_.Option2Abilitato[static_cast<int>(Vista::GraficoAcustico)] = false;
+}
+
+void FinestraPrincipale::DisegnaCorniciVuote() {
+    stato_.Disegni = GraficiAzzerati(stato_.AltezzaPictureGrafico1 == AltezzaGraficoMezzo);
+    ++stato_.VersioneDisegni;
 }
 
 void FinestraPrincipale::Modifica() {
@@ -117,6 +127,8 @@ void FinestraPrincipale::ApplicaTipiCalcolo() {
     }
     stato_.Command1Abilitato = e.Termico || e.Igrometrico || e.Acustico;
     stato_.FrameLiminariInEstVisibile = LiminariVisibili(e);
+    // The temperature chart's height changes with the calculation types: its frame follows.
+    DisegnaCorniciVuote();
 }
 
 void FinestraPrincipale::Check1_Click(int indice, bool valore) {

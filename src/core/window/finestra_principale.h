@@ -7,6 +7,8 @@
 #include <string>
 
 #include "core/calc/risultati.h"
+#include "core/charts/cornici.h"
+#include "core/charts/elementi.h"
 #include "core/model/esercizio.h"
 #include "core/window/avvio.h"
 #include "core/window/dialoghi.h"
@@ -41,6 +43,10 @@ struct StatoFinestra {
     std::string Text2;
     // Whether the charts hold the results of a calculation.
     bool GraficiDisegnati = false;
+    // What the three chart surfaces show: empty frames, or the charts of the last calculation.
+    // The version grows with every change, so that a view repaints only when it must.
+    Grafici Disegni = GraficiAzzerati(true);
+    int VersioneDisegni = 0;
 
     bool Command1Abilitato = true; // "Calcola"
     // The print button Command3 and the menu entries "Anteprima di stampa" and "Stampa...".
@@ -172,6 +178,8 @@ class FinestraPrincipale {
     // Runs the change handlers of the boxes whose text differs from prima.
     void NotificaCambi(const Esercizio& prima);
     void AggiornaEtichetteUmidità();
+    // Back to the empty frames, for the chart heights the calculation types give.
+    void DisegnaCorniciVuote();
     void InserisciStrato(bool aDestra);
     bool StratoSelezionatoValido() const;
 

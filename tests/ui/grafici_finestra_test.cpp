@@ -1,0 +1,91 @@
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "../support/dialoghi_registrati.h"
+#include "core/files/apertura_file.h"
+#include "ui/finestra_principale_qt.h"
+
+using namespace paretix;
+using namespace paretix::ui;
+
+namespace {
+
+const QColor Magenta(255, 0, 255);
+
+int PuntiDelColore(QWidget* grafico, const QColor& colore) {
+    const QImage immagine = grafico->grab().toImage();
+    int punti = 0;
+    for (int y = 0; y < immagine.height(); ++y) {
+        for (int x = 0; x < immagine.width(); ++x) {
+            punti += immagine.pixelColor(x, y) == colore ? 1 : 0;
+        }
+    }
+    return punti;
+}
+
+} // namespace
+
+// The charts of the main window: drawn by "Calcola", gone at the next edit.
+class GraficiFinestraTest : public QObject {
+    Q_OBJECT
+
+    DialoghiRegistrati dialoghi_;
+    std::unique_ptr<FinestraPrincipaleQt> finestra_;
+
+    void ApriEsempio(const char* nome) {
+        FinestraPrincipale& modello = finestra_->Modello();
+        const auto errore =
+            AperturaFile(std::string(PARETIX_ESEMPI) + "/" + nome, modello.EsercizioDaCaricare());
+        QVERIFY(!errore.has_value());
+        modello.VisualizzaStratiMantenendoInterni();
+        finestra_->Aggiorna();
+    }
+
+    void Mostra(int vista) {
+        QTest::mouseClick(
+            finestra_->findChild<QRadioButton*>(QStringLiteral("Option2(%1)").arg(vista)),
+            Qt::LeftButton);
+    }
+
+  private slots:
+    void init() {
+        finestra_ = std::make_unique<FinestraPrincipaleQt>(dialoghi_, EsitoAvvio{"/tmp", Si, true});
+        finestra_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(finestra_.get()));
+    }
+    void cleanup() { finestra_.reset(); }
+
+    void condensationIsHatchedAfterCalcolaAndGoneAfterAnEdit() {
+        ApriEsempio("parete-intercapedine.css");
+        QCOMPARE(PuntiDelColore(finestra_->Grafico(2), Magenta), 0);
+
+        QTest::mouseClick(finestra_->findChild<QAbstractButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QVERIFY(dialoghi_.Mostrati.empty());
+        QVERIFY(!finestra_->Modello().Stato().Disegni.Grafico2.Pennellate.empty());
+        Mostra(1);
+        QVERIFY(PuntiDelColore(finestra_->Grafico(2), Magenta) > 0);
+
+        Mostra(0);
+        auto* spessore = finestra_->findChild<QLineEdit*>(QStringLiteral("TextSpessore(1)"));
+        QTest::keyClick(spessore, Qt::Key_End);
+        QTest::keyClicks(spessore, QStringLiteral("1"));
+        QCOMPARE(PuntiDelColore(finestra_->Grafico(2), Magenta), 0);
+        QVERIFY(finestra_->Modello().Stato().Disegni.Grafico2.Pennellate.empty());
+    }
+
+    void theAcousticCurveIsPaintedAfterCalcola() {
+        ApriEsempio("parete-pesante.css");
+        const QColor verde(0, 255, 0);
+        QCOMPARE(PuntiDelColore(finestra_->Grafico(3), verde), 0);
+        QTest::mouseClick(finestra_->findChild<QAbstractButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        Mostra(2);
+        QVERIFY(PuntiDelColore(finestra_->Grafico(3), verde) > 0);
+    }
+};
+
+QTEST_MAIN(GraficiFinestraTest)
+#include "grafici_finestra_test.moc"
