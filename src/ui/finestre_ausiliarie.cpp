@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QToolButton>
 
+#include "core/materials/preparazione_abaco.h"
 #include "core/window/guida.h"
 #include "core/window/stampa.h"
+#include "ui/abaco_materiali.h"
 #include "ui/finestra_appunti.h"
 #include "ui/finestra_principale_qt.h"
 #include "ui/finestra_stampa.h"
@@ -23,6 +25,10 @@ FinestreAusiliarie::FinestreAusiliarie(FinestraPrincipaleQt& finestra, Dialoghi&
             [this] { StampaRapporto(stampante_, dialoghi_, finestra_.Modello().Stato().Text2); });
     connect(finestra.CommandMacchinaDaScrivere(), &QToolButton::clicked, this,
             &FinestreAusiliarie::Appunti);
+    connect(finestra.Azione(Comando::DaAbaco), &QAction::triggered, this,
+            &FinestreAusiliarie::DaAbaco);
+    connect(finestra.Azione(Comando::AbacoMateriali), &QAction::triggered, this,
+            &FinestreAusiliarie::AbacoMateriali);
     connect(finestra.Azione(Comando::GuidaInLinea), &QAction::triggered, this,
             [this] { GuidaInLinea(aperture_, finestra_.Modello().Stato().CartellaProgramma); });
     connect(finestra.Azione(Comando::InformazioniSu), &QAction::triggered, this, [this] {
@@ -43,6 +49,25 @@ void FinestreAusiliarie::Appunti() {
         finestra_.Modello().TextAppunti_Change(esito.Testo);
         finestra_.Aggiorna();
     }
+}
+
+void FinestreAusiliarie::DaAbaco() {
+    FinestraPrincipale& modello = finestra_.Modello();
+    const int strato = modello.Stato().StratoSelezionato;
+    if (strato < 1 || strato > modello.esercizio().NumeroStrati()) {
+        return;
+    }
+    if (ApriAbacoConsultazione(&finestra_, PercorsoAbaco(modello.Stato().CartellaProgramma),
+                               modello.EsercizioDaCaricare(), strato, dialoghi_)) {
+        modello.MaterialeCaricato();
+        finestra_.Aggiorna();
+    }
+}
+
+void FinestreAusiliarie::AbacoMateriali() {
+    const StatoFinestra& s = finestra_.Modello().Stato();
+    ApriAbacoModifica(&finestra_, PercorsoAbaco(s.CartellaProgramma), s.ScritturaConsentita == Si,
+                      dialoghi_);
 }
 
 } // namespace paretix::ui

@@ -1,7 +1,8 @@
 #pragma once
 // The windows and commands around the main window, attached to its hooks: the report window
 // (print button and "Anteprima di stampa"), printing ("Stampa..."), the notes window (the
-// typewriter button), the help file and the About window.
+// typewriter button), the materials database ("dati da abaco" and "Abaco materiali"), the help
+// file and the About window.
 
 #include <QObject>
 
@@ -22,6 +23,8 @@ class FinestreAusiliarie : public QObject {
   private:
     void AnteprimaDiStampa();
     void Appunti();
+    void DaAbaco();
+    void AbacoMateriali();
 
     FinestraPrincipaleQt& finestra_;
     Dialoghi& dialoghi_;

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -12,6 +14,8 @@
 #include <memory>
 
 #include "../support/dialoghi_registrati.h"
+#include "core/materials/abaco_file.h"
+#include "core/materials/preparazione_abaco.h"
 #include "ui/finestra_principale_qt.h"
 #include "ui/finestre_ausiliarie.h"
 
@@ -138,6 +142,59 @@ class FinestreAusiliarieTest : public QObject {
         finestra_->Azione(Comando::GuidaInLinea)->trigger();
         QCOMPARE(aperture_.Aperti.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(aperture_.Aperti[0]), guida.fileName());
+    }
+
+    void databaseLoadsAMaterialIntoTheSelectedLayer() {
+        QVERIFY(QDir(cartella_.path()).mkpath(QStringLiteral("dati")));
+        const Abaco abaco{{"Murature", "", "", "", ""},
+                          {"Mattoni pieni", "1800", "0,72", "18,75", "-"}};
+        QVERIFY(SalvaAbaco(PercorsoAbaco(cartella_.path().toStdString()), abaco, ""));
+        Calcola();
+        FinestraPrincipale& m = finestra_->Modello();
+        m.LabelStrato_MouseDown(1);
+
+        bool caricato = false;
+        QTimer::singleShot(0, [&caricato] {
+            QWidget* browser = QApplication::activeModalWidget();
+            QVERIFY(browser != nullptr && browser->objectName() == QStringLiteral("Form3"));
+            QTimer::singleShot(0, [&caricato] {
+                QWidget* dialogo = QApplication::activeModalWidget();
+                QVERIFY(dialogo != nullptr && dialogo->objectName() == QStringLiteral("Form4"));
+                dialogo->findChild<QPushButton*>(QStringLiteral("CommandCarica"))->click();
+                caricato = true;
+            });
+            QTest::mouseClick(browser->findChild<QLabel*>(QStringLiteral("LabelMat(11)")),
+                              Qt::LeftButton);
+        });
+        finestra_->Azione(Comando::DaAbaco)->trigger();
+
+        QVERIFY(caricato);
+        const Strato& s = m.esercizio().strato(1);
+        QCOMPARE(s.Materiale, std::string("Mattoni pieni"));
+        QCOMPARE(s.Spessore.Testo, std::string("30"));
+        QCOMPARE(s.Conduttività, (Casella{"0,72", "0,72", ColoreGiallo, true}));
+        QCOMPARE(s.FatAssorbimento.Bloccato, false);
+        QCOMPARE(m.Stato().Modificato, std::string(Si));
+        QVERIFY(m.Stato().Text2.empty());
+        QVERIFY(
+            finestra_->findChild<QLineEdit*>(QStringLiteral("TextConduttività(1)"))->isReadOnly());
+    }
+
+    void databaseOpensForEditingFromTheEditMenu() {
+        QVERIFY(QDir(cartella_.path()).mkpath(QStringLiteral("dati")));
+        QVERIFY(SalvaAbaco(PercorsoAbaco(cartella_.path().toStdString()),
+                           {{"Metalli", "", "", "", ""}}, ""));
+        QString aperta;
+        QTimer::singleShot(0, [&aperta] {
+            QWidget* browser = QApplication::activeModalWidget();
+            aperta = browser != nullptr ? browser->objectName() : QString();
+            if (browser != nullptr) {
+                browser->close();
+            }
+        });
+        finestra_->Azione(Comando::AbacoMateriali)->trigger();
+        QCOMPARE(aperta, QStringLiteral("Form3"));
+        QCOMPARE(finestra_->Modello().Stato().Modificato, std::string(No));
     }
 };
 

@@ -104,6 +104,11 @@ void FinestraPrincipale::AzzeramentoGraficiETesto() {
     stato_.Option2Abilitato[static_cast<int>(Vista::GraficoAcustico)] = false;
 }
 
+void FinestraPrincipale::MaterialeCaricato() {
+    Modifica();
+    VisualizzaStrati();
+}
+
 void FinestraPrincipale::DisegnaCorniciVuote() {
     stato_.Disegni = GraficiAzzerati(stato_.AltezzaPictureGrafico1 == AltezzaGraficoMezzo);
     ++stato_.VersioneDisegni;

@@ -165,6 +165,9 @@ class FinestraPrincipale {
     void InserisciStratoASinistra_Click();
     void CameraAria_Click();
     void DaTastiera_Click();
+    // A material of the database has been loaded into the selected layer: an edit like any
+    // other, and the layer's boxes change, so the schema is drawn again.
+    void MaterialeCaricato();
 
   private:
     // The effect of an edit of a box other than the notes.
