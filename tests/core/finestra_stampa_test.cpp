@@ -6,6 +6,7 @@
 #include <fstream>
 #include <vector>
 
+#include "cartella_temporanea.h"
 #include "core/window/finestra_stampa.h"
 #include "core/window/stampa.h"
 
@@ -86,12 +87,6 @@ class FinestraStampa : public ::testing::Test {
     Form7 form{stampante, dialoghi, esportatore};
 };
 
-std::string CartellaTemporanea() {
-    std::string modello = (std::filesystem::temp_directory_path() / "paretix-XXXXXX").string();
-    EXPECT_NE(mkdtemp(modello.data()), nullptr);
-    return modello;
-}
-
 } // namespace
 
 TEST_F(FinestraStampa, OpensInPreviewWithTheReportInBothBoxes) {
@@ -168,7 +163,8 @@ TEST(PercorsoPdf, AddsTheExtensionUnlessTheNameEndsInPdf) {
 }
 
 TEST_F(FinestraStampa, ExportWritesThePreviewAndReplacesAFileOnlyWhenAllowed) {
-    const std::string cartella = CartellaTemporanea();
+    const test::CartellaTemporanea temporanea;
+    const std::string cartella = temporanea.Percorso();
     const std::string esistente = cartella + "/vecchio.pdf";
     std::ofstream(esistente) << "contenuto precedente";
     dialoghi.fileDaSalvare = {std::nullopt, esistente, cartella + "/nuovo", esistente};
@@ -191,5 +187,4 @@ TEST_F(FinestraStampa, ExportWritesThePreviewAndReplacesAFileOnlyWhenAllowed) {
     dialoghi.fileDaSalvare = {cartella + "/altro.pdf"};
     form.EsportaPdf_Click();
     EXPECT_EQ(dialoghi.mostrati.back(), std::string("Esporta PDF|") + MessaggioPdfNonScritto);
-    std::filesystem::remove_all(cartella);
 }

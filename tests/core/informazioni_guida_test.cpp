@@ -5,6 +5,7 @@
 #include <fstream>
 #include <vector>
 
+#include "cartella_temporanea.h"
 #include "core/window/guida.h"
 #include "core/window/informazioni.h"
 
@@ -52,9 +53,8 @@ TEST(Informazioni, OpensBesideTheMainWindow) {
 }
 
 TEST(Guida, OpensTheHelpFileOnlyWhenItIsThere) {
-    std::string modello = (std::filesystem::temp_directory_path() / "paretix-XXXXXX").string();
-    ASSERT_NE(mkdtemp(modello.data()), nullptr);
-    const std::filesystem::path cartella = modello;
+    const test::CartellaTemporanea temporanea;
+    const std::filesystem::path cartella = temporanea.Percorso();
     ApertureRegistra aperture;
 
     GuidaInLinea(aperture, cartella.string());
@@ -66,5 +66,4 @@ TEST(Guida, OpensTheHelpFileOnlyWhenItIsThere) {
     EXPECT_EQ(aperture.files[0], (cartella / "ITAHelp.chm").string());
     EXPECT_EQ(PercorsoGuida(cartella.string()), (cartella / "ITAHelp.chm").string());
     EXPECT_TRUE(aperture.indirizzi.empty());
-    std::filesystem::remove_all(cartella);
 }
