@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   libgtest-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  clang
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  clang libclang-rt-14-dev
   poppler-utils fonts-dejavu-core
 )
 

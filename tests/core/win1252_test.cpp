@@ -22,7 +22,9 @@ TEST(Win1252, EveryByteReadsAndWritesBack) {
 
 TEST(Win1252, RefusesWhatItCannotStore) {
     EXPECT_FALSE(RappresentabileWin1252("α"));
-    EXPECT_FALSE(RappresentabileWin1252("\xC3"));     // cut UTF-8 sequence
-    EXPECT_FALSE(RappresentabileWin1252("\xFF\xFE")); // not UTF-8
+    EXPECT_FALSE(RappresentabileWin1252("\xC3"));           // cut UTF-8 sequence
+    EXPECT_FALSE(RappresentabileWin1252("\xFF\xFE"));       // not UTF-8
+    EXPECT_FALSE(Utf8AWin1252("\xC0\x8A").has_value());     // overlong line feed
+    EXPECT_FALSE(Utf8AWin1252("\xE0\x83\xA0").has_value()); // overlong "à"
     EXPECT_TRUE(RappresentabileWin1252("Umidità relativa"));
 }

@@ -76,6 +76,12 @@ std::optional<char32_t> Decodifica(std::string_view testo, std::size_t& i) {
         }
         c = (c << 6) | (b & 0x3F);
     }
+    // An overlong form ("\xC0\x8A" for a line feed) is not UTF-8: it would smuggle control
+    // characters past the callers' checks.
+    constexpr char32_t Minimo[] = {0, 0x80, 0x800, 0x10000};
+    if (c < Minimo[seguiti]) {
+        return std::nullopt;
+    }
     i += static_cast<std::size_t>(seguiti) + 1;
     return c;
 }

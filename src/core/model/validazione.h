@@ -21,4 +21,27 @@ std::string ModificatoreDatiInEntrata(std::string_view testo);
 // neither rewritten nor tested.
 std::optional<std::string> ControlloCorrettezzaDatiIniziali(Esercizio& e);
 
+// An absorption factor that is empty or a dash (blanks around ignored) is not given.
+bool FatAssorbimentoNonDato(std::string_view testo);
+
+// The display name of the sound level in the messages (also those of the unit switch).
+inline constexpr std::string_view NomeDistSonoro = "''Disturbo sonoro''";
+
+// The messages of the checks. nomeCasella is the box's display name, strato the layer number.
+std::string Frase1(std::string_view nomeCasella);
+std::string Frase2(std::string_view nomeCasella);
+std::string Frase3(int strato, std::string_view nomeCasella);
+std::string Frase4(int strato, std::string_view nomeCasella);
+std::string Frase5(std::string_view nomeCasella);
+std::string Frase6(int strato, std::string_view nomeCasella);
+std::string MessaggioSpessoreErrato(int strato);
+std::string MessaggioFatAssorbimentoAlfanumerico(int strato);
+std::string MessaggioFatAssorbimentoErrato(int strato);
+inline constexpr std::string_view MessaggioUmiditàInterna =
+    "La percentuale da inserire nella casella ''umidità relativa interna'' può variare da 0 a "
+    "100";
+inline constexpr std::string_view MessaggioUmiditàEsterna =
+    "La percentuale da inserire nella casella ''umidità relativa esterna'' può variare da 0 a "
+    "100";
+
 } // namespace paretix

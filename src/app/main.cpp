@@ -1,0 +1,45 @@
+// Paretix LT, the desktop program: the splash window, then the main window.
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
+
+#include "core/window/avvio.h"
+#include "ui/aperture_qt.h"
+#include "ui/dialoghi_qt.h"
+#include "ui/finestra_principale_qt.h"
+#include "ui/finestre_ausiliarie.h"
+#include "ui/splash.h"
+#include "ui/stampante_qt.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Paretix LT"));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+
+    // Qt's own dialogs and context menus in Italian, like the rest of the program.
+    QTranslator traduzioneQt;
+    if (traduzioneQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&traduzioneQt);
+    }
+
+    paretix::ui::DialoghiQt dialoghi;
+    paretix::ui::StampanteQt stampante;
+    paretix::ui::ApertureQt aperture;
+    std::unique_ptr<paretix::ui::FinestraPrincipaleQt> finestra;
+    paretix::ui::Form1 splash([&] {
+        if (!finestra) {
+            const paretix::EsitoAvvio avvio =
+                paretix::PreparazioneAvvio(QApplication::applicationDirPath().toStdString());
+            finestra = std::make_unique<paretix::ui::FinestraPrincipaleQt>(dialoghi, avvio);
+            new paretix::ui::FinestreAusiliarie(*finestra, dialoghi, stampante, stampante,
+                                                aperture);
+        }
+        finestra->show();
+    });
+    splash.show();
+    return QApplication::exec();
+}

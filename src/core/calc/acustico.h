@@ -1,0 +1,18 @@
+#pragma once
+// The acoustic calculation: the sound reduction of every layer by the mass law at the octave
+// frequencies, the wall's total and the sound level that reaches the inside. Consecutive layers
+// heavier than DensitàLimite act as one mass. The single-frequency variant for the chart is
+// CalcoloDisturboSonoro2 (calcolo.h).
+
+#include <string>
+
+#include "core/calc/risultati.h"
+#include "core/model/esercizio.h"
+
+namespace paretix {
+
+// Fills the six-frequency results of r and appends the acoustic section of the report. Reads
+// SpessoreMetri of the run, the densities and the sound level of the exercise.
+void CalcoloDisturboSonoro(const Esercizio& e, RisultatiCalcolo& r, std::string& testo);
+
+} // namespace paretix

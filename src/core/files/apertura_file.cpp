@@ -1,0 +1,232 @@
+#include "core/files/apertura_file.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "core/files/lettura_file.h"
+#include "core/files/righe.h"
+#include "core/files/win1252.h"
+#include "core/model/camera_aria.h"
+#include "core/model/numeri.h"
+
+namespace paretix {
+
+namespace {
+
+inline constexpr const char* ImpossibileLeggere = "Impossibile leggere il file";
+inline constexpr const char* FileNonValido =
+    "File esercizio non valido o formato del file non supportato.";
+inline constexpr const char* SoloVersione1 = "Si possono aprire soltanto file versione 1.00";
+
+// Reads the file one line at a time. Once a line is missing every later read fails too, so a
+// field is only ever set from the line that belongs to it.
+class Lettore {
+  public:
+    explicit Lettore(std::string_view contenuto) : righe_(contenuto) {}
+
+    std::optional<std::string> Riga() {
+        const auto riga = Grezza();
+        if (!riga) {
+            return std::nullopt;
+        }
+        return Win1252AUtf8(*riga);
+    }
+    // Title and separator lines are dropped unread.
+    void Salta(int righe) {
+        for (int i = 0; i < righe; ++i) {
+            Grezza();
+        }
+    }
+    void Testo(std::string& campo) {
+        if (auto riga = Riga()) {
+            campo = std::move(*riga);
+        }
+    }
+    // An on/off value: any non-zero number is on.
+    std::optional<bool> SiNo() {
+        const auto riga = Riga();
+        if (!riga) {
+            return std::nullopt;
+        }
+        const auto numero = ConvertiNumero(*riga);
+        if (!numero) {
+            return std::nullopt;
+        }
+        return *numero != 0.0;
+    }
+    void SiNo(bool& campo) {
+        if (const auto valore = SiNo()) {
+            campo = *valore;
+        }
+    }
+    // A colour: a number rounded to a 32-bit integer; blanks around it do not matter.
+    void Colore(std::int32_t& campo) {
+        const auto riga = Riga();
+        if (!riga) {
+            return;
+        }
+        const auto numero = ConvertiNumero(*riga);
+        if (!numero) {
+            return;
+        }
+        const double intero = std::nearbyint(*numero);
+        if (intero >= std::numeric_limits<std::int32_t>::min() &&
+            intero <= std::numeric_limits<std::int32_t>::max()) {
+            campo = static_cast<std::int32_t>(intero);
+        }
+    }
+
+  private:
+    std::optional<std::string_view> Grezza() {
+        if (finito_) {
+            return std::nullopt;
+        }
+        const auto riga = righe_.Prossima();
+        finito_ = !riga;
+        return riga;
+    }
+
+    LettoreRighe righe_;
+    bool finito_ = false;
+};
+
+void LeggiCasella(Lettore& l, Casella& c) {
+    l.Salta(1); // title
+    l.Testo(c.Testo);
+    l.Testo(c.Suggerimento);
+    l.Colore(c.ColoreSfondo);
+    l.SiNo(c.Bloccato);
+    l.Salta(1); // separator
+}
+
+void LeggiStrato(Lettore& l, Strato& s) {
+    l.Salta(2); // separator, title
+    l.Testo(s.TipoStrato);
+    l.Testo(s.Materiale);
+    l.Colore(s.ColoreTipo);
+    l.Salta(1);
+    LeggiCasella(l, s.Densità);
+    l.Salta(1);
+    l.Testo(s.Spessore.Testo);
+    l.Testo(s.Spessore.Suggerimento);
+    l.Salta(1);
+    LeggiCasella(l, s.Conduttività);
+    LeggiCasella(l, s.Permeabilità);
+    LeggiCasella(l, s.FatAssorbimento);
+}
+
+// The layer count of line 10: a whole number from 1 to 15.
+std::optional<int> NumeroStratiValido(const std::optional<std::string>& riga) {
+    if (!riga) {
+        return std::nullopt;
+    }
+    const auto numero = ConvertiNumero(*riga);
+    if (!numero || *numero < 1 || *numero > NumeroStratiMax || *numero != std::floor(*numero)) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*numero);
+}
+
+// The state every opened exercise starts from, whatever the file said about the boxes.
+void StatoAperto(Esercizio& e) {
+    if (e.Igrometrico) {
+        e.Termico = true;
+    }
+    for (Strato& s : e.Strati) {
+        // The file stores no colour nor read-only flag for the thickness: it is always typed.
+        s.Spessore.ColoreSfondo = ColoreFinestra;
+        s.Spessore.Bloccato = false;
+        s.StileRiempimento = RiempimentoTratteggio;
+        s.ConduttivitàVisibile = e.Termico;
+        s.FatAssorbimentoVisibile = false;
+    }
+    for (int k = 1; k <= e.NumeroStrati(); ++k) {
+        if (TogliSpazi(e.strato(k).TipoStrato) == TipoCameraAria) {
+            CameraAria1(e, k);
+        } else {
+            e.strato(k).TipoStrato = TipoMateriale;
+        }
+    }
+}
+
+} // namespace
+
+std::string MessaggioErroreDiApertura(const std::string& NomeFile) {
+    return NomeFile + "\r\n" + ImpossibileLeggere + "\r\n" + FileNonValido + "\r\n" + SoloVersione1;
+}
+
+bool LetturaEsercizio(std::string_view contenuto, Esercizio& e) {
+    Lettore l(contenuto);
+    l.Salta(1);
+    const auto versione = l.Riga();
+    const auto numeroVersione = versione ? ConvertiNumero(*versione) : std::nullopt;
+    l.Salta(2);
+    const auto termico = l.SiNo();
+    const auto igrometrico = l.SiNo();
+    const auto acustico = l.SiNo();
+    l.Salta(2);
+    const auto numeroStrati = NumeroStratiValido(l.Riga());
+    if (numeroVersione != 1.0 || !numeroStrati) {
+        e = Esercizio{};
+        return false;
+    }
+    if (termico) {
+        e.Termico = *termico;
+    }
+    if (igrometrico) {
+        e.Igrometrico = *igrometrico;
+    }
+    if (acustico) {
+        e.Acustico = *acustico;
+    }
+    e.Strati.resize(static_cast<std::size_t>(*numeroStrati));
+
+    l.Salta(2);
+    l.Testo(e.LiminariInterno);
+    l.Testo(e.LiminariEsterno);
+    l.Salta(2);
+    l.Testo(e.TInterna);
+    l.Testo(e.TEsterna);
+    l.Salta(2);
+    l.Testo(e.UInterna);
+    l.Testo(e.UEsterna);
+    l.Salta(2);
+    // The unit comes before the value: a file that ends in between leaves the value at zero
+    // rather than carry over a number meant for another unit.
+    e.DistSonoro = "0";
+    if (l.SiNo().value_or(false)) {
+        e.UnitaDistSonoro = UnitaSuono::Decibel;
+    }
+    if (l.SiNo().value_or(false)) {
+        e.UnitaDistSonoro = UnitaSuono::Watt;
+    }
+    l.Testo(e.DistSonoro);
+    l.Salta(1);
+
+    for (Strato& s : e.Strati) {
+        LeggiStrato(l, s);
+    }
+
+    l.Salta(1); // notes title
+    if (auto appunti = l.Riga()) {
+        while (const auto riga = l.Riga()) {
+            appunti->append("\r\n");
+            appunti->append(*riga);
+        }
+        e.Appunti = std::move(*appunti);
+    }
+    StatoAperto(e);
+    return true;
+}
+
+std::optional<std::string> AperturaFile(const std::string& NomeFile, Esercizio& e) {
+    const auto contenuto = LeggiFile(NomeFile, DimensioneMassimaFileEsercizio);
+    if (contenuto && LetturaEsercizio(*contenuto, e)) {
+        return std::nullopt;
+    }
+    e = Esercizio{};
+    return MessaggioErroreDiApertura(NomeFile);
+}
+
+} // namespace paretix

@@ -1,0 +1,53 @@
+#pragma once
+// abaco.txt, the materials database on disk: Windows-1252 text with CR LF line ends, six lines
+// per row, one row after the other:
+//
+//   the row marker "¶" (byte 0xB6),
+//   Materiale, Densità, Conduttività, Permeabilità, FatAssorbimento.
+//
+// The writer puts each value trimmed and followed by one blank, so a blank value is a line
+// holding one space. The reader trims blanks (spaces only) from every line and stops at the
+// first line where a marker should be and is not (a blank line, the end of the file) or at a
+// row cut short by the end of the file, which is not counted.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/materials/voce_abaco.h"
+
+namespace paretix {
+
+// A fresh database: the one group title "Metalli".
+inline constexpr std::string_view ContenutoAbacoPredefinito =
+    "\xB6\r\nMetalli\r\n \r\n \r\n \r\n \r\n";
+
+// Far beyond any real list of materials; a larger file is taken as unreadable.
+constexpr std::size_t DimensioneMassimaAbaco = 64 * 1024 * 1024;
+
+struct ContenutoAbaco {
+    Abaco Voci;
+    // The file's bytes from the line where the reading stopped to its end, unchanged. The
+    // writer puts them back after the rows, so what the program did not understand is kept.
+    std::string Coda;
+
+    bool operator==(const ContenutoAbaco&) const = default;
+};
+
+// Reads the rows from the bytes of abaco.txt.
+ContenutoAbaco LetturaAbaco(std::string_view contenuto);
+
+// Reads abaco.txt from percorso; nothing when the file cannot be read (missing, unreadable,
+// larger than DimensioneMassimaAbaco).
+std::optional<ContenutoAbaco> Prosegui(const std::string& percorso);
+
+// The bytes of abaco.txt for the rows followed by coda (the tail kept from the reading).
+// Nothing when a value holds a character that Windows-1252 lacks or a line break.
+std::optional<std::string> ContenutoFileAbaco(const Abaco& abaco, std::string_view coda);
+
+// Rewrites abaco.txt at percorso whole and returns whether it did; on failure the file is
+// untouched. Whether the program may write at all (ScritturaConsentita) is the caller's test.
+bool SalvaAbaco(const std::string& percorso, const Abaco& abaco, std::string_view coda);
+
+} // namespace paretix

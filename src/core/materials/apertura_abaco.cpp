@@ -1,0 +1,50 @@
+#include "core/materials/apertura_abaco.h"
+
+#include "core/materials/abaco_file.h"
+#include "core/materials/form4.h"
+
+namespace paretix {
+
+namespace {
+
+std::optional<ContenutoAbaco> Leggi(const std::string& percorsoAbaco, Dialoghi& dialoghi) {
+    auto contenuto = Prosegui(percorsoAbaco);
+    if (!contenuto) {
+        dialoghi.Messaggio(TitoloAbaco,
+                           std::string(MessaggioAbacoIlleggibile) + "\n" + percorsoAbaco,
+                           Icona::Critica);
+    }
+    return contenuto;
+}
+
+} // namespace
+
+std::optional<Form3> AbacoInConsultazione(const std::string& percorsoAbaco, Esercizio& e,
+                                          int strato, Dialoghi& dialoghi) {
+    auto contenuto = Leggi(percorsoAbaco, dialoghi);
+    if (!contenuto) {
+        return std::nullopt;
+    }
+    return Form3::Consulta(std::move(contenuto->Voci), e, strato);
+}
+
+std::optional<Form3> AbacoInModifica(const std::string& percorsoAbaco, bool scritturaConsentita,
+                                     Dialoghi& dialoghi) {
+    auto contenuto = Leggi(percorsoAbaco, dialoghi);
+    if (!contenuto) {
+        return std::nullopt;
+    }
+    auto salva = [percorsoAbaco, scritturaConsentita, coda = std::move(contenuto->Coda),
+                  &dialoghi](const Abaco& abaco) {
+        if (!scritturaConsentita) {
+            dialoghi.Messaggio(TitoloAbaco, MessaggioDiscoProtetto, Icona::Critica);
+        } else if (!SalvaAbaco(percorsoAbaco, abaco, coda)) {
+            dialoghi.Messaggio(TitoloAbaco,
+                               std::string(MessaggioAbacoNonSalvato) + "\n" + percorsoAbaco,
+                               Icona::Critica);
+        }
+    };
+    return Form3::Modifica(std::move(contenuto->Voci), std::move(salva));
+}
+
+} // namespace paretix

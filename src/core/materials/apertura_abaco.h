@@ -1,0 +1,32 @@
+#pragma once
+// The materials browser over abaco.txt: the file is read as the browser opens, and in edit mode
+// rewritten whole after every completed edit.
+
+#include <optional>
+#include <string>
+
+#include "core/materials/form3.h"
+#include "core/window/dialoghi.h"
+
+namespace paretix {
+
+inline constexpr const char* MessaggioDiscoProtetto =
+    "Le modifiche all'abaco non verranno salvate, disco protetto";
+inline constexpr const char* MessaggioAbacoIlleggibile =
+    "Impossibile leggere l'abaco dei materiali:";
+inline constexpr const char* MessaggioAbacoNonSalvato =
+    "Impossibile salvare le modifiche all'abaco dei materiali, il file resta com'era:";
+
+// Consult mode: a chosen material goes into layer strato of e. Nothing, after a message titled
+// "Abaco", when the file cannot be read.
+std::optional<Form3> AbacoInConsultazione(const std::string& percorsoAbaco, Esercizio& e,
+                                          int strato, Dialoghi& dialoghi);
+
+// Edit mode: every completed edit rewrites the file with the rows, followed by whatever came
+// after the rows the reading understood. When the program may not write
+// (scritturaConsentita false) or the write fails, the user is told and the file stays as it
+// was; the edit is kept only in the browser until it closes. dialoghi must outlive the browser.
+std::optional<Form3> AbacoInModifica(const std::string& percorsoAbaco, bool scritturaConsentita,
+                                     Dialoghi& dialoghi);
+
+} // namespace paretix

@@ -1,0 +1,150 @@
+#pragma once
+// The materials browser: a grid of ten rows by five columns over the database list, with a
+// vertical scroll bar, a hover highlight and a click that either loads a material into a layer
+// (consult mode) or opens the pop-up menu of edit operations (edit mode).
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "core/materials/voce_abaco.h"
+#include "core/model/esercizio.h"
+
+namespace paretix {
+
+inline constexpr const char* TitoloForm3 = "Abaco Materiali";
+inline constexpr const char* CaptionChiudi = "Chiudi";
+inline constexpr const char* InfoForm3 =
+    "Info: I fattori di assorbimento termico delle superfici adiacenti alla camera d'aria "
+    "servono per il calcolo della conduttività equivalente di questa, utile per concorrere al "
+    "calcolo delle resistenze termiche. Se questi fattori vengono omessi ( vuoto o trattino ) "
+    "si useranno valori di resistenza ricavati dalla tabella  UNI EN ISO 6946";
+// The headings of the five fields, in the order of a row; the browser and both dialogs use them.
+inline constexpr std::array<const char*, 5> IntestazioniCampi = {
+    "Materiale", "Densità (kg/m³)", "Conduttività K (W/m °C)",
+    "Permeabilità al vapore 10^-12 (kg/s m Pa)", "Fattore di assorbimento a o ε"};
+
+// Colours in the platform's encoding (red in the low byte).
+constexpr std::int32_t ColoreNero = 0;
+constexpr std::int32_t ColoreRosso = 255;
+constexpr std::int32_t ColoreBianco = 16777215;
+
+constexpr int RigheGriglia = 10;
+constexpr int ColonneGriglia = 5;
+
+// A position on a window in twips (15 twips to a pixel at normal scale).
+struct RettangoloTwips {
+    int Sinistra = 0;
+    int Alto = 0;
+    int Larghezza = 0;
+    int Altezza = 0;
+};
+
+// The grid cell LabelMat(k), k = 10 * row + column, rows 0..9 and columns 1..5.
+bool IndiceCellaValido(int k);
+RettangoloTwips PosizioneLabelMat(int k);
+// Column heading c (1..5) above the grid, the information text and "Chiudi" under it, the
+// scroll bar beside it, and the size of the window.
+RettangoloTwips PosizioneIntestazione(int c);
+RettangoloTwips PosizioneInfo();
+RettangoloTwips PosizioneChiudi();
+RettangoloTwips PosizioneVScroll1();
+RettangoloTwips DimensioneForm3();
+
+struct CellaAbaco {
+    std::string Caption;
+    std::int32_t ColoreTesto = ColoreNero;
+    bool Grassetto = false;
+    std::int32_t ColoreSfondo = ColoreBianco;
+
+    bool operator==(const CellaAbaco&) const = default;
+};
+
+// One entry of the edit pop-up menu. An entry without a mode opens a sub-menu; an entry with
+// a parent stands in that sub-menu.
+struct VoceMenuAbaco {
+    const char* Nome;
+    const char* Caption;
+    const char* Genitore;
+    const char* Modo;
+};
+
+// The pop-up menu menunascosto, in the order shown.
+extern const std::array<VoceMenuAbaco, 8> MenuNascosto;
+
+enum class DialogoAbaco { MaterialeForm4, ModificaForm5 };
+
+class Form3 {
+  public:
+    // Hands the whole list to the file after every completed edit.
+    using Salvataggio = std::function<void(const Abaco&)>;
+
+    // Consult mode: a chosen material goes into layer strato of e.
+    static Form3 Consulta(Abaco abaco, Esercizio& e, int strato);
+    // Edit mode: every completed edit is handed to salva.
+    static Form3 Modifica(Abaco abaco, Salvataggio salva);
+
+    const Abaco& Voci() const { return abaco_; }
+    // The row r, or nothing beyond the last row.
+    const VoceAbaco* Voce(int r) const;
+    int UltimoIndice() const { return static_cast<int>(abaco_.size()) - 1; }
+    // Index of the last grid row that shows data.
+    int RigheVisibili() const;
+
+    const CellaAbaco& LabelMat(int k) const;
+    bool VScroll1Visibile() const { return vscrollVisibile_; }
+    int VScroll1Max() const { return vscrollMax_; }
+    int VScroll1Valore() const { return vscrollValore_; }
+
+    const std::string& ModoAbaco() const { return modo_; }
+    // The row a dialog works on: the clicked grid row, moved by the scroll bar when it is shown.
+    int RigaSelezionata() const;
+    // Whether a material has been loaded into the layer: the browser then closes.
+    bool Caricato() const { return caricato_; }
+
+    // Fills the grid from row 0 and sets up the scroll bar.
+    void Prosegui2();
+    // Fills the grid from the row given by the scroll bar's new value.
+    void VScroll1_Change(int valore);
+
+    // Highlights the grid row of cell k in yellow; TuttoBianco clears every highlight.
+    void LabelMat_MouseMove(int k);
+    void TuttoBianco();
+
+    // A click on cell k: in consult mode the material dialog opens, in edit mode the menu.
+    enum class EsitoClic { ApriForm4, MostraMenu };
+    EsitoClic LabelMat_Click(int k);
+    // A menu entry with a mode: the mode becomes current and its dialog opens.
+    DialogoAbaco MenuNascosto_Click(const VoceMenuAbaco& voce);
+
+    // The operations of the dialogs on row r. A row beyond the last cannot be deleted or
+    // modified (nothing happens); an insertion there appends. Each completed edit redraws the
+    // grid and hands the list to the file.
+    void Carica(int r);
+    void Cancella(int r);
+    void ModificaVoce(int r, VoceAbaco voce);
+    void Inserisci(int r, VoceAbaco voce);
+
+  private:
+    Form3(Abaco abaco, std::string modo);
+    void MostraRiga(int rigaGriglia, int i);
+    CellaAbaco& Cella(int k);
+    // Prosegui2, then the scroll bar to 0 and to v: the grid from row v.
+    void RidisegnaDa(int v);
+    void SalvaAbaco() const;
+
+    Abaco abaco_;
+    std::string modo_;
+    Salvataggio salva_;
+    Esercizio* esercizio_ = nullptr;
+    int strato_ = 0;
+    std::array<CellaAbaco, RigheGriglia * 10> celle_{};
+    bool vscrollVisibile_ = false;
+    int vscrollMax_ = 0;
+    int vscrollValore_ = 0;
+    int cellaCliccata_ = 0;
+    bool caricato_ = false;
+};
+
+} // namespace paretix

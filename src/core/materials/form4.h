@@ -1,0 +1,43 @@
+#pragma once
+// The material dialog: shows one row of the database read-only and, on "Si", loads it into the
+// chosen layer (consult mode) or deletes it (delete mode).
+
+#include <array>
+#include <string>
+
+#include "core/materials/form3.h"
+#include "core/window/dialoghi.h"
+
+namespace paretix {
+
+inline constexpr const char* CaptionCaricare = "Caricare i valori";
+inline constexpr const char* CaptionCancellare = "Cancellare materiale ?";
+inline constexpr const char* CaptionSi = "Si";
+inline constexpr const char* CaptionNo = "No";
+inline constexpr const char* TitoloAbaco = "Abaco";
+inline constexpr const char* MessaggioNessunMateriale = "Nessun materiale selezionato";
+
+class Form4 {
+  public:
+    explicit Form4(Form3& abaco) : abaco_(abaco) {}
+
+    // Takes the row selected in the browser. In consult mode a row without data (a group title
+    // or an empty grid row) is refused with a message: false, the dialog closes at once.
+    bool Form_Load(Dialoghi& dialoghi);
+    const std::string& Caption() const { return caption_; }
+    // The five fields of the row, Label1 to Label5.
+    const std::array<std::string, 5>& Label() const { return label_; }
+
+    // "Si": the load or the deletion. "No" changes nothing and needs no handler here.
+    void CommandCarica_Click();
+
+  private:
+    void VisualizzaCosaEventualmenteCaricare();
+
+    Form3& abaco_;
+    std::string caption_;
+    std::array<std::string, 5> label_{};
+    int riga_ = 0;
+};
+
+} // namespace paretix

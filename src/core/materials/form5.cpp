@@ -1,0 +1,59 @@
+#include "core/materials/form5.h"
+
+#include <algorithm>
+
+#include "core/files/win1252.h"
+#include "core/materials/modo_abaco.h"
+
+namespace paretix {
+
+bool TestoAmmessoForm5(std::string_view testo) {
+    const bool controllo = std::any_of(testo.begin(), testo.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    });
+    return !controllo && RappresentabileWin1252(testo);
+}
+
+void Form5::Form_Load() {
+    soloTitolo_ = ModoTitoloGruppo(abaco_.ModoAbaco());
+    riga_ = abaco_.RigaSelezionata();
+    VisualizzaCosaEventualmenteCaricare();
+}
+
+const char* Form5::Intestazione1() const {
+    return soloTitolo_ ? IntestazioneGruppo : IntestazioniCampi[0];
+}
+
+int Form5::Altezza() const {
+    return soloTitolo_ ? AltezzaForm5Gruppo : AltezzaForm5Materiale;
+}
+
+void Form5::VisualizzaCosaEventualmenteCaricare() {
+    if (abaco_.ModoAbaco() == ModificaAbacoModifica) {
+        caption_ = CaptionModifica;
+        const VoceAbaco* voce = abaco_.Voce(riga_);
+        text_ = voce == nullptr
+                    ? std::array<std::string, 5>{}
+                    : std::array<std::string, 5>{voce->Materiale, voce->Densità, voce->Conduttività,
+                                                 voce->Permeabilità, voce->FatAssorbimento};
+    } else {
+        caption_ = CaptionInserisci;
+        text_.fill(" ");
+    }
+}
+
+void Form5::CommandSalvaModifiche_Click(const std::array<std::string, 5>& testi) {
+    if (abaco_.ModoAbaco() == ModificaAbacoModifica) {
+        abaco_.ModificaVoce(riga_, {testi[0], testi[1], testi[2], testi[3], testi[4]});
+        return;
+    }
+    // A new row keeps its texts with one space after each until the file is written and read.
+    // The hidden boxes of a group title keep the single space they were given, so its data
+    // stay blank.
+    const auto spazio = [&](std::size_t i) {
+        return (soloTitolo_ && i > 0 ? text_[i] : testi[i]) + " ";
+    };
+    abaco_.Inserisci(riga_, {spazio(0), spazio(1), spazio(2), spazio(3), spazio(4)});
+}
+
+} // namespace paretix

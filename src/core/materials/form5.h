@@ -1,0 +1,54 @@
+#pragma once
+// The edit dialog: five boxes for one row and, on "Ok", the modification of the selected row or
+// the insertion of a new material or group title before or after it.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/materials/form3.h"
+
+namespace paretix {
+
+inline constexpr const char* CaptionModifica = "Modifica";
+inline constexpr const char* CaptionInserisci = "Inserisci";
+inline constexpr const char* IntestazioneGruppo = "Gruppo materiali";
+inline constexpr const char* CaptionOk = "Ok";
+inline constexpr const char* CaptionAnnulla = "Annulla";
+
+// Heights of the dialog in twips: a group title needs one box, a material five.
+constexpr int AltezzaForm5Gruppo = 1260;
+constexpr int AltezzaForm5Materiale = 2220;
+
+// Whether a box of the dialog may hold the text: every character must be storable in the file
+// (Windows-1252), and no line break or other control character may split a row's lines.
+bool TestoAmmessoForm5(std::string_view testo);
+
+class Form5 {
+  public:
+    explicit Form5(Form3& abaco) : abaco_(abaco) {}
+
+    void Form_Load();
+    const std::string& Caption() const { return caption_; }
+    // Only the first heading and box are shown for a group title; its heading then differs.
+    bool SoloTitoloGruppo() const { return soloTitolo_; }
+    const char* Intestazione1() const;
+    int Altezza() const;
+    // The starting texts of Text1 to Text5: the row's fields to modify, a single space each for
+    // an insertion.
+    const std::array<std::string, 5>& Text() const { return text_; }
+
+    // "Ok" with the texts of the five boxes as typed. "Annulla" changes nothing.
+    void CommandSalvaModifiche_Click(const std::array<std::string, 5>& testi);
+
+  private:
+    void VisualizzaCosaEventualmenteCaricare();
+
+    Form3& abaco_;
+    std::string caption_;
+    bool soloTitolo_ = false;
+    std::array<std::string, 5> text_{};
+    int riga_ = 0;
+};
+
+} // namespace paretix

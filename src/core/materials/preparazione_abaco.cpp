@@ -1,0 +1,62 @@
+#include "core/materials/preparazione_abaco.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/files/scrittura_atomica.h"
+#include "core/materials/abaco_file.h"
+
+namespace paretix {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+inline constexpr const char* CartellaDati = "/dati";
+inline constexpr const char* FileAbaco = "/abaco.txt";
+// A name no user would give a folder of their own.
+inline constexpr const char* CartellaProvaScrittura = "/~zyjmgekpokbfws4g7333";
+
+std::string SenzaBarraFinale(const std::string& cartella) {
+    if (!cartella.empty() && cartella.back() == '/') {
+        return cartella.substr(0, cartella.size() - 1);
+    }
+    return cartella;
+}
+
+bool Leggibile(const std::string& percorso) {
+    std::error_code errore;
+    return fs::is_regular_file(percorso, errore) && std::ifstream(percorso).is_open();
+}
+
+// The folder could be created and removed again: the program folder is writable.
+bool ProvaScrittura(const std::string& cartella) {
+    const std::string prova = cartella + CartellaProvaScrittura;
+    std::error_code errore;
+    fs::create_directory(prova, errore);
+    const bool rimossa = fs::remove(prova, errore);
+    return rimossa && !errore;
+}
+
+} // namespace
+
+std::string PercorsoAbaco(const std::string& CartellaProgramma) {
+    return SenzaBarraFinale(CartellaProgramma) + CartellaDati + FileAbaco;
+}
+
+EsitoPreparazioneAbaco PreparazioneAbaco(const std::string& CartellaProgramma) {
+    const std::string cartella = SenzaBarraFinale(CartellaProgramma);
+    EsitoPreparazioneAbaco esito;
+    esito.PercorsoAbaco = PercorsoAbaco(cartella);
+    std::error_code errore;
+    fs::create_directory(cartella + CartellaDati, errore);
+    esito.ScritturaConsentita = ProvaScrittura(cartella);
+    if (!Leggibile(esito.PercorsoAbaco) && esito.ScritturaConsentita) {
+        ScritturaAtomica(esito.PercorsoAbaco, ContenutoAbacoPredefinito);
+    }
+    esito.AbacoUtilizzabile = Leggibile(esito.PercorsoAbaco);
+    fs::permissions(esito.PercorsoAbaco, fs::perms::owner_write, fs::perm_options::add, errore);
+    return esito;
+}
+
+} // namespace paretix

@@ -1,0 +1,321 @@
+#include "core/window/finestra_principale.h"
+
+#include <algorithm>
+
+#include "core/calc/calcolo.h"
+#include "core/files/win1252.h"
+#include "core/model/caselle_visibili.h"
+#include "core/model/numeri.h"
+#include "core/model/validazione.h"
+#include "core/window/unita_suono.h"
+
+namespace paretix {
+
+namespace {
+
+constexpr double UmiditàMinima = 0.0;
+constexpr double UmiditàMassima = 100.0;
+
+// The texts of every box that validation may rewrite, in one list for comparisons.
+bool TestiUguali(const Esercizio& a, const Esercizio& b) {
+    if (a.LiminariInterno != b.LiminariInterno || a.LiminariEsterno != b.LiminariEsterno ||
+        a.TInterna != b.TInterna || a.TEsterna != b.TEsterna || a.UInterna != b.UInterna ||
+        a.UEsterna != b.UEsterna || a.DistSonoro != b.DistSonoro ||
+        a.NumeroStrati() != b.NumeroStrati()) {
+        return false;
+    }
+    for (int k = 1; k <= a.NumeroStrati(); ++k) {
+        const Strato& x = a.strato(k);
+        const Strato& y = b.strato(k);
+        if (x.Spessore.Testo != y.Spessore.Testo || x.Densità.Testo != y.Densità.Testo ||
+            x.Conduttività.Testo != y.Conduttività.Testo ||
+            x.Permeabilità.Testo != y.Permeabilità.Testo ||
+            x.FatAssorbimento.Testo != y.FatAssorbimento.Testo) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+FinestraPrincipale::FinestraPrincipale(Dialoghi& dialoghi) : dialoghi_(dialoghi) {}
+
+void FinestraPrincipale::Form_Load(const EsitoAvvio& avvio) {
+    esercizio_ = Esercizio{};
+    stato_ = StatoFinestra{};
+    stato_.CartellaProgramma = avvio.CartellaProgramma;
+    stato_.ScritturaConsentita = avvio.ScritturaConsentita;
+    stato_.AbacoUtilizzabile = avvio.AbacoUtilizzabile;
+    AzzeramentoGraficiETesto();
+    stato_.LabelNumeroStratiMax = PrefissoNumeroStratiMax + std::to_string(NumeroStratiMax);
+    ApplicaTipiCalcolo();
+    AggiornaEtichetteUmidità();
+    VisualizzaStrati();
+}
+
+void FinestraPrincipale::NuovoProgettoVuoto() {
+    esercizio_ = Esercizio{};
+    AzzeramentoGraficiETesto();
+    stato_.Option2 = Vista::Schema;
+    stato_.Check1Abilitato = {true, true, true};
+    ApplicaTipiCalcolo();
+    AggiornaEtichetteUmidità();
+    VisualizzaStratiMantenendoInterni();
+    stato_.Caption = CaptionSenzaNome;
+    stato_.Modificato = No;
+}
+
+void FinestraPrincipale::Command1_Click() {
+    if (!stato_.Command1Abilitato) {
+        return;
+    }
+    const Esercizio prima = esercizio_;
+    const EsitoCalcola esito = paretix::Command1_Click(esercizio_, risultati_, stato_.TestoStampa);
+    stato_.NumeroCamereAria = esito.NumeroCamereAria;
+    NotificaCambi(prima);
+    if (!esito.DatiValidi) {
+        stato_.DatiValidi = No;
+        dialoghi_.Messaggio(TitoloErrore, esito.Messaggio, Icona::Critica);
+        return;
+    }
+    stato_.DatiValidi = Si;
+    stato_.StampaAbilitata = true;
+    stato_.GraficiDisegnati = true;
+    stato_.Option2Abilitato[static_cast<int>(Vista::GraficiTermoIgrometrici)] = esercizio_.Termico;
+    stato_.Option2Abilitato[static_cast<int>(Vista::GraficoAcustico)] = esercizio_.Acustico;
+    stato_.Text2 = stato_.TestoStampa;
+}
+
+void FinestraPrincipale::VaiACommand() {
+    Command1_Click();
+}
+
+void FinestraPrincipale::AzzeramentoGraficiETesto() {
+    stato_.StampaAbilitata = false;
+    stato_.Text2.clear();
+    stato_.GraficiDisegnati = false;
+    stato_.Option2Abilitato[static_cast<int>(Vista::GraficiTermoIgrometrici)] = false;
+    stato_.Option2Abilitato[static_cast<int>(Vista::GraficoAcustico)] = false;
+}
+
+void FinestraPrincipale::Modifica() {
+    stato_.Modificato = Si;
+    AzzeramentoGraficiETesto();
+}
+
+void FinestraPrincipale::ApplicaTipiCalcolo() {
+    const Esercizio& e = esercizio_;
+    if (e.Termico && e.Igrometrico) {
+        stato_.CaptionOption2GraficiTermici = CaptionGraficiTermoIgrometrici;
+        stato_.PictureGrafico2Visibile = true;
+        stato_.AltezzaPictureGrafico1 = AltezzaGraficoMezzo;
+    } else if (e.Termico) {
+        stato_.CaptionOption2GraficiTermici = CaptionGraficoTermico;
+        stato_.PictureGrafico2Visibile = false;
+        stato_.AltezzaPictureGrafico1 = AltezzaGraficoIntero;
+    }
+    stato_.Command1Abilitato = e.Termico || e.Igrometrico || e.Acustico;
+    stato_.FrameLiminariInEstVisibile = LiminariVisibili(e);
+}
+
+void FinestraPrincipale::Check1_Click(int indice, bool valore) {
+    if (indice < 0 || indice > 2 || !stato_.Check1Abilitato[static_cast<std::size_t>(indice)]) {
+        return;
+    }
+    std::array<bool*, 3> caselle{&esercizio_.Termico, &esercizio_.Igrometrico,
+                                 &esercizio_.Acustico};
+    bool& casella = *caselle[static_cast<std::size_t>(indice)];
+    if (casella == valore) {
+        return;
+    }
+    casella = valore;
+    Modifica();
+    // The hygrometric calculation needs the temperatures of the thermal one.
+    if (indice == 1 && valore) {
+        esercizio_.Termico = true;
+    }
+    if (indice == 0 && !valore) {
+        esercizio_.Igrometrico = false;
+    }
+    ApplicaTipiCalcolo();
+    VisualizzaStrati();
+}
+
+void FinestraPrincipale::Option2_Click(int indice) {
+    if (indice < 0 || indice > 2 || !stato_.Option2Abilitato[static_cast<std::size_t>(indice)]) {
+        return;
+    }
+    stato_.Option2 = static_cast<Vista>(indice);
+    // The calculation types can change only while the schema is in front.
+    const bool schema = stato_.Option2 == Vista::Schema;
+    stato_.Check1Abilitato = {schema, schema, schema};
+}
+
+void FinestraPrincipale::Option1_Click(int indice) {
+    if (indice < 0 || indice > 1) {
+        return;
+    }
+    const UnitaSuono nuova = indice == 0 ? UnitaSuono::Decibel : UnitaSuono::Watt;
+    const UnitaSuono precedente = esercizio_.UnitaDistSonoro;
+    if (nuova == precedente) {
+        return;
+    }
+    esercizio_.UnitaDistSonoro = nuova;
+    stato_.Modificato = Si;
+    if (DistSonoroVisibile(esercizio_)) {
+        TextDistSonoro_Change(ModificatoreDatiInEntrata(esercizio_.DistSonoro));
+    }
+    const std::string ricordato = esercizio_.DistSonoro;
+    const std::optional<double> numero = ConvertiNumero(ricordato);
+    std::optional<double> convertito;
+    std::string errore;
+    if (!numero) {
+        errore = ricordato.empty() ? Frase1(NomeDistSonoro) : Frase2(NomeDistSonoro);
+    } else if (*numero < 0) {
+        errore = Frase5(NomeDistSonoro);
+    } else if (!(convertito = ConvertiDisturboSonoro(*numero, nuova))) {
+        errore = Frase5(NomeDistSonoro);
+    }
+    if (!errore.empty()) {
+        // Unit and text stay as they were; passing through "0" clears the results.
+        dialoghi_.Messaggio(TitoloErrore, errore, Icona::Critica);
+        TextDistSonoro_Change("0");
+        esercizio_.UnitaDistSonoro = precedente;
+        TextDistSonoro_Change(ricordato);
+        return;
+    }
+    AzzeramentoGraficiETesto();
+    TextDistSonoro_Change(FormaGenerale(*convertito));
+}
+
+void FinestraPrincipale::Spin(std::string Esercizio::*campo, double passo, bool umidità) {
+    double valore = LetturaNumeroIniziale(esercizio_.*campo) + passo;
+    if (umidità) {
+        valore = std::clamp(valore, UmiditàMinima, UmiditàMassima);
+    }
+    CambiaContorno(campo, FormaGenerale(valore));
+    AggiornaEtichetteUmidità();
+    VaiACommand();
+}
+
+void FinestraPrincipale::CommandSuTi_Click() {
+    Spin(&Esercizio::TInterna, 1, false);
+}
+void FinestraPrincipale::CommandGiuTi_Click() {
+    Spin(&Esercizio::TInterna, -1, false);
+}
+void FinestraPrincipale::CommandSuTe_Click() {
+    Spin(&Esercizio::TEsterna, 1, false);
+}
+void FinestraPrincipale::CommandGiuTe_Click() {
+    Spin(&Esercizio::TEsterna, -1, false);
+}
+void FinestraPrincipale::CommandSuUi_Click() {
+    Spin(&Esercizio::UInterna, 1, true);
+}
+void FinestraPrincipale::CommandGiuUi_Click() {
+    Spin(&Esercizio::UInterna, -1, true);
+}
+void FinestraPrincipale::CommandSuUe_Click() {
+    Spin(&Esercizio::UEsterna, 1, true);
+}
+void FinestraPrincipale::CommandGiuUe_Click() {
+    Spin(&Esercizio::UEsterna, -1, true);
+}
+
+bool FinestraPrincipale::TextAppunti_Change(const std::string& testo) {
+    if (!RappresentabileWin1252(testo)) {
+        return false;
+    }
+    if (esercizio_.Appunti != testo) {
+        // Notes are no input of the calculation: the results stay.
+        esercizio_.Appunti = testo;
+        stato_.Modificato = Si;
+    }
+    return true;
+}
+
+bool FinestraPrincipale::CambiaContorno(std::string Esercizio::*campo, const std::string& testo) {
+    if (!RappresentabileWin1252(testo)) {
+        return false;
+    }
+    if (esercizio_.*campo != testo) {
+        esercizio_.*campo = testo;
+        Modifica();
+        AggiornaEtichetteUmidità();
+    }
+    return true;
+}
+
+bool FinestraPrincipale::CambiaStrato(int k, Casella Strato::*campo, const std::string& testo) {
+    if (k < 1 || k > esercizio_.NumeroStrati() || !RappresentabileWin1252(testo)) {
+        return false;
+    }
+    std::string& attuale = (esercizio_.strato(k).*campo).Testo;
+    if (attuale != testo) {
+        attuale = testo;
+        Modifica();
+    }
+    return true;
+}
+
+bool FinestraPrincipale::TextLiminariInterno_Change(const std::string& testo) {
+    return CambiaContorno(&Esercizio::LiminariInterno, testo);
+}
+bool FinestraPrincipale::TextLiminariEsterno_Change(const std::string& testo) {
+    return CambiaContorno(&Esercizio::LiminariEsterno, testo);
+}
+bool FinestraPrincipale::TextTInterna_Change(const std::string& testo) {
+    return CambiaContorno(&Esercizio::TInterna, testo);
+}
+bool FinestraPrincipale::TextTEsterna_Change(const std::string& testo) {
+    return CambiaContorno(&Esercizio::TEsterna, testo);
+}
+bool FinestraPrincipale::TextUInterna_Change(const std::string& testo) {
+    return CambiaContorno(&Esercizio::UInterna, testo);
+}
+bool FinestraPrincipale::TextUEsterna_Change(const std::string& testo) {
+    return CambiaContorno(&Esercizio::UEsterna, testo);
+}
+bool FinestraPrincipale::TextDistSonoro_Change(const std::string& testo) {
+    return CambiaContorno(&Esercizio::DistSonoro, testo);
+}
+bool FinestraPrincipale::TextSpessore_Change(int k, const std::string& testo) {
+    return CambiaStrato(k, &Strato::Spessore, testo);
+}
+bool FinestraPrincipale::TextDensità_Change(int k, const std::string& testo) {
+    return CambiaStrato(k, &Strato::Densità, testo);
+}
+bool FinestraPrincipale::TextConduttività_Change(int k, const std::string& testo) {
+    return CambiaStrato(k, &Strato::Conduttività, testo);
+}
+bool FinestraPrincipale::TextPermeabilità_Change(int k, const std::string& testo) {
+    return CambiaStrato(k, &Strato::Permeabilità, testo);
+}
+bool FinestraPrincipale::TextFatAssorbimento_Change(int k, const std::string& testo) {
+    return CambiaStrato(k, &Strato::FatAssorbimento, testo);
+}
+
+void FinestraPrincipale::NotificaCambi(const Esercizio& prima) {
+    if (!TestiUguali(prima, esercizio_)) {
+        Modifica();
+        AggiornaEtichetteUmidità();
+    }
+}
+
+void FinestraPrincipale::AggiornaEtichetteUmidità() {
+    stato_.LabelUi = FormaGenerale(LetturaNumeroIniziale(esercizio_.UInterna));
+    stato_.LabelUe = FormaGenerale(LetturaNumeroIniziale(esercizio_.UEsterna));
+}
+
+void FinestraPrincipale::Timer1_Timer() {
+    for (Strato& s : esercizio_.Strati) {
+        for (Casella* c :
+             {&s.Spessore, &s.Densità, &s.Conduttività, &s.Permeabilità, &s.FatAssorbimento}) {
+            c->Suggerimento = c->Testo;
+        }
+    }
+}
+
+} // namespace paretix

@@ -1,0 +1,184 @@
+#pragma once
+// The main window without widgets: the exercise, the results and the state of every control,
+// and one operation per event. The Qt window forwards each event to its operation and then
+// shows the state; every message goes through Dialoghi.
+
+#include <array>
+#include <string>
+
+#include "core/calc/risultati.h"
+#include "core/model/esercizio.h"
+#include "core/window/avvio.h"
+#include "core/window/dialoghi.h"
+#include "core/window/menu_strato.h"
+#include "core/window/pannelli.h"
+#include "core/window/schema_strati.h"
+
+namespace paretix {
+
+inline constexpr const char* CaptionSenzaNome = "Senza nome - Paretix LT";
+inline constexpr const char* CaptionStratoSelezionato = "Strato n.";
+inline constexpr const char* PrefissoNumeroStratiMax = "Numero strati max ";
+inline constexpr const char* CaptionGraficiTermoIgrometrici = "Grafici termico e igrometrico";
+inline constexpr const char* CaptionGraficoTermico = "Grafico termico";
+
+// How often the layer boxes' tool tips follow their texts (Timer1_Timer), in milliseconds.
+constexpr int IntervalloTimer1 = 100;
+
+// The three stacked panels, selected by Option2.
+enum class Vista { Schema = 0, GraficiTermoIgrometrici = 1, GraficoAcustico = 2 };
+
+struct StatoFinestra {
+    std::string Caption = CaptionSenzaNome;
+    std::string Modificato = No;
+    std::string DatiValidi = Si;
+    std::string ScritturaConsentita = Si;
+    std::string CartellaProgramma;
+    int NumeroCamereAria = 0;
+
+    // The report of the last calculation, and the report box, empty while there are no results.
+    std::string TestoStampa;
+    std::string Text2;
+    // Whether the charts hold the results of a calculation.
+    bool GraficiDisegnati = false;
+
+    bool Command1Abilitato = true; // "Calcola"
+    // The print button Command3 and the menu entries "Anteprima di stampa" and "Stampa...".
+    bool StampaAbilitata = false;
+    std::array<bool, 3> Check1Abilitato{true, true, true};
+    Vista Option2 = Vista::Schema;
+    std::array<bool, 3> Option2Abilitato{true, false, false};
+    std::string CaptionOption2GraficiTermici = CaptionGraficiTermoIgrometrici;
+    bool PictureGrafico2Visibile = true;
+    int AltezzaPictureGrafico1 = AltezzaGraficoMezzo;
+    bool FrameLiminariInEstVisibile = true;
+    // "Abaco materiali" in the Edit menu and "dati da abaco" in the layer menu.
+    bool AbacoUtilizzabile = false;
+    std::string LabelNumeroStratiMax;
+
+    std::string LabelUi = "0";
+    std::string LabelUe = "0";
+
+    // The layer under the mouse, on which the layer menu works (0: none), and the captions
+    // that show it.
+    int StratoSelezionato = 0;
+    int UltimoStratoEvidenziato = 0;
+    std::string LabelStratoSelezionatoScritta;
+    std::string LabelStratoSelezionatoNumero;
+    StatoMenuStrato MenuNascosto;
+
+    SchemaStrati Schema = SchemaIniziale();
+    // Set while the schema is redrawn after appending a layer or for a new exercise: the middle
+    // layers' absorption boxes then keep their state.
+    bool MantieniInterni = false;
+};
+
+class FinestraPrincipale {
+  public:
+    explicit FinestraPrincipale(Dialoghi& dialoghi);
+
+    const StatoFinestra& Stato() const { return stato_; }
+    const Esercizio& esercizio() const { return esercizio_; }
+    const RisultatiCalcolo& Risultati() const { return risultati_; }
+
+    // For the commands that load a whole exercise or a material: they write the exercise here,
+    // then redraw the schema.
+    Esercizio& EsercizioDaCaricare() { return esercizio_; }
+    void ImpostaCaption(std::string caption) { stato_.Caption = std::move(caption); }
+    void ImpostaModificato(const char* valore) { stato_.Modificato = valore; }
+
+    // Start-up, with what the start-up found in the program folder.
+    void Form_Load(const EsitoAvvio& avvio);
+    // The window and the exercise as for a new exercise.
+    void NuovoProgettoVuoto();
+
+    // The Calculate command: validation (its message through Dialoghi), then the report.
+    void Command1_Click();
+    // Calculate as if "Calcola" had been pressed (after a spin button).
+    void VaiACommand();
+
+    // Clears the report and the charts and disables what needs results.
+    void AzzeramentoGraficiETesto();
+
+    // The calculation types: index 0 "Termico", 1 "Igrometrico", 2 "Acustico", with the value
+    // the box now has.
+    void Check1_Click(int indice, bool valore);
+    // The view selector.
+    void Option2_Click(int indice);
+    // The unit of the sound level: index 0 decibel, 1 watt, the unit now chosen.
+    void Option1_Click(int indice);
+
+    // Spin buttons of the boundary conditions.
+    void CommandSuTi_Click();
+    void CommandGiuTi_Click();
+    void CommandSuTe_Click();
+    void CommandGiuTe_Click();
+    void CommandSuUi_Click();
+    void CommandGiuUi_Click();
+    void CommandSuUe_Click();
+    void CommandGiuUe_Click();
+
+    // A box's new text. Every write of a box goes through these, the program's own included.
+    // A text equal to the box's is no change. A text holding a character that the exercise
+    // file cannot store is refused (false) and the box keeps its text.
+    bool TextAppunti_Change(const std::string& testo);
+    bool TextLiminariInterno_Change(const std::string& testo);
+    bool TextLiminariEsterno_Change(const std::string& testo);
+    bool TextTInterna_Change(const std::string& testo);
+    bool TextTEsterna_Change(const std::string& testo);
+    bool TextUInterna_Change(const std::string& testo);
+    bool TextUEsterna_Change(const std::string& testo);
+    bool TextDistSonoro_Change(const std::string& testo);
+    bool TextSpessore_Change(int k, const std::string& testo);
+    bool TextDensità_Change(int k, const std::string& testo);
+    bool TextConduttività_Change(int k, const std::string& testo);
+    bool TextPermeabilità_Change(int k, const std::string& testo);
+    bool TextFatAssorbimento_Change(int k, const std::string& testo);
+
+    // Every 100 ms: each layer box's tool tip becomes its text, so that a value too long for
+    // its narrow box can be read by pointing at it.
+    void Timer1_Timer();
+
+    // The schema: placement and visibility after any change of the layers or the calculations.
+    void VisualizzaStrati();
+    // The same, leaving the middle layers' absorption boxes as they are: after appending a layer,
+    // for a new exercise and after opening a file.
+    void VisualizzaStratiMantenendoInterni();
+    // The mouse over layer k, over the rest of the schema, and pressed on layer k (which sets
+    // up the layer menu for the view to open).
+    void LabelStrato_MouseMove(int k);
+    void MuoveSu();
+    void LabelStrato_MouseDown(int k);
+
+    // The layer operations: append and remove at the outside end, and the layer menu's
+    // commands on the selected layer. A command that the menu would not offer does nothing.
+    void CommandPiù_Click();
+    void CommandMeno_Click();
+    void EliminaStrato_Click();
+    void InserisciStratoADestra_Click();
+    void InserisciStratoASinistra_Click();
+    void CameraAria_Click();
+    void DaTastiera_Click();
+
+  private:
+    // The effect of an edit of a box other than the notes.
+    void Modifica();
+    // What follows from the chosen calculation types: the chart view's caption and sizes,
+    // "Calcola", the frame of hi and he.
+    void ApplicaTipiCalcolo();
+    void Spin(std::string Esercizio::*campo, double passo, bool umidità);
+    bool CambiaContorno(std::string Esercizio::*campo, const std::string& testo);
+    bool CambiaStrato(int k, Casella Strato::*campo, const std::string& testo);
+    // Runs the change handlers of the boxes whose text differs from prima.
+    void NotificaCambi(const Esercizio& prima);
+    void AggiornaEtichetteUmidità();
+    void InserisciStrato(bool aDestra);
+    bool StratoSelezionatoValido() const;
+
+    Dialoghi& dialoghi_;
+    Esercizio esercizio_;
+    RisultatiCalcolo risultati_;
+    StatoFinestra stato_;
+};
+
+} // namespace paretix

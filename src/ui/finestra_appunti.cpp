@@ -1,0 +1,39 @@
+#include "ui/finestra_appunti.h"
+
+#include <QVBoxLayout>
+
+#include "ui/casella_testo.h"
+
+namespace paretix::ui {
+
+Form6::Form6(const std::string& appunti, QWidget* parent)
+    : QDialog(parent), modello_(appunti), esito_{appunti, false} {
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(QString::fromUtf8(DidascaliaAppunti));
+    setModal(true);
+    resize(520, 360);
+
+    // Like the notes box it writes into, it refuses what the exercise file cannot store.
+    text1_ = new CasellaAppunti(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    QFont carattere(QStringLiteral("Times New Roman"), 12);
+    carattere.setStyleHint(QFont::Serif);
+    text1_->setFont(carattere);
+    text1_->setPlainText(QString::fromStdString(modello_.Text1()));
+
+    auto* colonna = new QVBoxLayout(this);
+    colonna->addWidget(text1_);
+}
+
+EsitoAppunti Form6::Modifica(const std::string& appunti, QWidget* parent) {
+    Form6 finestra(appunti, parent);
+    finestra.exec();
+    return finestra.Esito();
+}
+
+void Form6::done(int risultato) {
+    esito_ = modello_.Form_Unload(text1_->toPlainText().toStdString());
+    QDialog::done(risultato);
+}
+
+} // namespace paretix::ui

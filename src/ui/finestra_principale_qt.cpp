@@ -1,0 +1,204 @@
+#include "ui/finestra_principale_qt.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/window/didascalie.h"
+#include "ui/colonna_comandi.h"
+#include "ui/pannelli_grafici.h"
+#include "ui/pannello_schema.h"
+
+namespace paretix::ui {
+
+namespace {
+
+constexpr int LarghezzaColonna = 500;
+
+QString Testo(const char* testo) {
+    return QString::fromUtf8(testo);
+}
+
+} // namespace
+
+FinestraPrincipaleQt::FinestraPrincipaleQt(Dialoghi& dialoghi, const EsitoAvvio& avvio,
+                                           QWidget* genitore)
+    : QMainWindow(genitore), modello_(dialoghi) {
+    setObjectName(QStringLiteral("Form2"));
+    modello_.Form_Load(avvio);
+
+    auto* centro = new QWidget(this);
+    auto* disposizione = new QHBoxLayout(centro);
+    disposizione->setContentsMargins(6, 6, 6, 6);
+    disposizione->setSpacing(8);
+
+    pannelli_ = new QStackedWidget(centro);
+    schema_ = new PannelloSchema(modello_, pannelli_);
+    grafici_ = std::make_unique<PannelliGrafici>(modello_, pannelli_);
+    pannelli_->addWidget(schema_);
+    pannelli_->addWidget(grafici_->TavolaGrafici());
+    pannelli_->addWidget(grafici_->TavolaGraficoSuono());
+    pannelli_->setFixedSize(schema_->size());
+    auto* sinistra = new QVBoxLayout;
+    sinistra->addWidget(pannelli_);
+    sinistra->addStretch();
+    disposizione->addLayout(sinistra);
+
+    colonna_ = new ColonnaComandi(modello_, centro);
+    colonna_->setMinimumWidth(LarghezzaColonna);
+    disposizione->addWidget(colonna_, 1);
+    setCentralWidget(centro);
+
+    CreaMenu();
+    CreaMenuNascosto();
+
+    connect(schema_, &PannelloSchema::Cambiato, this, &FinestraPrincipaleQt::Aggiorna);
+    connect(schema_, &PannelloSchema::MenuStratoRichiesto, this,
+            &FinestraPrincipaleQt::ApriMenuStrato);
+    connect(colonna_, &ColonnaComandi::Cambiato, this, &FinestraPrincipaleQt::Aggiorna);
+    connect(colonna_->Command3(), &QPushButton::clicked, Azione(Comando::AnteprimaDiStampa),
+            &QAction::trigger);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(IntervalloTimer1);
+    connect(timer1_, &QTimer::timeout, this, [this] {
+        modello_.Timer1_Timer();
+        schema_->AggiornaSuggerimenti();
+    });
+    timer1_->start();
+
+    Aggiorna();
+}
+
+FinestraPrincipaleQt::~FinestraPrincipaleQt() = default;
+
+QAction* FinestraPrincipaleQt::NuovaAzione(Comando comando, const char* nome, const char* caption,
+                                           QMenu* menu) {
+    QAction* a = menu->addAction(Testo(caption));
+    a->setObjectName(QLatin1String(nome));
+    azioni_[comando] = a;
+    return a;
+}
+
+void FinestraPrincipaleQt::CreaMenu() {
+    QMenu* file = menuBar()->addMenu(Testo(CaptionMenuFile));
+    file->setObjectName(QStringLiteral("MenuFile"));
+    NuovaAzione(Comando::NuovoProgetto, "NuovoProgetto", CaptionNuovoProgetto, file);
+    NuovaAzione(Comando::ApriProgetto, "ApriProgetto", CaptionApriProgetto, file);
+    NuovaAzione(Comando::Salva, "Salva", CaptionSalva, file);
+    NuovaAzione(Comando::SalvaConNome, "SalvaConNome", CaptionSalvaConNome, file);
+    file->addSeparator();
+    NuovaAzione(Comando::AnteprimaDiStampa, "AnteprimaDiStampa", CaptionAnteprimaDiStampa, file);
+    NuovaAzione(Comando::Stampa, "Stampa", CaptionStampa, file);
+    file->addSeparator();
+    QAction* esci = NuovaAzione(Comando::Esci, "Esci", CaptionEsci, file);
+    connect(esci, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* modifica = menuBar()->addMenu(Testo(CaptionMenuModifica));
+    modifica->setObjectName(QStringLiteral("MenuModifica"));
+    NuovaAzione(Comando::AbacoMateriali, "AbacoMateriali", CaptionAbacoMateriali, modifica);
+
+    QMenu* aiuto = menuBar()->addMenu(Testo(CaptionMenuAiuto));
+    aiuto->setObjectName(QStringLiteral("MenuAiuto"));
+    NuovaAzione(Comando::GuidaInLinea, "GuidaInLinea", CaptionGuidaInLinea, aiuto);
+    NuovaAzione(Comando::InformazioniSu, "InformazioniSu", CaptionInformazioniSu, aiuto);
+}
+
+void FinestraPrincipaleQt::CreaMenuNascosto() {
+    menuNascosto_ = new QMenu(this);
+    menuNascosto_->setObjectName(QStringLiteral("MenuNascosto"));
+    QMenu* seleziona = menuNascosto_->addMenu(Testo(CaptionSelezionaMateriale));
+    seleziona->setObjectName(QStringLiteral("SelezionaMateriale"));
+    cameraAria_ = seleziona->addAction(Testo(CaptionCameraAria));
+    cameraAria_->setObjectName(QStringLiteral("CameraAria"));
+    QMenu* mat = seleziona->addMenu(Testo(CaptionMat));
+    mat->setObjectName(QStringLiteral("Mat"));
+    QAction* daTastiera = mat->addAction(Testo(CaptionDaTastiera));
+    daTastiera->setObjectName(QStringLiteral("DaTastiera"));
+    NuovaAzione(Comando::DaAbaco, "DaAbaco", CaptionDaAbaco, mat);
+    inserisciStrato_ = menuNascosto_->addMenu(Testo(CaptionInserisciStrato));
+    inserisciStrato_->setObjectName(QStringLiteral("InserisciStrato"));
+    QAction* destra = inserisciStrato_->addAction(Testo(CaptionInserisciStratoADestra));
+    destra->setObjectName(QStringLiteral("InserisciStratoADestra"));
+    QAction* sinistra = inserisciStrato_->addAction(Testo(CaptionInserisciStratoASinistra));
+    sinistra->setObjectName(QStringLiteral("InserisciStratoASinistra"));
+    menuNascosto_->addSeparator()->setObjectName(QStringLiteral("Trat3"));
+    eliminaStrato_ = menuNascosto_->addAction(Testo(CaptionEliminaStrato));
+    eliminaStrato_->setObjectName(QStringLiteral("EliminaStrato"));
+
+    const std::array<std::pair<QAction*, void (FinestraPrincipale::*)()>, 5> operazioni{{
+        {cameraAria_, &FinestraPrincipale::CameraAria_Click},
+        {daTastiera, &FinestraPrincipale::DaTastiera_Click},
+        {destra, &FinestraPrincipale::InserisciStratoADestra_Click},
+        {sinistra, &FinestraPrincipale::InserisciStratoASinistra_Click},
+        {eliminaStrato_, &FinestraPrincipale::EliminaStrato_Click},
+    }};
+    for (const auto& [azione, operazione] : operazioni) {
+        const auto op = operazione;
+        connect(azione, &QAction::triggered, this, [this, op] { EseguiSuStrato(op); });
+    }
+}
+
+void FinestraPrincipaleQt::EseguiSuStrato(void (FinestraPrincipale::*operazione)()) {
+    (modello_.*operazione)();
+    Aggiorna();
+}
+
+void FinestraPrincipaleQt::ApriMenuStrato(const QPoint& posizione) {
+    const StatoMenuStrato& m = modello_.Stato().MenuNascosto;
+    eliminaStrato_->setText(QString::fromStdString(m.EliminaStratoCaption));
+    eliminaStrato_->setEnabled(m.EliminaStrato);
+    cameraAria_->setEnabled(m.CameraAria);
+    inserisciStrato_->menuAction()->setEnabled(m.InserisciStrato);
+    menuNascosto_->popup(posizione);
+}
+
+void FinestraPrincipaleQt::Aggiorna() {
+    const StatoFinestra& s = modello_.Stato();
+    setWindowTitle(QString::fromStdString(s.Caption));
+    Azione(Comando::AnteprimaDiStampa)->setEnabled(s.StampaAbilitata);
+    Azione(Comando::Stampa)->setEnabled(s.StampaAbilitata);
+    Azione(Comando::AbacoMateriali)->setEnabled(s.AbacoUtilizzabile);
+    Azione(Comando::DaAbaco)->setEnabled(s.AbacoUtilizzabile);
+    pannelli_->setCurrentIndex(static_cast<int>(s.Option2));
+    schema_->Aggiorna();
+    grafici_->Aggiorna();
+    colonna_->Aggiorna();
+    emit StatoAggiornato();
+}
+
+QPushButton* FinestraPrincipaleQt::Command3() const {
+    return colonna_->Command3();
+}
+
+QToolButton* FinestraPrincipaleQt::CommandMacchinaDaScrivere() const {
+    return colonna_->CommandMacchinaDaScrivere();
+}
+
+QWidget* FinestraPrincipaleQt::Grafico(int numero) const {
+    return grafici_->Grafico(numero);
+}
+
+void FinestraPrincipaleQt::SostituisciGrafico(int numero, QWidget* grafico) {
+    grafici_->SostituisciGrafico(numero, grafico);
+    Aggiorna();
+}
+
+void FinestraPrincipaleQt::ImpostaChiusura(std::function<bool()> consentiChiusura) {
+    consentiChiusura_ = std::move(consentiChiusura);
+}
+
+void FinestraPrincipaleQt::closeEvent(QCloseEvent* evento) {
+    if (consentiChiusura_ && !consentiChiusura_()) {
+        evento->ignore();
+        return;
+    }
+    evento->accept();
+}
+
+} // namespace paretix::ui

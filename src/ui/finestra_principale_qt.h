@@ -1,0 +1,93 @@
+#pragma once
+// The main window (Form2): the menu bar, the three stacked panels, the column of commands and
+// the layer pop-up menu, all mirroring the presentation model FinestraPrincipale.
+//
+// Hooks for the commands that live elsewhere: connect to Azione(...)->triggered (the print
+// button Command3 triggers AnteprimaDiStampa), to CommandMacchinaDaScrivere()->clicked, put the
+// chart widgets in with SostituisciGrafico, follow StatoAggiornato to repaint from the model,
+// decide on closing with ImpostaChiusura, and call Aggiorna after changing the model directly.
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "core/window/finestra_principale.h"
+
+class QMenu;
+class QStackedWidget;
+class QTimer;
+class QToolButton;
+class QPushButton;
+
+namespace paretix::ui {
+
+class ColonnaComandi;
+class PannelliGrafici;
+class PannelloSchema;
+
+enum class Comando {
+    NuovoProgetto,
+    ApriProgetto,
+    Salva,
+    SalvaConNome,
+    AnteprimaDiStampa,
+    Stampa,
+    Esci,
+    AbacoMateriali,
+    DaAbaco,
+    GuidaInLinea,
+    InformazioniSu,
+};
+
+class FinestraPrincipaleQt : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    FinestraPrincipaleQt(Dialoghi& dialoghi, const EsitoAvvio& avvio, QWidget* genitore = nullptr);
+    ~FinestraPrincipaleQt() override;
+
+    FinestraPrincipale& Modello() { return modello_; }
+    // Shows the model's state; the window calls it after each of its own events.
+    void Aggiorna();
+
+    QAction* Azione(Comando comando) const { return azioni_.at(comando); }
+    QPushButton* Command3() const;
+    QToolButton* CommandMacchinaDaScrivere() const;
+    QMenu* MenuNascosto() const { return menuNascosto_; }
+    // Chart 1 (temperature), 2 (vapour pressure) or 3 (transmitted energy): the widget in its
+    // place, and replacing it.
+    QWidget* Grafico(int numero) const;
+    void SostituisciGrafico(int numero, QWidget* grafico);
+    // Asked when the window is about to close (also by "Esci"); false keeps it open.
+    void ImpostaChiusura(std::function<bool()> consentiChiusura);
+
+  signals:
+    // The window has just shown a new state of the model.
+    void StatoAggiornato();
+
+  protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+  private:
+    void CreaMenu();
+    void CreaMenuNascosto();
+    QAction* NuovaAzione(Comando comando, const char* nome, const char* caption, QMenu* menu);
+    void ApriMenuStrato(const QPoint& posizione);
+    void EseguiSuStrato(void (FinestraPrincipale::*operazione)());
+
+    FinestraPrincipale modello_;
+    std::map<Comando, QAction*> azioni_;
+    QMenu* menuNascosto_ = nullptr;
+    QAction* cameraAria_ = nullptr;
+    QAction* eliminaStrato_ = nullptr;
+    QMenu* inserisciStrato_ = nullptr;
+    QStackedWidget* pannelli_ = nullptr;
+    PannelloSchema* schema_ = nullptr;
+    std::unique_ptr<PannelliGrafici> grafici_;
+    ColonnaComandi* colonna_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    std::function<bool()> consentiChiusura_;
+};
+
+} // namespace paretix::ui

@@ -1,0 +1,43 @@
+#include "ui/form4_vista.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace paretix {
+
+Form4Vista::Form4Vista(Form4& modello, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QString::fromStdString(modello.Caption()));
+    setModal(true);
+    auto* griglia = new QGridLayout(this);
+    for (int i = 0; i < 5; ++i) {
+        const auto campo = static_cast<std::size_t>(i);
+        auto* intestazione = new QLabel(QString::fromUtf8(IntestazioniCampi[campo]), this);
+        intestazione->setObjectName(QStringLiteral("Label%1").arg(11 + i));
+        auto* valore = new QLabel(QString::fromStdString(modello.Label()[campo]), this);
+        valore->setObjectName(QStringLiteral("Label%1").arg(1 + i));
+        valore->setFrameShape(QFrame::Panel);
+        valore->setFrameShadow(QFrame::Sunken);
+        valore->setMinimumWidth(240);
+        griglia->addWidget(intestazione, i, 0);
+        griglia->addWidget(valore, i, 1);
+    }
+    auto* si = new QPushButton(QString::fromUtf8(CaptionSi), this);
+    si->setObjectName(QStringLiteral("CommandCarica"));
+    auto* no = new QPushButton(QString::fromUtf8(CaptionNo), this);
+    no->setObjectName(QStringLiteral("CommandNonCarica"));
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    pulsanti->addWidget(si);
+    pulsanti->addWidget(no);
+    griglia->addLayout(pulsanti, 5, 0, 1, 2);
+    connect(si, &QPushButton::clicked, this, [this, &modello] {
+        modello.CommandCarica_Click();
+        accept();
+    });
+    connect(no, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+} // namespace paretix

@@ -1,0 +1,119 @@
+#include "ui/informazioni.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+#include "ui/disegno_parete.h"
+
+namespace paretix::ui {
+
+namespace {
+
+// Colours of the program are in the platform's 0x00BBGGRR encoding.
+QColor Colore(std::int32_t bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+QLabel* Etichetta(const char* nome, const QString& testo, QWidget* genitore) {
+    auto* etichetta = new QLabel(testo, genitore);
+    etichetta->setObjectName(QString::fromLatin1(nome));
+    etichetta->setMouseTracking(true);
+    etichetta->setAlignment(Qt::AlignCenter);
+    return etichetta;
+}
+
+QPixmap Immagine() {
+    QPixmap immagine(240, 130);
+    immagine.fill(Qt::white);
+    QPainter pittore(&immagine);
+    DisegnaParete(pittore, QRectF(4, 4, 232, 122));
+    return immagine;
+}
+
+} // namespace
+
+Form8::Form8(ApertureEsterne& aperture, QWidget* principale)
+    : QDialog(principale), modello_(aperture) {
+    setObjectName(QStringLiteral("Form8"));
+    setWindowTitle(QString::fromUtf8(DidascaliaInformazioni));
+    setModal(true);
+    setMouseTracking(true);
+    if (principale != nullptr) {
+        const Punto angolo = paretix::Form8::Posizione({principale->x(), principale->y()});
+        move(angolo.X, angolo.Y);
+    }
+
+    image2_ = Etichetta("Image2", QString(), this);
+    image2_->setPixmap(Immagine());
+    label5_ =
+        Etichetta("Label5",
+                  QStringLiteral("<b>%1</b><br>%2<br>%3")
+                      .arg(QString::fromUtf8(NomeProgramma), QString::fromUtf8(VersioneProgramma),
+                           QString::fromUtf8(DescrizioneProgramma)),
+                  this);
+    label5_->setWordWrap(true);
+    label38_ = Etichetta("Label38", QString::fromUtf8(TestoLabel38), this);
+    label40_ = Etichetta("Label40", QString::fromUtf8(TestoLabel40), this);
+    for (QLabel* collegamento : {label38_, label40_}) {
+        collegamento->setCursor(Qt::PointingHandCursor);
+        QFont sottolineato = collegamento->font();
+        sottolineato.setUnderline(true);
+        collegamento->setFont(sottolineato);
+    }
+
+    auto* colonna = new QVBoxLayout(this);
+    for (QLabel* etichetta : {image2_, label5_, label38_, label40_}) {
+        colonna->addWidget(etichetta);
+        etichetta->installEventFilter(this);
+    }
+    Aggiorna();
+}
+
+// The movement is handled here and goes no further: passed on to the window, it would reset
+// the link just lit.
+bool Form8::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::MouseMove) {
+        if (oggetto == label38_) {
+            modello_.Label38_MouseMove();
+        } else if (oggetto == label40_) {
+            modello_.Label40_MouseMove();
+        } else {
+            modello_.Form_MouseMove();
+        }
+        Aggiorna();
+        return true;
+    }
+    if (evento->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
+        if (oggetto == label38_) {
+            modello_.Label38_Click();
+            return true;
+        }
+        if (oggetto == label40_) {
+            modello_.Label40_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(oggetto, evento);
+}
+
+void Form8::mouseMoveEvent(QMouseEvent* evento) {
+    modello_.Form_MouseMove();
+    Aggiorna();
+    QDialog::mouseMoveEvent(evento);
+}
+
+void Form8::Aggiorna() {
+    const std::pair<QLabel*, std::int32_t> colori[] = {{label38_, modello_.ColoreLabel38()},
+                                                       {label40_, modello_.ColoreLabel40()}};
+    for (const auto& [etichetta, colore] : colori) {
+        QPalette tavolozza = etichetta->palette();
+        tavolozza.setColor(QPalette::WindowText, Colore(colore));
+        etichetta->setPalette(tavolozza);
+    }
+}
+
+} // namespace paretix::ui

@@ -1,0 +1,536 @@
+#include "ui/pannello_schema.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include "core/window/didascalie.h"
+#include "ui/casella_testo.h"
+#include "ui/twip.h"
+
+namespace paretix::ui {
+
+namespace {
+
+const QColor SfondoPannello(0x2b, 0x45, 0x5e);
+const QColor ColoreLinee(0x9a, 0xb0, 0xc4);
+const QColor ColoreSelezione(0xff, 0xe0, 0x40);
+
+QString Nome(const char* controllo, int indice) {
+    return QStringLiteral("%1(%2)").arg(QString::fromUtf8(controllo)).arg(indice);
+}
+
+QFont Carattere(const QWidget* w, qreal punti, bool grassetto = false) {
+    QFont f = w->font();
+    f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    return f;
+}
+
+QLabel* Etichetta(QWidget* genitore, const QString& testo, const QRect& posto,
+                  Qt::Alignment allineamento, qreal punti) {
+    auto* l = new QLabel(testo, genitore);
+    l->setGeometry(posto);
+    l->setAlignment(allineamento);
+    l->setFont(Carattere(l, punti));
+    return l;
+}
+
+void ImpostaSfondo(QLineEdit* c, std::int32_t colore) {
+    const std::optional<unsigned> rgb = SfondoRGB(colore);
+    const QColor voluto =
+        rgb ? QColor::fromRgb(*rgb) : c->parentWidget()->palette().color(QPalette::Base);
+    if (c->palette().color(QPalette::Base) != voluto) {
+        QPalette p = c->palette();
+        p.setColor(QPalette::Base, voluto);
+        c->setPalette(p);
+    }
+}
+
+void ImpostaTesto(QLineEdit* c, const std::string& testo) {
+    const QString t = QString::fromStdString(testo);
+    if (c->text() != t) {
+        c->setText(t);
+        c->setCursorPosition(0);
+    }
+}
+
+void ImpostaSuggerimento(QWidget* w, const std::string& testo) {
+    const QString t = QString::fromStdString(testo);
+    if (w->toolTip() != t) {
+        w->setToolTip(t);
+    }
+}
+
+// The small black triangle of a spin button.
+QIcon IconaFreccia(bool su) {
+    QPixmap freccia(7, 4);
+    freccia.fill(Qt::transparent);
+    QPainter p(&freccia);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    const QPolygonF punta =
+        su ? QPolygonF({{0, 4}, {7, 4}, {3.5, 0}}) : QPolygonF({{0, 0}, {7, 0}, {3.5, 4}});
+    p.drawPolygon(punta);
+    return QIcon(freccia);
+}
+
+// The box of row r of a layer.
+const Casella* CasellaDi(const Strato& s, int r) {
+    switch (static_cast<RigaSchema>(r)) {
+    case RigaSchema::Densità:
+        return &s.Densità;
+    case RigaSchema::Spessore:
+        return &s.Spessore;
+    case RigaSchema::Conduttività:
+        return &s.Conduttività;
+    case RigaSchema::Permeabilità:
+        return &s.Permeabilità;
+    case RigaSchema::FatAssorbimento:
+        return &s.FatAssorbimento;
+    case RigaSchema::TipoStrato:
+        break;
+    }
+    return nullptr;
+}
+
+constexpr std::array<const char*, NumeroRighe + 1> NomiCaselle{"",
+                                                               "TextTipoStrato",
+                                                               "TextDensità",
+                                                               "TextSpessore",
+                                                               "TextConduttività",
+                                                               "TextPermeabilità",
+                                                               "TextFatAssorbimento"};
+constexpr std::array<const char*, 3> NomiConfini{"Label17", "Label18", "Label19"};
+
+} // namespace
+
+PannelloSchema::PannelloSchema(FinestraPrincipale& modello, QWidget* genitore)
+    : QWidget(genitore), modello_(modello) {
+    setObjectName(QStringLiteral("PictureSchemaStruttura"));
+    setFixedSize(Pixel(LarghezzaPannello), Pixel(AltezzaPannello));
+    setMouseTracking(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, SfondoPannello);
+    p.setColor(QPalette::WindowText, Qt::white);
+    setPalette(p);
+    setFont(Carattere(this, 8));
+
+    CreaCornici();
+    CreaIntestazioni();
+    CreaEtichetteAriaInterna();
+    CreaEtichetteConfine(0);
+
+    scrittaSelezionato_ =
+        Etichetta(this, QString(), RettangoloTwip(SinistraStrato(1), 90, 900, 300),
+                  Qt::AlignLeft | Qt::AlignVCenter, 9);
+    scrittaSelezionato_->setObjectName(QStringLiteral("LabelStratoSelezionatoScritta"));
+    numeroSelezionato_ =
+        Etichetta(this, QString(), RettangoloTwip(SinistraStrato(1) + 1020, 90, 600, 300),
+                  Qt::AlignLeft | Qt::AlignVCenter, 9);
+    numeroSelezionato_->setObjectName(QStringLiteral("LabelStratoSelezionatoNumero"));
+    for (QLabel* l : {scrittaSelezionato_, numeroSelezionato_}) {
+        l->setFont(Carattere(l, 9, true));
+        QPalette giallo = l->palette();
+        giallo.setColor(QPalette::WindowText, ColoreSelezione);
+        l->setPalette(giallo);
+    }
+}
+
+void PannelloSchema::CreaStrato(int k) {
+    auto* area = new QWidget(this);
+    area->setObjectName(Nome("LabelStrato", k));
+    area->setGeometry(
+        RettangoloTwip(SinistraStrato(k), AltoStrato, LarghezzaStrato, AltezzaStrato));
+    area->setMouseTracking(true);
+    area->setCursor(Qt::PointingHandCursor);
+    area->installEventFilter(this);
+    labelStrato_[static_cast<std::size_t>(k)] = area;
+
+    for (int r = 1; r <= NumeroRighe; ++r) {
+        auto* c = new QLineEdit(this);
+        c->setObjectName(Nome(NomiCaselle[static_cast<std::size_t>(r)], k));
+        c->setGeometry(RettangoloTwip(SinistraStrato(k), AltoRiga(static_cast<RigaSchema>(r)),
+                                      LarghezzaCasella, AltezzaCasella));
+        c->setTextMargins(0, 0, 0, 0);
+        // Pointing at a layer's boxes keeps the layer selected.
+        c->setAttribute(Qt::WA_NoMousePropagation);
+        if (r == static_cast<int>(RigaSchema::TipoStrato)) {
+            c->setReadOnly(true);
+            c->setAlignment(Qt::AlignCenter);
+            c->setFocusPolicy(Qt::NoFocus);
+        } else {
+            c->setValidator(new ValidatoreWin1252(c));
+            connect(c, &QLineEdit::textEdited, this,
+                    [this, k, r](const QString& testo) { CambiaCasellaStrato(k, r, testo); });
+        }
+        caselle_[static_cast<std::size_t>(k)][static_cast<std::size_t>(r)] = c;
+    }
+    CreaEtichetteConfine(k);
+}
+
+void PannelloSchema::CreaEtichetteConfine(int k) {
+    for (int e = 0; e < 3; ++e) {
+        const auto quale = static_cast<EtichettaConfine>(e);
+        QLabel* l =
+            Etichetta(this, QString::fromStdString(CaptionEtichettaConfine(quale, k)),
+                      RettangoloTwip(SinistraEtichettaConfine(k), AltoEtichettaConfine(quale),
+                                     LarghezzaEtichettaConfine, AltezzaEtichettaConfine),
+                      Qt::AlignCenter, 7);
+        l->setObjectName(Nome(NomiConfini[static_cast<std::size_t>(e)], k));
+        confini_[static_cast<std::size_t>(k)][static_cast<std::size_t>(e)] = l;
+    }
+}
+
+void PannelloSchema::CreaEtichetteAriaInterna() {
+    for (int e = 0; e < 3; ++e) {
+        QLabel* l =
+            Etichetta(this, QString::fromUtf8(CaptionAriaInterna[static_cast<std::size_t>(e)]),
+                      RettangoloTwip(SinistraEtichetteAriaInterna,
+                                     AltoEtichettaConfine(static_cast<EtichettaConfine>(e)),
+                                     LarghezzaEtichetteAriaInterna, AltezzaEtichettaConfine),
+                      Qt::AlignRight | Qt::AlignVCenter, 7);
+        l->setObjectName(Nome("LabelAriaInterna", e));
+    }
+}
+
+void PannelloSchema::CreaIntestazioni() {
+    QFrame* simboli = cornici_[CorniceSimboli];
+    const int altoSimboli = modello_.Stato().Schema.FrameNero[CorniceSimboli].Alto;
+    for (int r = 1; r <= NumeroRighe; ++r) {
+        const auto riga = static_cast<RigaSchema>(r);
+        const auto i = static_cast<std::size_t>(r);
+        QLabel* l = Etichetta(this, QString::fromUtf8(CaptionIntestazioni[i]),
+                              RettangoloTwip(SinistraIntestazione, AltoIntestazione(riga),
+                                             LarghezzaIntestazione, AltezzaIntestazione),
+                              Qt::AlignRight | Qt::AlignVCenter, 7);
+        l->setWordWrap(true);
+        l->setToolTip(QString::fromUtf8(SuggerimentoIntestazioni[i]));
+        l->setObjectName(riga == RigaSchema::Permeabilità ? QStringLiteral("Image1")
+                                                          : Nome("Label2", r));
+        intestazioni_[i] = l;
+
+        QLabel* s = Etichetta(
+            simboli, QString::fromUtf8(SimboliRighe[i]),
+            RettangoloTwip(0, AltoRiga(riga) - altoSimboli, LarghezzaStrato, AltezzaCasella),
+            Qt::AlignCenter, 9);
+        s->setFont(QFont(QStringLiteral("DejaVu Serif"), 9, -1, true));
+        s->setObjectName(Nome("Label2", 10 + r));
+        simboli_[i] = s;
+    }
+}
+
+QFrame* PannelloSchema::Cornice(int indice) {
+    auto* f = new QFrame(this);
+    f->setObjectName(Nome("FrameNero", indice));
+    f->setFrameShape(QFrame::Box);
+    f->setAutoFillBackground(true);
+    QPalette p = f->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    p.setColor(QPalette::WindowText, Qt::white);
+    f->setPalette(p);
+    cornici_[static_cast<std::size_t>(indice)] = f;
+    return f;
+}
+
+QLineEdit* PannelloSchema::CasellaContorno(QWidget* genitore, const char* nome,
+                                           CambioContorno cambio) {
+    auto* c = new QLineEdit(genitore);
+    c->setObjectName(QLatin1String(nome));
+    c->setValidator(new ValidatoreWin1252(c));
+    c->setMouseTracking(true);
+    c->installEventFilter(this);
+    connect(c, &QLineEdit::textEdited, this, [this, cambio](const QString& testo) {
+        if (!(modello_.*cambio)(testo.toStdString())) {
+            MostraContorno();
+        }
+        emit Cambiato();
+    });
+    return c;
+}
+
+void PannelloSchema::CorniceCondizione(int indice, const char* caption, QLineEdit* casella,
+                                       const char* su, Spin spinSu, const char* giu, Spin spinGiu) {
+    QFrame* f = cornici_[static_cast<std::size_t>(indice)];
+    Etichetta(f, QString::fromUtf8(caption), QRect(4, 2, 66, 14), Qt::AlignLeft, 7);
+    casella->setGeometry(4, 18, 46, 20);
+    const std::array<std::pair<const char*, Spin>, 2> pulsanti{{{su, spinSu}, {giu, spinGiu}}};
+    for (std::size_t i = 0; i < pulsanti.size(); ++i) {
+        auto* b = new QToolButton(f);
+        b->setObjectName(QLatin1String(pulsanti[i].first));
+        b->setIcon(IconaFreccia(i == 0));
+        b->setIconSize(QSize(7, 4));
+        b->setGeometry(52, 18 + 10 * static_cast<int>(i), 17, 10);
+        b->setFocusPolicy(Qt::NoFocus);
+        const Spin spin = pulsanti[i].second;
+        connect(b, &QToolButton::clicked, this, [this, spin] {
+            (modello_.*spin)();
+            emit Cambiato();
+        });
+    }
+}
+
+void PannelloSchema::CreaCorniceSuono() {
+    QFrame* f = cornici_[CorniceSuono];
+    Etichetta(f, QString::fromUtf8(CaptionCorniceSuono), QRect(4, 2, 72, 14), Qt::AlignLeft, 7);
+    distSonoro_->setGeometry(4, 18, 70, 20);
+    auto* gruppo = new QButtonGroup(f);
+    for (int i = 0; i < 2; ++i) {
+        auto* o =
+            new QRadioButton(QString::fromUtf8(CaptionOption1[static_cast<std::size_t>(i)]), f);
+        o->setObjectName(Nome("Option1", i));
+        o->setGeometry(4 + 34 * i, 40, 34, 18);
+        o->setFont(Carattere(o, 7));
+        gruppo->addButton(o, i);
+        option1_[static_cast<std::size_t>(i)] = o;
+    }
+    connect(gruppo, &QButtonGroup::idClicked, this, [this](int i) {
+        modello_.Option1_Click(i);
+        emit Cambiato();
+    });
+}
+
+void PannelloSchema::CreaCornici() {
+    for (int i : IndiciCornici) {
+        Cornice(i);
+    }
+    tInterna_ = CasellaContorno(cornici_[CorniceTInterna], "TextTInterna",
+                                &FinestraPrincipale::TextTInterna_Change);
+    tEsterna_ = CasellaContorno(cornici_[CorniceTEsterna], "TextTEsterna",
+                                &FinestraPrincipale::TextTEsterna_Change);
+    uInterna_ = CasellaContorno(cornici_[CorniceUInterna], "TextUInterna",
+                                &FinestraPrincipale::TextUInterna_Change);
+    uEsterna_ = CasellaContorno(cornici_[CorniceUEsterna], "TextUEsterna",
+                                &FinestraPrincipale::TextUEsterna_Change);
+    distSonoro_ = CasellaContorno(cornici_[CorniceSuono], "TextDistSonoro",
+                                  &FinestraPrincipale::TextDistSonoro_Change);
+    CorniceCondizione(CorniceTInterna, CaptionCorniceTInterna, tInterna_, "CommandSuTi",
+                      &FinestraPrincipale::CommandSuTi_Click, "CommandGiuTi",
+                      &FinestraPrincipale::CommandGiuTi_Click);
+    CorniceCondizione(CorniceTEsterna, CaptionCorniceTEsterna, tEsterna_, "CommandSuTe",
+                      &FinestraPrincipale::CommandSuTe_Click, "CommandGiuTe",
+                      &FinestraPrincipale::CommandGiuTe_Click);
+    CorniceCondizione(CorniceUInterna, CaptionCorniceUInterna, uInterna_, "CommandSuUi",
+                      &FinestraPrincipale::CommandSuUi_Click, "CommandGiuUi",
+                      &FinestraPrincipale::CommandGiuUi_Click);
+    CorniceCondizione(CorniceUEsterna, CaptionCorniceUEsterna, uEsterna_, "CommandSuUe",
+                      &FinestraPrincipale::CommandSuUe_Click, "CommandGiuUe",
+                      &FinestraPrincipale::CommandGiuUe_Click);
+    CreaCorniceSuono();
+    for (int e = 0; e < 3; ++e) {
+        QFrame* f = cornici_[e == 0 ? CorniceEtichetteTEsterna : CorniceEtichettePEsterna];
+        const int alto = e == 2 ? AltezzaEtichettaConfine : 0;
+        QLabel* l = Etichetta(f, QString::fromUtf8(CaptionAriaEsterna[static_cast<std::size_t>(e)]),
+                              RettangoloTwip(0, alto, LarghezzaCornice(CorniceEtichetteTEsterna),
+                                             AltezzaEtichettaConfine),
+                              Qt::AlignCenter, 7);
+        l->setObjectName(Nome("LabelAriaEsterna", e));
+    }
+}
+
+void PannelloSchema::CambiaCasellaStrato(int k, int r, const QString& testo) {
+    const std::string t = testo.toStdString();
+    bool accettato = false;
+    switch (static_cast<RigaSchema>(r)) {
+    case RigaSchema::Densità:
+        accettato = modello_.TextDensità_Change(k, t);
+        break;
+    case RigaSchema::Spessore:
+        accettato = modello_.TextSpessore_Change(k, t);
+        break;
+    case RigaSchema::Conduttività:
+        accettato = modello_.TextConduttività_Change(k, t);
+        break;
+    case RigaSchema::Permeabilità:
+        accettato = modello_.TextPermeabilità_Change(k, t);
+        break;
+    case RigaSchema::FatAssorbimento:
+        accettato = modello_.TextFatAssorbimento_Change(k, t);
+        break;
+    case RigaSchema::TipoStrato:
+        break;
+    }
+    if (!accettato) {
+        MostraCaselleStrato(k);
+    }
+    emit Cambiato();
+}
+
+void PannelloSchema::MostraCaselleStrato(int k) {
+    const Esercizio& e = modello_.esercizio();
+    const auto& caselle = caselle_[static_cast<std::size_t>(k)];
+    const Strato& s = e.strato(k);
+    QLineEdit* tipo = caselle[static_cast<int>(RigaSchema::TipoStrato)];
+    ImpostaTesto(tipo, s.TipoStrato);
+    ImpostaSuggerimento(tipo, s.Materiale);
+    ImpostaSfondo(tipo, s.ColoreTipo);
+    for (int r = 1; r <= NumeroRighe; ++r) {
+        QLineEdit* c = caselle[static_cast<std::size_t>(r)];
+        c->setVisible(CasellaVisibile(e, k, static_cast<RigaSchema>(r)));
+        if (const Casella* dato = CasellaDi(s, r)) {
+            ImpostaTesto(c, dato->Testo);
+            ImpostaSuggerimento(c, dato->Suggerimento);
+            ImpostaSfondo(c, dato->ColoreSfondo);
+            if (c->isReadOnly() != dato->Bloccato) {
+                c->setReadOnly(dato->Bloccato);
+            }
+        }
+    }
+}
+
+void PannelloSchema::MostraContorno() {
+    const Esercizio& e = modello_.esercizio();
+    ImpostaTesto(tInterna_, e.TInterna);
+    ImpostaTesto(tEsterna_, e.TEsterna);
+    ImpostaTesto(uInterna_, e.UInterna);
+    ImpostaTesto(uEsterna_, e.UEsterna);
+    ImpostaTesto(distSonoro_, e.DistSonoro);
+    option1_[e.UnitaDistSonoro == UnitaSuono::Decibel ? 0 : 1]->setChecked(true);
+}
+
+void PannelloSchema::Aggiorna() {
+    const Esercizio& e = modello_.esercizio();
+    const StatoFinestra& s = modello_.Stato();
+    const int n = e.NumeroStrati();
+    // The controls of a layer are made the first time the wall has that layer, and hidden
+    // while it has fewer.
+    for (int k = 1; k <= NumeroStratiMax; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        if (labelStrato_[i] == nullptr) {
+            if (k > n) {
+                break;
+            }
+            CreaStrato(k);
+        }
+        labelStrato_[i]->setVisible(k <= n);
+        if (k <= n) {
+            MostraCaselleStrato(k);
+        } else {
+            for (int r = 1; r <= NumeroRighe; ++r) {
+                caselle_[i][static_cast<std::size_t>(r)]->hide();
+            }
+        }
+        for (QLabel* l : confini_[i]) {
+            l->setVisible(k <= n);
+        }
+    }
+    for (int i : IndiciCornici) {
+        const CorniceNera& c = s.Schema.FrameNero[static_cast<std::size_t>(i)];
+        QFrame* f = cornici_[static_cast<std::size_t>(i)];
+        f->setGeometry(RettangoloTwip(c.Sinistra, c.Alto, LarghezzaCornice(i), AltezzaCornice(i)));
+        f->setVisible(c.Visibile);
+    }
+    for (int r = 1; r <= NumeroRighe; ++r) {
+        const bool visibile = s.Schema.RigaVisibile[static_cast<std::size_t>(r)];
+        intestazioni_[static_cast<std::size_t>(r)]->setVisible(visibile);
+        simboli_[static_cast<std::size_t>(r)]->setVisible(visibile);
+    }
+    MostraContorno();
+    scrittaSelezionato_->setText(QString::fromStdString(s.LabelStratoSelezionatoScritta));
+    numeroSelezionato_->setText(QString::fromStdString(s.LabelStratoSelezionatoNumero));
+
+    // Repaint only when the drawing changes: a repaint of the panel repaints every box on it.
+    std::vector<int> disegno{n, s.UltimoStratoEvidenziato, s.Schema.FineLinee};
+    for (const Strato& strato : e.Strati) {
+        disegno.push_back(strato.StileRiempimento);
+    }
+    if (disegno != disegnato_) {
+        disegnato_ = std::move(disegno);
+        update();
+    }
+}
+
+void PannelloSchema::AggiornaSuggerimenti() {
+    const Esercizio& e = modello_.esercizio();
+    for (int k = 1; k <= e.NumeroStrati(); ++k) {
+        if (labelStrato_[static_cast<std::size_t>(k)] == nullptr) {
+            break; // not shown yet
+        }
+        for (int r = 1; r <= NumeroRighe; ++r) {
+            if (const Casella* dato = CasellaDi(e.strato(k), r)) {
+                ImpostaSuggerimento(
+                    caselle_[static_cast<std::size_t>(k)][static_cast<std::size_t>(r)],
+                    dato->Suggerimento);
+            }
+        }
+    }
+}
+
+void PannelloSchema::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), SfondoPannello);
+    const StatoFinestra& s = modello_.Stato();
+    p.setPen(ColoreLinee);
+    for (int alto : {AltoLinea1, AltoLinea2}) {
+        p.drawLine(Pixel(SinistraLinee), Pixel(alto), Pixel(s.Schema.FineLinee), Pixel(alto));
+    }
+    const Esercizio& e = modello_.esercizio();
+    const int selezionato = s.UltimoStratoEvidenziato;
+    auto disegna = [&](int k) {
+        const bool sel = k == selezionato;
+        const QColor riempimento =
+            QColor::fromRgb(sel ? RiempimentoStratoSelezionato : RiempimentoStrato);
+        p.setPen(QPen(QColor::fromRgb(sel ? BordoStratoSelezionato : BordoStrato), 1));
+        p.setBrush(e.strato(k).StileRiempimento == RiempimentoTratteggio
+                       ? QBrush(riempimento, Qt::FDiagPattern)
+                       : Qt::NoBrush);
+        p.drawRect(RettangoloTwip(SinistraStrato(k), AltoStrato, LarghezzaStrato, AltezzaStrato)
+                       .adjusted(0, 0, -1, -1));
+    };
+    // The selected rectangle comes last, in front of its neighbours' shared borders.
+    for (int k = 1; k <= e.NumeroStrati(); ++k) {
+        if (k != selezionato) {
+            disegna(k);
+        }
+    }
+    if (selezionato >= 1 && selezionato <= e.NumeroStrati()) {
+        disegna(selezionato);
+    }
+}
+
+void PannelloSchema::mouseMoveEvent(QMouseEvent* evento) {
+    if (modello_.Stato().UltimoStratoEvidenziato != 0) {
+        modello_.MuoveSu();
+        Aggiorna();
+    }
+    QWidget::mouseMoveEvent(evento);
+}
+
+bool PannelloSchema::eventFilter(QObject* oggetto, QEvent* evento) {
+    const auto tipo = evento->type();
+    if (tipo != QEvent::MouseMove && tipo != QEvent::MouseButtonPress) {
+        return QWidget::eventFilter(oggetto, evento);
+    }
+    for (int k = 1; k <= NumeroStratiMax; ++k) {
+        if (oggetto != labelStrato_[static_cast<std::size_t>(k)]) {
+            continue;
+        }
+        const int prima = modello_.Stato().UltimoStratoEvidenziato;
+        if (tipo == QEvent::MouseMove) {
+            modello_.LabelStrato_MouseMove(k);
+            if (modello_.Stato().UltimoStratoEvidenziato != prima) {
+                Aggiorna();
+            }
+        } else {
+            modello_.LabelStrato_MouseDown(k);
+            Aggiorna();
+            emit MenuStratoRichiesto(static_cast<QMouseEvent*>(evento)->globalPosition().toPoint());
+        }
+        return true;
+    }
+    // The boxes of the boundary conditions clear the selection like the panel.
+    if (tipo == QEvent::MouseMove && modello_.Stato().UltimoStratoEvidenziato != 0) {
+        modello_.MuoveSu();
+        Aggiorna();
+    }
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+} // namespace paretix::ui

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "../core/cartella_temporanea.h"
+#include "core/calc/calcolo.h"
+#include "core/files/apertura_file.h"
+#include "core/files/creazione_file.h"
+
+using namespace paretix;
+using namespace paretix::test;
+
+namespace {
+
+struct Esito {
+    int Stato = -1;
+    std::string Uscita; // standard output
+    std::string Errore; // standard error
+};
+
+std::string TraApici(const std::string& testo) {
+    std::string citato = "'";
+    for (const char c : testo) {
+        citato += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return citato + "'";
+}
+
+// Runs paretix-report with the arguments; stdout goes to uscita unless given elsewhere.
+Esito Esegui(const std::vector<std::string>& argomenti, const std::string& uscita = "") {
+    CartellaTemporanea cartella;
+    std::string comando = TraApici(PARETIX_REPORT);
+    for (const std::string& a : argomenti) {
+        comando += " " + TraApici(a);
+    }
+    const std::string fileUscita = uscita.empty() ? cartella / "uscita" : uscita;
+    comando += " >" + TraApici(fileUscita) + " 2>" + TraApici(cartella / "errore");
+    const int stato = std::system(comando.c_str());
+    Esito esito;
+    esito.Stato = WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+    esito.Uscita = uscita.empty() ? LeggiTutto(fileUscita) : "";
+    esito.Errore = LeggiTutto(cartella / "errore");
+    return esito;
+}
+
+// What the Calculate command gives for the file, in this process.
+EsitoCalcola CalcolaQui(const std::string& file, std::string& TestoStampa) {
+    Esercizio e;
+    EXPECT_EQ(AperturaFile(file, e), std::nullopt);
+    RisultatiCalcolo r;
+    return Command1_Click(e, r, TestoStampa);
+}
+
+} // namespace
+
+TEST(ParetixReport, PrintsTheReportOfEachExampleAndNothingElse) {
+    for (const char* nome : {"parete-intercapedine.css", "parete-pesante.css"}) {
+        const std::string file = std::string(PARETIX_EXAMPLES "/") + nome;
+        std::string atteso;
+        ASSERT_TRUE(CalcolaQui(file, atteso).DatiValidi) << nome;
+        const Esito esito = Esegui({file});
+        EXPECT_EQ(esito.Stato, 0) << nome;
+        EXPECT_EQ(esito.Uscita, atteso) << nome;
+        EXPECT_NE(esito.Uscita.find("\r\n"), std::string::npos);
+        EXPECT_EQ(esito.Errore, "") << nome;
+    }
+    EXPECT_NE(Esegui({PARETIX_EXAMPLES "/parete-intercapedine.css"})
+                  .Uscita.find("condensa interstiziale"),
+              std::string::npos);
+}
+
+TEST(ParetixReport, ARefusedFileGivesTheOpenErrorMessage) {
+    CartellaTemporanea cartella;
+    std::string versione2 = ContenutoFileEsercizio(Esercizio{}).value();
+    versione2.replace(versione2.find("\r\n1\r\n"), 5, "\r\n2\r\n");
+    ScriviTutto(cartella / "versione 2.css", versione2);
+    for (const std::string& file : {cartella / "versione 2.css", cartella / "manca.css"}) {
+        const Esito esito = Esegui({file});
+        EXPECT_EQ(esito.Stato, 2);
+        EXPECT_EQ(esito.Uscita, "");
+        EXPECT_EQ(esito.Errore, MessaggioErroreDiApertura(file) + "\n");
+    }
+}
+
+TEST(ParetixReport, AValidationFaultGivesTheErrorMessage) {
+    CartellaTemporanea cartella;
+    Esercizio e;
+    e.strato(1).Spessore.Testo = "dieci";
+    ASSERT_TRUE(CreazioneFile(e, cartella / "muro.css"));
+    std::string nonUsato;
+    const EsitoCalcola atteso = CalcolaQui(cartella / "muro.css", nonUsato);
+    ASSERT_FALSE(atteso.DatiValidi);
+
+    const Esito esito = Esegui({cartella / "muro.css"});
+    EXPECT_EQ(esito.Stato, 1);
+    EXPECT_EQ(esito.Uscita, "");
+    EXPECT_EQ(esito.Errore, "ERRORE: " + atteso.Messaggio + "\n");
+}
+
+TEST(ParetixReport, AnExerciseWithoutCalculationsIsRefused) {
+    CartellaTemporanea cartella;
+    Esercizio e;
+    e.Termico = e.Igrometrico = e.Acustico = false;
+    ASSERT_TRUE(CreazioneFile(e, cartella / "muro.css"));
+    const Esito esito = Esegui({cartella / "muro.css"});
+    EXPECT_EQ(esito.Stato, 1);
+    EXPECT_EQ(esito.Uscita, "");
+    EXPECT_TRUE(esito.Errore.starts_with(cartella / "muro.css" + ": nessun tipo di calcolo"))
+        << esito.Errore;
+}
+
+TEST(ParetixReport, WrongUsageAndHelp) {
+    for (const std::vector<std::string>& argomenti :
+         {std::vector<std::string>{}, {"a.css", "b.css"}, {"-x"}, {""}}) {
+        const Esito esito = Esegui(argomenti);
+        EXPECT_EQ(esito.Stato, 64);
+        EXPECT_EQ(esito.Uscita, "");
+        EXPECT_TRUE(esito.Errore.starts_with("Uso: paretix-report FILE.css")) << esito.Errore;
+    }
+    const Esito aiuto = Esegui({"--help"});
+    EXPECT_EQ(aiuto.Stato, 0);
+    EXPECT_NE(aiuto.Uscita.find("Stato di uscita"), std::string::npos);
+    EXPECT_EQ(aiuto.Errore, "");
+}
+
+TEST(ParetixReport, AReportThatCannotBeWrittenIsNoSuccess) {
+    const Esito esito = Esegui({PARETIX_EXAMPLES "/parete-pesante.css"}, "/dev/full");
+    EXPECT_EQ(esito.Stato, 74);
+    EXPECT_NE(esito.Errore, "");
+}

@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "cartella_temporanea.h"
+#include "core/files/apertura_file.h"
+#include "core/files/creazione_file.h"
+#include "core/model/camera_aria.h"
+#include "stampa_esercizio.h"
+
+using namespace paretix;
+using namespace paretix::test;
+
+namespace {
+
+std::string FileDi(const Esercizio& e) {
+    return ContenutoFileEsercizio(e).value();
+}
+
+// Offset where line n (from 1) starts.
+std::size_t InizioRiga(const std::string& file, int n) {
+    std::size_t inizio = 0;
+    for (int i = 1; i < n; ++i) {
+        inizio = file.find("\r\n", inizio) + 2;
+    }
+    return inizio;
+}
+
+std::string SostituisciRiga(std::string file, int n, const std::string& testo) {
+    const std::size_t inizio = InizioRiga(file, n);
+    return file.replace(inizio, file.find("\r\n", inizio) - inizio, testo);
+}
+
+std::string PrimeRighe(const std::string& file, int n) {
+    return file.substr(0, InizioRiga(file, n + 1));
+}
+
+// A layer loaded from the database, an air cavity and a typed layer; every calculation on;
+// the sound in watts; notes of several lines ending with a line break.
+Esercizio Parete() {
+    Esercizio e;
+    e.Acustico = true;
+    e.LiminariInterno = "7,7";
+    e.TInterna = "20";
+    e.TEsterna = "-5";
+    e.UInterna = "65";
+    e.UEsterna = "80";
+    e.DistSonoro = "0,01";
+    e.UnitaDistSonoro = UnitaSuono::Watt;
+    e.Appunti = "Parete di prova\r\ncon più righe\r\n";
+    e.Strati.resize(3);
+    Strato& mattone = e.strato(1);
+    mattone.Materiale = "Mattone pieno";
+    mattone.ColoreTipo = ColoreGiallo;
+    mattone.Densità = {"1800", "1800", ColoreGiallo, true};
+    mattone.Spessore = {"12", "12"};
+    mattone.Conduttività = {"0,72", "0,72", ColoreGiallo, true};
+    mattone.FatAssorbimento = {"0,9", "0,9", ColoreGiallo, true};
+    e.strato(2).Spessore = {"5", "5"};
+    CameraAria1(e, 2);
+    e.strato(3).Densità = {"1400", "1400"};
+    e.strato(3).Permeabilità = {"18", ""};
+    return e;
+}
+
+// An exercise that differs from Parete() everywhere, with two more layers.
+Esercizio Precedente() {
+    Esercizio e;
+    e.Termico = e.Igrometrico = false;
+    for (std::string* campo : {&e.LiminariInterno, &e.LiminariEsterno, &e.TInterna, &e.TEsterna,
+                               &e.UInterna, &e.UEsterna, &e.DistSonoro, &e.Appunti}) {
+        *campo = "vecchio";
+    }
+    e.Strati.resize(5);
+    for (Strato& s : e.Strati) {
+        s.Materiale = "vecchio";
+        s.ColoreTipo = 1;
+        for (Casella* c :
+             {&s.Densità, &s.Spessore, &s.Conduttività, &s.Permeabilità, &s.FatAssorbimento}) {
+            *c = {"vecchio", "vecchio", 2, true};
+        }
+    }
+    return e;
+}
+
+Esercizio Letto(const std::string& file) {
+    Esercizio e = Precedente();
+    EXPECT_TRUE(LetturaEsercizio(file, e));
+    return e;
+}
+
+void ExpectRifiutato(const std::string& file) {
+    Esercizio e = Precedente();
+    EXPECT_FALSE(LetturaEsercizio(file, e));
+    EXPECT_EQ(e, Esercizio{});
+}
+
+} // namespace
+
+TEST(AperturaFile, WhatTheWriterWritesComesBackWholeWithAnyLineEnd) {
+    const std::string file = FileDi(Parete());
+    EXPECT_EQ(Letto(file), Parete());
+    EXPECT_EQ(Letto(FileDi(Esercizio{})), Esercizio{});
+    std::string soloLf;
+    std::string soloCr;
+    for (const char c : file) {
+        if (c != '\r') {
+            soloLf.push_back(c);
+            soloCr.push_back(c == '\n' ? '\r' : c);
+        }
+    }
+    EXPECT_EQ(Letto(soloLf), Parete());
+    EXPECT_EQ(Letto(soloCr), Parete());
+}
+
+TEST(AperturaFile, RefusesOtherVersionsAndLayerCountsOutsideOneToFifteen) {
+    const std::string file = FileDi(Parete());
+    EXPECT_EQ(Letto(SostituisciRiga(file, 2, " 1")), Parete());
+    EXPECT_EQ(Letto(SostituisciRiga(file, 2, "1,0")), Parete());
+    for (const char* versione : {"2", "abc", "1.00", ""}) {
+        ExpectRifiutato(SostituisciRiga(file, 2, versione));
+    }
+    for (const char* numero : {"0", "16", "99999", "abc", "2,5", ""}) {
+        ExpectRifiutato(SostituisciRiga(file, 10, numero));
+    }
+    ExpectRifiutato("");
+    ExpectRifiutato(PrimeRighe(file, 9));
+    EXPECT_EQ(Letto(PrimeRighe(file, 10)).NumeroStrati(), 3);
+}
+
+TEST(AperturaFile, AFileCutInsideLayerTwoKeepsWhatItDidNotReach) {
+    Esercizio parete = Parete();
+    parete.strato(2) = parete.strato(3); // a material: the air-cavity set-up would hide the cut
+    parete.strato(2).Materiale = "Secondo";
+    Esercizio atteso = Precedente();
+    atteso.Strati.resize(3);
+    const Strato vecchio = atteso.strato(2);
+    atteso.Strati = parete.Strati;
+    atteso.strato(2) = vecchio;
+    atteso.strato(3) = vecchio;
+    atteso.strato(2).Materiale = "Secondo";
+    atteso.strato(2).ColoreTipo = ColoreFinestra;
+    atteso.strato(2).Densità.Testo = "1400";
+    for (Strato& s : atteso.Strati) {
+        s.FatAssorbimentoVisibile = false;
+        s.Spessore.ColoreSfondo = ColoreFinestra; // a thickness is always typed
+        s.Spessore.Bloccato = false;
+    }
+    const Esercizio letto = Letto(PrimeRighe(FileDi(parete), 28 + 34 + 8));
+    EXPECT_EQ(letto.Strati, atteso.Strati);
+    EXPECT_EQ(letto.UEsterna, "80");
+    EXPECT_EQ(letto.Appunti, "vecchio");
+    // A file that ends between the sound unit and its value leaves the value at zero.
+    EXPECT_EQ(Letto(PrimeRighe(FileDi(parete), 26)).DistSonoro, "0");
+}
+
+TEST(AperturaFile, ValuesThatAreNotNumbersLeaveTheirFieldAlone) {
+    std::string file = FileDi(Parete());
+    file = SostituisciRiga(file, 6, "sì");               // Igrometrico
+    file = SostituisciRiga(file, 26, "W");               // unit W
+    file = SostituisciRiga(file, 28 + 5, "giallo");      // type box colour
+    file = SostituisciRiga(file, 28 + 10, "3000000000"); // density colour
+    file = SostituisciRiga(file, 28 + 11, "no");         // density read-only
+    file = SostituisciRiga(file, 28 + 20, " 65535,4 ");  // conductivity colour
+    const Esercizio e = Letto(file);
+    const Strato& s = e.strato(1);
+    EXPECT_FALSE(e.Igrometrico);
+    EXPECT_EQ(e.UnitaDistSonoro, UnitaSuono::Decibel);
+    EXPECT_EQ(s.ColoreTipo, 1);
+    EXPECT_EQ(s.Densità.ColoreSfondo, 2);
+    EXPECT_TRUE(s.Densità.Bloccato);
+    EXPECT_EQ(s.Densità.Testo, "1800");
+    EXPECT_EQ(s.Conduttività.ColoreSfondo, ColoreGiallo);
+}
+
+TEST(AperturaFile, AnOpenedExerciseHasTheStateOfTheSchema) {
+    const std::string file = FileDi(Parete());
+    const Esercizio soloIgrometrico = Letto(SostituisciRiga(file, 5, "0"));
+    EXPECT_TRUE(soloIgrometrico.Termico);
+    EXPECT_TRUE(soloIgrometrico.strato(1).ConduttivitàVisibile);
+    const Esercizio soloAcustico = Letto(SostituisciRiga(SostituisciRiga(file, 5, "0"), 6, "0"));
+    EXPECT_FALSE(soloAcustico.Termico);
+    EXPECT_FALSE(soloAcustico.strato(1).ConduttivitàVisibile);
+    EXPECT_FALSE(soloAcustico.strato(1).FatAssorbimentoVisibile);
+
+    Esercizio parete = Parete();
+    parete.strato(1).TipoStrato = "X";
+    parete.strato(2).TipoStrato = " A ";
+    parete.strato(2).Densità = {"999", "999", ColoreGiallo, true};
+    parete.strato(3).TipoStrato = "a";
+    const Esercizio e = Letto(FileDi(parete));
+    EXPECT_EQ(e.strato(1).TipoStrato, "M");
+    EXPECT_EQ(e.strato(2), Parete().strato(2));
+    EXPECT_EQ(e.strato(3).TipoStrato, "M");
+}
+
+TEST(AperturaFile, ARefusedFileGivesTheOpenErrorMessage) {
+    CartellaTemporanea cartella;
+    Esercizio e = Precedente();
+    const std::string nome = cartella / "manca.css";
+    EXPECT_EQ(AperturaFile(nome, e),
+              nome + "\r\nImpossibile leggere il file\r\nFile esercizio non valido o formato del "
+                     "file non supportato.\r\nSi possono aprire soltanto file versione 1.00");
+    EXPECT_EQ(e, Esercizio{});
+    ScriviTutto(cartella / "muro.css", FileDi(Parete()));
+    EXPECT_EQ(AperturaFile(cartella / "muro.css", e), std::nullopt);
+    EXPECT_EQ(e, Parete());
+}
+
+// Files no writer makes, among them the inputs that once upset the reader.
+TEST(AperturaFile, HostileFilesNeverHoldMoreThanFifteenLayers) {
+    std::string tuttiIByte;
+    for (int b = 0; b < 256; ++b) {
+        tuttiIByte.push_back(static_cast<char>(b));
+    }
+    std::vector<std::string> file = {
+        SostituisciRiga(FileDi(Parete()), 1, std::string(2 << 20, '\xFF')),
+        FileDi(Parete()) + std::string(3 << 20, 'x'), tuttiIByte, std::string("\0\r\n1\r\n\0", 7)};
+    for (const auto& voce :
+         std::filesystem::directory_iterator(PARETIX_TEST_DATA "/fuzz-esercizio")) {
+        file.push_back(LeggiTutto(voce.path().string()));
+    }
+    for (const std::string& f : file) {
+        Esercizio e = Precedente();
+        const bool accettato = LetturaEsercizio(f, e);
+        EXPECT_GE(e.NumeroStrati(), 1);
+        EXPECT_LE(e.NumeroStrati(), NumeroStratiMax);
+        if (accettato) {
+            EXPECT_EQ(Letto(FileDi(e)), e) << "an opened file does not save and open the same";
+        } else {
+            EXPECT_EQ(e, Esercizio{});
+        }
+    }
+}

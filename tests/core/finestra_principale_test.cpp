@@ -1,0 +1,364 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "../support/dialoghi_registrati.h"
+#include "core/model/validazione.h"
+#include "core/window/finestra_principale.h"
+
+using namespace paretix;
+
+namespace {
+
+class Finestra : public ::testing::Test {
+  protected:
+    DialoghiRegistrati dialoghi;
+    FinestraPrincipale f{dialoghi};
+
+    void SetUp() override { f.Form_Load({"/opt/paretix", Si, true}); }
+
+    // A wall of one layer that every calculation accepts.
+    void PareteValida() {
+        f.TextSpessore_Change(1, "10");
+        f.TextDensità_Change(1, "1800");
+        f.TextConduttività_Change(1, "0,5");
+        f.TextPermeabilità_Change(1, "20");
+        f.TextTInterna_Change("20");
+        f.TextUInterna_Change("50");
+        f.TextUEsterna_Change("80");
+    }
+
+    bool RisultatiMostrati() const {
+        const StatoFinestra& s = f.Stato();
+        return !s.Text2.empty() && s.StampaAbilitata && s.GraficiDisegnati;
+    }
+};
+
+TEST_F(Finestra, StartsWithANewExerciseAndWhatTheStartUpFound) {
+    const StatoFinestra& s = f.Stato();
+    EXPECT_EQ(s.Caption, "Senza nome - Paretix LT");
+    EXPECT_EQ(s.Modificato, No);
+    EXPECT_EQ(s.CartellaProgramma, "/opt/paretix");
+    EXPECT_EQ(s.ScritturaConsentita, Si);
+    EXPECT_TRUE(s.AbacoUtilizzabile);
+    EXPECT_EQ(s.LabelNumeroStratiMax, "Numero strati max 15");
+    EXPECT_EQ(f.esercizio(), Esercizio{});
+    EXPECT_TRUE(s.Command1Abilitato);
+    EXPECT_FALSE(s.StampaAbilitata);
+    EXPECT_EQ(s.Option2, Vista::Schema);
+    EXPECT_EQ(s.Option2Abilitato, (std::array<bool, 3>{true, false, false}));
+
+    f.Form_Load({"", No, false});
+    EXPECT_EQ(f.Stato().ScritturaConsentita, No);
+    EXPECT_FALSE(f.Stato().AbacoUtilizzabile);
+}
+
+TEST_F(Finestra, CalculateShowsTheReportAndEnablesTheViewsOfTheChosenCalculations) {
+    PareteValida();
+    f.Command1_Click();
+    const StatoFinestra& s = f.Stato();
+    EXPECT_TRUE(dialoghi.Mostrati.empty());
+    EXPECT_EQ(s.DatiValidi, Si);
+    EXPECT_TRUE(RisultatiMostrati());
+    EXPECT_EQ(s.Text2.rfind("DATI:\r\n", 0), 0u);
+    EXPECT_NE(s.Text2.find("CALCOLO IGROMETRICO"), std::string::npos);
+    EXPECT_EQ(s.Option2Abilitato, (std::array<bool, 3>{true, true, false}));
+
+    f.Check1_Click(2, true);
+    f.Command1_Click();
+    EXPECT_EQ(f.Stato().Option2Abilitato, (std::array<bool, 3>{true, true, true}));
+}
+
+TEST_F(Finestra, AFaultShowsTheValidationMessageAndNothingElse) {
+    PareteValida();
+    f.TextSpessore_Change(1, "");
+    f.Command1_Click();
+    ASSERT_EQ(dialoghi.Mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.Mostrati[0].Titolo, "ERRORE:");
+    EXPECT_EQ(dialoghi.Mostrati[0].Testo, Frase3(1, "''Spessore''"));
+    EXPECT_EQ(dialoghi.Mostrati[0].Tipo, Icona::Critica);
+    EXPECT_EQ(f.Stato().DatiValidi, No);
+    EXPECT_TRUE(f.Stato().Text2.empty());
+    EXPECT_FALSE(f.Stato().StampaAbilitata);
+    EXPECT_EQ(f.Stato().Option2Abilitato, (std::array<bool, 3>{true, false, false}));
+}
+
+TEST_F(Finestra, ANormalFormWrittenBackIsAnEditButTheResultsThatFollowStay) {
+    PareteValida();
+    f.TextLiminariInterno_Change(" 7 ");
+    f.ImpostaModificato(No);
+    f.Command1_Click();
+    EXPECT_EQ(f.esercizio().LiminariInterno, "7");
+    EXPECT_EQ(f.Stato().Modificato, Si);
+    EXPECT_TRUE(RisultatiMostrati());
+
+    // Already in normal form: calculating again changes nothing.
+    f.ImpostaModificato(No);
+    f.Command1_Click();
+    EXPECT_EQ(f.Stato().Modificato, No);
+}
+
+TEST_F(Finestra, EveryInputEditClearsTheResultsButTheNotesDoNot) {
+    PareteValida();
+    using Modifica = std::function<bool(FinestraPrincipale&)>;
+    const std::vector<Modifica> modifiche{
+        [](FinestraPrincipale& w) { return w.TextLiminariInterno_Change("8"); },
+        [](FinestraPrincipale& w) { return w.TextLiminariEsterno_Change("23"); },
+        [](FinestraPrincipale& w) { return w.TextTInterna_Change("19"); },
+        [](FinestraPrincipale& w) { return w.TextTEsterna_Change("-5"); },
+        [](FinestraPrincipale& w) { return w.TextUInterna_Change("60"); },
+        [](FinestraPrincipale& w) { return w.TextUEsterna_Change("70"); },
+        [](FinestraPrincipale& w) { return w.TextDistSonoro_Change("55"); },
+        [](FinestraPrincipale& w) { return w.TextSpessore_Change(1, "12"); },
+        [](FinestraPrincipale& w) { return w.TextDensità_Change(1, "1700"); },
+        [](FinestraPrincipale& w) { return w.TextConduttività_Change(1, "0,6"); },
+        [](FinestraPrincipale& w) { return w.TextPermeabilità_Change(1, "25"); },
+        [](FinestraPrincipale& w) { return w.TextFatAssorbimento_Change(1, "0,9"); },
+    };
+    for (std::size_t i = 0; i < modifiche.size(); ++i) {
+        f.Command1_Click();
+        ASSERT_TRUE(RisultatiMostrati()) << i;
+        f.ImpostaModificato(No);
+        EXPECT_TRUE(modifiche[i](f));
+        EXPECT_EQ(f.Stato().Modificato, Si) << i;
+        EXPECT_TRUE(f.Stato().Text2.empty()) << i;
+        EXPECT_FALSE(f.Stato().StampaAbilitata) << i;
+        EXPECT_FALSE(f.Stato().GraficiDisegnati) << i;
+        EXPECT_EQ(f.Stato().Option2Abilitato, (std::array<bool, 3>{true, false, false})) << i;
+    }
+
+    f.Command1_Click();
+    f.ImpostaModificato(No);
+    EXPECT_TRUE(f.TextAppunti_Change("muro di prova"));
+    EXPECT_EQ(f.esercizio().Appunti, "muro di prova");
+    EXPECT_EQ(f.Stato().Modificato, Si);
+    EXPECT_TRUE(RisultatiMostrati());
+}
+
+TEST_F(Finestra, TheSameTextOrOneTheFileCannotStoreIsNoChange) {
+    PareteValida();
+    f.Command1_Click();
+    f.ImpostaModificato(No);
+    EXPECT_TRUE(f.TextSpessore_Change(1, "10"));
+    EXPECT_FALSE(f.TextSpessore_Change(1, "10\u03a9"));
+    EXPECT_FALSE(f.TextAppunti_Change("\xF0\x9F\x98\x80"));
+    EXPECT_FALSE(f.TextTInterna_Change("\xC3"));
+    EXPECT_TRUE(f.TextAppunti_Change("20 \xE2\x82\xAC al m\xC2\xB2")); // the euro sign fits
+    EXPECT_EQ(f.esercizio().strato(1).Spessore.Testo, "10");
+    EXPECT_EQ(f.esercizio().TInterna, "20");
+    EXPECT_TRUE(RisultatiMostrati());
+    EXPECT_FALSE(f.TextSpessore_Change(2, "5")); // no such layer
+}
+
+TEST_F(Finestra, HumidityLabelsShowTheLeadingNumber) {
+    f.TextUInterna_Change("65,5");
+    f.TextUEsterna_Change("80.5 %");
+    EXPECT_EQ(f.Stato().LabelUi, "65");
+    EXPECT_EQ(f.Stato().LabelUe, "80,5");
+    f.TextUInterna_Change("umido");
+    EXPECT_EQ(f.Stato().LabelUi, "0");
+}
+
+TEST_F(Finestra, CheckBoxesKeepTheHygrometricCalculationWithTheThermalOne) {
+    f.Check1_Click(0, false);
+    EXPECT_FALSE(f.esercizio().Termico);
+    EXPECT_FALSE(f.esercizio().Igrometrico);
+    EXPECT_FALSE(f.Stato().FrameLiminariInEstVisibile);
+    EXPECT_FALSE(f.Stato().Command1Abilitato);
+    EXPECT_EQ(f.Stato().Modificato, Si);
+
+    f.Check1_Click(1, true);
+    EXPECT_TRUE(f.esercizio().Termico);
+    EXPECT_TRUE(f.esercizio().Igrometrico);
+    EXPECT_TRUE(f.Stato().FrameLiminariInEstVisibile);
+    EXPECT_EQ(f.Stato().CaptionOption2GraficiTermici, "Grafici termico e igrometrico");
+    EXPECT_TRUE(f.Stato().PictureGrafico2Visibile);
+    EXPECT_EQ(f.Stato().AltezzaPictureGrafico1, 3615);
+
+    f.Check1_Click(1, false);
+    EXPECT_TRUE(f.esercizio().Termico);
+    EXPECT_EQ(f.Stato().CaptionOption2GraficiTermici, "Grafico termico");
+    EXPECT_FALSE(f.Stato().PictureGrafico2Visibile);
+    EXPECT_EQ(f.Stato().AltezzaPictureGrafico1, 7335);
+    EXPECT_TRUE(f.Stato().Command1Abilitato);
+}
+
+TEST_F(Finestra, WithNoCalculationChosenCalcolaIsDisabledAndDoesNothing) {
+    PareteValida();
+    f.Check1_Click(0, false);
+    ASSERT_FALSE(f.Stato().Command1Abilitato);
+    f.Command1_Click();
+    f.CommandSuTi_Click();
+    EXPECT_TRUE(dialoghi.Mostrati.empty());
+    EXPECT_TRUE(f.Stato().Text2.empty());
+
+    f.Check1_Click(2, true);
+    EXPECT_TRUE(f.Stato().Command1Abilitato);
+    f.Command1_Click();
+    EXPECT_TRUE(RisultatiMostrati());
+    EXPECT_EQ(f.Stato().Option2Abilitato, (std::array<bool, 3>{true, false, true}));
+}
+
+TEST_F(Finestra, ChartViewsLockTheCheckBoxesAndNeedResults) {
+    f.Option2_Click(1);
+    EXPECT_EQ(f.Stato().Option2, Vista::Schema); // no results yet
+
+    PareteValida();
+    f.Command1_Click();
+    f.Option2_Click(1);
+    EXPECT_EQ(f.Stato().Option2, Vista::GraficiTermoIgrometrici);
+    EXPECT_EQ(f.Stato().Check1Abilitato, (std::array<bool, 3>{false, false, false}));
+    f.Check1_Click(2, true);
+    EXPECT_FALSE(f.esercizio().Acustico);
+
+    // An edit from the column clears the results while the chart view stays in front.
+    f.TextLiminariInterno_Change("8");
+    EXPECT_EQ(f.Stato().Option2, Vista::GraficiTermoIgrometrici);
+    EXPECT_EQ(f.Stato().Option2Abilitato, (std::array<bool, 3>{true, false, false}));
+
+    f.Option2_Click(0);
+    EXPECT_EQ(f.Stato().Option2, Vista::Schema);
+    EXPECT_EQ(f.Stato().Check1Abilitato, (std::array<bool, 3>{true, true, true}));
+}
+
+TEST_F(Finestra, UnitSwitchConvertsTheSoundLevel) {
+    f.Check1_Click(2, true);
+    f.Option1_Click(1);
+    EXPECT_EQ(f.esercizio().UnitaDistSonoro, UnitaSuono::Watt);
+    EXPECT_EQ(f.esercizio().DistSonoro, "0");
+
+    f.Option1_Click(0);
+    f.TextDistSonoro_Change("6 0");
+    f.Option1_Click(1);
+    EXPECT_EQ(f.esercizio().DistSonoro, "1E-06");
+    f.Option1_Click(0);
+    EXPECT_EQ(f.esercizio().DistSonoro, "60");
+    f.TextDistSonoro_Change("1");
+    f.Option1_Click(1);
+    EXPECT_EQ(f.esercizio().DistSonoro, "1,25892541179417E-12");
+    EXPECT_TRUE(dialoghi.Mostrati.empty());
+
+    // Clicking the unit already chosen is no switch.
+    f.Option1_Click(1);
+    EXPECT_EQ(f.esercizio().DistSonoro, "1,25892541179417E-12");
+}
+
+TEST_F(Finestra, UnitSwitchRefusesWhatIsNoSoundLevelAndKeepsUnitAndText) {
+    PareteValida();
+    f.Check1_Click(2, true);
+    struct Caso {
+        std::string testo;
+        std::string messaggio;
+        std::string rimasto;
+    };
+    const std::vector<Caso> casi{
+        {"", Frase1(NomeDistSonoro), ""},
+        {"forte", Frase2(NomeDistSonoro), "forte"},
+        {"-3", Frase5(NomeDistSonoro), "-3"},
+        {"1.000,5", Frase2(NomeDistSonoro), "1,000,5"},
+        // 10^500 W does not exist as a number.
+        {"5000", Frase5(NomeDistSonoro), "5000"},
+    };
+    for (const Caso& c : casi) {
+        f.TextDistSonoro_Change(c.testo);
+        f.Command1_Click();
+        dialoghi.Mostrati.clear();
+        const bool risultati = !f.Stato().Text2.empty();
+        f.Option1_Click(1);
+        ASSERT_EQ(dialoghi.Mostrati.size(), 1u) << c.testo;
+        EXPECT_EQ(dialoghi.Mostrati[0].Titolo, TitoloErrore);
+        EXPECT_EQ(dialoghi.Mostrati[0].Testo, c.messaggio);
+        EXPECT_EQ(f.esercizio().UnitaDistSonoro, UnitaSuono::Decibel) << c.testo;
+        EXPECT_EQ(f.esercizio().DistSonoro, c.rimasto);
+        EXPECT_TRUE(f.Stato().Text2.empty());
+        EXPECT_EQ(risultati, c.testo == "5000");
+    }
+}
+
+TEST_F(Finestra, SpinButtonsStepTheLeadingNumberAndCalculate) {
+    PareteValida();
+    f.TextTInterna_Change("20,5");
+    f.CommandSuTi_Click();
+    EXPECT_EQ(f.esercizio().TInterna, "21");
+    EXPECT_TRUE(RisultatiMostrati());
+    EXPECT_NE(f.Stato().Text2.find("Ti = 21 °C"), std::string::npos);
+
+    f.TextTEsterna_Change("-2,5");
+    f.CommandGiuTe_Click();
+    EXPECT_EQ(f.esercizio().TEsterna, "-3");
+    f.TextTEsterna_Change("freddo");
+    f.CommandSuTe_Click();
+    EXPECT_EQ(f.esercizio().TEsterna, "1");
+    f.CommandGiuTi_Click();
+    EXPECT_EQ(f.esercizio().TInterna, "20");
+    EXPECT_TRUE(dialoghi.Mostrati.empty());
+}
+
+TEST_F(Finestra, HumiditySpinButtonsStayWithin0And100) {
+    PareteValida();
+    struct Caso {
+        std::string testo;
+        bool su;
+        std::string atteso;
+    };
+    for (const Caso& c : std::vector<Caso>{{"100", true, "100"},
+                                           {"0", false, "0"},
+                                           {"100,5", true, "100"},
+                                           {"99", true, "100"},
+                                           {"100.5", true, "100"},
+                                           {"150", false, "100"},
+                                           {"secco", false, "0"},
+                                           {"-0.5", false, "0"},
+                                           {"50", false, "49"}}) {
+        f.TextUInterna_Change(c.testo);
+        c.su ? f.CommandSuUi_Click() : f.CommandGiuUi_Click();
+        EXPECT_EQ(f.esercizio().UInterna, c.atteso) << c.testo;
+        EXPECT_EQ(f.Stato().LabelUi, c.atteso);
+        f.TextUEsterna_Change(c.testo);
+        c.su ? f.CommandSuUe_Click() : f.CommandGiuUe_Click();
+        EXPECT_EQ(f.esercizio().UEsterna, c.atteso) << c.testo;
+        EXPECT_EQ(f.Stato().LabelUe, c.atteso);
+        EXPECT_TRUE(RisultatiMostrati()) << c.testo;
+    }
+    EXPECT_TRUE(dialoghi.Mostrati.empty());
+}
+
+TEST_F(Finestra, ASpinButtonOnAWrongWallReportsTheFault) {
+    f.CommandSuUe_Click();
+    EXPECT_EQ(f.esercizio().UEsterna, "1");
+    ASSERT_EQ(dialoghi.Mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.Mostrati[0].Titolo, TitoloErrore);
+    EXPECT_FALSE(RisultatiMostrati());
+}
+
+TEST_F(Finestra, TimerCopiesEachLayerBoxTextIntoItsToolTip) {
+    f.CommandPiù_Click();
+    f.TextSpessore_Change(2, "12,345678");
+    f.TextFatAssorbimento_Change(1, "-");
+    f.Timer1_Timer();
+    EXPECT_EQ(f.esercizio().strato(2).Spessore.Suggerimento, "12,345678");
+    EXPECT_EQ(f.esercizio().strato(1).FatAssorbimento.Suggerimento, "-");
+    EXPECT_EQ(f.esercizio().strato(1).Spessore.Suggerimento, "");
+}
+
+TEST_F(Finestra, NewExerciseResetsEverythingButTheStartUpFindings) {
+    PareteValida();
+    f.Check1_Click(2, true);
+    f.TextAppunti_Change("nota");
+    f.CommandPiù_Click();
+    f.Command1_Click();
+    f.ImpostaCaption("/home/a/muro.css - Paretix LT");
+
+    f.NuovoProgettoVuoto();
+    const StatoFinestra& s = f.Stato();
+    EXPECT_EQ(f.esercizio(), Esercizio{});
+    EXPECT_EQ(s.Caption, CaptionSenzaNome);
+    EXPECT_EQ(s.Modificato, No);
+    EXPECT_FALSE(RisultatiMostrati());
+    EXPECT_TRUE(s.AbacoUtilizzabile);
+    EXPECT_EQ(s.CartellaProgramma, "/opt/paretix");
+    EXPECT_FALSE(s.Schema.FrameNero[CorniceSuono].Visibile);
+    EXPECT_EQ(s.LabelUi, "0");
+}
+
+} // namespace

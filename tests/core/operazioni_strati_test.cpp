@@ -1,0 +1,321 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "../support/dialoghi_registrati.h"
+#include "../support/parete_di_prova.h"
+#include "core/window/finestra_principale.h"
+#include "core/window/menu_strato.h"
+
+using namespace paretix;
+
+namespace {
+
+class Strati : public ::testing::Test {
+  protected:
+    DialoghiRegistrati dialoghi;
+    FinestraPrincipale f{dialoghi};
+
+    void SetUp() override { f.Form_Load({}); }
+
+    // Gives every layer values of its own, as if loaded from the materials database.
+    void Distingui() {
+        for (int k = 1; k <= f.esercizio().NumeroStrati(); ++k) {
+            Strato& s = f.EsercizioDaCaricare().strato(k);
+            if (s.CameraAria()) {
+                continue;
+            }
+            s.Materiale = "Materiale " + std::to_string(k);
+            s.ColoreTipo = ColoreGiallo;
+            s.Spessore = {std::to_string(k), "spessore " + std::to_string(k), ColoreFinestra};
+            s.Densità = {std::to_string(1000 + k), "", ColoreGiallo, true};
+            s.Conduttività = {"0," + std::to_string(k), "", ColoreGiallo, true};
+        }
+    }
+
+    std::vector<std::string> Nomi() const {
+        std::vector<std::string> nomi;
+        for (const Strato& s : f.esercizio().Strati) {
+            nomi.push_back(s.Materiale);
+        }
+        return nomi;
+    }
+
+    StatoMenuStrato Menu(int k) {
+        f.LabelStrato_MouseDown(k);
+        return f.Stato().MenuNascosto;
+    }
+};
+
+Esercizio Parete(std::string_view tipi) {
+    Esercizio e;
+    e.Strati.resize(tipi.size());
+    for (std::size_t i = 0; i < tipi.size(); ++i) {
+        e.Strati[i].TipoStrato = std::string(1, tipi[i]);
+    }
+    return e;
+}
+
+TEST(MenuStrato, AirCavitiesNeverAtAnEndNorBesideAnother) {
+    EXPECT_FALSE(MenuPerStrato(Parete("MMM"), 1).CameraAria);
+    EXPECT_TRUE(MenuPerStrato(Parete("MMM"), 2).CameraAria);
+    EXPECT_FALSE(MenuPerStrato(Parete("MMM"), 3).CameraAria);
+    EXPECT_FALSE(MenuPerStrato(Parete("MMAM"), 2).CameraAria);
+    EXPECT_FALSE(MenuPerStrato(Parete("MAMM"), 3).CameraAria);
+    EXPECT_FALSE(MenuPerStrato(Parete("MAM"), 2).CameraAria);
+    EXPECT_FALSE(MenuPerStrato(Parete("M"), 1).CameraAria);
+    EXPECT_TRUE(MenuPerStrato(Parete("MAMMM"), 4).CameraAria);
+}
+
+TEST(MenuStrato, DeletingNeverLeavesACavityAtAnEndOrBesideAnother) {
+    EXPECT_FALSE(MenuPerStrato(Parete("M"), 1).EliminaStrato);
+    EXPECT_TRUE(MenuPerStrato(Parete("MM"), 1).EliminaStrato);
+    EXPECT_FALSE(MenuPerStrato(Parete("MAM"), 1).EliminaStrato);
+    EXPECT_FALSE(MenuPerStrato(Parete("MAM"), 3).EliminaStrato);
+    EXPECT_TRUE(MenuPerStrato(Parete("MAM"), 2).EliminaStrato);
+    EXPECT_TRUE(MenuPerStrato(Parete("MAMM"), 3).EliminaStrato);
+    const StatoMenuStrato m = MenuPerStrato(Parete("MAMAM"), 3);
+    EXPECT_FALSE(m.EliminaStrato);
+    EXPECT_EQ(m.EliminaStratoCaption, "Elimina strato n. 3");
+}
+
+TEST(MenuStrato, InsertingStopsAtFifteenLayersAndNothingIsOfferedOutsideTheWall) {
+    EXPECT_TRUE(MenuPerStrato(Parete("MMMMMMMMMMMMMM"), 14).InserisciStrato);
+    EXPECT_FALSE(MenuPerStrato(Parete("MMMMMMMMMMMMMMM"), 15).InserisciStrato);
+    for (int k : {0, 4}) {
+        const StatoMenuStrato m = MenuPerStrato(Parete("MMM"), k);
+        EXPECT_FALSE(m.InserisciStrato || m.CameraAria || m.EliminaStrato) << k;
+    }
+}
+
+TEST_F(Strati, AppendAndRemoveStayWithin1And15AndAlwaysClearResults) {
+    f.CommandMeno_Click();
+    EXPECT_EQ(f.esercizio().NumeroStrati(), 1);
+    EXPECT_EQ(f.Stato().Modificato, Si);
+    for (int i = 0; i < 20; ++i) {
+        f.CommandPiù_Click();
+    }
+    EXPECT_EQ(f.esercizio().NumeroStrati(), 15);
+    EXPECT_EQ(f.esercizio().strato(15), Strato{});
+}
+
+TEST_F(Strati, RemovingAtTheEndNeverLeavesACavityLast) {
+    CostruisciParete(f, "MMAM");
+    f.CommandMeno_Click();
+    EXPECT_EQ(Tipi(f.esercizio()), "MM");
+}
+
+TEST_F(Strati, ShorterThenLongerGivesEmptyNewLayers) {
+    CostruisciParete(f, "MMMMM");
+    Distingui();
+    f.CommandMeno_Click();
+    f.CommandMeno_Click();
+    f.CommandPiù_Click();
+    EXPECT_EQ(f.esercizio().strato(4), Strato{});
+    EXPECT_EQ(f.esercizio().strato(3).Materiale, "Materiale 3");
+}
+
+TEST_F(Strati, DeletingALayerMovesTheNextOnesWithAllTheirState) {
+    CostruisciParete(f, "MMMMM");
+    Distingui();
+    const Esercizio prima = f.esercizio();
+    f.Command1_Click();
+    f.LabelStrato_MouseDown(2);
+    f.EliminaStrato_Click();
+    ASSERT_EQ(f.esercizio().NumeroStrati(), 4);
+    EXPECT_EQ(f.esercizio().strato(1), prima.strato(1));
+    for (int k = 2; k <= 4; ++k) {
+        EXPECT_EQ(f.esercizio().strato(k), prima.strato(k + 1)) << k;
+    }
+    EXPECT_EQ(f.Stato().Modificato, Si);
+    EXPECT_TRUE(f.Stato().Text2.empty());
+}
+
+TEST_F(Strati, DeletingBesideACavityRemovesTheCavityThatWouldEndTheWall) {
+    CostruisciParete(f, "MAMM");
+    f.LabelStrato_MouseDown(3);
+    f.EliminaStrato_Click();
+    EXPECT_EQ(Tipi(f.esercizio()), "MAM");
+    f.LabelStrato_MouseDown(3);
+    f.EliminaStrato_Click(); // not offered
+    EXPECT_EQ(Tipi(f.esercizio()), "MAM");
+}
+
+TEST_F(Strati, InsertingGivesABlankMaterialRightOrLeftOfTheSelectedLayer) {
+    CostruisciParete(f, "MMM");
+    Distingui();
+    f.LabelStrato_MouseDown(2);
+    f.InserisciStratoADestra_Click();
+    EXPECT_EQ(Nomi(), (std::vector<std::string>{"Materiale 1", "Materiale 2", MaterialeDaTastiera,
+                                                "Materiale 3"}));
+    EXPECT_EQ(f.esercizio().strato(3), Strato{});
+
+    f.NuovoProgettoVuoto();
+    CostruisciParete(f, "MMM");
+    Distingui();
+    f.LabelStrato_MouseDown(2);
+    f.InserisciStratoASinistra_Click();
+    EXPECT_EQ(Nomi(), (std::vector<std::string>{"Materiale 1", MaterialeDaTastiera, "Materiale 2",
+                                                "Materiale 3"}));
+    EXPECT_EQ(f.esercizio().strato(2), Strato{});
+    EXPECT_EQ(f.esercizio().strato(3).Densità.Testo, "1002");
+}
+
+TEST_F(Strati, InsertingBesideACavityRedrawsTheAbsorptionBoxes) {
+    CostruisciParete(f, "MAM");
+    f.LabelStrato_MouseDown(2);
+    f.InserisciStratoADestra_Click();
+    EXPECT_EQ(Tipi(f.esercizio()), "MAMM");
+    // The new layer faces the cavity; the old third layer no longer does.
+    EXPECT_TRUE(f.esercizio().strato(3).FatAssorbimentoVisibile);
+    EXPECT_FALSE(f.esercizio().strato(4).FatAssorbimentoVisibile);
+}
+
+TEST_F(Strati, InsertingIsRefusedAtFifteenLayers) {
+    for (int i = 0; i < 14; ++i) {
+        f.CommandPiù_Click();
+    }
+    Distingui();
+    const Esercizio prima = f.esercizio();
+    f.LabelStrato_MouseDown(3);
+    f.InserisciStratoADestra_Click();
+    f.InserisciStratoASinistra_Click();
+    EXPECT_EQ(f.esercizio(), prima);
+}
+
+TEST_F(Strati, AnAirCavityTakesTheValuesOfAirAndShowsItsNeighboursAbsorption) {
+    CostruisciParete(f, "MMM");
+    Distingui();
+    f.Command1_Click();
+    f.LabelStrato_MouseDown(2);
+    f.CameraAria_Click();
+    const Strato& s = f.esercizio().strato(2);
+    EXPECT_EQ(s.TipoStrato, "A");
+    EXPECT_EQ(s.Materiale, "Intercapedine d'aria");
+    EXPECT_EQ(s.Densità, (Casella{"1,21", "", ColoreFinestra, false}));
+    EXPECT_EQ(s.Permeabilità.Testo, "187,52");
+    EXPECT_EQ(s.Conduttività.Testo, "");
+    EXPECT_FALSE(s.ConduttivitàVisibile);
+    EXPECT_EQ(s.Spessore.Testo, "2");
+    EXPECT_EQ(s.StileRiempimento, RiempimentoTrasparente);
+    EXPECT_TRUE(f.esercizio().strato(1).FatAssorbimentoVisibile);
+    EXPECT_TRUE(f.esercizio().strato(3).FatAssorbimentoVisibile);
+    EXPECT_TRUE(f.Stato().Text2.empty());
+    EXPECT_EQ(f.Stato().Modificato, Si);
+
+    f.LabelStrato_MouseDown(1);
+    f.CameraAria_Click(); // not offered on the first layer
+    EXPECT_EQ(Tipi(f.esercizio()), "MAM");
+}
+
+TEST_F(Strati, TypedByHandKeepsTheValuesAndMakesThemEditable) {
+    CostruisciParete(f, "MMM");
+    Distingui();
+    f.LabelStrato_MouseDown(2);
+    f.DaTastiera_Click();
+    const Strato& s = f.esercizio().strato(2);
+    EXPECT_EQ(s.Materiale, MaterialeDaTastiera);
+    EXPECT_EQ(s.ColoreTipo, ColoreFinestra);
+    EXPECT_EQ(s.Densità, (Casella{"1002", "", ColoreFinestra, false}));
+    EXPECT_EQ(s.Conduttività, (Casella{"0,2", "", ColoreFinestra, false}));
+    EXPECT_EQ(s.Spessore.Suggerimento, "spessore 2");
+
+    f.LabelStrato_MouseDown(2);
+    f.CameraAria_Click();
+    f.DaTastiera_Click();
+    EXPECT_EQ(f.esercizio().strato(2).TipoStrato, "M");
+    EXPECT_EQ(f.esercizio().strato(2).StileRiempimento, RiempimentoTratteggio);
+    EXPECT_TRUE(f.esercizio().strato(2).ConduttivitàVisibile);
+    EXPECT_EQ(f.esercizio().strato(2).Densità.Testo, "1,21");
+}
+
+TEST_F(Strati, WithoutASelectedLayerTheMenuCommandsDoNothing) {
+    CostruisciParete(f, "MMM");
+    f.MuoveSu();
+    const Esercizio prima = f.esercizio();
+    f.EliminaStrato_Click();
+    f.InserisciStratoADestra_Click();
+    f.CameraAria_Click();
+    f.DaTastiera_Click();
+    EXPECT_EQ(f.esercizio(), prima);
+}
+
+// Any sequence of clicks keeps the wall sound: 1 to 15 layers, no air cavity at an end or
+// beside another. The commands are pressed whether or not the menu offers them.
+TEST_F(Strati, NoSequenceOfCommandsBreaksTheWall) {
+    std::mt19937 caso(20240611);
+    const std::vector<std::string> testi{"", "12", "0,5", "-3", "abc", " 7 ", "1.000,5", "1E400"};
+    auto scegli = [&caso](int n) { return std::uniform_int_distribution<int>(0, n - 1)(caso); };
+    int massimo = 0;
+    int massimoCavità = 0;
+    for (int passo = 0; passo < 3000; ++passo) {
+        const int n = f.esercizio().NumeroStrati();
+        const int k = 1 + scegli(n + 1); // sometimes beyond the last layer
+        switch (scegli(14)) {
+        case 0:
+            f.CommandPiù_Click();
+            break;
+        case 1:
+            f.CommandMeno_Click();
+            break;
+        case 2:
+            f.LabelStrato_MouseDown(k);
+            f.EliminaStrato_Click();
+            break;
+        case 3:
+            f.LabelStrato_MouseMove(k);
+            f.InserisciStratoADestra_Click();
+            break;
+        case 4:
+            f.LabelStrato_MouseMove(k);
+            f.InserisciStratoASinistra_Click();
+            break;
+        case 5:
+        case 6:
+            f.LabelStrato_MouseDown(k);
+            f.CameraAria_Click();
+            break;
+        case 7:
+            f.LabelStrato_MouseDown(k);
+            f.DaTastiera_Click();
+            break;
+        case 8:
+            f.MuoveSu();
+            f.EliminaStrato_Click();
+            break;
+        case 9:
+            f.Check1_Click(scegli(3), scegli(2) == 1);
+            break;
+        case 10:
+            f.TextSpessore_Change(k, testi[static_cast<std::size_t>(scegli(8))]);
+            f.TextConduttività_Change(k, testi[static_cast<std::size_t>(scegli(8))]);
+            break;
+        case 11:
+            f.Command1_Click();
+            break;
+        case 12:
+            f.CommandSuUi_Click();
+            break;
+        default:
+            f.Option1_Click(scegli(2));
+            break;
+        }
+        const Esercizio& e = f.esercizio();
+        const int m = e.NumeroStrati();
+        ASSERT_GE(m, 1) << passo;
+        ASSERT_LE(m, NumeroStratiMax) << passo;
+        ASSERT_FALSE(e.strato(1).CameraAria()) << passo << " " << Tipi(e);
+        ASSERT_FALSE(e.strato(m).CameraAria()) << passo << " " << Tipi(e);
+        ASSERT_EQ(Tipi(e).find("AA"), std::string::npos) << passo;
+        massimo = std::max(massimo, m);
+        const std::string tipi = Tipi(e);
+        massimoCavità =
+            std::max(massimoCavità, static_cast<int>(std::count(tipi.begin(), tipi.end(), 'A')));
+    }
+    // The sequence did reach full walls with several cavities.
+    EXPECT_EQ(massimo, NumeroStratiMax);
+    EXPECT_GE(massimoCavità, 3);
+}
+
+} // namespace

@@ -1,0 +1,238 @@
+// The windows of the materials database: they show the browser model and forward the events.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QValidator>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "core/materials/abaco_file.h"
+#include "ui/abaco_materiali.h"
+#include "ui/form3_vista.h"
+
+using namespace paretix;
+
+namespace {
+
+// Records the messages; the materials windows ask nothing else.
+class DialoghiScritti : public Dialoghi {
+    using T = const std::string&;
+
+  public:
+    QStringList Messaggi;
+    void Messaggio(T titolo, T testo, Icona) override {
+        Messaggi << QString::fromStdString(titolo + ": " + testo);
+    }
+    Risposta DomandaSiNo(T, T, Icona) override { return Risposta::No; }
+    Risposta DomandaSiNoAnnulla(T, T, Icona) override { return Risposta::Annulla; }
+    std::optional<std::string> ApriFile(T, T) override { return std::nullopt; }
+    std::optional<std::string> SalvaFile(T, T) override { return std::nullopt; }
+};
+
+Abaco Righe(int n) {
+    Abaco a;
+    for (int i = 0; i < n; ++i) {
+        a.push_back({"M" + std::to_string(i), "1800", "0,72", "18,75", "0,9"});
+    }
+    return a;
+}
+
+template <class T> T* Trova(QWidget* w, const QString& nome) {
+    T* figlio = w->findChild<T*>(nome);
+    if (figlio == nullptr) {
+        qFatal("manca %s", qPrintable(nome));
+    }
+    return figlio;
+}
+
+QLabel* Cella(QWidget* w, int k) {
+    return Trova<QLabel>(w, QStringLiteral("LabelMat(%1)").arg(k));
+}
+
+QColor Sfondo(QWidget* w) {
+    return w->palette().color(QPalette::Window);
+}
+
+void Muovi(QWidget* w) {
+    QMouseEvent evento(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)),
+                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &evento);
+}
+
+// Runs azione on the next modal dialog if it is the one named nome; the flag tells it did.
+std::shared_ptr<bool> SulProssimoDialogo(const QString& nome,
+                                         std::function<void(QDialog*)> azione) {
+    auto visto = std::make_shared<bool>(false);
+    QTimer::singleShot(0, [=] {
+        auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialogo != nullptr && dialogo->objectName() == nome) {
+            *visto = true;
+            azione(dialogo);
+        } else if (dialogo != nullptr) {
+            dialogo->reject();
+        }
+    });
+    return visto;
+}
+
+} // namespace
+
+class AbacoFinestreTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void grigliaScorrimentoPassaggioEChiudi();
+    void consultaCaricaIlMaterialeEChiude();
+    void menuEDialogoDiModifica();
+    void apertureDallaFinestraPrincipale();
+};
+
+void AbacoFinestreTest::grigliaScorrimentoPassaggioEChiudi() {
+    Form3 modello = Form3::Modifica(Righe(11), nullptr);
+    DialoghiScritti dialoghi;
+    Form3Vista v(modello, dialoghi);
+    v.show();
+    QCOMPARE(v.windowTitle(), QStringLiteral("Abaco Materiali"));
+    QCOMPARE(v.findChildren<QLabel*>(QRegularExpression("^LabelMat\\(\\d+\\)$")).size(), 50);
+    QCOMPARE(Cella(&v, 1)->geometry(), QRect(0, 48, 353, 17));
+    QCOMPARE(Cella(&v, 95)->geometry(), QRect(688, 192, 113, 17));
+    QCOMPARE(Trova<QLabel>(&v, "Label8")->text(), QString::fromUtf8(InfoForm3));
+
+    auto* scorrimento = Trova<QScrollBar>(&v, "VScroll1");
+    QVERIFY(scorrimento->isVisible());
+    QCOMPARE(scorrimento->maximum(), 1);
+    scorrimento->setValue(1);
+    QCOMPARE(Cella(&v, 1)->text(), QStringLiteral("M1"));
+    QCOMPARE(Cella(&v, 91)->text(), QStringLiteral("M10"));
+
+    Muovi(Cella(&v, 23));
+    QCOMPARE(Sfondo(Cella(&v, 21)), QColor(Qt::yellow));
+    QCOMPARE(Sfondo(Cella(&v, 11)), QColor(Qt::white));
+    Muovi(Trova<QLabel>(&v, "Label7(3)"));
+    QCOMPARE(Sfondo(Cella(&v, 21)), QColor(Qt::white));
+    Muovi(Cella(&v, 94));
+    Muovi(&v);
+    QCOMPARE(Sfondo(Cella(&v, 91)), QColor(Qt::white));
+
+    auto* chiudi = Trova<QPushButton>(&v, "Command1");
+    QCOMPARE(chiudi->text(), QStringLiteral("Chiudi"));
+    chiudi->click();
+    QVERIFY(!v.isVisible());
+}
+
+void AbacoFinestreTest::consultaCaricaIlMaterialeEChiude() {
+    Esercizio e;
+    e.Strati.resize(2);
+    Abaco a = Righe(3);
+    a[1] = {"Acciaio", "7800", "50", "0,0001875", "-"};
+    Form3 modello = Form3::Consulta(a, e, 2);
+    DialoghiScritti dialoghi;
+    Form3Vista v(modello, dialoghi);
+    v.show();
+    // An empty grid row: the message, no dialog, the browser stays.
+    QTest::mouseClick(Cella(&v, 52), Qt::LeftButton);
+    QCOMPARE(dialoghi.Messaggi, QStringList{"Abaco: Nessun materiale selezionato"});
+    QVERIFY(v.isVisible());
+
+    auto visto = SulProssimoDialogo("Form4", [](QDialog* d) {
+        QCOMPARE(d->windowTitle(), QStringLiteral("Caricare i valori"));
+        QCOMPARE(Trova<QLabel>(d, "Label1")->text(), QStringLiteral("Acciaio"));
+        QCOMPARE(Trova<QLabel>(d, "Label5")->text(), QStringLiteral("-"));
+        Trova<QPushButton>(d, "CommandCarica")->click();
+    });
+    QTest::mouseClick(Cella(&v, 14), Qt::LeftButton);
+    QVERIFY(*visto);
+    QCOMPARE(v.result(), int(QDialog::Accepted));
+    QVERIFY(!v.isVisible());
+    QCOMPARE(e.strato(2).Materiale, std::string("Acciaio"));
+}
+
+void AbacoFinestreTest::menuEDialogoDiModifica() {
+    int salvataggi = 0;
+    Form3 modello = Form3::Modifica(Righe(3), [&](const Abaco&) { ++salvataggi; });
+    DialoghiScritti dialoghi;
+    Form3Vista v(modello, dialoghi);
+    v.show();
+    QTest::mouseClick(Cella(&v, 21), Qt::LeftButton);
+    auto* menu = Trova<QMenu>(&v, "menunascosto");
+    QVERIFY(menu->isVisible());
+    menu->hide();
+    QCOMPARE(Trova<QAction>(&v, "PrinaDelSelezionato")->text(),
+             QStringLiteral("Prina del selezionato"));
+
+    auto visto = SulProssimoDialogo("Form5", [](QDialog* d) {
+        QCOMPARE(d->windowTitle(), QStringLiteral("Inserisci"));
+        auto* nome = Trova<QLineEdit>(d, "Text1");
+        int posizione = 0;
+        QString aCapo = "a\nb";
+        QCOMPARE(nome->validator()->validate(aCapo, posizione), QValidator::Invalid);
+        nome->setText("Nuovo");
+        Trova<QLineEdit>(d, "Text2")->setText("900");
+        Trova<QPushButton>(d, "CommandSalvaModifiche")->click();
+    });
+    Trova<QAction>(&v, "DopoIlSelezionato")->trigger();
+    QVERIFY(*visto);
+    QCOMPARE(Cella(&v, 31)->text(), QStringLiteral("Nuovo "));
+    QCOMPARE(Cella(&v, 32)->text(), QStringLiteral("900 "));
+    QCOMPARE(salvataggi, 1);
+
+    visto = SulProssimoDialogo("Form5", [](QDialog* d) {
+        QCOMPARE(Trova<QLabel>(d, "Label1")->text(), QStringLiteral("Gruppo materiali"));
+        QVERIFY(!Trova<QLineEdit>(d, "Text2")->isVisible());
+        QVERIFY(!Trova<QLabel>(d, "Label5")->isVisible());
+        QCOMPARE(d->height(), 1260 / 15);
+        Trova<QLineEdit>(d, "Text1")->setText("Metalli");
+        Trova<QPushButton>(d, "CommandNonCarica")->click();
+    });
+    Trova<QAction>(&v, "InserisciTitoloGruppoMaterialiSopra")->trigger();
+    QVERIFY(*visto);
+    QCOMPARE(modello.Voci().size(), std::size_t(4));
+    QCOMPARE(salvataggi, 1);
+}
+
+void AbacoFinestreTest::apertureDallaFinestraPrincipale() {
+    QTemporaryDir cartella;
+    const std::string percorso = cartella.filePath("abaco.txt").toStdString();
+    QVERIFY(SalvaAbaco(percorso, Righe(3), ""));
+    DialoghiScritti dialoghi;
+    Esercizio e;
+
+    // Edit mode: a deletion reaches the file at once.
+    auto visto = SulProssimoDialogo("Form3", [](QDialog* browser) {
+        QTest::mouseClick(Cella(browser, 11), Qt::LeftButton);
+        SulProssimoDialogo("Form4", [](QDialog* d) {
+            QCOMPARE(d->windowTitle(), QStringLiteral("Cancellare materiale ?"));
+            Trova<QPushButton>(d, "CommandCarica")->click();
+        });
+        Trova<QAction>(browser, "CancellareMateriale")->trigger();
+        Trova<QPushButton>(browser, "Command1")->click();
+    });
+    ApriAbacoModifica(nullptr, percorso, true, dialoghi);
+    QVERIFY(*visto);
+    QCOMPARE(Prosegui(percorso)->Voci.size(), std::size_t(2));
+
+    // Consult mode: a choice loads the material and closes the browser.
+    visto = SulProssimoDialogo("Form3", [](QDialog* browser) {
+        SulProssimoDialogo("Form4",
+                           [](QDialog* d) { Trova<QPushButton>(d, "CommandCarica")->click(); });
+        QTest::mouseClick(Cella(browser, 11), Qt::LeftButton);
+    });
+    QVERIFY(ApriAbacoConsultazione(nullptr, percorso, e, 1, dialoghi));
+    QVERIFY(*visto);
+    QCOMPARE(e.strato(1).Materiale, std::string("M2"));
+
+    // A database that cannot be read opens nothing.
+    QVERIFY(!ApriAbacoConsultazione(nullptr, percorso + ".manca", e, 1, dialoghi));
+    QCOMPARE(dialoghi.Messaggi.size(), 1);
+    QVERIFY(dialoghi.Messaggi[0].startsWith("Abaco: "));
+}
+
+QTEST_MAIN(AbacoFinestreTest)
+#include "abaco_finestre_test.moc"

@@ -1,0 +1,145 @@
+// The windows and commands attached to the main window: report window, printing, notes, help.
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+#include "../support/dialoghi_registrati.h"
+#include "ui/finestra_principale_qt.h"
+#include "ui/finestre_ausiliarie.h"
+
+using namespace paretix;
+using namespace paretix::ui;
+
+namespace {
+
+class StampanteFinta : public Stampante, public EsportatorePdf {
+  public:
+    std::vector<std::string> Stampati;
+    bool Disponibile() const override { return true; }
+    bool StampaTesto(const std::string& testo) override {
+        Stampati.push_back(testo);
+        return true;
+    }
+    bool ScriviPdf(const std::string&, const std::string&) override { return true; }
+};
+
+class ApertureFinte : public ApertureEsterne {
+  public:
+    std::vector<std::string> Aperti;
+    void ApriIndirizzo(const std::string& indirizzo) override { Aperti.push_back(indirizzo); }
+    void ApriFile(const std::string& percorso) override { Aperti.push_back(percorso); }
+};
+
+// The text of the box named nome in the modal window now open, and closes that window.
+QString LeggiEChiudiFinestraModale(const QString& nome, const QString& nuovoTesto = {}) {
+    QWidget* modale = QApplication::activeModalWidget();
+    if (modale == nullptr) {
+        return QStringLiteral("(nessuna finestra)");
+    }
+    auto* casella = modale->findChild<QPlainTextEdit*>(nome);
+    const QString testo = casella != nullptr ? casella->toPlainText() : QString();
+    if (casella != nullptr && !nuovoTesto.isNull()) {
+        casella->setPlainText(nuovoTesto);
+    }
+    modale->close();
+    return modale->objectName() + u':' + testo;
+}
+
+} // namespace
+
+class FinestreAusiliarieTest : public QObject {
+    Q_OBJECT
+
+    DialoghiRegistrati dialoghi_;
+    StampanteFinta stampante_;
+    ApertureFinte aperture_;
+    QTemporaryDir cartella_;
+    std::unique_ptr<FinestraPrincipaleQt> finestra_;
+
+    // A one-layer wall, calculated.
+    void Calcola() {
+        FinestraPrincipale& m = finestra_->Modello();
+        m.TextSpessore_Change(1, "30");
+        m.TextConduttività_Change(1, "0,25");
+        m.TextPermeabilità_Change(1, "25");
+        m.Command1_Click();
+        finestra_->Aggiorna();
+        QVERIFY(!m.Stato().Text2.empty());
+    }
+
+  private slots:
+    void init() {
+        finestra_ = std::make_unique<FinestraPrincipaleQt>(
+            dialoghi_, EsitoAvvio{cartella_.path().toStdString(), Si, true});
+        new FinestreAusiliarie(*finestra_, dialoghi_, stampante_, stampante_, aperture_);
+        finestra_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(finestra_.get()));
+    }
+    void cleanup() { finestra_.reset(); }
+
+    void printButtonOpensTheReportWindowWithTheReport() {
+        Calcola();
+        QString visto;
+        QTimer::singleShot(0, [&visto] { visto = LeggiEChiudiFinestraModale("Text1"); });
+        finestra_->Command3()->click();
+        QVERIFY2(visto.startsWith(QStringLiteral("Form7:DATI:")), qPrintable(visto));
+    }
+
+    void printCommandPrintsTheReportBox() {
+        Calcola();
+        finestra_->Azione(Comando::Stampa)->trigger();
+        QCOMPARE(stampante_.Stampati.size(), std::size_t{1});
+        QVERIFY(stampante_.Stampati[0] == finestra_->Modello().Stato().Text2);
+    }
+
+    void notesWindowWritesTheTrimmedNotesBackWithoutClearingResults() {
+        Calcola();
+        finestra_->Modello().ImpostaModificato(No);
+        QTimer::singleShot(0, [] { LeggiEChiudiFinestraModale("Text1", "  parete nord  "); });
+        finestra_->CommandMacchinaDaScrivere()->click();
+        QCOMPARE(QString::fromStdString(finestra_->Modello().esercizio().Appunti),
+                 QStringLiteral("parete nord"));
+        QCOMPARE(finestra_->findChild<QPlainTextEdit*>("TextAppunti")->toPlainText(),
+                 QStringLiteral("parete nord"));
+        QCOMPARE(QString::fromStdString(finestra_->Modello().Stato().Modificato),
+                 QStringLiteral("SI"));
+        QVERIFY(!finestra_->Modello().Stato().Text2.empty());
+    }
+
+    void notesWindowRefusesWhatTheFileCannotStore() {
+        QTimer::singleShot(0, [] {
+            QWidget* finestra = QApplication::activeModalWidget();
+            auto* casella = finestra->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+            for (QChar c : QStringLiteral("a\u2192b")) {
+                QKeyEvent tasto(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(casella, &tasto);
+            }
+            finestra->close();
+        });
+        finestra_->CommandMacchinaDaScrivere()->click();
+        QCOMPARE(QString::fromStdString(finestra_->Modello().esercizio().Appunti),
+                 QStringLiteral("ab"));
+    }
+
+    void helpOpensTheHelpFileBesideTheProgram() {
+        finestra_->Azione(Comando::GuidaInLinea)->trigger();
+        QVERIFY(aperture_.Aperti.empty()); // no help file yet
+        QFile guida(QDir(cartella_.path()).filePath(QStringLiteral("ITAHelp.chm")));
+        QVERIFY(guida.open(QIODevice::WriteOnly));
+        guida.close();
+        finestra_->Azione(Comando::GuidaInLinea)->trigger();
+        QCOMPARE(aperture_.Aperti.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(aperture_.Aperti[0]), guida.fileName());
+    }
+};
+
+QTEST_MAIN(FinestreAusiliarieTest)
+#include "finestre_ausiliarie_test.moc"
