@@ -6,7 +6,6 @@
 
 namespace paretix {
 
-inline constexpr const char* TitoloSenzaNome = "Senza nome - Paretix LT";
 inline constexpr const char* SuffissoDopoSalvataggio = " - Paretix LT";
 inline constexpr const char* SuffissoDopoApertura = " - Paretix";
 inline constexpr const char* EstensioneEsercizio = ".css";
