@@ -8,6 +8,7 @@
 
 #include "core/window/avvio.h"
 #include "ui/aperture_qt.h"
+#include "ui/comandi_file.h"
 #include "ui/dialoghi_qt.h"
 #include "ui/finestra_principale_qt.h"
 #include "ui/finestre_ausiliarie.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
             const paretix::EsitoAvvio avvio =
                 paretix::PreparazioneAvvio(QApplication::applicationDirPath().toStdString());
             finestra = std::make_unique<paretix::ui::FinestraPrincipaleQt>(dialoghi, avvio);
+            new paretix::ui::ComandiFile(*finestra);
             new paretix::ui::FinestreAusiliarie(*finestra, dialoghi, stampante, stampante,
                                                 aperture);
         }

@@ -347,7 +347,6 @@ TEST_F(Finestra, NewExerciseResetsEverythingButTheStartUpFindings) {
     f.TextAppunti_Change("nota");
     f.CommandPiù_Click();
     f.Command1_Click();
-    f.ImpostaCaption("/home/a/muro.css - Paretix LT");
 
     f.NuovoProgettoVuoto();
     const StatoFinestra& s = f.Stato();

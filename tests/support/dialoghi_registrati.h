@@ -1,6 +1,7 @@
 #pragma once
 // A Dialoghi for tests: it records every message, question and file dialog, answers questions
-// from a script (Cancel when the script is empty) and cancels every file dialog.
+// from a script (Cancel when the script is empty) and file dialogs from another (a path, or
+// nothing for a cancelled dialog; cancelled when the script is empty).
 
 #include <deque>
 #include <optional>
@@ -21,6 +22,7 @@ class DialoghiRegistrati : public Dialoghi {
 
     std::vector<Voce> Mostrati;
     std::deque<Risposta> Risposte;
+    std::deque<std::optional<std::string>> FileScelti;
 
     void Messaggio(const std::string& titolo, const std::string& testo, Icona icona) override {
         Mostrati.push_back({titolo, testo, icona});
@@ -35,16 +37,23 @@ class DialoghiRegistrati : public Dialoghi {
     }
     std::optional<std::string> ApriFile(const std::string& titolo,
                                         const std::string& filtro) override {
-        Mostrati.push_back({titolo, filtro});
-        return std::nullopt;
+        return File(titolo, filtro);
     }
     std::optional<std::string> SalvaFile(const std::string& titolo,
                                          const std::string& filtro) override {
-        Mostrati.push_back({titolo, filtro});
-        return std::nullopt;
+        return File(titolo, filtro);
     }
 
   private:
+    std::optional<std::string> File(const std::string& titolo, const std::string& filtro) {
+        Mostrati.push_back({titolo, filtro});
+        if (FileScelti.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::string> scelto = FileScelti.front();
+        FileScelti.pop_front();
+        return scelto;
+    }
     Risposta Domanda(const std::string& titolo, const std::string& testo, Icona icona) {
         Mostrati.push_back({titolo, testo, icona});
         if (Risposte.empty()) {

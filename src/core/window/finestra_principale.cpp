@@ -57,15 +57,20 @@ void FinestraPrincipale::Form_Load(const EsitoAvvio& avvio) {
 }
 
 void FinestraPrincipale::NuovoProgettoVuoto() {
-    esercizio_ = Esercizio{};
+    MostraEsercizio(Esercizio{});
+    stato_.PercorsoEsercizio.clear();
+    stato_.Caption = CaptionSenzaNome;
+    stato_.Modificato = No;
+}
+
+void FinestraPrincipale::MostraEsercizio(Esercizio e) {
+    esercizio_ = std::move(e);
     AzzeramentoGraficiETesto();
     stato_.Option2 = Vista::Schema;
     stato_.Check1Abilitato = {true, true, true};
     ApplicaTipiCalcolo();
     AggiornaEtichetteUmidità();
     VisualizzaStratiMantenendoInterni();
-    stato_.Caption = CaptionSenzaNome;
-    stato_.Modificato = No;
 }
 
 void FinestraPrincipale::Command1_Click() {

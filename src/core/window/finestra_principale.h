@@ -31,8 +31,13 @@ constexpr int IntervalloTimer1 = 100;
 enum class Vista { Schema = 0, GraficiTermoIgrometrici = 1, GraficoAcustico = 2 };
 
 struct StatoFinestra {
+    // The exercise's file: the full path the next Save writes to, empty for an exercise that has
+    // none yet. The caption names it.
+    std::string PercorsoEsercizio;
     std::string Caption = CaptionSenzaNome;
     std::string Modificato = No;
+    // Set when the user cancelled the save prompt while the window was closing: it stays open.
+    int AnnullaChiusura = 0;
     std::string DatiValidi = Si;
     std::string ScritturaConsentita = Si;
     std::string CartellaProgramma;
@@ -87,16 +92,32 @@ class FinestraPrincipale {
     const Esercizio& esercizio() const { return esercizio_; }
     const RisultatiCalcolo& Risultati() const { return risultati_; }
 
-    // For the commands that load a whole exercise or a material: they write the exercise here,
-    // then redraw the schema.
+    // For the commands that load a material: they write the exercise here, then redraw the
+    // schema.
     Esercizio& EsercizioDaCaricare() { return esercizio_; }
-    void ImpostaCaption(std::string caption) { stato_.Caption = std::move(caption); }
     void ImpostaModificato(const char* valore) { stato_.Modificato = valore; }
 
     // Start-up, with what the start-up found in the program folder.
     void Form_Load(const EsitoAvvio& avvio);
     // The window and the exercise as for a new exercise.
     void NuovoProgettoVuoto();
+
+    // The File menu's exercise commands. A modified exercise is offered for saving before New,
+    // Open and Exit discard it; they go on after "Yes" only when it was really saved.
+    void NuovoProgetto_Click();
+    void ApriProgetto_Click();
+    void Salva_Click();
+    void SalvaConNome_Click();
+    // Exit from the menu: whether the program may end.
+    bool Esci_Click();
+    // The window is about to close: whether it must stay open (AnnullaChiusura).
+    bool Form_Unload();
+    // The steps of those commands. Salva1 and SalvareConNome1 return whether the exercise was
+    // written; EsciDefinitivamente whether the program may end.
+    void ApriProgetto0();
+    bool Salva1();
+    bool SalvareConNome1();
+    bool EsciDefinitivamente();
 
     // The Calculate command: validation (its message through Dialoghi), then the report.
     void Command1_Click();
@@ -170,6 +191,13 @@ class FinestraPrincipale {
     void MaterialeCaricato();
 
   private:
+    // The window shows exercise e as a freshly loaded one: results cleared, the schema in front,
+    // the controls that follow the calculation types, the schema redrawn.
+    void MostraEsercizio(Esercizio e);
+    // Offers to save a modified exercise; whether the command that asked may go on.
+    bool SalvataggioOfferto();
+    // Writes the exercise to percorso; a failed write is reported and changes nothing.
+    bool Scrittura(const std::string& percorso);
     // The effect of an edit of a box other than the notes.
     void Modifica();
     // What follows from the chosen calculation types: the chart view's caption and sizes,

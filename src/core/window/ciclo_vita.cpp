@@ -1,0 +1,147 @@
+#include "core/window/ciclo_vita.h"
+
+#include <filesystem>
+
+#include "core/files/apertura_file.h"
+#include "core/files/creazione_file.h"
+#include "core/window/finestra_principale.h"
+#include "core/window/percorso_esercizio.h"
+#include "core/window/presentazione.h"
+
+namespace paretix {
+
+namespace {
+
+constexpr const char* AcapoWindows = "\r\n";
+
+// Save writes beside the exercise's file, always with the exercise extension: a file opened
+// as "muro.txt" is saved as "muro.css".
+std::string PercorsoSalvataggio(const std::string& PercorsoEsercizio) {
+    return ElaboraStringa(PercorsoEsercizio) + EstensioneEsercizio;
+}
+
+// Anything of that name, a dangling link included, would be replaced by the write.
+bool Esiste(const std::string& nome) {
+    std::error_code errore;
+    return std::filesystem::exists(std::filesystem::symlink_status(nome, errore));
+}
+
+} // namespace
+
+std::string DomandaSalvataggio(const std::string& PercorsoEsercizio) {
+    const std::string prima = PercorsoEsercizio.empty()
+                                  ? std::string(EsercizioSenzaNomeModificato)
+                                  : PrefissoEsercizioModificato +
+                                        PercorsoSalvataggio(PercorsoEsercizio) +
+                                        SuffissoEsercizioModificato;
+    return prima + AcapoWindows + AcapoWindows + SalvareLeModifiche;
+}
+
+std::string DomandaSostituzione(const std::string& nome) {
+    return nome + AcapoWindows + FileGiàEsistente + AcapoWindows + AcapoWindows + SostituireIlFile;
+}
+
+bool FinestraPrincipale::SalvataggioOfferto() {
+    if (stato_.Modificato != Si) {
+        return true;
+    }
+    switch (dialoghi_.DomandaSiNoAnnulla(
+        NomeProgramma, DomandaSalvataggio(stato_.PercorsoEsercizio), Icona::Esclamazione)) {
+    case Risposta::Si:
+        return Salva1();
+    case Risposta::No:
+        return true;
+    case Risposta::Annulla:
+        break;
+    }
+    return false;
+}
+
+void FinestraPrincipale::NuovoProgetto_Click() {
+    if (SalvataggioOfferto()) {
+        NuovoProgettoVuoto();
+    }
+}
+
+void FinestraPrincipale::ApriProgetto_Click() {
+    if (SalvataggioOfferto()) {
+        ApriProgetto0();
+    }
+}
+
+void FinestraPrincipale::Salva_Click() {
+    Salva1();
+}
+
+void FinestraPrincipale::SalvaConNome_Click() {
+    SalvareConNome1();
+}
+
+bool FinestraPrincipale::Esci_Click() {
+    return EsciDefinitivamente();
+}
+
+bool FinestraPrincipale::Form_Unload() {
+    stato_.AnnullaChiusura = 0;
+    EsciDefinitivamente();
+    return stato_.AnnullaChiusura != 0;
+}
+
+bool FinestraPrincipale::EsciDefinitivamente() {
+    if (SalvataggioOfferto()) {
+        return true;
+    }
+    stato_.AnnullaChiusura = 1;
+    return false;
+}
+
+void FinestraPrincipale::ApriProgetto0() {
+    const auto nome = dialoghi_.ApriFile(TitoloApriEsercizio, FiltroApriEsercizio);
+    if (!nome) {
+        return;
+    }
+    // The file is read onto a copy, so the window changes only once the reading is over.
+    Esercizio letto = esercizio_;
+    if (const auto errore = AperturaFile(*nome, letto)) {
+        NuovoProgettoVuoto();
+        dialoghi_.Messaggio(TitoloErroreDiApertura, *errore, Icona::Esclamazione);
+        return;
+    }
+    MostraEsercizio(std::move(letto));
+    stato_.PercorsoEsercizio = *nome;
+    stato_.Caption = *nome + SuffissoDopoApertura;
+    stato_.Modificato = No;
+}
+
+bool FinestraPrincipale::Salva1() {
+    if (stato_.PercorsoEsercizio.empty()) {
+        return SalvareConNome1();
+    }
+    return Scrittura(PercorsoSalvataggio(stato_.PercorsoEsercizio));
+}
+
+bool FinestraPrincipale::SalvareConNome1() {
+    const auto scelto = dialoghi_.SalvaFile(TitoloSalvaConNome, FiltroSalvaEsercizio);
+    if (!scelto) {
+        return false;
+    }
+    const std::string nome = ConEstensioneEsercizio(*scelto);
+    if (Esiste(nome) && dialoghi_.DomandaSiNo(TitoloSalvaConNome, DomandaSostituzione(nome),
+                                              Icona::Esclamazione) != Risposta::Si) {
+        return false;
+    }
+    return Scrittura(nome);
+}
+
+bool FinestraPrincipale::Scrittura(const std::string& percorso) {
+    if (!CreazioneFile(esercizio_, percorso)) {
+        dialoghi_.Messaggio(TitoloSalvaConNome, DiscoProtetto, Icona::Esclamazione);
+        return false;
+    }
+    stato_.PercorsoEsercizio = percorso;
+    stato_.Caption = percorso + SuffissoDopoSalvataggio;
+    stato_.Modificato = No;
+    return true;
+}
+
+} // namespace paretix

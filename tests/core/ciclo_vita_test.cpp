@@ -1,0 +1,386 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../support/dialoghi_registrati.h"
+#include "cartella_temporanea.h"
+#include "core/calc/calcolo.h"
+#include "core/files/apertura_file.h"
+#include "core/window/ciclo_vita.h"
+#include "core/window/finestra_principale.h"
+
+using namespace paretix;
+using namespace paretix::test;
+
+namespace {
+
+const std::string DomandaSenzaNome = "L'esercizio nel File senza nome è stato modificato.\r\n\r\n"
+                                     "Salvare le modifiche apportate?";
+const std::string MessaggioDiscoProtetto =
+    "Il disco è protetto dalla scrittura.\r\n"
+    "Impossibile salvare il file su un disco protetto dalla scrittura.";
+
+class CicloVita : public ::testing::Test {
+  protected:
+    CartellaTemporanea cartella;
+    DialoghiRegistrati dialoghi;
+    FinestraPrincipale f{dialoghi};
+
+    void SetUp() override { f.Form_Load({"/opt/paretix", Si, true}); }
+
+    void Modifica(const std::string& spessore = "30") { f.TextSpessore_Change(1, spessore); }
+
+    // Saves the edited exercise under nome through Save As; returns the path written.
+    std::string SalvatoCome(const std::string& nome) {
+        dialoghi.FileScelti.push_back(cartella / nome);
+        EXPECT_TRUE(f.SalvareConNome1());
+        dialoghi.Mostrati.clear();
+        return f.Stato().PercorsoEsercizio;
+    }
+
+    void Apri(const std::string& percorso) {
+        dialoghi.FileScelti.push_back(percorso);
+        f.ApriProgetto0();
+    }
+
+    const DialoghiRegistrati::Voce& Ultimo() const { return dialoghi.Mostrati.back(); }
+};
+
+TEST_F(CicloVita, NewAsksOnlyForAModifiedExerciseAndEachAnswerDoesWhatItSays) {
+    f.NuovoProgetto_Click();
+    EXPECT_TRUE(dialoghi.Mostrati.empty());
+    EXPECT_EQ(f.Stato().Modificato, No);
+
+    Modifica();
+    dialoghi.Risposte = {Risposta::Annulla};
+    f.NuovoProgetto_Click();
+    ASSERT_EQ(dialoghi.Mostrati.size(), 1u);
+    EXPECT_EQ(Ultimo().Titolo, "Paretix LT");
+    EXPECT_EQ(Ultimo().Testo, DomandaSenzaNome);
+    EXPECT_EQ(Ultimo().Tipo, Icona::Esclamazione);
+    EXPECT_EQ(f.esercizio().strato(1).Spessore.Testo, "30");
+    EXPECT_EQ(f.Stato().Modificato, Si);
+
+    dialoghi.Risposte = {Risposta::No};
+    f.NuovoProgetto_Click();
+    EXPECT_EQ(f.esercizio(), Esercizio{});
+    EXPECT_EQ(f.Stato().Modificato, No);
+    EXPECT_TRUE(std::filesystem::is_empty(cartella.Percorso()));
+}
+
+TEST_F(CicloVita, NewAfterYesSavesToTheFileThenStartsAnEmptyExercise) {
+    Modifica();
+    const std::string percorso = SalvatoCome("muro");
+    Modifica("45");
+    dialoghi.Risposte = {Risposta::Si};
+    f.NuovoProgetto_Click();
+
+    EXPECT_EQ(Ultimo().Testo, "L'esercizio " + percorso +
+                                  " è stato modificato.\r\n\r\nSalvare le modifiche apportate?");
+    EXPECT_EQ(f.esercizio(), Esercizio{});
+    EXPECT_EQ(f.Stato().Caption, "Senza nome - Paretix LT");
+    EXPECT_TRUE(f.Stato().PercorsoEsercizio.empty());
+    Esercizio riletto;
+    ASSERT_FALSE(AperturaFile(percorso, riletto));
+    EXPECT_EQ(riletto.strato(1).Spessore.Testo, "45");
+}
+
+// Yes means "keep my edit": when no save took place, New, Open and Exit leave the exercise open.
+TEST_F(CicloVita, YesWithoutASaveKeepsTheModifiedExerciseOpen) {
+    Modifica();
+    dialoghi.Risposte = {Risposta::Si, Risposta::Si, Risposta::Si, Risposta::Si};
+    f.NuovoProgetto_Click();
+    f.ApriProgetto_Click();
+    EXPECT_FALSE(f.EsciDefinitivamente());
+    EXPECT_TRUE(f.Form_Unload());
+
+    // Each command asked, then opened only the Save As dialog, which was cancelled.
+    ASSERT_EQ(dialoghi.Mostrati.size(), 8u);
+    for (std::size_t i = 0; i < 8; i += 2) {
+        EXPECT_EQ(dialoghi.Mostrati[i].Testo, DomandaSenzaNome);
+        EXPECT_EQ(dialoghi.Mostrati[i + 1].Titolo, "Salva con nome");
+        EXPECT_EQ(dialoghi.Mostrati[i + 1].Testo, "File esercizio (*.css)|*.css|");
+    }
+    EXPECT_EQ(f.esercizio().strato(1).Spessore.Testo, "30");
+    EXPECT_EQ(f.Stato().Modificato, Si);
+}
+
+TEST_F(CicloVita, ExitAndClosingTheWindow) {
+    EXPECT_TRUE(f.Esci_Click());
+    EXPECT_FALSE(f.Form_Unload());
+    EXPECT_TRUE(dialoghi.Mostrati.empty());
+
+    Modifica();
+    dialoghi.Risposte = {Risposta::Annulla, Risposta::Annulla};
+    EXPECT_FALSE(f.Esci_Click());
+    EXPECT_TRUE(f.Form_Unload());
+    EXPECT_EQ(f.Stato().AnnullaChiusura, 1);
+    EXPECT_EQ(f.esercizio().strato(1).Spessore.Testo, "30");
+
+    dialoghi.Risposte = {Risposta::No};
+    EXPECT_FALSE(f.Form_Unload());
+    EXPECT_EQ(f.Stato().AnnullaChiusura, 0);
+    EXPECT_TRUE(std::filesystem::is_empty(cartella.Percorso()));
+
+    dialoghi.Risposte = {Risposta::Si};
+    dialoghi.FileScelti = {cartella / "uscita"};
+    EXPECT_FALSE(f.Form_Unload());
+    Esercizio riletto;
+    ASSERT_FALSE(AperturaFile(cartella / "uscita.css", riletto));
+    EXPECT_EQ(riletto.strato(1).Spessore.Testo, "30");
+}
+
+TEST_F(CicloVita, SaveAsAddsTheExtensionUnlessItIsThereInAnyCase) {
+    EXPECT_FALSE(f.SalvareConNome1());
+    EXPECT_TRUE(std::filesystem::is_empty(cartella.Percorso()));
+    EXPECT_EQ(f.Stato().Caption, "Senza nome - Paretix LT");
+
+    Modifica();
+    dialoghi.FileScelti = {cartella / "muro"};
+    f.SalvaConNome_Click();
+    EXPECT_TRUE(std::filesystem::exists(cartella / "muro.css"));
+    EXPECT_EQ(f.Stato().Caption, cartella / "muro.css" + " - Paretix LT");
+    EXPECT_EQ(f.Stato().Modificato, No);
+    EXPECT_EQ(dialoghi.Mostrati.size(), 2u); // the cancelled dialog, then this one
+
+    dialoghi.FileScelti = {cartella / "MURO.CSS", cartella / "muro.txt"};
+    f.SalvaConNome_Click();
+    f.SalvaConNome_Click();
+    EXPECT_TRUE(std::filesystem::exists(cartella / "MURO.CSS"));
+    EXPECT_TRUE(std::filesystem::exists(cartella / "muro.txt.css"));
+    EXPECT_FALSE(std::filesystem::exists(cartella / "muro.txt"));
+}
+
+TEST_F(CicloVita, SaveAsOverAnExistingFileAsksFirst) {
+    const std::string percorso = cartella / "muro.css";
+    ScriviTutto(percorso, "vecchio");
+    Modifica();
+    dialoghi.FileScelti = {cartella / "muro", cartella / "muro"};
+    dialoghi.Risposte = {Risposta::No, Risposta::Si};
+
+    EXPECT_FALSE(f.SalvareConNome1());
+    ASSERT_EQ(dialoghi.Mostrati.size(), 2u);
+    EXPECT_EQ(Ultimo().Titolo, "Salva con nome");
+    EXPECT_EQ(Ultimo().Testo, percorso + "\r\nFile già esistente.\r\n\r\nSostituire il file?");
+    EXPECT_EQ(Ultimo().Tipo, Icona::Esclamazione);
+    EXPECT_EQ(LeggiTutto(percorso), "vecchio");
+    EXPECT_EQ(f.Stato().Modificato, Si);
+    EXPECT_EQ(f.Stato().Caption, "Senza nome - Paretix LT");
+
+    EXPECT_TRUE(f.SalvareConNome1());
+    Esercizio riletto;
+    ASSERT_FALSE(AperturaFile(percorso, riletto));
+    EXPECT_EQ(riletto.strato(1).Spessore.Testo, "30");
+}
+
+// A folder that cannot be written: both Save and Save As say so, the old file survives and the
+// exercise stays as it was, still offered for saving on exit.
+TEST_F(CicloVita, AFailedWriteIsReportedAndChangesNothing) {
+    Modifica();
+    const std::string percorso = SalvatoCome("muro");
+    const std::string contenuto = LeggiTutto(percorso);
+    const std::string caption = f.Stato().Caption;
+    Modifica("45");
+    SolaLettura(cartella.Percorso());
+    {
+        ComeUtenteQualsiasi nobody;
+        dialoghi.FileScelti = {cartella / "altro"};
+        EXPECT_FALSE(f.Salva1());
+        EXPECT_FALSE(f.SalvareConNome1());
+        EXPECT_FALSE(std::filesystem::exists(cartella / "altro.css"));
+        dialoghi.Risposte = {Risposta::Si};
+        EXPECT_FALSE(f.EsciDefinitivamente());
+    }
+    int messaggi = 0;
+    for (const auto& voce : dialoghi.Mostrati) {
+        if (voce.Testo == MessaggioDiscoProtetto) {
+            EXPECT_EQ(voce.Titolo, "Salva con nome");
+            EXPECT_EQ(voce.Tipo, Icona::Esclamazione);
+            ++messaggi;
+        }
+    }
+    EXPECT_EQ(messaggi, 3);
+    EXPECT_EQ(LeggiTutto(percorso), contenuto);
+    EXPECT_EQ(f.Stato().Caption, caption);
+    EXPECT_EQ(f.Stato().Modificato, Si);
+}
+
+TEST_F(CicloVita, OpenShowsTheFileAsAFreshExercise) {
+    f.Check1_Click(2, true);
+    f.TextDistSonoro_Change("70");
+    f.CommandPiù_Click();
+    f.TextAppunti_Change("riga 1\r\nriga 2");
+    const std::string percorso = SalvatoCome("muro");
+    const Esercizio salvato = f.esercizio();
+
+    f.NuovoProgettoVuoto();
+    Modifica();
+    dialoghi.Risposte = {Risposta::No};
+    dialoghi.FileScelti = {percorso};
+    f.ApriProgetto_Click();
+
+    ASSERT_EQ(dialoghi.Mostrati.size(), 2u);
+    EXPECT_EQ(Ultimo().Titolo, "Apri l'esercizio");
+    EXPECT_EQ(Ultimo().Testo, "File esercizio (*.css)|*.css|Tutti i files (*.*)|*.*|");
+    EXPECT_EQ(f.esercizio().NumeroStrati(), 2);
+    EXPECT_TRUE(f.esercizio().Acustico);
+    EXPECT_EQ(f.esercizio().DistSonoro, "70");
+    EXPECT_EQ(f.esercizio().Appunti, salvato.Appunti);
+    EXPECT_EQ(f.Stato().Caption, percorso + " - Paretix");
+    EXPECT_EQ(f.Stato().Modificato, No);
+    EXPECT_EQ(f.Stato().Option2, Vista::Schema);
+    EXPECT_TRUE(f.Stato().Command1Abilitato);
+    EXPECT_FALSE(f.Stato().StampaAbilitata);
+    EXPECT_TRUE(f.Stato().Text2.empty());
+    EXPECT_TRUE(f.Stato().Schema.FrameNero[CorniceSuono].Visibile);
+}
+
+TEST_F(CicloVita, OpenRefreshesWhatFollowsFromTheFile) {
+    f.Check1_Click(0, false);
+    ASSERT_FALSE(f.Stato().Command1Abilitato);
+    const std::string senzaCalcoli = SalvatoCome("nessuno");
+
+    // Results and the chart view of the exercise that was open.
+    f.NuovoProgettoVuoto();
+    f.TextSpessore_Change(1, "10");
+    f.TextConduttività_Change(1, "0,5");
+    f.TextPermeabilità_Change(1, "20");
+    f.TextTInterna_Change("20");
+    f.TextUInterna_Change("50");
+    f.TextUEsterna_Change("80");
+    f.Command1_Click();
+    f.Option2_Click(1);
+    ASSERT_EQ(f.Stato().Option2, Vista::GraficiTermoIgrometrici);
+    ASSERT_TRUE(f.Stato().StampaAbilitata);
+    Apri(senzaCalcoli);
+
+    EXPECT_FALSE(f.Stato().Command1Abilitato);
+    EXPECT_EQ(f.Stato().Check1Abilitato, (std::array<bool, 3>{true, true, true}));
+    EXPECT_EQ(f.Stato().Option2, Vista::Schema);
+    EXPECT_FALSE(f.Stato().StampaAbilitata);
+    EXPECT_FALSE(f.Stato().GraficiDisegnati);
+    EXPECT_TRUE(f.Stato().Text2.empty());
+}
+
+TEST_F(CicloVita, OpenCancelledKeepsTheEditedExercise) {
+    Modifica();
+    f.ApriProgetto0();
+    EXPECT_EQ(f.esercizio().strato(1).Spessore.Testo, "30");
+    EXPECT_EQ(f.Stato().Modificato, Si);
+    EXPECT_EQ(f.Stato().Caption, "Senza nome - Paretix LT");
+}
+
+TEST_F(CicloVita, ARefusedFileLeavesANewExerciseAndSaysWhy) {
+    Modifica();
+    SalvatoCome("muro");
+    Modifica("45");
+    const std::string percorso = cartella / "rotto.css";
+    ScriviTutto(percorso, "Versione file\r\n2\r\n");
+    Apri(percorso);
+
+    EXPECT_EQ(f.esercizio(), Esercizio{});
+    EXPECT_EQ(f.Stato().Caption, "Senza nome - Paretix LT");
+    EXPECT_EQ(f.Stato().Modificato, No);
+    ASSERT_EQ(dialoghi.Mostrati.size(), 2u);
+    EXPECT_EQ(Ultimo().Titolo, "Paretix LT");
+    EXPECT_EQ(Ultimo().Testo, MessaggioErroreDiApertura(percorso));
+    EXPECT_EQ(Ultimo().Tipo, Icona::Esclamazione);
+    // The exercise has no file any more: Save asks for a name.
+    f.Salva1();
+    EXPECT_EQ(Ultimo().Titolo, "Salva con nome");
+}
+
+TEST_F(CicloVita, ATruncatedFileKeepsTheWindowsValuesItDoesNotReach) {
+    f.CommandPiù_Click();
+    f.TextTInterna_Change("20");
+    f.TextSpessore_Change(2, "12");
+    const std::string percorso = SalvatoCome("intero");
+    const std::string contenuto = LeggiTutto(percorso);
+    // Cut inside layer 2's block, before its thickness.
+    const std::string troncato = cartella / "troncato.css";
+    std::size_t fine = 0;
+    for (int riga = 0; riga < 28 + 34 + 6; ++riga) {
+        fine = contenuto.find("\r\n", fine) + 2;
+    }
+    ScriviTutto(troncato, contenuto.substr(0, fine));
+
+    f.TextTInterna_Change("5");
+    f.TextSpessore_Change(2, "99");
+    dialoghi.Risposte = {Risposta::No};
+    dialoghi.FileScelti = {troncato};
+    f.ApriProgetto_Click();
+
+    EXPECT_EQ(dialoghi.Mostrati.size(), 2u); // the prompt and the dialog, no message
+    EXPECT_EQ(f.esercizio().TInterna, "20");
+    EXPECT_EQ(f.esercizio().strato(2).Spessore.Testo, "99");
+    EXPECT_EQ(f.Stato().Caption, troncato + " - Paretix");
+    EXPECT_EQ(f.Stato().Modificato, No);
+}
+
+// A file opened without the exercise extension is saved beside it as ".css", and the prompt
+// names that file; the opened file is never touched.
+TEST_F(CicloVita, AFileOpenedUnderAnotherExtensionIsSavedAsCss) {
+    Modifica();
+    const std::string css = SalvatoCome("originale");
+    for (const std::string nome : {"muro.txt", "muro"}) {
+        const std::string aperto = cartella / nome;
+        std::filesystem::copy_file(css, aperto);
+        Apri(aperto);
+        Modifica(nome);
+        dialoghi.Risposte = {Risposta::Si};
+        f.NuovoProgetto_Click();
+
+        EXPECT_EQ(Ultimo().Testo,
+                  "L'esercizio " + cartella / "muro.css" +
+                      " è stato modificato.\r\n\r\nSalvare le modifiche apportate?");
+        EXPECT_EQ(LeggiTutto(aperto), LeggiTutto(css));
+        Esercizio riletto;
+        ASSERT_FALSE(AperturaFile(cartella / "muro.css", riletto));
+        EXPECT_EQ(riletto.strato(1).Spessore.Testo, nome);
+        std::filesystem::remove(cartella / "muro.css");
+    }
+}
+
+TEST_F(CicloVita, SaveReplacesTheFileWithoutAskingAndNamesItInTheCaption) {
+    Modifica();
+    const std::string percorso = SalvatoCome("muro");
+    Apri(percorso);
+    EXPECT_EQ(f.Stato().Caption, percorso + " - Paretix");
+    Modifica("45");
+    f.Salva_Click();
+    EXPECT_EQ(dialoghi.Mostrati.size(), 1u); // only the open dialog
+    EXPECT_EQ(f.Stato().Caption, percorso + " - Paretix LT");
+    EXPECT_EQ(f.Stato().Modificato, No);
+    Esercizio riletto;
+    ASSERT_FALSE(AperturaFile(percorso, riletto));
+    EXPECT_EQ(riletto.strato(1).Spessore.Testo, "45");
+}
+
+// The command-line report reads the saved file and calculates as the window does.
+TEST_F(CicloVita, ASavedFileGivesTheReportTheWindowShows) {
+    f.CommandPiù_Click();
+    f.Check1_Click(2, true);
+    for (int k = 1; k <= 2; ++k) {
+        f.TextSpessore_Change(k, k == 1 ? "12,5" : "8");
+        f.TextDensità_Change(k, "1800");
+        f.TextConduttività_Change(k, "0,72");
+        f.TextPermeabilità_Change(k, "18");
+    }
+    f.TextTInterna_Change("20");
+    f.TextTEsterna_Change("-5");
+    f.TextUInterna_Change("65");
+    f.TextUEsterna_Change("80");
+    f.TextDistSonoro_Change("70");
+    f.Command1_Click();
+    ASSERT_FALSE(f.Stato().Text2.empty());
+    const std::string percorso = SalvatoCome("rapporto");
+
+    Esercizio riletto;
+    ASSERT_FALSE(AperturaFile(percorso, riletto));
+    RisultatiCalcolo risultati;
+    std::string testo;
+    ASSERT_TRUE(Command1_Click(riletto, risultati, testo).DatiValidi);
+    EXPECT_EQ(testo, f.Stato().Text2);
+}
+
+} // namespace
