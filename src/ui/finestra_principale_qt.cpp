@@ -170,7 +170,6 @@ void FinestraPrincipaleQt::Aggiorna() {
     schema_->Aggiorna();
     grafici_->Aggiorna();
     colonna_->Aggiorna();
-    emit StatoAggiornato();
 }
 
 QPushButton* FinestraPrincipaleQt::Command3() const {

@@ -3,9 +3,8 @@
 // the layer pop-up menu, all mirroring the presentation model FinestraPrincipale.
 //
 // Hooks for the commands that live elsewhere: connect to Azione(...)->triggered (the print
-// button Command3 triggers AnteprimaDiStampa), to CommandMacchinaDaScrivere()->clicked, follow
-// StatoAggiornato to repaint from the model, decide on closing with ImpostaChiusura, and call
-// Aggiorna after changing the model directly.
+// button Command3 triggers AnteprimaDiStampa), to CommandMacchinaDaScrivere()->clicked, decide
+// on closing with ImpostaChiusura, and call Aggiorna after changing the model directly.
 
 #include <QMainWindow>
 #include <functional>
@@ -59,10 +58,6 @@ class FinestraPrincipaleQt : public QMainWindow {
     QWidget* Grafico(int numero) const;
     // Asked when the window is about to close (also by "Esci"); false keeps it open.
     void ImpostaChiusura(std::function<bool()> consentiChiusura);
-
-  signals:
-    // The window has just shown a new state of the model.
-    void StatoAggiornato();
 
   protected:
     void closeEvent(QCloseEvent* evento) override;

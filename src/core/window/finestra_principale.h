@@ -90,7 +90,6 @@ class FinestraPrincipale {
 
     const StatoFinestra& Stato() const { return stato_; }
     const Esercizio& esercizio() const { return esercizio_; }
-    const RisultatiCalcolo& Risultati() const { return risultati_; }
 
     // For the commands that load a material: they write the exercise here, then redraw the
     // schema.
