@@ -7,24 +7,19 @@
 #include <QScrollBar>
 #include <map>
 
+#include "ui/colore.h"
 #include "ui/form4_vista.h"
 #include "ui/form5_vista.h"
+#include "ui/twip.h"
 
 namespace paretix {
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 constexpr const char* ProprietàCella = "cella";
 
 QRect Pixel(const RettangoloTwips& r) {
-    return {r.Sinistra / TwipsPerPixel, r.Alto / TwipsPerPixel, r.Larghezza / TwipsPerPixel,
-            r.Altezza / TwipsPerPixel};
-}
-
-// The model's colours keep red in the low byte, then green, then blue.
-QColor Colore(std::int32_t c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    return ui::RettangoloTwip(r.Sinistra, r.Alto, r.Larghezza, r.Altezza);
 }
 
 QString Nome(const char* controllo, int indice) {
@@ -121,8 +116,10 @@ void Form3Vista::Aggiorna() {
         carattere.setBold(stato.Grassetto);
         cella->setFont(carattere);
         QPalette tavolozza = cella->palette();
-        tavolozza.setColor(QPalette::Window, Colore(stato.ColoreSfondo));
-        tavolozza.setColor(QPalette::WindowText, Colore(stato.ColoreTesto));
+        tavolozza.setColor(QPalette::Window,
+                           ui::ColoreQt(static_cast<std::uint32_t>(stato.ColoreSfondo)));
+        tavolozza.setColor(QPalette::WindowText,
+                           ui::ColoreQt(static_cast<std::uint32_t>(stato.ColoreTesto)));
         cella->setPalette(tavolozza);
     }
     const QSignalBlocker blocco(vscroll_);

@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QValidator>
 
+#include "ui/twip.h"
+
 namespace paretix {
 
 namespace {
-
-constexpr int TwipsPerPixel = 15;
 
 // Refuses, as typed or pasted, any text the database file could not hold.
 class ValidatoreForm5 : public QValidator {
@@ -59,7 +59,7 @@ Form5Vista::Form5Vista(Form5& modello, QWidget* parent) : QDialog(parent) {
     // The buttons stand right under the last box shown.
     griglia->addLayout(pulsanti, 5, 0, 1, 2);
     griglia->setRowStretch(6, 1);
-    setFixedHeight(modello.Altezza() / TwipsPerPixel);
+    setFixedHeight(ui::Pixel(modello.Altezza()));
     connect(ok, &QPushButton::clicked, this, [this, &modello, caselle] {
         std::array<std::string, 5> testi;
         for (std::size_t i = 0; i < caselle.size(); ++i) {

@@ -6,19 +6,17 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/window/pannelli.h"
+#include "ui/colore.h"
+
 namespace paretix::ui {
 
 namespace {
 
-constexpr double TwipsPerPixel = 15;
+constexpr double TwipsPerPixel = TwipPerPixel;
 // Labels are 10 pixels high at 100 %, so that neighbouring frequency labels do not touch.
 constexpr double AltezzaCaratteriTwips = 150;
 constexpr int AltezzaCaratteriMinima = 8;
-
-QColor ColoreQt(ColoreBGR c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
-}
 
 Qt::PenStyle StileQt(StileTratto t) {
     switch (t) {

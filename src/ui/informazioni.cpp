@@ -6,16 +6,12 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include "ui/colore.h"
 #include "ui/disegno_parete.h"
 
 namespace paretix::ui {
 
 namespace {
-
-// Colours of the program are in the platform's 0x00BBGGRR encoding.
-QColor Colore(std::int32_t bgr) {
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
 
 QLabel* Etichetta(const char* nome, const QString& testo, QWidget* genitore) {
     auto* etichetta = new QLabel(testo, genitore);
@@ -111,7 +107,7 @@ void Form8::Aggiorna() {
                                                        {label40_, modello_.ColoreLabel40()}};
     for (const auto& [etichetta, colore] : colori) {
         QPalette tavolozza = etichetta->palette();
-        tavolozza.setColor(QPalette::WindowText, Colore(colore));
+        tavolozza.setColor(QPalette::WindowText, ColoreQt(static_cast<std::uint32_t>(colore)));
         etichetta->setPalette(tavolozza);
     }
 }

@@ -2,6 +2,8 @@
 // The three stacked panels of the main window and what stands on the two chart panels, in
 // twips (1/1440 inch) from the top-left corner of a panel. The view draws 15 twips to a pixel.
 
+#include "core/charts/cornici.h"
+
 namespace paretix {
 
 constexpr int TwipPerPixel = 15;
@@ -12,9 +14,9 @@ constexpr int AltezzaPannello = 7800;
 
 // Chart surfaces: the temperature chart above the vapour-pressure chart, or alone on the
 // whole height when there is no hygrometric calculation; the acoustic chart on its own panel.
-constexpr int LarghezzaGrafico = 8895;
-constexpr int AltezzaGraficoMezzo = 3615;
-constexpr int AltezzaGraficoIntero = 7335;
+constexpr int LarghezzaGrafico = static_cast<int>(LarghezzaSuperficie);
+constexpr int AltezzaGraficoMezzo = static_cast<int>(AltezzaSuperficieMezza);
+constexpr int AltezzaGraficoIntero = static_cast<int>(AltezzaSuperficieIntera);
 constexpr int SinistraGrafico1 = 480;
 constexpr int AltoGrafico1 = 360;
 constexpr int SinistraGrafico2 = 480;
