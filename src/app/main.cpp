@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/window/avvio.h"
+#include "core/window/presentazione.h"
 #include "ui/aperture_qt.h"
 #include "ui/comandi_file.h"
 #include "ui/dialoghi_qt.h"
@@ -17,7 +18,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Paretix LT"));
+    QApplication::setApplicationName(QString::fromUtf8(paretix::NomeProgramma));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 
     // Qt's own dialogs and context menus in Italian, like the rest of the program.
