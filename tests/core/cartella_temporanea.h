@@ -41,6 +41,9 @@ class CartellaTemporanea {
     std::filesystem::path percorso_;
 };
 
+// The user id of "nobody", whom the tests become to meet file permissions as a user does.
+inline constexpr uid_t UtenteNobody = 65534;
+
 // While it lives, file permissions bind this process even when the tests run as root (as in
 // CI): the effective user becomes "nobody", so a folder or file without write permission for
 // others cannot be written.
@@ -60,7 +63,6 @@ class ComeUtenteQualsiasi {
     ComeUtenteQualsiasi& operator=(const ComeUtenteQualsiasi&) = delete;
 
   private:
-    static constexpr uid_t UtenteNobody = 65534;
     bool eraRoot_;
 };
 

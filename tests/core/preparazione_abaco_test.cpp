@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "cartella_temporanea.h"
@@ -59,4 +61,38 @@ TEST(PreparazioneAbaco, AReadOnlyFolderWithADatabaseCanStillUseIt) {
     }
     EXPECT_FALSE(esito.ScritturaConsentita);
     EXPECT_TRUE(esito.AbacoUtilizzabile);
+}
+
+// A database the user cannot read is still the user's: it is never replaced by the default one,
+// and the database commands stay off. The process runs as "nobody" in a folder everyone may
+// write, and owns the file it may not read, so that root (as in CI) meets the same permissions
+// as a user would.
+TEST(PreparazioneAbaco, AnUnreadableDatabaseIsLeftUntouched) {
+    using fs::perms;
+    CartellaTemporanea programma;
+    fs::create_directory(programma / "dati");
+    const std::string abaco = programma / "dati/abaco.txt";
+    ScriviTutto(abaco, "materiali dell'utente");
+    fs::permissions(programma.Percorso(), perms::all);
+    fs::permissions(programma / "dati", perms::all);
+    fs::permissions(abaco, perms::owner_write);
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(abaco.c_str(), UtenteNobody, UtenteNobody), 0);
+    }
+    EsitoPreparazioneAbaco esito;
+    {
+        ComeUtenteQualsiasi utente;
+        esito = PreparazioneAbaco(programma.Percorso());
+    }
+    EXPECT_TRUE(esito.ScritturaConsentita);
+    EXPECT_FALSE(esito.AbacoUtilizzabile);
+    EXPECT_EQ(LeggiTutto(abaco), "materiali dell'utente");
+}
+
+TEST(PreparazioneAbaco, AFolderInPlaceOfTheDatabaseStaysAFolder) {
+    CartellaTemporanea programma;
+    fs::create_directories(programma / "dati/abaco.txt");
+    const EsitoPreparazioneAbaco esito = PreparazioneAbaco(programma.Percorso());
+    EXPECT_FALSE(esito.AbacoUtilizzabile);
+    EXPECT_TRUE(fs::is_directory(programma / "dati/abaco.txt"));
 }

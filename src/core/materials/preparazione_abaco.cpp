@@ -29,6 +29,13 @@ bool Leggibile(const std::string& percorso) {
     return fs::is_regular_file(percorso, errore) && std::ifstream(percorso).is_open();
 }
 
+// Only a database that is not there at all may be created: one that exists but cannot be read
+// (its permissions, a folder in its place, a status that cannot be taken) is the user's.
+bool Assente(const std::string& percorso) {
+    std::error_code errore;
+    return fs::status(percorso, errore).type() == fs::file_type::not_found;
+}
+
 // The folder could be created and removed again: the program folder is writable.
 bool ProvaScrittura(const std::string& cartella) {
     const std::string prova = cartella + CartellaProvaScrittura;
@@ -51,7 +58,7 @@ EsitoPreparazioneAbaco PreparazioneAbaco(const std::string& CartellaProgramma) {
     std::error_code errore;
     fs::create_directory(cartella + CartellaDati, errore);
     esito.ScritturaConsentita = ProvaScrittura(cartella);
-    if (!Leggibile(esito.PercorsoAbaco) && esito.ScritturaConsentita) {
+    if (Assente(esito.PercorsoAbaco) && esito.ScritturaConsentita) {
         ScritturaAtomica(esito.PercorsoAbaco, ContenutoAbacoPredefinito);
     }
     esito.AbacoUtilizzabile = Leggibile(esito.PercorsoAbaco);

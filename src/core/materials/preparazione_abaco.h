@@ -22,7 +22,8 @@ std::string PercorsoAbaco(const std::string& CartellaProgramma);
 
 // Creates the folder "dati" in the program folder, probes whether the program folder can be
 // written by creating and removing a folder in it, creates abaco.txt with the one group title
-// "Metalli" when it cannot be read and writing is allowed, checks that it can be read, and
+// "Metalli" when it does not exist at all and writing is allowed (an existing file that cannot
+// be read is left as it is), checks that it can be read, and
 // finally makes it writable (clearing a read-only mode left on it).
 EsitoPreparazioneAbaco PreparazioneAbaco(const std::string& CartellaProgramma);
 
