@@ -1,5 +1,6 @@
 #include "ui/stampante_qt.h"
 
+#include <QFile>
 #include <QFont>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -7,9 +8,11 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <QTextLayout>
 #include <QTextOption>
 
+#include "core/files/scrittura_atomica.h"
 #include "core/window/presentazione.h"
 #include "core/window/righe_testo.h"
 
@@ -90,13 +93,36 @@ bool StampanteQt::StampaTesto(const std::string& testo) {
     return ImpaginaTesto(printer, testo);
 }
 
+// QPrinter writes straight onto its output file, so the PDF is made in a private folder first
+// and then takes the chosen file's place through the safe writer: a failed export leaves any
+// previous PDF as it was.
 bool StampanteQt::ScriviPdf(const std::string& testo, const std::string& percorso) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(percorso));
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    PreparaPagina(printer);
-    return ImpaginaTesto(printer, testo);
+    const QTemporaryDir bozze;
+    if (!bozze.isValid()) {
+        return false;
+    }
+    const QString bozza = bozze.filePath(QStringLiteral("rapporto.pdf"));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(bozza);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        PreparaPagina(printer);
+        if (!ImpaginaTesto(printer, testo)) {
+            return false;
+        }
+    }
+    QFile pdf(bozza);
+    if (!pdf.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    // QPrinter does not report a write that failed part-way: a PDF cut short lacks its end mark.
+    const QByteArray contenuto = pdf.readAll();
+    if (!contenuto.startsWith("%PDF-") || !contenuto.trimmed().endsWith("%%EOF")) {
+        return false;
+    }
+    return ScritturaAtomica(percorso, std::string_view(contenuto.constData(),
+                                                       static_cast<std::size_t>(contenuto.size())));
 }
 
 } // namespace paretix::ui

@@ -6,9 +6,13 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStackedLayout>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <optional>
 #include <vector>
 
@@ -66,6 +70,13 @@ const std::string Rapporto = "DATI:\r\n"
 QStringList Parole(const QString& testo) {
     return testo.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
 }
+
+// The PDF checks read the file back with pdftotext, which the project's scripts install; a
+// machine set up otherwise skips them and says why.
+#define RICHIEDE_PDFTOTEXT()                                                                       \
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {                   \
+        QSKIP("pdftotext non installato (pacchetto poppler-utils)");                               \
+    }
 
 // The text pdftotext reads from the file, with the pages separated by form feeds.
 QString TestoDelPdf(const QString& percorso) {
@@ -177,6 +188,7 @@ class FinestraStampaTest : public QObject {
     }
 
     void pdfExportHoldsThePreviewedReport() {
+        RICHIEDE_PDFTOTEXT();
         QTemporaryDir cartella;
         QVERIFY(cartella.isValid());
         const QString percorso = cartella.filePath(QStringLiteral("rapporto"));
@@ -200,6 +212,7 @@ class FinestraStampaTest : public QObject {
     }
 
     void longTextContinuesOnFurtherPagesLineByLine() {
+        RICHIEDE_PDFTOTEXT();
         QString testo;
         for (int i = 1; i <= 150; ++i) {
             testo += QStringLiteral("Riga %1 del rapporto\r\n").arg(i);
@@ -225,6 +238,32 @@ class FinestraStampaTest : public QObject {
                          righe.contains(QStringLiteral("\fRiga %1 del rapporto").arg(i)),
                      qPrintable(QStringLiteral("line %1 is not printed on its own").arg(i)));
         }
+    }
+
+    // A failed export never costs the previous PDF. The failure is a file-size limit smaller
+    // than any PDF: written straight onto the file, the export would truncate it first.
+    void aFailedExportKeepsThePreviousPdf() {
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(QStringLiteral("vecchio.pdf"));
+        const QByteArray vecchio("%PDF- il rapporto di ieri");
+        {
+            QFile file(percorso);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(vecchio);
+        }
+        rlimit prima{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &prima) == 0);
+        rlimit ridotto = prima;
+        ridotto.rlim_cur = 512;
+        const auto gestore = std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &ridotto) == 0);
+        const bool scritto = stampanteQt.ScriviPdf(Rapporto, percorso.toStdString());
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &prima) == 0);
+        std::signal(SIGXFSZ, gestore);
+        QVERIFY(!scritto);
+        QFile letto(percorso);
+        QVERIFY(letto.open(QIODevice::ReadOnly));
+        QCOMPARE(letto.readAll(), vecchio);
     }
 };
 
