@@ -121,8 +121,8 @@ bool StampanteQt::ScriviPdf(const std::string& testo, const std::string& percors
     if (!contenuto.startsWith("%PDF-") || !contenuto.trimmed().endsWith("%%EOF")) {
         return false;
     }
-    return ScritturaAtomica(percorso, std::string_view(contenuto.constData(),
-                                                       static_cast<std::size_t>(contenuto.size())));
+    const std::string_view dati(contenuto.constData(), static_cast<std::size_t>(contenuto.size()));
+    return static_cast<bool>(ScritturaAtomica(percorso, dati));
 }
 
 } // namespace paretix::ui
