@@ -95,6 +95,29 @@ TEST(AperturaAbaco, RefusedOrFailedWriteSaysSoAndReopeningShowsTheOldRow) {
     EXPECT_EQ(riaperto->LabelMat(21).Caption, "M2");
 }
 
+TEST(AperturaAbaco, AFailedWriteNamesItsReasonAfterThePath) {
+    CartellaTemporanea cartella;
+    std::filesystem::permissions(cartella.Percorso(), std::filesystem::perms::all);
+    const std::string percorso = cartella / "abaco.txt";
+    ScriviTutto(percorso, FileSeiRighe());
+    SolaLettura(percorso);
+    DialoghiSoloMessaggi dialoghi;
+    // Only a user other than root is refused a read-only file.
+    ComeUtenteQualsiasi utente;
+    auto abaco = AbacoInModifica(percorso, true, dialoghi);
+    ASSERT_TRUE(abaco);
+    ModificaRigaDue(*abaco);
+    ASSERT_EQ(dialoghi.Messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.Messaggi[0].Testo, "Impossibile salvare le modifiche all'abaco dei "
+                                          "materiali, il file resta com'era:\n" +
+                                              percorso + "\n" + PermessoNegato);
+    EXPECT_EQ(LeggiTutto(percorso), FileSeiRighe());
+    EXPECT_EQ(MessaggioAbacoNonSalvatoPer(MotivoErrore::Altro, percorso),
+              std::string(MessaggioAbacoNonSalvato) + "\n" + percorso);
+    EXPECT_EQ(MessaggioAbacoNonSalvatoPer(MotivoErrore::DiscoPieno, percorso),
+              std::string(MessaggioAbacoNonSalvato) + "\n" + percorso + "\n" + DiscoPieno);
+}
+
 TEST(AperturaAbaco, UnreadableFileOpensNoBrowser) {
     CartellaTemporanea cartella;
     const std::string percorso = cartella / "abaco.txt";

@@ -1,6 +1,8 @@
 #pragma once
 // Test helpers for code that works on the file system.
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -72,6 +74,17 @@ inline void SolaLettura(const std::string& percorso) {
     std::filesystem::permissions(percorso,
                                  perms::owner_write | perms::group_write | perms::others_write,
                                  std::filesystem::perm_options::remove);
+}
+
+// Moves the modification time of percorso back by secondi; false when it cannot.
+inline bool Invecchia(const std::string& percorso, int secondi) {
+    struct stat stato {};
+    if (::stat(percorso.c_str(), &stato) != 0) {
+        return false;
+    }
+    timespec tempi[2] = {stato.st_atim, stato.st_mtim};
+    tempi[1].tv_sec -= secondi;
+    return ::utimensat(AT_FDCWD, percorso.c_str(), tempi, 0) == 0;
 }
 
 inline std::string LeggiTutto(const std::string& percorso) {

@@ -205,6 +205,29 @@ TEST_F(CicloVita, AFailedWriteIsReportedAndChangesNothing) {
     EXPECT_EQ(f.Stato().Modificato, Si);
 }
 
+// A save that fails for a known reason says that reason, under the same title.
+TEST_F(CicloVita, AFailedWriteNamesItsReason) {
+    Modifica();
+    ScriviTutto(cartella / "file", "");
+    dialoghi.FileScelti = {cartella / "file/muro"};
+    EXPECT_FALSE(f.SalvareConNome1());
+    ASSERT_FALSE(dialoghi.Mostrati.empty());
+    EXPECT_EQ(Ultimo().Titolo, "Salva con nome");
+    EXPECT_EQ(Ultimo().Testo, CartellaMancante);
+    EXPECT_EQ(Ultimo().Tipo, Icona::Esclamazione);
+
+    const std::string percorso = SalvatoCome("muro");
+    std::filesystem::permissions(cartella.Percorso(), std::filesystem::perms::all);
+    SolaLettura(percorso);
+    Modifica("45");
+    {
+        ComeUtenteQualsiasi nobody;
+        EXPECT_FALSE(f.Salva1());
+    }
+    EXPECT_EQ(Ultimo().Testo, PermessoNegato);
+    EXPECT_EQ(f.Stato().Modificato, Si);
+}
+
 TEST_F(CicloVita, OpenShowsTheFileAsAFreshExercise) {
     f.Check1_Click(2, true);
     f.TextDistSonoro_Change("70");

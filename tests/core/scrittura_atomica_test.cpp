@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
 
 #include "cartella_temporanea.h"
+#include "chiamate_finte.h"
 #include "core/files/lettura_file.h"
 #include "core/files/scrittura_atomica.h"
 
@@ -15,6 +21,28 @@ namespace {
 std::size_t Voci(const std::string& cartella) {
     return static_cast<std::size_t>(
         std::distance(fs::directory_iterator(cartella), fs::directory_iterator()));
+}
+
+// The position in registro of the first line that is riga, or its size.
+std::size_t Posizione(const std::vector<std::string>& registro, const std::string& riga) {
+    return static_cast<std::size_t>(std::find(registro.begin(), registro.end(), riga) -
+                                    registro.begin());
+}
+
+// The line that starts with inizio, or an empty one.
+std::string RigaCon(const std::vector<std::string>& registro, const std::string& inizio) {
+    for (const std::string& riga : registro) {
+        if (riga.starts_with(inizio)) {
+            return riga;
+        }
+    }
+    return {};
+}
+
+struct stat Stato(const std::string& percorso) {
+    struct stat stato {};
+    EXPECT_EQ(::stat(percorso.c_str(), &stato), 0) << percorso;
+    return stato;
 }
 
 } // namespace
@@ -84,4 +112,237 @@ TEST(LeggiFile, ReadsWithinTheLimitOnly) {
     EXPECT_FALSE(LeggiFile(cartella.Percorso(), 10).has_value());
     ScriviTutto(cartella / "vuoto", "");
     EXPECT_EQ(LeggiFile(cartella / "vuoto", 10), "");
+}
+
+TEST(ScritturaAtomica, EachFailingCallLeavesTheFileAndTellsWhy) {
+    struct Caso {
+        const char* chiamata;
+        int volta;
+        int errore;
+        MotivoErrore motivo;
+    };
+    // The first Apri makes the temporary in the folder, the second checks the file is writable;
+    // the first Chiudi closes that check, the second the temporary.
+    const Caso casi[] = {
+        {"Apri", 1, EACCES, MotivoErrore::CartellaProtetta},
+        {"Apri", 1, EROFS, MotivoErrore::SolaLettura},
+        {"Apri", 1, ENOENT, MotivoErrore::CartellaMancante},
+        {"Apri", 1, ENAMETOOLONG, MotivoErrore::NomeTroppoLungo},
+        {"Apri", 2, EACCES, MotivoErrore::PermessoNegato},
+        {"Apri", 2, ETXTBSY, MotivoErrore::FileInUso},
+        {"Scrivi", 1, ENOSPC, MotivoErrore::DiscoPieno},
+        {"Scrivi", 1, EDQUOT, MotivoErrore::DiscoPieno},
+        {"Scrivi", 1, EIO, MotivoErrore::Altro},
+        {"CambiaProprietario", 1, EIO, MotivoErrore::Altro},
+        {"CambiaModo", 1, EPERM, MotivoErrore::PermessoNegato},
+        {"Sincronizza", 1, EIO, MotivoErrore::Altro},
+        {"Chiudi", 2, ENOSPC, MotivoErrore::DiscoPieno},
+        {"Rinomina", 1, EBUSY, MotivoErrore::FileInUso},
+        {"Rinomina", 1, EAGAIN, MotivoErrore::FileInUso},
+        {"Rinomina", 1, ENOTDIR, MotivoErrore::CartellaMancante},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(std::string(caso.chiamata) + " " + std::to_string(caso.volta) + " " +
+                     std::to_string(caso.errore));
+        CartellaTemporanea cartella;
+        const std::string file = cartella / "muro.css";
+        ScriviTutto(file, "vecchio");
+        ChiamateFinte chiamate(caso.chiamata, caso.errore, {caso.volta});
+        const EsitoScrittura esito = ScritturaAtomica(file, "nuovo", chiamate);
+        EXPECT_FALSE(esito);
+        EXPECT_EQ(esito.Motivo, caso.motivo);
+        EXPECT_EQ(LeggiTutto(file), "vecchio");
+        EXPECT_EQ(Voci(cartella.Percorso()), 1u) << "a temporary file was left behind";
+    }
+}
+
+TEST(ScritturaAtomica, AnOwnerThatMayNotBeKeptDoesNotStopTheSave) {
+    CartellaTemporanea cartella;
+    const std::string file = cartella / "muro.css";
+    ScriviTutto(file, "vecchio");
+    ChiamateFinte chiamate("CambiaProprietario", EPERM);
+    EXPECT_TRUE(ScritturaAtomica(file, "nuovo", chiamate));
+    EXPECT_EQ(LeggiTutto(file), "nuovo");
+}
+
+// The real reasons, with permissions that bind: the tests run as root in CI, so the denied
+// cases run as the user "nobody".
+TEST(ScritturaAtomica, RealFailuresTellTheirReason) {
+    CartellaTemporanea cartella;
+    fs::create_directory(cartella / "cartella.css");
+    EXPECT_EQ(ScritturaAtomica(cartella / "cartella.css", "x").Motivo, MotivoErrore::Altro);
+    EXPECT_EQ(ScritturaAtomica(cartella / "manca/muro.css", "x").Motivo,
+              MotivoErrore::CartellaMancante);
+    ScriviTutto(cartella / "file", "");
+    EXPECT_EQ(ScritturaAtomica(cartella / "file/muro.css", "x").Motivo,
+              MotivoErrore::CartellaMancante);
+    EXPECT_EQ(ScritturaAtomica(cartella / (std::string(256, 'm')), "x").Motivo,
+              MotivoErrore::NomeTroppoLungo);
+
+    fs::create_directory(cartella / "aperta");
+    fs::permissions(cartella / "aperta", fs::perms::all);
+    const std::string protetto = cartella / "aperta/protetto.css";
+    ScriviTutto(protetto, "vecchio");
+    SolaLettura(protetto);
+    fs::create_directory(cartella / "chiusa");
+    SolaLettura(cartella / "chiusa");
+    ComeUtenteQualsiasi utente;
+    EXPECT_EQ(ScritturaAtomica(protetto, "nuovo").Motivo, MotivoErrore::PermessoNegato);
+    EXPECT_EQ(ScritturaAtomica(cartella / "chiusa/muro.css", "nuovo").Motivo,
+              MotivoErrore::CartellaProtetta);
+    EXPECT_EQ(LeggiTutto(protetto), "vecchio");
+    EXPECT_EQ(Voci(cartella / "aperta"), 1u);
+}
+
+TEST(ScritturaAtomica, TheTemporaryIsPrivateUntilItGetsTheFinalMode) {
+    CartellaTemporanea cartella;
+    const std::string file = cartella / "muro.css";
+    const mode_t maschera = ::umask(027);
+    ChiamateFinte nuovo;
+    EXPECT_TRUE(ScritturaAtomica(file, "primo", nuovo));
+    ASSERT_FALSE(nuovo.Aperture.empty());
+    EXPECT_EQ(nuovo.Aperture[0].first & (O_CREAT | O_EXCL), O_CREAT | O_EXCL);
+    EXPECT_EQ(nuovo.Aperture[0].second, 0600u);
+    EXPECT_EQ(nuovo.Modi, std::vector<mode_t>{0640});
+    EXPECT_EQ(Stato(file).st_mode & 07777, 0640u);
+    ::umask(0);
+    ASSERT_TRUE(ScritturaAtomica(cartella / "aperto.css", "primo"));
+    EXPECT_EQ(Stato(cartella / "aperto.css").st_mode & 07777, 0666u);
+    ::umask(maschera);
+
+    ASSERT_EQ(::chmod(file.c_str(), 0604), 0);
+    ChiamateFinte esistente;
+    EXPECT_TRUE(ScritturaAtomica(file, "secondo", esistente));
+    EXPECT_EQ(esistente.Aperture[0].second, 0600u);
+    EXPECT_EQ(Stato(file).st_mode & 07777, 0604u);
+    // The mode is set before the temporary takes the file's place.
+    EXPECT_LT(Posizione(esistente.Registro, RigaCon(esistente.Registro, "CambiaModo")),
+              Posizione(esistente.Registro, RigaCon(esistente.Registro, "Rinomina")));
+}
+
+TEST(ScritturaAtomica, AnExistingFileKeepsItsOwnerAndGroup) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root may give a file to another user";
+    }
+    CartellaTemporanea cartella;
+    const std::string file = cartella / "muro.css";
+    ScriviTutto(file, "vecchio");
+    constexpr uid_t Nobody = 65534;
+    constexpr gid_t Nogroup = 65534;
+    ASSERT_EQ(::chown(file.c_str(), Nobody, Nogroup), 0);
+    ASSERT_TRUE(ScritturaAtomica(file, "nuovo"));
+    EXPECT_EQ(Stato(file).st_uid, Nobody);
+    EXPECT_EQ(Stato(file).st_gid, Nogroup);
+    EXPECT_EQ(LeggiTutto(file), "nuovo");
+}
+
+TEST(ScritturaAtomica, WritesThroughChainsOfLinksAndCreatesTheFileADanglingLinkNames) {
+    CartellaTemporanea cartella;
+    fs::create_directory(cartella / "vera");
+    ScriviTutto(cartella / "vera/muro.css", "vecchio");
+    fs::create_symlink("vera/muro.css", cartella / "secondo.css");
+    fs::create_symlink(cartella / "secondo.css", cartella / "primo.css");
+    ChiamateFinte chiamate;
+    ASSERT_TRUE(ScritturaAtomica(cartella / "primo.css", "nuovo", chiamate));
+    EXPECT_EQ(LeggiTutto(cartella / "vera/muro.css"), "nuovo");
+    EXPECT_TRUE(fs::is_symlink(cartella / "primo.css"));
+    EXPECT_TRUE(fs::is_symlink(cartella / "secondo.css"));
+    EXPECT_EQ(fs::read_symlink(cartella / "secondo.css"), "vera/muro.css");
+    EXPECT_NE(RigaCon(chiamate.Registro, "Rinomina " + cartella / "vera/.muro.css.paretix-"), "")
+        << "the temporary is made beside the file the links end at";
+
+    fs::create_symlink("nuovo.css", cartella / "sospeso.css");
+    ASSERT_TRUE(ScritturaAtomica(cartella / "sospeso.css", "creato"));
+    EXPECT_TRUE(fs::is_symlink(cartella / "sospeso.css"));
+    EXPECT_EQ(LeggiTutto(cartella / "nuovo.css"), "creato");
+
+    fs::create_symlink("anello-b", cartella / "anello-a");
+    fs::create_symlink("anello-a", cartella / "anello-b");
+    EXPECT_FALSE(ScritturaAtomica(cartella / "anello-a", "x"));
+    EXPECT_EQ(Voci(cartella.Percorso()), 7u);
+}
+
+TEST(ScritturaAtomica, RemovesOnlyTheStaleTemporariesOfTheSameFileAndUser) {
+    CartellaTemporanea cartella;
+    const std::string file = cartella / "muro.css";
+    const std::vector<std::string> restano = {
+        ".muro.css.paretix-nuovo1.tmp",  // younger than a minute
+        ".altro.css.paretix-abc123.tmp", // another file's
+        ".muro.css.paretix-abc12.tmp",   // not a name the program makes
+        ".muro.css.paretix-ab-123.tmp",  "muro.css.paretix-abc123.tmp",
+    };
+    const std::string vecchio = ".muro.css.paretix-abc123.tmp";
+    const std::string altrui = ".muro.css.paretix-xyz789.tmp";
+    for (const std::string& nome : restano) {
+        ScriviTutto(cartella / nome, "resto");
+        ASSERT_TRUE(Invecchia(cartella / nome, nome.find("nuovo") != std::string::npos ? 30 : 120));
+    }
+    ScriviTutto(cartella / vecchio, "resto");
+    ASSERT_TRUE(Invecchia(cartella / vecchio, 120));
+    ScriviTutto(cartella / altrui, "resto");
+    ASSERT_TRUE(Invecchia(cartella / altrui, 120));
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown((cartella / altrui).c_str(), 65534, 65534), 0);
+    }
+    ASSERT_TRUE(ScritturaAtomica(file, "muro"));
+    EXPECT_FALSE(fs::exists(cartella / vecchio));
+    for (const std::string& nome : restano) {
+        EXPECT_TRUE(fs::exists(cartella / nome)) << nome;
+    }
+    EXPECT_EQ(fs::exists(cartella / altrui), ::geteuid() == 0);
+}
+
+TEST(ScritturaAtomica, SyncsTheFileBeforeTheRenameAndTheFolderAfterIt) {
+    CartellaTemporanea cartella;
+    const std::string file = cartella / "muro.css";
+    ScriviTutto(file, "vecchio");
+    ChiamateFinte chiamate;
+    ASSERT_TRUE(ScritturaAtomica(file, "nuovo", chiamate));
+    const std::string rinomina = RigaCon(chiamate.Registro, "Rinomina ");
+    ASSERT_NE(rinomina, "");
+    const std::string temporaneo = rinomina.substr(std::string("Rinomina ").size());
+    const auto& r = chiamate.Registro;
+    EXPECT_LT(Posizione(r, "Scrivi " + temporaneo), Posizione(r, "Sincronizza " + temporaneo));
+    EXPECT_LT(Posizione(r, "Sincronizza " + temporaneo), Posizione(r, rinomina));
+    EXPECT_LT(Posizione(r, rinomina), Posizione(r, "Sincronizza " + cartella.Percorso()));
+    EXPECT_LT(Posizione(r, "Sincronizza " + cartella.Percorso()), r.size());
+}
+
+TEST(ScritturaAtomica, AFileWithHardLinksIsRewrittenInPlaceBehindASyncedCopy) {
+    CartellaTemporanea cartella;
+    const std::string file = cartella / "muro.css";
+    const std::string altroNome = cartella / "collegato.css";
+    ScriviTutto(file, "vecchio");
+    fs::create_hard_link(file, altroNome);
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+
+    ChiamateFinte chiamate;
+    ASSERT_TRUE(ScritturaAtomica(file, "nuovo contenuto", chiamate));
+    EXPECT_EQ(LeggiTutto(file), "nuovo contenuto");
+    EXPECT_EQ(LeggiTutto(altroNome), "nuovo contenuto");
+    EXPECT_EQ(Stato(file).st_nlink, 2u);
+    EXPECT_EQ(Stato(file).st_mode & 07777, 0640u);
+    EXPECT_EQ(Voci(cartella.Percorso()), 2u) << "the copy was left behind";
+    const auto& r = chiamate.Registro;
+    const std::string copia = RigaCon(r, "Scrivi ").substr(std::string("Scrivi ").size());
+    EXPECT_NE(copia, file);
+    EXPECT_LT(Posizione(r, "Sincronizza " + copia), Posizione(r, "Tronca " + file));
+    EXPECT_LT(Posizione(r, "Sincronizza " + file), Posizione(r, "Rimuovi " + copia));
+
+    // The second Scrivi is the rewrite of the file: it fails, the old content goes back.
+    ChiamateFinte pieno("Scrivi", ENOSPC, {2});
+    const EsitoScrittura esito = ScritturaAtomica(file, "terzo", pieno);
+    EXPECT_EQ(esito.Motivo, MotivoErrore::DiscoPieno);
+    EXPECT_EQ(LeggiTutto(altroNome), "nuovo contenuto");
+    EXPECT_EQ(Voci(cartella.Percorso()), 2u);
+
+    // When putting it back fails too, the copy stays with the old content.
+    ChiamateFinte guasto("Scrivi", EIO, {2, 3});
+    EXPECT_EQ(ScritturaAtomica(file, "quarto", guasto).Motivo, MotivoErrore::Altro);
+    ASSERT_EQ(Voci(cartella.Percorso()), 3u);
+    for (const auto& voce : fs::directory_iterator(cartella.Percorso())) {
+        if (voce.path().filename().string().starts_with(".muro.css.paretix-")) {
+            EXPECT_EQ(LeggiTutto(voce.path()), "nuovo contenuto");
+        }
+    }
 }

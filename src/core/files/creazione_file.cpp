@@ -127,9 +127,12 @@ std::optional<std::string> ContenutoFileEsercizio(const Esercizio& e) {
     return r.Win1252();
 }
 
-bool CreazioneFile(const Esercizio& e, const std::string& PercorsoFile) {
+EsitoScrittura CreazioneFile(const Esercizio& e, const std::string& PercorsoFile) {
     const auto contenuto = ContenutoFileEsercizio(e);
-    return contenuto && ScritturaAtomica(PercorsoFile, *contenuto);
+    if (!contenuto) {
+        return {MotivoErrore::Altro};
+    }
+    return ScritturaAtomica(PercorsoFile, *contenuto);
 }
 
 } // namespace paretix

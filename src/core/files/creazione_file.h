@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "core/files/esito_scrittura.h"
 #include "core/model/esercizio.h"
 
 namespace paretix {
@@ -15,9 +16,10 @@ namespace paretix {
 // corrupt it or lose characters.
 std::optional<std::string> ContenutoFileEsercizio(const Esercizio& e);
 
-// Writes e to the file PercorsoFile, replacing it whole, and returns whether it did. On failure
-// nothing is written and a previous file is untouched. On success the caller sets the window
+// Writes e to the file PercorsoFile, replacing it whole, and tells why it could not (Altro for
+// an exercise that cannot be stored). On failure nothing is written and a previous file is
+// untouched. On success the caller sets the window
 // caption to PercorsoFile followed by " - Paretix LT" and Modificato to "NO".
-bool CreazioneFile(const Esercizio& e, const std::string& PercorsoFile);
+EsitoScrittura CreazioneFile(const Esercizio& e, const std::string& PercorsoFile);
 
 } // namespace paretix

@@ -88,9 +88,12 @@ std::optional<std::string> ContenutoFileAbaco(const Abaco& abaco, std::string_vi
     return byte;
 }
 
-bool SalvaAbaco(const std::string& percorso, const Abaco& abaco, std::string_view coda) {
+EsitoScrittura SalvaAbaco(const std::string& percorso, const Abaco& abaco, std::string_view coda) {
     const auto contenuto = ContenutoFileAbaco(abaco, coda);
-    return contenuto && ScritturaAtomica(percorso, *contenuto);
+    if (!contenuto) {
+        return {MotivoErrore::Altro};
+    }
+    return ScritturaAtomica(percorso, *contenuto);
 }
 
 } // namespace paretix

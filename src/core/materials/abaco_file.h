@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/files/esito_scrittura.h"
 #include "core/materials/voce_abaco.h"
 
 namespace paretix {
@@ -46,8 +47,9 @@ std::optional<ContenutoAbaco> Prosegui(const std::string& percorso);
 // Nothing when a value holds a character that Windows-1252 lacks or a line break.
 std::optional<std::string> ContenutoFileAbaco(const Abaco& abaco, std::string_view coda);
 
-// Rewrites abaco.txt at percorso whole and returns whether it did; on failure the file is
-// untouched. Whether the program may write at all (ScritturaConsentita) is the caller's test.
-bool SalvaAbaco(const std::string& percorso, const Abaco& abaco, std::string_view coda);
+// Rewrites abaco.txt at percorso whole and tells why it could not (Altro for rows that cannot
+// be stored); on failure the file is untouched. Whether the program may write at all
+// (ScritturaConsentita) is the caller's test.
+EsitoScrittura SalvaAbaco(const std::string& percorso, const Abaco& abaco, std::string_view coda);
 
 } // namespace paretix

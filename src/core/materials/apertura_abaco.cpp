@@ -19,6 +19,14 @@ std::optional<ContenutoAbaco> Leggi(const std::string& percorsoAbaco, Dialoghi& 
 
 } // namespace
 
+std::string MessaggioAbacoNonSalvatoPer(MotivoErrore motivo, const std::string& percorsoAbaco) {
+    std::string messaggio = std::string(MessaggioAbacoNonSalvato) + "\n" + percorsoAbaco;
+    if (motivo != MotivoErrore::Altro) {
+        messaggio += "\n" + MessaggioSalvataggio(motivo);
+    }
+    return messaggio;
+}
+
 std::optional<Form3> AbacoInConsultazione(const std::string& percorsoAbaco, Esercizio& e,
                                           int strato, Dialoghi& dialoghi) {
     auto contenuto = Leggi(percorsoAbaco, dialoghi);
@@ -38,9 +46,9 @@ std::optional<Form3> AbacoInModifica(const std::string& percorsoAbaco, bool scri
                   &dialoghi](const Abaco& abaco) {
         if (!scritturaConsentita) {
             dialoghi.Messaggio(TitoloAbaco, MessaggioDiscoProtetto, Icona::Critica);
-        } else if (!SalvaAbaco(percorsoAbaco, abaco, coda)) {
+        } else if (const EsitoScrittura esito = SalvaAbaco(percorsoAbaco, abaco, coda); !esito) {
             dialoghi.Messaggio(TitoloAbaco,
-                               std::string(MessaggioAbacoNonSalvato) + "\n" + percorsoAbaco,
+                               MessaggioAbacoNonSalvatoPer(esito.Motivo, percorsoAbaco),
                                Icona::Critica);
         }
     };

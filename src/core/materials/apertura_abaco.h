@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/files/esito_scrittura.h"
 #include "core/materials/form3.h"
 #include "core/window/dialoghi.h"
 
@@ -16,6 +17,10 @@ inline constexpr const char* MessaggioAbacoIlleggibile =
     "Impossibile leggere l'abaco dei materiali:";
 inline constexpr const char* MessaggioAbacoNonSalvato =
     "Impossibile salvare le modifiche all'abaco dei materiali, il file resta com'era:";
+
+// The message after a failed save of the database at percorsoAbaco: MessaggioAbacoNonSalvato
+// and the path, followed by the reason (MessaggioSalvataggio) when one is known.
+std::string MessaggioAbacoNonSalvatoPer(MotivoErrore motivo, const std::string& percorsoAbaco);
 
 // Consult mode: a chosen material goes into layer strato of e. Nothing, after a message titled
 // "Abaco", when the file cannot be read.

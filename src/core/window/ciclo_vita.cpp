@@ -134,8 +134,9 @@ bool FinestraPrincipale::SalvareConNome1() {
 }
 
 bool FinestraPrincipale::Scrittura(const std::string& percorso) {
-    if (!CreazioneFile(esercizio_, percorso)) {
-        dialoghi_.Messaggio(TitoloSalvaConNome, DiscoProtetto, Icona::Esclamazione);
+    if (const EsitoScrittura esito = CreazioneFile(esercizio_, percorso); !esito) {
+        dialoghi_.Messaggio(TitoloSalvaConNome, MessaggioSalvataggio(esito.Motivo),
+                            Icona::Esclamazione);
         return false;
     }
     stato_.PercorsoEsercizio = percorso;

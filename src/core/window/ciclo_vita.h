@@ -1,8 +1,11 @@
 #pragma once
-// The texts of the File menu's exercise commands: New, Open, Save, Save As and Exit. The
+// The texts of the File menu's exercise commands: New, Open, Save, Save As and Exit (the
+// messages of a failed save are in esito_scrittura.h). The
 // commands themselves are operations of FinestraPrincipale (ciclo_vita.cpp).
 
 #include <string>
+
+#include "core/files/esito_scrittura.h"
 
 namespace paretix {
 
@@ -12,9 +15,6 @@ inline constexpr const char* FiltroApriEsercizio =
 inline constexpr const char* TitoloSalvaConNome = "Salva con nome";
 inline constexpr const char* FiltroSalvaEsercizio = "File esercizio (*.css)|*.css|";
 
-inline constexpr const char* DiscoProtetto =
-    "Il disco è protetto dalla scrittura.\r\n"
-    "Impossibile salvare il file su un disco protetto dalla scrittura.";
 inline constexpr const char* FileGiàEsistente = "File già esistente.";
 inline constexpr const char* SostituireIlFile = "Sostituire il file?";
 inline constexpr const char* EsercizioSenzaNomeModificato =
