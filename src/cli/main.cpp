@@ -1,7 +1,12 @@
 // paretix-report FILE.css: opens the exercise as the Open command does, presses "Calcola" and
 // writes the report on standard output, without a window.
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +14,7 @@
 #include "core/calc/calcolo.h"
 #include "core/calc/risultati.h"
 #include "core/files/apertura_file.h"
+#include "core/files/testo_terminale.h"
 #include "core/model/esercizio.h"
 #include "core/model/validazione.h"
 
@@ -44,11 +50,36 @@ constexpr std::string_view Aiuto =
 constexpr std::string_view NessunCalcolo =
     ": nessun tipo di calcolo scelto (Termico, Igrometrico, Acustico): non c'è nulla da "
     "calcolare.";
-constexpr std::string_view ScritturaFallita =
-    "Impossibile scrivere il resoconto sullo standard output.";
+constexpr std::string_view ScritturaFallita = "impossibile scrivere il resoconto: ";
 
-void Scrivi(std::FILE* flusso, std::string_view testo) {
-    std::fwrite(testo.data(), 1, testo.size(), flusso);
+// The reason of a failed write in the program's language; the system's text for the rare rest.
+std::string MotivoScrittura(int numero) {
+    switch (numero) {
+    case EPIPE:
+        return "il programma che legge l'uscita l'ha chiusa";
+    case ENOSPC:
+        return "spazio esaurito sul disco";
+    case EBADF:
+        return "lo standard output è chiuso";
+    case EIO:
+        return "errore di input/output";
+    default:
+        return std::strerror(numero);
+    }
+}
+
+// A terminal would act on control characters that a crafted file puts in a material name, the
+// notes or its own name; a pipe or a file gets the bytes exactly.
+std::string PerIlFlusso(std::FILE* flusso, std::string_view testo) {
+    if (isatty(fileno(flusso)) == 1) {
+        return paretix::TestoPerTerminale(testo);
+    }
+    return std::string(testo);
+}
+
+bool Scrivi(std::FILE* flusso, std::string_view testo) {
+    const std::string uscita = PerIlFlusso(flusso, testo);
+    return std::fwrite(uscita.data(), 1, uscita.size(), flusso) == uscita.size();
 }
 
 void Errore(std::string_view testo) {
@@ -73,9 +104,9 @@ int Resoconto(const std::string& nomeFile) {
         Errore(std::string(paretix::TitoloErrore) + " " + esito.Messaggio);
         return EsitoDatiNonValidi;
     }
-    Scrivi(stdout, TestoStampa);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        Errore(ScritturaFallita);
+    errno = 0;
+    if (!Scrivi(stdout, TestoStampa) || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        Errore(std::string(ScritturaFallita) + MotivoScrittura(errno));
         return EsitoScritturaFallita;
     }
     return EsitoRiuscito;
@@ -84,6 +115,9 @@ int Resoconto(const std::string& nomeFile) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A reader that stops early (paretix-report FILE | head) is a failed write, reported with
+    // its exit status, not a death by signal.
+    std::signal(SIGPIPE, SIG_IGN);
     if (argc == 2 && std::string_view(argv[1]) == "--help") {
         Scrivi(stdout, Aiuto);
         return EsitoRiuscito;

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
@@ -131,4 +134,62 @@ TEST(ParetixReport, AReportThatCannotBeWrittenIsNoSuccess) {
     const Esito esito = Esegui({PARETIX_EXAMPLES "/parete-pesante.css"}, "/dev/full");
     EXPECT_EQ(esito.Stato, 74);
     EXPECT_NE(esito.Errore, "");
+}
+
+// A reader that has gone before the report is written: the write fails with EPIPE, which must be
+// reported with the promised status, not end the program by SIGPIPE.
+TEST(ParetixReport, AClosedPipeIsAFailedWrite) {
+    CartellaTemporanea cartella;
+    int tubo[2];
+    ASSERT_EQ(pipe(tubo), 0);
+    close(tubo[0]);
+    posix_spawn_file_actions_t azioni;
+    posix_spawn_file_actions_init(&azioni);
+    posix_spawn_file_actions_adddup2(&azioni, tubo[1], STDOUT_FILENO);
+    const std::string errore = cartella / "errore";
+    posix_spawn_file_actions_addopen(&azioni, STDERR_FILENO, errore.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    std::string programma = PARETIX_REPORT;
+    std::string esempio = PARETIX_EXAMPLES "/parete-pesante.css";
+    char* argomenti[] = {programma.data(), esempio.data(), nullptr};
+    pid_t figlio = 0;
+    ASSERT_EQ(posix_spawn(&figlio, programma.c_str(), &azioni, nullptr, argomenti, environ), 0);
+    posix_spawn_file_actions_destroy(&azioni);
+    close(tubo[1]);
+    int stato = 0;
+    ASSERT_EQ(waitpid(figlio, &stato, 0), figlio);
+    ASSERT_TRUE(WIFEXITED(stato)) << "ended by signal " << WTERMSIG(stato);
+    EXPECT_EQ(WEXITSTATUS(stato), 74);
+    EXPECT_EQ(LeggiTutto(errore),
+              "impossibile scrivere il resoconto: il programma che legge l'uscita l'ha chiusa\n");
+}
+
+TEST(ParetixReport, AFullDiskIsNamedAsTheReason) {
+    const Esito esito = Esegui({PARETIX_EXAMPLES "/parete-pesante.css"}, "/dev/full");
+    EXPECT_EQ(esito.Stato, 74);
+    EXPECT_EQ(esito.Errore, "impossibile scrivere il resoconto: spazio esaurito sul disco\n");
+}
+
+// Control characters from the file reach a pipe byte for byte, a terminal escaped. The terminal
+// is the pseudo-terminal of script(1), which every Debian system has.
+TEST(ParetixReport, ControlCharactersAreEscapedOnATerminalOnly) {
+    CartellaTemporanea cartella;
+    Esercizio e;
+    ASSERT_EQ(AperturaFile(PARETIX_EXAMPLES "/parete-pesante.css", e), std::nullopt);
+    e.strato(1).Materiale = "Mattone\x1B]2;preso\x07";
+    const std::string file = cartella / "muro.css";
+    ASSERT_TRUE(CreazioneFile(e, file));
+
+    const Esito inUnFile = Esegui({file});
+    EXPECT_EQ(inUnFile.Stato, 0);
+    EXPECT_NE(inUnFile.Uscita.find("Mattone\x1B]2;preso\x07"), std::string::npos);
+
+    const std::string terminale = cartella / "terminale";
+    const std::string comando = "script -qec " +
+                                TraApici(TraApici(PARETIX_REPORT) + " " + TraApici(file)) +
+                                " /dev/null >" + TraApici(terminale);
+    ASSERT_EQ(std::system(comando.c_str()), 0);
+    const std::string visto = LeggiTutto(terminale);
+    EXPECT_NE(visto.find("Mattone\\x1B]2;preso\\x07"), std::string::npos) << visto;
+    EXPECT_EQ(visto.find('\x1B'), std::string::npos);
 }
