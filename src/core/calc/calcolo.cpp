@@ -5,6 +5,7 @@
 #include "core/calc/igrometrico.h"
 #include "core/calc/termico.h"
 #include "core/calc/testo_rapporto.h"
+#include "core/calc/valori_finiti.h"
 #include "core/model/caselle_visibili.h"
 #include "core/model/numeri.h"
 #include "core/model/validazione.h"
@@ -191,20 +192,26 @@ EsitoCalcola Command1_Click(Esercizio& e, RisultatiCalcolo& r, std::string& Test
         esito.Messaggio = std::move(*messaggio);
         return esito;
     }
-    esito.DatiValidi = true;
+    std::string rapporto;
     if (esito.NumeroCamereAria == 0) {
-        Calcolo(e, 1, 0, r, TestoStampa);
+        Calcolo(e, 1, 0, r, rapporto);
+    } else {
+        // The cavities' conductivity depends on their mean temperature, which the first run
+        // estimates from the air and the second takes from the first run's face temperatures.
+        // The second run recomputes everything and replaces the report, so of the first run
+        // only the thermal numbers matter.
+        LetturaDati(e, 1, e.NumeroStrati(), r);
+        if (e.Termico) {
+            CalcoloTermicoSenzaRapporto(r, e.NumeroStrati());
+        }
+        Calcolo(e, 2, esito.NumeroCamereAria, r, rapporto);
+    }
+    if (auto messaggio = ControlloValoriFiniti(e, r)) {
+        esito.Messaggio = std::move(*messaggio);
         return esito;
     }
-    // The cavities' conductivity depends on their mean temperature, which the first run
-    // estimates from the air and the second takes from the first run's face temperatures. The
-    // second run recomputes everything and replaces the report, so of the first run only the
-    // thermal numbers matter.
-    LetturaDati(e, 1, e.NumeroStrati(), r);
-    if (e.Termico) {
-        CalcoloTermicoSenzaRapporto(r, e.NumeroStrati());
-    }
-    Calcolo(e, 2, esito.NumeroCamereAria, r, TestoStampa);
+    esito.DatiValidi = true;
+    TestoStampa = std::move(rapporto);
     return esito;
 }
 

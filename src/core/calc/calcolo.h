@@ -26,8 +26,9 @@ struct EsitoCalcola {
 // The Calculate command: counts the air cavities (type exactly "A"), normalises and validates
 // the exercise (the normal forms stay in e), and when valid runs Calcolo once, or twice
 // (hypothesis 1, then 2) for a wall with air cavities; of the first, whose report the second
-// replaces, only the thermal numbers are computed. TestoStampa is then the report of the last
-// run; on a fault it is left untouched.
+// replaces, only the thermal numbers are computed. A result that comes out infinite or undefined
+// is a fault too, with its message. TestoStampa is then the report of the last run; on a fault
+// it is left untouched.
 EsitoCalcola Command1_Click(Esercizio& e, RisultatiCalcolo& r, std::string& TestoStampa);
 
 // The transmitted level at the one frequency F, for the acoustic chart: sets
