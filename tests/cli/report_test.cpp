@@ -133,7 +133,7 @@ TEST(ParetixReport, WrongUsageAndHelp) {
 TEST(ParetixReport, AReportThatCannotBeWrittenIsNoSuccess) {
     const Esito esito = Esegui({PARETIX_EXAMPLES "/parete-pesante.css"}, "/dev/full");
     EXPECT_EQ(esito.Stato, 74);
-    EXPECT_NE(esito.Errore, "");
+    EXPECT_EQ(esito.Errore, "impossibile scrivere il resoconto: spazio esaurito sul disco\n");
 }
 
 // A reader that has gone before the report is written: the write fails with EPIPE, which must be
@@ -162,12 +162,6 @@ TEST(ParetixReport, AClosedPipeIsAFailedWrite) {
     EXPECT_EQ(WEXITSTATUS(stato), 74);
     EXPECT_EQ(LeggiTutto(errore),
               "impossibile scrivere il resoconto: il programma che legge l'uscita l'ha chiusa\n");
-}
-
-TEST(ParetixReport, AFullDiskIsNamedAsTheReason) {
-    const Esito esito = Esegui({PARETIX_EXAMPLES "/parete-pesante.css"}, "/dev/full");
-    EXPECT_EQ(esito.Stato, 74);
-    EXPECT_EQ(esito.Errore, "impossibile scrivere il resoconto: spazio esaurito sul disco\n");
 }
 
 // Control characters from the file reach a pipe byte for byte, a terminal escaped. The terminal
