@@ -181,7 +181,7 @@ TEST(ParetixReport, ControlCharactersAreEscapedOnATerminalOnly) {
     const std::string terminale = cartella / "terminale";
     const std::string comando = "script -qec " +
                                 TraApici(TraApici(PARETIX_REPORT) + " " + TraApici(file)) +
-                                " /dev/null >" + TraApici(terminale);
+                                " /dev/null </dev/null >" + TraApici(terminale);
     ASSERT_EQ(std::system(comando.c_str()), 0);
     const std::string visto = LeggiTutto(terminale);
     EXPECT_NE(visto.find("Mattone\\x1B]2;preso\\x07"), std::string::npos) << visto;
