@@ -30,9 +30,10 @@ class ChiamateFile {
 // The real system calls.
 ChiamateFile& ChiamateDiSistema();
 
-// A temporary file of the save of destinazione is named ".<name>.paretix-XXXXXX.tmp" in the
-// same folder; one left behind by an interrupted save is removed by a later save of the same
-// file once it is older than this, and only when it belongs to the user saving.
+// A temporary file of the save of destinazione is named ".<name>.paretix-<6 random
+// characters>.tmp" in the same folder; one left behind by an interrupted save is removed by a
+// later save of the same file once it is older than this, and only when it belongs to the user
+// saving.
 inline constexpr int SecondiTemporaneoAbbandonato = 60;
 
 // Writes contenuto as the whole content of the file percorso and tells why it could not. On
