@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/model/dati_verifiche.h"
+
 namespace paretix {
 
 constexpr int NumeroStratiMax = 15;
@@ -51,6 +53,10 @@ struct Strato {
     bool ConduttivitàVisibile = true;
     bool FatAssorbimentoVisibile = false;
     int StileRiempimento = RiempimentoTratteggio;
+    // Compliance data of the layer: a plaster or render (left out of the surface mass of the
+    // law) and the specific heat in J/(kg K) as typed.
+    bool Intonaco = false;
+    std::string CaloreSpecifico;
 
     // Exactly "A": the test of the Calculate command and of the schema (no trimming).
     bool CameraAria() const { return TipoStrato == TipoCameraAria; }
@@ -74,6 +80,7 @@ struct Esercizio {
     UnitaSuono UnitaDistSonoro = UnitaSuono::Decibel;
     std::string Appunti;
     std::vector<Strato> Strati = std::vector<Strato>(1); // 1 to 15 layers, inside to outside
+    DatiVerifiche Verifiche;
 
     int NumeroStrati() const { return static_cast<int>(Strati.size()); }
     // Layer k, numbered 1 to NumeroStrati from the inside.

@@ -1,0 +1,49 @@
+#pragma once
+// The project data of the compliance checks ("Verifiche di legge"). Like the rest of the
+// exercise they are held as the user gave them: a choice not made yet is empty, a number is the
+// text typed with the decimal comma. The per-layer data (plaster flag, specific heat) live in
+// each Strato so that they move with their layer.
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace paretix {
+
+enum class ZonaClimatica { A, B, C, D, E, F };
+
+// Which table of the minimum-requirements decree applies: the limits of App. B for a
+// renovation, or the reference building of App. A, each in its 2015 and its later stage.
+enum class RegimeVerifica {
+    Riqualificazione2015,
+    Riqualificazione2021,
+    Riferimento2015,
+    Riferimento2021
+};
+
+enum class ElementoParete { Esterno, NonClimatizzato, Divisorio };
+
+enum class Orientamento { N, NE, E, SE, S, SO, O, NO };
+
+// Building categories of the acoustic requirements decree, A (dwellings) to G (commerce).
+enum class CategoriaEdificio { A, B, C, D, E, F, G };
+
+struct DatiVerifiche {
+    bool Attive = false; // the "Verifiche di legge" check box
+    std::optional<ZonaClimatica> Zona;
+    std::optional<RegimeVerifica> Regime;
+    std::optional<ElementoParete> Elemento;
+    std::string Btr;                       // correction factor towards an unheated space, as typed
+    std::optional<bool> IsolamentoInterno; // insulation from the inside or in the cavity
+    std::optional<Orientamento> Esposizione;
+    std::optional<bool> Irradianza290; // Im,s >= 290 W/m² in the sunniest month
+    std::optional<CategoriaEdificio> Categoria;
+    int StratoIsolante = 0; // the layer the U remedy thickens; 0: the least conductive one
+    // Keys of the file section this program does not know, kept in order and written back.
+    std::vector<std::pair<std::string, std::string>> AltreChiavi;
+
+    bool operator==(const DatiVerifiche&) const = default;
+};
+
+} // namespace paretix
