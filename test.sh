@@ -6,20 +6,18 @@ cd "$(dirname "$0")"
 
 jobs=$(nproc)
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs"
+cmake --preset dev
+cmake --build --preset dev -j "$jobs"
+ctest --preset dev -j "$jobs"
 
 # The core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPARETIX_UI=OFF -DPARETIX_BENCH=OFF \
-  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-cmake --build build-asan -j "$jobs"
-ctest --test-dir build-asan --output-on-failure -j "$jobs"
+cmake --preset asan
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"
 
 # Both file readers under libFuzzer (clang) for a few seconds each, starting from the seeds.
-cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DPARETIX_FUZZ=ON -DPARETIX_UI=OFF -DPARETIX_BENCH=OFF
-cmake --build build-fuzz -j "$jobs" --target fuzz_esercizio fuzz_abaco
+cmake --preset fuzz
+cmake --build --preset fuzz -j "$jobs"
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 mkdir "$corpus/esercizio" "$corpus/abaco"

@@ -3,9 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "../tests/support/dialoghi_registrati.h"
-#include "../tests/support/parete_di_prova.h"
 #include "core/window/finestra_principale.h"
+#include "support/dialoghi_registrati.h"
+#include "support/parete_di_prova.h"
 
 using namespace paretix;
 

@@ -13,7 +13,7 @@
 #include "ui/dialoghi_qt.h"
 #include "ui/finestra_principale_qt.h"
 #include "ui/finestre_ausiliarie.h"
-#include "ui/splash.h"
+#include "ui/presentazione_qt.h"
 #include "ui/stampante_qt.h"
 
 int main(int argc, char* argv[]) {
@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     paretix::ui::StampanteQt stampante;
     paretix::ui::ApertureQt aperture;
     std::unique_ptr<paretix::ui::FinestraPrincipaleQt> finestra;
-    paretix::ui::Form1 splash([&] {
+    paretix::ui::PresentazioneQt splash([&] {
         if (!finestra) {
             const paretix::EsitoAvvio avvio =
                 paretix::PreparazioneAvvio(QApplication::applicationDirPath().toStdString());

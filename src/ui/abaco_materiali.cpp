@@ -1,17 +1,17 @@
 #include "ui/abaco_materiali.h"
 
 #include "core/materials/apertura_abaco.h"
-#include "ui/form3_vista.h"
+#include "ui/elenco_materiali_qt.h"
 
 namespace paretix {
 
-bool ApriAbacoConsultazione(QWidget* parent, const std::string& percorsoAbaco, Esercizio& e,
-                            int strato, Dialoghi& dialoghi) {
-    auto abaco = AbacoInConsultazione(percorsoAbaco, e, strato, dialoghi);
+bool ApriAbacoConsultazione(QWidget* parent, const std::string& percorsoAbaco,
+                            ElencoMateriali::Caricamento carica, Dialoghi& dialoghi) {
+    auto abaco = AbacoInConsultazione(percorsoAbaco, std::move(carica), dialoghi);
     if (!abaco) {
         return false;
     }
-    Form3Vista(*abaco, dialoghi, parent).exec();
+    ElencoMaterialiQt(*abaco, dialoghi, parent).exec();
     return abaco->Caricato();
 }
 
@@ -19,7 +19,7 @@ void ApriAbacoModifica(QWidget* parent, const std::string& percorsoAbaco, bool s
                        Dialoghi& dialoghi) {
     auto abaco = AbacoInModifica(percorsoAbaco, scritturaConsentita, dialoghi);
     if (abaco) {
-        Form3Vista(*abaco, dialoghi, parent).exec();
+        ElencoMaterialiQt(*abaco, dialoghi, parent).exec();
     }
 }
 

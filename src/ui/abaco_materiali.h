@@ -3,18 +3,17 @@
 
 #include <string>
 
-#include "core/model/esercizio.h"
-#include "core/window/dialoghi.h"
+#include "core/materials/elenco_materiali.h"
+#include "core/porte/dialoghi.h"
 
 class QWidget;
 
 namespace paretix {
 
-// "dati da abaco": the browser in consult mode over layer strato of e. True when a material was
-// loaded into the layer; the caller then clears the results, marks the exercise modified and
-// redraws the schema. False also when the file could not be read (the user has been told).
-bool ApriAbacoConsultazione(QWidget* parent, const std::string& percorsoAbaco, Esercizio& e,
-                            int strato, Dialoghi& dialoghi);
+// "dati da abaco": the browser in consult mode; a chosen material is handed to carica. True when
+// a material was chosen; false also when the file could not be read (the user has been told).
+bool ApriAbacoConsultazione(QWidget* parent, const std::string& percorsoAbaco,
+                            ElencoMateriali::Caricamento carica, Dialoghi& dialoghi);
 
 // "&Abaco materiali": the browser in edit mode; every completed edit rewrites the file when
 // scritturaConsentita, or tells the user why it cannot.

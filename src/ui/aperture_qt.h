@@ -1,7 +1,7 @@
 #pragma once
 // Opening documents and addresses with the desktop's default handler.
 
-#include "core/window/aperture_esterne.h"
+#include "core/porte/aperture_esterne.h"
 
 namespace paretix::ui {
 

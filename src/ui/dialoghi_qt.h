@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "core/window/dialoghi.h"
+#include "core/porte/dialoghi.h"
 
 namespace paretix::ui {
 

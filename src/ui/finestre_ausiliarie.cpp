@@ -7,10 +7,10 @@
 #include "core/window/guida.h"
 #include "core/window/stampa.h"
 #include "ui/abaco_materiali.h"
-#include "ui/finestra_appunti.h"
+#include "ui/finestra_appunti_qt.h"
 #include "ui/finestra_principale_qt.h"
-#include "ui/finestra_stampa.h"
-#include "ui/informazioni.h"
+#include "ui/finestra_stampa_qt.h"
+#include "ui/informazioni_qt.h"
 
 namespace paretix::ui {
 
@@ -32,19 +32,20 @@ FinestreAusiliarie::FinestreAusiliarie(FinestraPrincipaleQt& finestra, Dialoghi&
     connect(finestra.Azione(Comando::GuidaInLinea), &QAction::triggered, this,
             [this] { GuidaInLinea(aperture_, finestra_.Modello().Stato().CartellaProgramma); });
     connect(finestra.Azione(Comando::InformazioniSu), &QAction::triggered, this, [this] {
-        Form8 informazioni(aperture_, &finestra_);
+        InformazioniQt informazioni(aperture_, &finestra_);
         informazioni.exec();
     });
 }
 
 void FinestreAusiliarie::AnteprimaDiStampa() {
-    Form7 stampa(stampante_, dialoghi_, esportatore_, &finestra_);
+    FinestraStampaQt stampa(stampante_, dialoghi_, esportatore_, &finestra_);
     stampa.Apri(finestra_.Modello().Stato().Text2);
     stampa.exec();
 }
 
 void FinestreAusiliarie::Appunti() {
-    const EsitoAppunti esito = Form6::Modifica(finestra_.Modello().esercizio().Appunti, &finestra_);
+    const EsitoAppunti esito =
+        FinestraAppuntiQt::Modifica(finestra_.Modello().esercizio().Appunti, &finestra_);
     if (esito.Modificati) {
         finestra_.Modello().TextAppunti_Change(esito.Testo);
         finestra_.Aggiorna();
@@ -57,9 +58,11 @@ void FinestreAusiliarie::DaAbaco() {
     if (strato < 1 || strato > modello.esercizio().NumeroStrati()) {
         return;
     }
-    if (ApriAbacoConsultazione(&finestra_, PercorsoAbaco(modello.Stato().CartellaProgramma),
-                               modello.EsercizioDaCaricare(), strato, dialoghi_)) {
-        modello.MaterialeCaricato();
+    const auto carica = [&modello](const VoceAbaco& voce) {
+        modello.CaricaMaterialeNelloStratoSelezionato(voce);
+    };
+    if (ApriAbacoConsultazione(&finestra_, PercorsoAbaco(modello.Stato().CartellaProgramma), carica,
+                               dialoghi_)) {
         finestra_.Aggiorna();
     }
 }

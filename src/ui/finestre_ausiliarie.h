@@ -6,10 +6,10 @@
 
 #include <QObject>
 
-#include "core/window/aperture_esterne.h"
-#include "core/window/dialoghi.h"
-#include "core/window/esportatore_pdf.h"
-#include "core/window/stampante.h"
+#include "core/porte/aperture_esterne.h"
+#include "core/porte/dialoghi.h"
+#include "core/porte/esportatore_pdf.h"
+#include "core/porte/stampante.h"
 
 namespace paretix::ui {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "core/window/esportatore_pdf.h"
-#include "core/window/stampante.h"
+#include "core/porte/esportatore_pdf.h"
+#include "core/porte/stampante.h"
 
 class QPrinter;
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "../core/cartella_temporanea.h"
 #include "core/calc/calcolo.h"
 #include "core/files/apertura_file.h"
 #include "core/files/creazione_file.h"
+#include "support/cartella_temporanea.h"
 
 using namespace paretix;
 using namespace paretix::test;

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "cartella_temporanea.h"
 #include "core/materials/abaco_file.h"
+#include "support/cartella_temporanea.h"
 
 using namespace paretix;
 using namespace paretix::test;

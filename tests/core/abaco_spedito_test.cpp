@@ -5,12 +5,12 @@
 
 #include <algorithm>
 
-#include "cartella_temporanea.h"
 #include "core/calc/calcolo.h"
 #include "core/materials/abaco_file.h"
 #include "core/materials/carica_materiale.h"
 #include "core/model/camera_aria.h"
 #include "core/model/caselle_visibili.h"
+#include "support/cartella_temporanea.h"
 
 using namespace paretix;
 

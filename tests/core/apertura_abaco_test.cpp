@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "cartella_temporanea.h"
 #include "core/materials/abaco_file.h"
 #include "core/materials/apertura_abaco.h"
-#include "core/materials/form5.h"
+#include "core/materials/dialogo_modifica_abaco.h"
 #include "dialoghi_solo_messaggi.h"
+#include "support/cartella_temporanea.h"
 
 using namespace paretix;
 using namespace paretix::test;
@@ -23,10 +23,10 @@ std::string FileSeiRighe() {
 }
 
 // Changes row 2 of the browser to "Nuovo".
-void ModificaRigaDue(Form3& f) {
+void ModificaRigaDue(ElencoMateriali& f) {
     f.LabelMat_Click(21);
     f.MenuNascosto_Click(MenuNascosto[4]); // "Modificare materiale"
-    Form5 d(f);
+    DialogoModificaAbaco d(f);
     d.Form_Load();
     d.CommandSalvaModifiche_Click({"Nuovo", "1", "1", "1", "0,5"});
 }
@@ -42,7 +42,7 @@ TEST(AperturaAbaco, GroupTitleBelowRowThreeIsWrittenWithBlankDataLinesAndTheTail
     ASSERT_TRUE(f);
     f->LabelMat_Click(31);
     f->MenuNascosto_Click(MenuNascosto[7]); // "Sotto il rigo selezionato"
-    Form5 d(*f);
+    DialogoModificaAbaco d(*f);
     d.Form_Load();
     ASSERT_TRUE(d.SoloTitoloGruppo());
     // The hidden data boxes keep the blank they were given whatever the window hands over.
@@ -122,8 +122,8 @@ TEST(AperturaAbaco, UnreadableFileOpensNoBrowser) {
     CartellaTemporanea cartella;
     const std::string percorso = cartella / "abaco.txt";
     DialoghiSoloMessaggi dialoghi;
-    Esercizio e;
-    EXPECT_FALSE(AbacoInConsultazione(percorso, e, 1, dialoghi));
+    EXPECT_FALSE(AbacoInConsultazione(
+        percorso, [](const VoceAbaco&) {}, dialoghi));
     EXPECT_FALSE(AbacoInModifica(percorso, true, dialoghi));
     ASSERT_EQ(dialoghi.Messaggi.size(), 2u);
     EXPECT_EQ(dialoghi.Messaggi[0].Titolo, "Abaco");

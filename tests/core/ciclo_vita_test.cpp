@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include "../support/dialoghi_registrati.h"
-#include "cartella_temporanea.h"
 #include "core/calc/calcolo.h"
 #include "core/files/apertura_file.h"
 #include "core/window/ciclo_vita.h"
 #include "core/window/finestra_principale.h"
+#include "support/cartella_temporanea.h"
+#include "support/dialoghi_registrati.h"
 
 using namespace paretix;
 using namespace paretix::test;

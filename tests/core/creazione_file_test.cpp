@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "cartella_temporanea.h"
 #include "core/files/creazione_file.h"
+#include "support/cartella_temporanea.h"
 
 using namespace paretix;
 using namespace paretix::test;

@@ -8,11 +8,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "cartella_temporanea.h"
 #include "core/files/apertura_file.h"
 #include "core/files/creazione_file.h"
 #include "core/model/camera_aria.h"
 #include "stampa_esercizio.h"
+#include "support/cartella_temporanea.h"
 
 using namespace paretix;
 using namespace paretix::test;

@@ -2,10 +2,10 @@
 
 #include <set>
 
-#include "cartella_temporanea.h"
 #include "chiamate_finte.h"
 #include "core/files/esito_scrittura.h"
 #include "core/files/scrittura_atomica.h"
+#include "support/cartella_temporanea.h"
 
 using namespace paretix;
 using namespace paretix::test;

@@ -5,7 +5,7 @@
 using namespace paretix;
 
 TEST(FinestraAppunti, BlanksAtBothEndsAreRemoved) {
-    const Form6 form("prima");
+    const FinestraAppuntiQt form("prima");
     EsitoAppunti esito = form.Form_Unload("   ");
     EXPECT_EQ(esito.Testo, "");
     EXPECT_TRUE(esito.Modificati);
@@ -16,24 +16,24 @@ TEST(FinestraAppunti, BlanksAtBothEndsAreRemoved) {
 }
 
 TEST(FinestraAppunti, OnlyARealChangeMarksTheNotes) {
-    const Form6 vuoto("");
+    const FinestraAppuntiQt vuoto("");
     EXPECT_EQ(vuoto.Text1(), "");
     EsitoAppunti esito = vuoto.Form_Unload("    ");
     EXPECT_EQ(esito.Testo, "");
     EXPECT_FALSE(esito.Modificati);
 
-    const Form6 form("muro esterno");
+    const FinestraAppuntiQt form("muro esterno");
     esito = form.Form_Unload("  muro esterno ");
     EXPECT_EQ(esito.Testo, "muro esterno");
     EXPECT_FALSE(esito.Modificati);
 
     // Blanks the main window's box held are a difference once they are trimmed away.
-    const Form6 conSpazi("muro ");
+    const FinestraAppuntiQt conSpazi("muro ");
     EXPECT_TRUE(conSpazi.Form_Unload("muro ").Modificati);
 }
 
 TEST(FinestraAppunti, NotesWithCrLfLeftAloneAreNotChanged) {
-    const Form6 form("riga 1\r\nriga 2");
+    const FinestraAppuntiQt form("riga 1\r\nriga 2");
     EXPECT_EQ(form.Text1(), "riga 1\nriga 2");
     EXPECT_FALSE(form.Form_Unload("riga 1\nriga 2").Modificati);
     EsitoAppunti esito = form.Form_Unload("riga 1\nriga 2\nriga 3");

@@ -2,9 +2,10 @@
 
 #include <functional>
 
-#include "../support/dialoghi_registrati.h"
 #include "core/model/validazione.h"
 #include "core/window/finestra_principale.h"
+#include "support/dialoghi_registrati.h"
+#include "support/finestra_di_prova.h"
 
 using namespace paretix;
 
@@ -14,6 +15,7 @@ class Finestra : public ::testing::Test {
   protected:
     DialoghiRegistrati dialoghi;
     FinestraPrincipale f{dialoghi};
+    test::CartellaTemporanea cartella;
 
     void SetUp() override { f.Form_Load({"/opt/paretix", Si, true}); }
 
@@ -86,14 +88,14 @@ TEST_F(Finestra, AFaultShowsTheValidationMessageAndNothingElse) {
 TEST_F(Finestra, ANormalFormWrittenBackIsAnEditButTheResultsThatFollowStay) {
     PareteValida();
     f.TextLiminariInterno_Change(" 7 ");
-    f.ImpostaModificato(No);
+    ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
     f.Command1_Click();
     EXPECT_EQ(f.esercizio().LiminariInterno, "7");
     EXPECT_EQ(f.Stato().Modificato, Si);
     EXPECT_TRUE(RisultatiMostrati());
 
     // Already in normal form: calculating again changes nothing.
-    f.ImpostaModificato(No);
+    ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
     f.Command1_Click();
     EXPECT_EQ(f.Stato().Modificato, No);
 }
@@ -118,7 +120,7 @@ TEST_F(Finestra, EveryInputEditClearsTheResultsButTheNotesDoNot) {
     for (std::size_t i = 0; i < modifiche.size(); ++i) {
         f.Command1_Click();
         ASSERT_TRUE(RisultatiMostrati()) << i;
-        f.ImpostaModificato(No);
+        ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
         EXPECT_TRUE(modifiche[i](f));
         EXPECT_EQ(f.Stato().Modificato, Si) << i;
         EXPECT_TRUE(f.Stato().Text2.empty()) << i;
@@ -128,7 +130,7 @@ TEST_F(Finestra, EveryInputEditClearsTheResultsButTheNotesDoNot) {
     }
 
     f.Command1_Click();
-    f.ImpostaModificato(No);
+    ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
     EXPECT_TRUE(f.TextAppunti_Change("muro di prova"));
     EXPECT_EQ(f.esercizio().Appunti, "muro di prova");
     EXPECT_EQ(f.Stato().Modificato, Si);
@@ -138,7 +140,7 @@ TEST_F(Finestra, EveryInputEditClearsTheResultsButTheNotesDoNot) {
 TEST_F(Finestra, TheSameTextOrOneTheFileCannotStoreIsNoChange) {
     PareteValida();
     f.Command1_Click();
-    f.ImpostaModificato(No);
+    ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
     EXPECT_TRUE(f.TextSpessore_Change(1, "10"));
     EXPECT_FALSE(f.TextSpessore_Change(1, "10\u03a9"));
     EXPECT_FALSE(f.TextAppunti_Change("\xF0\x9F\x98\x80"));

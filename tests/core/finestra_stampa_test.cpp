@@ -6,9 +6,9 @@
 #include <fstream>
 #include <vector>
 
-#include "cartella_temporanea.h"
 #include "core/window/finestra_stampa.h"
 #include "core/window/stampa.h"
+#include "support/cartella_temporanea.h"
 
 using namespace paretix;
 
@@ -84,7 +84,7 @@ class FinestraStampa : public ::testing::Test {
     StampanteRegistra stampante;
     DialoghiCopione dialoghi;
     EsportatoreRegistra esportatore;
-    Form7 form{stampante, dialoghi, esportatore};
+    FinestraStampaQt form{stampante, dialoghi, esportatore};
 };
 
 } // namespace

@@ -5,9 +5,9 @@
 #include <fstream>
 #include <vector>
 
-#include "cartella_temporanea.h"
 #include "core/window/guida.h"
 #include "core/window/informazioni.h"
+#include "support/cartella_temporanea.h"
 
 using namespace paretix;
 
@@ -25,7 +25,7 @@ class ApertureRegistra : public ApertureEsterne {
 
 TEST(Informazioni, TheLinkUnderTheMouseIsRedTheOtherAtRest) {
     ApertureRegistra aperture;
-    Form8 form(aperture);
+    InformazioniQt form(aperture);
     EXPECT_NE(ColoreCollegamentoNormale, ColoreCollegamentoAttivo);
     form.Label38_MouseMove();
     EXPECT_EQ(form.ColoreLabel38(), 255);
@@ -40,7 +40,7 @@ TEST(Informazioni, TheLinkUnderTheMouseIsRedTheOtherAtRest) {
 
 TEST(Informazioni, LinksOpenTheSiteAndAMessageToTheAuthor) {
     ApertureRegistra aperture;
-    Form8 form(aperture);
+    InformazioniQt form(aperture);
     form.Label38_Click();
     form.Label40_Click();
     EXPECT_EQ(aperture.indirizzi,
@@ -49,7 +49,7 @@ TEST(Informazioni, LinksOpenTheSiteAndAMessageToTheAuthor) {
 }
 
 TEST(Informazioni, OpensBesideTheMainWindow) {
-    EXPECT_EQ(Form8::Posizione({200, 30}), (Punto{300, 110}));
+    EXPECT_EQ(InformazioniQt::Posizione({200, 30}), (Punto{300, 110}));
 }
 
 TEST(Guida, OpensTheHelpFileOnlyWhenItIsThere) {

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <random>
 
-#include "../support/dialoghi_registrati.h"
-#include "../support/parete_di_prova.h"
 #include "core/window/finestra_principale.h"
 #include "core/window/menu_strato.h"
+#include "support/dialoghi_registrati.h"
+#include "support/finestra_di_prova.h"
+#include "support/parete_di_prova.h"
 
 using namespace paretix;
 
@@ -19,10 +20,14 @@ class Strati : public ::testing::Test {
 
     void SetUp() override { f.Form_Load({}); }
 
-    // Gives every layer values of its own, as if loaded from the materials database.
+    test::CartellaTemporanea cartella;
+
+    // Gives every layer values of its own, as if loaded from the materials database, and opens
+    // that exercise in the window.
     void Distingui() {
-        for (int k = 1; k <= f.esercizio().NumeroStrati(); ++k) {
-            Strato& s = f.EsercizioDaCaricare().strato(k);
+        Esercizio e = f.esercizio();
+        for (int k = 1; k <= e.NumeroStrati(); ++k) {
+            Strato& s = e.strato(k);
             if (s.CameraAria()) {
                 continue;
             }
@@ -32,6 +37,7 @@ class Strati : public ::testing::Test {
             s.Densità = {std::to_string(1000 + k), "", ColoreGiallo, true};
             s.Conduttività = {"0," + std::to_string(k), "", ColoreGiallo, true};
         }
+        ASSERT_TRUE(test::MostraNellaFinestra(f, dialoghi, e, cartella));
     }
 
     std::vector<std::string> Nomi() const {

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "cartella_temporanea.h"
 #include "core/materials/abaco_file.h"
 #include "core/materials/preparazione_abaco.h"
+#include "support/cartella_temporanea.h"
 
 using namespace paretix;
 using namespace paretix::test;

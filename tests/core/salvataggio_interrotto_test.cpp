@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "cartella_temporanea.h"
 #include "core/files/scrittura_atomica.h"
+#include "support/cartella_temporanea.h"
 
 using namespace paretix;
 using namespace paretix::test;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "../support/dialoghi_registrati.h"
-#include "../support/parete_di_prova.h"
 #include "core/window/finestra_principale.h"
+#include "support/dialoghi_registrati.h"
+#include "support/parete_di_prova.h"
 
 using namespace paretix;
 

@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "cartella_temporanea.h"
 #include "chiamate_finte.h"
 #include "core/files/lettura_file.h"
 #include "core/files/scrittura_atomica.h"
+#include "support/cartella_temporanea.h"
 
 using namespace paretix;
 using namespace paretix::test;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/window/dialoghi.h"
+#include "core/porte/dialoghi.h"
 
 namespace paretix {
 

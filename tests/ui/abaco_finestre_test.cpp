@@ -16,7 +16,7 @@
 
 #include "core/materials/abaco_file.h"
 #include "ui/abaco_materiali.h"
-#include "ui/form3_vista.h"
+#include "ui/elenco_materiali_qt.h"
 
 using namespace paretix;
 
@@ -95,15 +95,15 @@ class AbacoFinestreTest : public QObject {
 };
 
 void AbacoFinestreTest::grigliaScorrimentoPassaggioEChiudi() {
-    Form3 modello = Form3::Modifica(Righe(11), nullptr);
+    ElencoMateriali modello = ElencoMateriali::Modifica(Righe(11), nullptr);
     DialoghiScritti dialoghi;
-    Form3Vista v(modello, dialoghi);
+    ElencoMaterialiQt v(modello, dialoghi);
     v.show();
     QCOMPARE(v.windowTitle(), QStringLiteral("Abaco Materiali"));
     QCOMPARE(v.findChildren<QLabel*>(QRegularExpression("^LabelMat\\(\\d+\\)$")).size(), 50);
     QCOMPARE(Cella(&v, 1)->geometry(), QRect(0, 48, 353, 17));
     QCOMPARE(Cella(&v, 95)->geometry(), QRect(688, 192, 113, 17));
-    QCOMPARE(Trova<QLabel>(&v, "Label8")->text(), QString::fromUtf8(InfoForm3));
+    QCOMPARE(Trova<QLabel>(&v, "Label8")->text(), QString::fromUtf8(InfoElencoMateriali));
 
     auto* scorrimento = Trova<QScrollBar>(&v, "VScroll1");
     QVERIFY(scorrimento->isVisible());
@@ -128,13 +128,13 @@ void AbacoFinestreTest::grigliaScorrimentoPassaggioEChiudi() {
 }
 
 void AbacoFinestreTest::consultaCaricaIlMaterialeEChiude() {
-    Esercizio e;
-    e.Strati.resize(2);
+    std::vector<VoceAbaco> caricate;
     Abaco a = Righe(3);
     a[1] = {"Acciaio", "7800", "50", "0,0001875", "-"};
-    Form3 modello = Form3::Consulta(a, e, 2);
+    ElencoMateriali modello =
+        ElencoMateriali::Consulta(a, [&](const VoceAbaco& v) { caricate.push_back(v); });
     DialoghiScritti dialoghi;
-    Form3Vista v(modello, dialoghi);
+    ElencoMaterialiQt v(modello, dialoghi);
     v.show();
     // An empty grid row: the message, no dialog, the browser stays.
     QTest::mouseClick(Cella(&v, 52), Qt::LeftButton);
@@ -151,14 +151,16 @@ void AbacoFinestreTest::consultaCaricaIlMaterialeEChiude() {
     QVERIFY(*visto);
     QCOMPARE(v.result(), int(QDialog::Accepted));
     QVERIFY(!v.isVisible());
-    QCOMPARE(e.strato(2).Materiale, std::string("Acciaio"));
+    QCOMPARE(caricate.size(), std::size_t(1));
+    QVERIFY(caricate[0] == a[1]);
 }
 
 void AbacoFinestreTest::menuEDialogoDiModifica() {
     int salvataggi = 0;
-    Form3 modello = Form3::Modifica(Righe(3), [&](const Abaco&) { ++salvataggi; });
+    ElencoMateriali modello =
+        ElencoMateriali::Modifica(Righe(3), [&](const Abaco&) { ++salvataggi; });
     DialoghiScritti dialoghi;
-    Form3Vista v(modello, dialoghi);
+    ElencoMaterialiQt v(modello, dialoghi);
     v.show();
     QTest::mouseClick(Cella(&v, 21), Qt::LeftButton);
     auto* menu = Trova<QMenu>(&v, "menunascosto");
@@ -202,7 +204,8 @@ void AbacoFinestreTest::apertureDallaFinestraPrincipale() {
     const std::string percorso = cartella.filePath("abaco.txt").toStdString();
     QVERIFY(SalvaAbaco(percorso, Righe(3), ""));
     DialoghiScritti dialoghi;
-    Esercizio e;
+    std::vector<std::string> caricate;
+    const auto carica = [&](const VoceAbaco& v) { caricate.push_back(v.Materiale); };
 
     // Edit mode: a deletion reaches the file at once.
     auto visto = SulProssimoDialogo("Form3", [](QDialog* browser) {
@@ -224,12 +227,12 @@ void AbacoFinestreTest::apertureDallaFinestraPrincipale() {
                            [](QDialog* d) { Trova<QPushButton>(d, "CommandCarica")->click(); });
         QTest::mouseClick(Cella(browser, 11), Qt::LeftButton);
     });
-    QVERIFY(ApriAbacoConsultazione(nullptr, percorso, e, 1, dialoghi));
+    QVERIFY(ApriAbacoConsultazione(nullptr, percorso, carica, dialoghi));
     QVERIFY(*visto);
-    QCOMPARE(e.strato(1).Materiale, std::string("M2"));
+    QCOMPARE(caricate, std::vector<std::string>{"M2"});
 
     // A database that cannot be read opens nothing.
-    QVERIFY(!ApriAbacoConsultazione(nullptr, percorso + ".manca", e, 1, dialoghi));
+    QVERIFY(!ApriAbacoConsultazione(nullptr, percorso + ".manca", carica, dialoghi));
     QCOMPARE(dialoghi.Messaggi.size(), 1);
     QVERIFY(dialoghi.Messaggi[0].startsWith("Abaco: "));
 }

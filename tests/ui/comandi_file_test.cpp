@@ -9,7 +9,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "../support/dialoghi_registrati.h"
+#include "support/dialoghi_registrati.h"
 #include "ui/comandi_file.h"
 #include "ui/finestra_principale_qt.h"
 

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "ui/finestra_appunti.h"
+#include "ui/finestra_appunti_qt.h"
 
 using namespace paretix;
 
@@ -18,7 +18,7 @@ class FinestraAppuntiTest : public QObject {
 
   private slots:
     void showsTheNotesInALargerBox() {
-        ui::Form6 form("riga uno\r\nriga due");
+        ui::FinestraAppuntiQt form("riga uno\r\nriga due");
         QCOMPARE(form.windowTitle(), QStringLiteral("   Appunti:"));
         QVERIFY(form.isModal());
         QVERIFY(Text1(form));
@@ -29,7 +29,7 @@ class FinestraAppuntiTest : public QObject {
 
     // The box turns CR LF into its own line ends; that alone is no change.
     void closingUntouchedLeavesTheNotesUnchanged() {
-        ui::Form6 form("riga uno\r\nriga due");
+        ui::FinestraAppuntiQt form("riga uno\r\nriga due");
         form.show();
         form.close();
         QVERIFY(!form.isVisible());
@@ -39,14 +39,15 @@ class FinestraAppuntiTest : public QObject {
     void typedNotesComeBackTrimmedThroughTheModalWindow() {
         // The modal loop runs until the window is closed: type into it, then close it.
         QTimer::singleShot(0, [] {
-            auto* finestra = qobject_cast<ui::Form6*>(QApplication::activeModalWidget());
+            auto* finestra =
+                qobject_cast<ui::FinestraAppuntiQt*>(QApplication::activeModalWidget());
             QVERIFY(finestra);
             QPlainTextEdit* casella = Text1(*finestra);
             casella->moveCursor(QTextCursor::End);
             QTest::keyClicks(casella, QStringLiteral(" con cappotto   "));
             finestra->close();
         });
-        const EsitoAppunti esito = ui::Form6::Modifica("  muro", nullptr);
+        const EsitoAppunti esito = ui::FinestraAppuntiQt::Modifica("  muro", nullptr);
         QCOMPARE(esito.Testo, std::string("muro con cappotto"));
         QVERIFY(esito.Modificati);
     }

@@ -17,9 +17,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "../support/dialoghi_registrati.h"
 #include "core/model/validazione.h"
 #include "core/window/didascalie.h"
+#include "support/dialoghi_registrati.h"
 #include "ui/dialoghi_qt.h"
 #include "ui/finestra_principale_qt.h"
 

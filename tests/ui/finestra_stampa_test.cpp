@@ -16,7 +16,7 @@
 #include <optional>
 #include <vector>
 
-#include "ui/finestra_stampa.h"
+#include "ui/finestra_stampa_qt.h"
 #include "ui/stampante_qt.h"
 
 using namespace paretix;
@@ -116,7 +116,7 @@ class FinestraStampaTest : public QObject {
     }
 
     void opensInPreviewWithTheRightBoxes() {
-        ui::Form7 form(stampante, dialoghi, stampanteQt);
+        ui::FinestraStampaQt form(stampante, dialoghi, stampanteQt);
         form.Apri(Rapporto);
         form.show();
         QPlainTextEdit* text1 = Casella(form, "Text1");
@@ -140,7 +140,7 @@ class FinestraStampaTest : public QObject {
     }
 
     void printsOnlyWhatIsPreviewed() {
-        ui::Form7 form(stampante, dialoghi, stampanteQt);
+        ui::FinestraStampaQt form(stampante, dialoghi, stampanteQt);
         form.Apri(Rapporto);
         form.show();
         Azione(form, "Stampa")->trigger();
@@ -170,7 +170,7 @@ class FinestraStampaTest : public QObject {
     }
 
     void reopeningAfterClosingInEditModeShowsTheReport() {
-        ui::Form7 form(stampante, dialoghi, stampanteQt);
+        ui::FinestraStampaQt form(stampante, dialoghi, stampanteQt);
         form.Apri(Rapporto);
         form.show();
         Azione(form, "Modifica")->trigger();
@@ -194,7 +194,7 @@ class FinestraStampaTest : public QObject {
         const QString percorso = cartella.filePath(QStringLiteral("rapporto"));
         dialoghi.fileDaSalvare = percorso.toStdString();
 
-        ui::Form7 form(stampante, dialoghi, stampanteQt);
+        ui::FinestraStampaQt form(stampante, dialoghi, stampanteQt);
         form.Apri(Rapporto);
         Azione(form, "Modifica")->trigger();
         Casella(form, "Text2")->appendPlainText(QStringLiteral("Nota aggiunta a mano"));

@@ -13,9 +13,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "../support/dialoghi_registrati.h"
 #include "core/materials/abaco_file.h"
 #include "core/materials/preparazione_abaco.h"
+#include "support/finestra_di_prova.h"
 #include "ui/finestra_principale_qt.h"
 #include "ui/finestre_ausiliarie.h"
 
@@ -106,7 +106,8 @@ class FinestreAusiliarieTest : public QObject {
 
     void notesWindowWritesTheTrimmedNotesBackWithoutClearingResults() {
         Calcola();
-        finestra_->Modello().ImpostaModificato(No);
+        test::CartellaTemporanea cartella;
+        QVERIFY(test::SalvaNellaCartella(finestra_->Modello(), dialoghi_, cartella));
         QTimer::singleShot(0, [] { LeggiEChiudiFinestraModale("Text1", "  parete nord  "); });
         finestra_->CommandMacchinaDaScrivere()->click();
         QCOMPARE(QString::fromStdString(finestra_->Modello().esercizio().Appunti),

@@ -3,8 +3,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "../support/dialoghi_registrati.h"
-#include "core/files/apertura_file.h"
+#include "support/dialoghi_registrati.h"
+#include "support/finestra_di_prova.h"
 #include "ui/finestra_principale_qt.h"
 
 using namespace paretix;
@@ -35,11 +35,10 @@ class GraficiFinestraTest : public QObject {
     std::unique_ptr<FinestraPrincipaleQt> finestra_;
 
     void ApriEsempio(const char* nome) {
-        FinestraPrincipale& modello = finestra_->Modello();
-        const auto errore =
-            AperturaFile(std::string(PARETIX_ESEMPI) + "/" + nome, modello.EsercizioDaCaricare());
-        QVERIFY(!errore.has_value());
-        modello.VisualizzaStratiMantenendoInterni();
+        test::ApriNellaFinestra(finestra_->Modello(), dialoghi_,
+                                std::string(PARETIX_ESEMPI) + "/" + nome);
+        QVERIFY(dialoghi_.Mostrati.size() == 1); // the file dialog, no error message
+        dialoghi_.Mostrati.clear();
         finestra_->Aggiorna();
     }
 

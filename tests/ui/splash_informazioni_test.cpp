@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "ui/informazioni.h"
-#include "ui/splash.h"
+#include "ui/informazioni_qt.h"
+#include "ui/presentazione_qt.h"
 
 using namespace paretix;
 
@@ -40,7 +40,7 @@ class SplashInformazioniTest : public QObject {
     void splashShowsTheMainWindowWhenItsTimerFires() {
         QWidget principale;
         int chiamate = 0;
-        ui::Form1 splash([&] {
+        ui::PresentazioneQt splash([&] {
             ++chiamate;
             principale.show();
         });
@@ -62,7 +62,7 @@ class SplashInformazioniTest : public QObject {
         QWidget principale;
         principale.move(200, 30);
         ApertureRegistra aperture;
-        ui::Form8 info(aperture, &principale);
+        ui::InformazioniQt info(aperture, &principale);
         QCOMPARE(info.windowTitle(), QStringLiteral("Info:"));
         QVERIFY(info.isModal());
         QCOMPARE(info.pos(), QPoint(300, 110));

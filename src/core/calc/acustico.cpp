@@ -12,7 +12,6 @@ namespace paretix {
 namespace {
 
 // Reference intensity of the decibel scale, W/m².
-constexpr double I0 = 1e-12;
 
 // The densities of the layers, kg/m³, read once for a whole walk.
 Tabella LetturaDensità(const Esercizio& e) {
@@ -78,7 +77,7 @@ void PercorsoStrati(const Esercizio& e, RisultatiCalcolo& r, PerStrato perStrato
 // Level of an intensity in dB; an intensity of zero (or one that is not a number) has no
 // level and reads 0, and a level below 0 is 0.
 double LivelloTrasmesso(double intensità) {
-    const double livello = 10 * std::log10(intensità / I0);
+    const double livello = 10 * std::log10(intensità / IntensitàRiferimento);
     if (!std::isfinite(livello) || livello < 0) {
         return 0;
     }
@@ -104,7 +103,7 @@ void CalcoloDisturboSonoro(const Esercizio& e, RisultatiCalcolo& r, std::string&
     if (watt) {
         r.DisturboInEntrata = valore;
     } else {
-        r.DisturboInEntrata = valore != 0 ? I0 * std::pow(10.0, valore / 10) : 0;
+        r.DisturboInEntrata = valore != 0 ? IntensitàRiferimento * std::pow(10.0, valore / 10) : 0;
     }
     PercorsoStrati(
         e, r,
@@ -129,7 +128,8 @@ void CalcoloDisturboSonoro(const Esercizio& e, RisultatiCalcolo& r, std::string&
     testo.append(ACapoERigaVuota);
     if (watt) {
         testo.append("Disturbo sonoro in entrata calcolato in decibel = ");
-        AggiungiFormaGenerale(testo, valore != 0 ? 10 * std::log10(valore / I0) : 0);
+        AggiungiFormaGenerale(testo,
+                              valore != 0 ? 10 * std::log10(valore / IntensitàRiferimento) : 0);
         testo.append(" dB");
         testo.append(ACapoERigaVuota);
     }
@@ -151,8 +151,9 @@ double CalcoloDisturboSonoro2(const Esercizio& e, RisultatiCalcolo& r, double F)
     r.FrequenzaGrafico = F;
     const double valore = ConvertiNumeroOZero(e.DistSonoro);
     // Unlike the report, the chart takes 0 dB as the reference intensity, not as silence.
-    const double ingresso =
-        e.UnitaDistSonoro == UnitaSuono::Watt ? valore : I0 * std::pow(10.0, valore / 10);
+    const double ingresso = e.UnitaDistSonoro == UnitaSuono::Watt
+                                ? valore
+                                : IntensitàRiferimento * std::pow(10.0, valore / 10);
     PercorsoStrati(
         e, r,
         [&r](const Tabella& densità, int k) {

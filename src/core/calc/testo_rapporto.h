@@ -5,9 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/model/a_capo.h"
+
 namespace paretix {
 
-inline constexpr std::string_view ACapo = "\r\n";
 // Ends a line and leaves an empty line after it.
 inline constexpr std::string_view ACapoERigaVuota = "\r\n\r\n";
 // The rule that opens each calculation's section: 40 underscores.

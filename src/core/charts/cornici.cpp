@@ -26,17 +26,17 @@ void DisegnaCornice(Superficie& s, const std::string& suffisso, double altezzaAs
     const double basso = H - MargineBassoMuro;
     PosizionaLinea(s, Segmento("LineYg" + suffisso, AsseVerticale, H - MargineBassoAsse,
                                AsseVerticale, 0, ColoreSfondoFinestraSistema, SpessoreAssi));
-    PosizionaLinea(s, Segmento("LineXg" + suffisso, 0, altezzaAsseX, W, altezzaAsseX, BiancoGrafico,
+    PosizionaLinea(s, Segmento("LineXg" + suffisso, 0, altezzaAsseX, W, altezzaAsseX, BiancoBGR,
                                SpessoreAssi));
     PosizionaLinea(s, Segmento("L" + suffisso + "(0)", FacciaInterna, AltoMuro, FacciaInterna,
-                               basso, GialloGrafico));
+                               basso, GialloBGR));
     PosizionaLinea(s, Segmento("L" + suffisso + suffisso + "(0)", FacciaEsterna, AltoMuro,
-                               FacciaEsterna, basso, GialloGrafico));
+                               FacciaEsterna, basso, GialloBGR));
     PosizionaLinea(s,
                    Segmento(NomeIndice("Line3", primoBordo), FacciaInterna, AltoMuro, FacciaEsterna,
-                            AltoMuro, BiancoGrafico, 1, StileTratto::TrattoPunto));
+                            AltoMuro, BiancoBGR, 1, StileTratto::TrattoPunto));
     PosizionaLinea(s, Segmento(NomeIndice("Line3", primoBordo + 1), FacciaInterna, basso,
-                               FacciaEsterna, basso, BiancoGrafico, 1, StileTratto::TrattoPunto));
+                               FacciaEsterna, basso, BiancoBGR, 1, StileTratto::TrattoPunto));
 }
 
 // The elements that exist only while the acoustic chart is drawn.
@@ -56,18 +56,18 @@ void NascondiGraficoEnergia(Superficie& g3) {
 void PosizionaGrigliaFrequenze(Superficie& g3, bool visibile) {
     const double basso = g3.Altezza - MargineBassoMuro;
     PosizionaEtichetta(
-        g3, Etichetta{"LabelErz(0)", 100, AltoEtichetteFrequenza, "Hz", BiancoGrafico, visibile});
+        g3, Etichetta{"LabelErz(0)", 100, AltoEtichetteFrequenza, "Hz", BiancoBGR, visibile});
     for (std::size_t i = 0; i < FrequenzeOttava.size(); ++i) {
         const int k = static_cast<int>(i) + 1;
         const double x = AscissaFrequenza(FrequenzeOttava[i]);
-        Linea griglia = Segmento(NomeIndice("L3", k), x, AltoMuro, x, basso, GialloGrafico, 1,
+        Linea griglia = Segmento(NomeIndice("L3", k), x, AltoMuro, x, basso, GialloBGR, 1,
                                  StileTratto::Punteggiato);
         griglia.Visibile = visibile;
         PosizionaLinea(g3, std::move(griglia));
         const double sinistra = x - (k == 1 ? 130 : 70);
         PosizionaEtichetta(g3,
                            Etichetta{NomeIndice("LabelErz", k), sinistra, AltoEtichetteFrequenza,
-                                     std::to_string(FrequenzeOttava[i]), GialloGrafico, visibile});
+                                     std::to_string(FrequenzeOttava[i]), GialloBGR, visibile});
     }
 }
 
@@ -81,7 +81,7 @@ void DisegnaAsintotiEMuro(Grafici& g) {
     PosizionaLinea(g3, Segmento("LineYg3", AsseVerticale, H - MargineBassoAsse, AsseVerticale, 0,
                                 ColoreSfondoFinestraSistema, SpessoreAssi));
     PosizionaLinea(g3, Segmento("LineXg3", 0, H - MargineBanda, g3.Larghezza, H - MargineBanda,
-                                BiancoGrafico, SpessoreAssi));
+                                BiancoBGR, SpessoreAssi));
     PosizionaGrigliaFrequenze(g3, true);
 }
 

@@ -7,18 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/model/colori.h"
+
 namespace paretix {
 
-// Colours in the platform's 0x00BBGGRR encoding: red in the lowest byte.
-using ColoreBGR = std::uint32_t;
-constexpr ColoreBGR BiancoGrafico = 0x00FFFFFF;
-constexpr ColoreBGR GialloGrafico = 0x0000FFFF;
-constexpr ColoreBGR CianoGrafico = 0x00FFFF00;
-constexpr ColoreBGR VerdeGrafico = 0x0000FF00;
-constexpr ColoreBGR RossoGrafico = 0x000000FF;
-constexpr ColoreBGR MagentaGrafico = 0x00FF00FF;
 // The system's window background colour, white, which the vertical axes use.
-constexpr ColoreBGR ColoreSfondoFinestraSistema = BiancoGrafico;
+constexpr ColoreBGR ColoreSfondoFinestraSistema = BiancoBGR;
 
 enum class StileTratto { Continuo, TrattoPunto, Punteggiato };
 
@@ -26,7 +20,7 @@ enum class StileTratto { Continuo, TrattoPunto, Punteggiato };
 struct Linea {
     std::string Nome; // the element's name, with its index for a family: "L1(2)"
     double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
-    ColoreBGR Colore = BiancoGrafico;
+    ColoreBGR Colore = BiancoBGR;
     int Spessore = 1;
     StileTratto Tratto = StileTratto::Continuo;
     bool Visibile = true;
@@ -39,7 +33,7 @@ struct Etichetta {
     std::string Nome;
     double Sinistra = 0, Alto = 0;
     std::string Testo;
-    ColoreBGR Colore = BiancoGrafico;
+    ColoreBGR Colore = BiancoBGR;
     bool Visibile = true;
 
     bool operator==(const Etichetta&) const = default;

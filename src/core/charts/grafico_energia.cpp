@@ -47,22 +47,22 @@ void DisegnaGraficoEnergiaTrasmessaInbBPerLeVarieFrequenzeHz(
         const double x = AscissaFrequenza(F);
         const double y = scala.y(livello(F));
         g3.Pennellate.push_back(Linea{"curva", x, y, x + LunghezzaPennellataEnergia, y,
-                                      VerdeGrafico, 1, StileTratto::Continuo, true});
+                                      VerdeBGR, 1, StileTratto::Continuo, true});
         const int k = RangoOttava(F);
         if (k == 0) {
             continue;
         }
-        PosizionaLinea(g3, Linea{NomeIndice("L3x", k), AsseVerticale, y, x, y, GialloGrafico, 1,
+        PosizionaLinea(g3, Linea{NomeIndice("L3x", k), AsseVerticale, y, x, y, GialloBGR, 1,
                                  StileTratto::Punteggiato, true});
         const double distanza = k == 1 ? DistanzaPrimaEtichettaLivello : DistanzaEtichetteLivello;
         const double decibel = std::floor(EnergiaTrasmessa[static_cast<std::size_t>(k - 1)]);
         PosizionaEtichetta(g3,
                            Etichetta{NomeIndice("LabeldB", k), SinistraEtichetteLivello,
-                                     y - distanza, FormaGenerale(decibel), GialloGrafico, true});
+                                     y - distanza, FormaGenerale(decibel), GialloBGR, true});
     }
     PosizionaGrigliaFrequenze(g3, true);
     PosizionaEtichetta(g3, Etichetta{"LabeldB(0)", SinistraEtichettaDecibel, AltoEtichettaDecibel,
-                                     "dB", BiancoGrafico, true});
+                                     "dB", BiancoBGR, true});
 }
 
 } // namespace paretix

@@ -20,12 +20,12 @@ void DisegnaGraficoTemperature(Superficie& g1, const RisultatiCalcolo& r,
     scala.Includi(r.Te);
     scala.Includi(0);
     SpostaLineaZero(g1, "LineXg1", scala.y(0));
-    DisegnaProfilo(g1, "LineaTemperatura", CianoGrafico, scala, r.Ti, r.T, r.Te, ascisse);
+    DisegnaProfilo(g1, "LineaTemperatura", CianoBGR, scala, r.Ti, r.T, r.Te, ascisse);
     PosizionaEtichetta(g1, Etichetta{"Label1y(1)", 0, scala.y(r.Ti) - DistanzaEtichettaValore,
-                                     FormaGenerale(r.Ti) + " °C", CianoGrafico, true});
+                                     FormaGenerale(r.Ti) + " °C", CianoBGR, true});
     PosizionaEtichetta(g1, Etichetta{"Label1y(2)", SinistraEtichettaEsterna,
                                      scala.y(r.Te) - DistanzaEtichettaValore,
-                                     FormaGenerale(r.Te) + " °C", CianoGrafico, true});
+                                     FormaGenerale(r.Te) + " °C", CianoBGR, true});
 }
 
 } // namespace paretix

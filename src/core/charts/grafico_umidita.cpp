@@ -43,13 +43,13 @@ void DisegnaGraficiUmidità(Superficie& g2, const RisultatiCalcolo& r,
     scala.Includi(r.Pve);
 
     SpostaLineaZero(g2, "LineXg2", scala.y(0));
-    DisegnaProfilo(g2, "LineaU1", VerdeGrafico, scala, r.Pvsi, r.Pvs, r.Pvse, ascisse);
-    DisegnaProfilo(g2, "LineaU2", RossoGrafico, scala, r.Pvi, r.Pv, r.Pve, ascisse);
+    DisegnaProfilo(g2, "LineaU1", VerdeBGR, scala, r.Pvsi, r.Pvs, r.Pvse, ascisse);
+    DisegnaProfilo(g2, "LineaU2", RossoBGR, scala, r.Pvi, r.Pv, r.Pve, ascisse);
 
-    Etichetta2y(g2, "Label2yV(1)", 0, scala.y(r.Pvsi), r.Pvsi, VerdeGrafico);
-    Etichetta2y(g2, "Label2yV(2)", SinistraEtichetteEsterne, scala.y(r.Pvse), r.Pvse, VerdeGrafico);
-    Etichetta2y(g2, "Label2yR(1)", 0, scala.y(r.Pvi), r.Pvi, RossoGrafico);
-    Etichetta2y(g2, "Label2yR(2)", SinistraEtichetteEsterne, scala.y(r.Pve), r.Pve, RossoGrafico);
+    Etichetta2y(g2, "Label2yV(1)", 0, scala.y(r.Pvsi), r.Pvsi, VerdeBGR);
+    Etichetta2y(g2, "Label2yV(2)", SinistraEtichetteEsterne, scala.y(r.Pvse), r.Pvse, VerdeBGR);
+    Etichetta2y(g2, "Label2yR(1)", 0, scala.y(r.Pvi), r.Pvi, RossoBGR);
+    Etichetta2y(g2, "Label2yR(2)", SinistraEtichetteEsterne, scala.y(r.Pve), r.Pve, RossoBGR);
 }
 
 void tratteggio(Superficie& g2, int N) {
@@ -67,7 +67,7 @@ void tratteggio(Superficie& g2, int N) {
             const double ye = AltezzaIn(*effettiva, x);
             // y grows downwards: the effective pressure is the higher one.
             if (ye < ys) {
-                g2.Pennellate.push_back(Linea{"tratteggio", x, ys, x, ye, MagentaGrafico, 1,
+                g2.Pennellate.push_back(Linea{"tratteggio", x, ys, x, ye, MagentaBGR, 1,
                                               StileTratto::Continuo, true});
             }
         }

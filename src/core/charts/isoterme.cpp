@@ -54,7 +54,7 @@ void DisegnaLeIsoterme(Grafici& g, const Esercizio& e) {
         const double xi = x[static_cast<std::size_t>(i)];
         for (auto [superficie, famiglia] : {std::pair{&g.Grafico1, "L1"}, {&g.Grafico2, "L2"}}) {
             PosizionaLinea(*superficie, Linea{NomeIndice(famiglia, i), xi, AltoMuro, xi,
-                                              superficie->Altezza - MargineBassoMuro, GialloGrafico,
+                                              superficie->Altezza - MargineBassoMuro, GialloBGR,
                                               1, StileTratto::Continuo, true});
         }
     }
@@ -62,10 +62,10 @@ void DisegnaLeIsoterme(Grafici& g, const Esercizio& e) {
     for (int i = 0; i < N; ++i) {
         PosizionaEtichetta(g.Grafico1,
                            Etichetta{NomeIndice("Label8", i), x[static_cast<std::size_t>(i)], alto,
-                                     NomeConfine(i), GialloGrafico, true});
+                                     NomeConfine(i), GialloBGR, true});
     }
     PosizionaEtichetta(g.Grafico1, Etichetta{"Label9", SinistraEtichettaFacciaEsterna, alto,
-                                             NomeConfine(N), GialloGrafico, true});
+                                             NomeConfine(N), GialloBGR, true});
 }
 
 } // namespace paretix

@@ -7,6 +7,7 @@
 #include "core/files/lettura_file.h"
 #include "core/files/righe.h"
 #include "core/files/win1252.h"
+#include "core/model/a_capo.h"
 #include "core/model/camera_aria.h"
 #include "core/model/numeri.h"
 
@@ -153,7 +154,7 @@ void StatoAperto(Esercizio& e) {
 } // namespace
 
 std::string MessaggioErroreDiApertura(const std::string& NomeFile) {
-    return NomeFile + "\r\n" + ImpossibileLeggere + "\r\n" + FileNonValido + "\r\n" + SoloVersione1;
+    return NomeFile + ACapo + ImpossibileLeggere + ACapo + FileNonValido + ACapo + SoloVersione1;
 }
 
 bool LetturaEsercizio(std::string_view contenuto, Esercizio& e) {
@@ -211,7 +212,7 @@ bool LetturaEsercizio(std::string_view contenuto, Esercizio& e) {
     l.Salta(1); // notes title
     if (auto appunti = l.Riga()) {
         while (const auto riga = l.Riga()) {
-            appunti->append("\r\n");
+            appunti->append(ACapo);
             appunti->append(*riga);
         }
         e.Appunti = std::move(*appunti);

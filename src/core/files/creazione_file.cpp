@@ -1,4 +1,5 @@
 #include "core/files/creazione_file.h"
+#include "core/model/a_capo.h"
 
 #include <string_view>
 
@@ -10,8 +11,6 @@ namespace paretix {
 
 namespace {
 
-constexpr std::string_view FineRiga = "\r\n";
-
 // Builds the file's text in UTF-8, one line at a time.
 class Righe {
   public:
@@ -21,7 +20,7 @@ class Righe {
             valido_ = false;
         }
         testo_.append(testo);
-        testo_.append(FineRiga);
+        testo_.append(ACapo);
     }
     void SiNo(bool valore) { Riga(valore ? "1" : "0"); }
     // A colour as the platform prints a number to a text file: sign or blank, digits, blank.
@@ -35,14 +34,14 @@ class Righe {
                 if (i + 1 < testo.size() && testo[i + 1] == '\n') {
                     ++i;
                 }
-                testo_.append(FineRiga);
+                testo_.append(ACapo);
             } else if (testo[i] == '\n') {
-                testo_.append(FineRiga);
+                testo_.append(ACapo);
             } else {
                 testo_.push_back(testo[i]);
             }
         }
-        testo_.append(FineRiga);
+        testo_.append(ACapo);
     }
 
     std::optional<std::string> Win1252() const {

@@ -1,4 +1,5 @@
 #include "core/materials/abaco_file.h"
+#include "core/model/a_capo.h"
 
 #include <array>
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr std::string_view Marcatore = "\xB6"; // "¶" in Windows-1252
 constexpr std::string_view MarcatoreUtf8 = "¶";
-constexpr std::string_view FineRiga = "\r\n";
 
 // The five values of a row, in the order of their lines.
 std::array<std::string*, 5> Campi(VoceAbaco& v) {
@@ -70,7 +70,7 @@ std::optional<std::string> ContenutoFileAbaco(const Abaco& abaco, std::string_vi
     std::string testo;
     for (const VoceAbaco& voce : abaco) {
         testo.append(MarcatoreUtf8);
-        testo.append(FineRiga);
+        testo.append(ACapo);
         for (const std::string* campo : Campi(voce)) {
             // A line break inside a value would shift every row after it.
             if (campo->find_first_of("\r\n") != std::string::npos) {
@@ -78,7 +78,7 @@ std::optional<std::string> ContenutoFileAbaco(const Abaco& abaco, std::string_vi
             }
             testo.append(TogliSpazi(*campo));
             testo.append(" ");
-            testo.append(FineRiga);
+            testo.append(ACapo);
         }
     }
     auto byte = Utf8AWin1252(testo);

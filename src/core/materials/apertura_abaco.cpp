@@ -1,7 +1,7 @@
 #include "core/materials/apertura_abaco.h"
 
 #include "core/materials/abaco_file.h"
-#include "core/materials/form4.h"
+#include "core/materials/dialogo_materiale.h"
 
 namespace paretix {
 
@@ -27,17 +27,18 @@ std::string MessaggioAbacoNonSalvatoPer(MotivoErrore motivo, const std::string& 
     return messaggio;
 }
 
-std::optional<Form3> AbacoInConsultazione(const std::string& percorsoAbaco, Esercizio& e,
-                                          int strato, Dialoghi& dialoghi) {
+std::optional<ElencoMateriali> AbacoInConsultazione(const std::string& percorsoAbaco,
+                                                    ElencoMateriali::Caricamento carica,
+                                                    Dialoghi& dialoghi) {
     auto contenuto = Leggi(percorsoAbaco, dialoghi);
     if (!contenuto) {
         return std::nullopt;
     }
-    return Form3::Consulta(std::move(contenuto->Voci), e, strato);
+    return ElencoMateriali::Consulta(std::move(contenuto->Voci), std::move(carica));
 }
 
-std::optional<Form3> AbacoInModifica(const std::string& percorsoAbaco, bool scritturaConsentita,
-                                     Dialoghi& dialoghi) {
+std::optional<ElencoMateriali> AbacoInModifica(const std::string& percorsoAbaco,
+                                               bool scritturaConsentita, Dialoghi& dialoghi) {
     auto contenuto = Leggi(percorsoAbaco, dialoghi);
     if (!contenuto) {
         return std::nullopt;
@@ -52,7 +53,7 @@ std::optional<Form3> AbacoInModifica(const std::string& percorsoAbaco, bool scri
                                Icona::Critica);
         }
     };
-    return Form3::Modifica(std::move(contenuto->Voci), std::move(salva));
+    return ElencoMateriali::Modifica(std::move(contenuto->Voci), std::move(salva));
 }
 
 } // namespace paretix

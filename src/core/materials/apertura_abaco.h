@@ -6,8 +6,8 @@
 #include <string>
 
 #include "core/files/esito_scrittura.h"
-#include "core/materials/form3.h"
-#include "core/window/dialoghi.h"
+#include "core/materials/elenco_materiali.h"
+#include "core/porte/dialoghi.h"
 
 namespace paretix {
 
@@ -22,16 +22,17 @@ inline constexpr const char* MessaggioAbacoNonSalvato =
 // and the path, followed by the reason (MessaggioSalvataggio) when one is known.
 std::string MessaggioAbacoNonSalvatoPer(MotivoErrore motivo, const std::string& percorsoAbaco);
 
-// Consult mode: a chosen material goes into layer strato of e. Nothing, after a message titled
-// "Abaco", when the file cannot be read.
-std::optional<Form3> AbacoInConsultazione(const std::string& percorsoAbaco, Esercizio& e,
-                                          int strato, Dialoghi& dialoghi);
+// Consult mode: a chosen material is handed to carica. Nothing, after a message titled "Abaco",
+// when the file cannot be read.
+std::optional<ElencoMateriali> AbacoInConsultazione(const std::string& percorsoAbaco,
+                                                    ElencoMateriali::Caricamento carica,
+                                                    Dialoghi& dialoghi);
 
 // Edit mode: every completed edit rewrites the file with the rows, followed by whatever came
 // after the rows the reading understood. When the program may not write
 // (scritturaConsentita false) or the write fails, the user is told and the file stays as it
 // was; the edit is kept only in the browser until it closes. dialoghi must outlive the browser.
-std::optional<Form3> AbacoInModifica(const std::string& percorsoAbaco, bool scritturaConsentita,
-                                     Dialoghi& dialoghi);
+std::optional<ElencoMateriali> AbacoInModifica(const std::string& percorsoAbaco,
+                                               bool scritturaConsentita, Dialoghi& dialoghi);
 
 } // namespace paretix

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/colori.h"
 #include "core/model/dati_verifiche.h"
 
 namespace paretix {
@@ -14,10 +15,8 @@ constexpr int NumeroStratiMax = 15;
 // Working tables of a calculation run: layers 1..15 and boundaries 0..15.
 constexpr int SlotTabelle = NumeroStratiMax + 1;
 
-// Background colours in the platform's encoding: the system window colour (0x80000005, stored
-// as -2147483643) for a typed value, yellow for a value loaded from the materials database.
-constexpr std::int32_t ColoreFinestra = -2147483643;
-constexpr std::int32_t ColoreGiallo = 0x0000FFFF;
+// A box's background is the system window colour (ColoreFinestra) for a typed value, yellow
+// (ColoreGiallo) for a value loaded from the materials database.
 
 // Fill styles of a layer's rectangle on the schema.
 constexpr int RiempimentoTrasparente = 1;

@@ -1,4 +1,5 @@
 #include "core/model/validazione.h"
+#include "core/model/a_capo.h"
 
 #include <initializer_list>
 
@@ -10,7 +11,6 @@ namespace paretix {
 namespace {
 
 constexpr char SeparatoreDecimale = ',';
-constexpr std::string_view ACapo = "\r\n";
 
 constexpr std::string_view NomeLiminariInterno = "''Valore liminare interno''";
 constexpr std::string_view NomeLiminariEsterno = "''Valore liminare esterno''";

@@ -1,4 +1,5 @@
 #include "core/window/ciclo_vita.h"
+#include "core/model/a_capo.h"
 
 #include <filesystem>
 
@@ -11,8 +12,6 @@
 namespace paretix {
 
 namespace {
-
-constexpr const char* AcapoWindows = "\r\n";
 
 // Save writes beside the exercise's file, always with the exercise extension: a file opened
 // as "muro.txt" is saved as "muro.css".
@@ -34,11 +33,11 @@ std::string DomandaSalvataggio(const std::string& PercorsoEsercizio) {
                                   : PrefissoEsercizioModificato +
                                         PercorsoSalvataggio(PercorsoEsercizio) +
                                         SuffissoEsercizioModificato;
-    return prima + AcapoWindows + AcapoWindows + SalvareLeModifiche;
+    return prima + ACapo + ACapo + SalvareLeModifiche;
 }
 
 std::string DomandaSostituzione(const std::string& nome) {
-    return nome + AcapoWindows + FileGiàEsistente + AcapoWindows + AcapoWindows + SostituireIlFile;
+    return nome + ACapo + FileGiàEsistente + ACapo + ACapo + SostituireIlFile;
 }
 
 bool FinestraPrincipale::SalvataggioOfferto() {

@@ -5,9 +5,10 @@
 
 namespace paretix {
 
-Form6::Form6(const std::string& appunti) : originale_(LineeConLF(appunti)) {}
+FinestraAppuntiQt::FinestraAppuntiQt(const std::string& appunti)
+    : originale_(LineeConLF(appunti)) {}
 
-EsitoAppunti Form6::Form_Unload(const std::string& testoCasella) const {
+EsitoAppunti FinestraAppuntiQt::Form_Unload(const std::string& testoCasella) const {
     EsitoAppunti esito;
     esito.Testo = std::string(TogliSpazi(LineeConLF(testoCasella)));
     esito.Modificati = esito.Testo != originale_;

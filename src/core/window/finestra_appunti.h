@@ -16,11 +16,11 @@ struct EsitoAppunti {
     bool Modificati = false; // whether it differs from what the box held
 };
 
-class Form6 {
+class FinestraAppuntiQt {
   public:
     // Opening with the notes of the main window. Line ends are held as the single LF of an
     // edit box, so notes that come with CR LF do not count as changed when left alone.
-    explicit Form6(const std::string& appunti);
+    explicit FinestraAppuntiQt(const std::string& appunti);
 
     // The text the window's box shows when it opens.
     const std::string& Text1() const { return originale_; }

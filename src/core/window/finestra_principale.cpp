@@ -6,6 +6,7 @@
 
 #include "core/calc/calcolo.h"
 #include "core/files/win1252.h"
+#include "core/materials/carica_materiale.h"
 #include "core/model/caselle_visibili.h"
 #include "core/model/numeri.h"
 #include "core/model/validazione.h"
@@ -109,7 +110,12 @@ void FinestraPrincipale::AzzeramentoGraficiETesto() {
     stato_.Option2Abilitato[static_cast<int>(Vista::GraficoAcustico)] = false;
 }
 
-void FinestraPrincipale::MaterialeCaricato() {
+void FinestraPrincipale::CaricaMaterialeNelloStratoSelezionato(const VoceAbaco& voce) {
+    const int k = stato_.StratoSelezionato;
+    if (k < 1 || k > esercizio_.NumeroStrati()) {
+        return;
+    }
+    CaricaMateriale(esercizio_, k, voce);
     Modifica();
     VisualizzaStrati();
 }

@@ -9,9 +9,10 @@
 #include "core/calc/risultati.h"
 #include "core/charts/cornici.h"
 #include "core/charts/elementi.h"
+#include "core/materials/voce_abaco.h"
 #include "core/model/esercizio.h"
+#include "core/porte/dialoghi.h"
 #include "core/window/avvio.h"
-#include "core/window/dialoghi.h"
 #include "core/window/menu_strato.h"
 #include "core/window/pannelli.h"
 #include "core/window/schema_strati.h"
@@ -90,11 +91,6 @@ class FinestraPrincipale {
 
     const StatoFinestra& Stato() const { return stato_; }
     const Esercizio& esercizio() const { return esercizio_; }
-
-    // For the commands that load a material: they write the exercise here, then redraw the
-    // schema.
-    Esercizio& EsercizioDaCaricare() { return esercizio_; }
-    void ImpostaModificato(const char* valore) { stato_.Modificato = valore; }
 
     // Start-up, with what the start-up found in the program folder.
     void Form_Load(const EsitoAvvio& avvio);
@@ -185,9 +181,9 @@ class FinestraPrincipale {
     void InserisciStratoASinistra_Click();
     void CameraAria_Click();
     void DaTastiera_Click();
-    // A material of the database has been loaded into the selected layer: an edit like any
-    // other, and the layer's boxes change, so the schema is drawn again.
-    void MaterialeCaricato();
+    // Loads a row of the materials database into the selected layer: an edit like any other,
+    // and the layer's boxes change, so the schema is drawn again.
+    void CaricaMaterialeNelloStratoSelezionato(const VoceAbaco& voce);
 
   private:
     // The window shows exercise e as a freshly loaded one: results cleared, the schema in front,

@@ -6,9 +6,9 @@
 #include <string>
 #include <utility>
 
-#include "core/window/dialoghi.h"
-#include "core/window/esportatore_pdf.h"
-#include "core/window/stampante.h"
+#include "core/porte/dialoghi.h"
+#include "core/porte/esportatore_pdf.h"
+#include "core/porte/stampante.h"
 
 namespace paretix {
 
@@ -19,9 +19,9 @@ inline constexpr const char* MenuModifica = "Modifica";
 inline constexpr const char* MenuAnteprima = "Anteprima";
 inline constexpr const char* MenuEsportaPdf = "Esporta PDF...";
 
-class Form7 {
+class FinestraStampaQt {
   public:
-    Form7(Stampante& stampante, Dialoghi& dialoghi, EsportatorePdf& esportatore)
+    FinestraStampaQt(Stampante& stampante, Dialoghi& dialoghi, EsportatorePdf& esportatore)
         : stampante_(stampante), dialoghi_(dialoghi), esportatore_(esportatore) {}
 
     // Opening with the report of the main window: both boxes get it, preview mode. Whatever

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/window/aperture_esterne.h"
+#include "core/porte/aperture_esterne.h"
 
 namespace paretix {
 

@@ -2,30 +2,30 @@
 
 namespace paretix {
 
-Punto Form8::Posizione(Punto principale) {
+Punto InformazioniQt::Posizione(Punto principale) {
     return {principale.X + SpostamentoInformazioniX, principale.Y + SpostamentoInformazioniY};
 }
 
-void Form8::Label38_MouseMove() {
+void InformazioniQt::Label38_MouseMove() {
     colore38_ = ColoreCollegamentoAttivo;
     colore40_ = ColoreCollegamentoNormale;
 }
 
-void Form8::Label40_MouseMove() {
+void InformazioniQt::Label40_MouseMove() {
     colore38_ = ColoreCollegamentoNormale;
     colore40_ = ColoreCollegamentoAttivo;
 }
 
-void Form8::Form_MouseMove() {
+void InformazioniQt::Form_MouseMove() {
     colore38_ = ColoreCollegamentoNormale;
     colore40_ = ColoreCollegamentoNormale;
 }
 
-void Form8::PaginaHTML() {
+void InformazioniQt::PaginaHTML() {
     aperture_.ApriIndirizzo(IndirizzoSitoProgramma);
 }
 
-void Form8::IndirizzoPosta() {
+void InformazioniQt::IndirizzoPosta() {
     aperture_.ApriIndirizzo(IndirizzoPostaAutore);
 }
 

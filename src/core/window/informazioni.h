@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-#include "core/window/aperture_esterne.h"
+#include "core/model/colori.h"
+#include "core/porte/aperture_esterne.h"
 #include "core/window/presentazione.h"
 
 namespace paretix {
@@ -17,10 +18,9 @@ inline constexpr const char* IndirizzoPostaAutore = "mailto:autore@paretix.examp
 inline constexpr const char* TestoLabel38 = "Sito del programma: paretix.example";
 inline constexpr const char* TestoLabel40 = "Scrivi all'autore: autore@paretix.example";
 
-// Colours in the platform's encoding (0x00BBGGRR): red for the link under the mouse, dark blue
-// for a link at rest.
-constexpr std::int32_t ColoreCollegamentoAttivo = 255;
-constexpr std::int32_t ColoreCollegamentoNormale = 0x00800000;
+// Red for the link under the mouse, dark blue for a link at rest.
+constexpr std::int32_t ColoreCollegamentoAttivo = ColoreRosso;
+constexpr std::int32_t ColoreCollegamentoNormale = BluScuroBGR;
 
 // Where the window opens: this far to the right of and below the main window's top-left
 // corner, in pixels.
@@ -33,9 +33,9 @@ struct Punto {
     bool operator==(const Punto&) const = default;
 };
 
-class Form8 {
+class InformazioniQt {
   public:
-    explicit Form8(ApertureEsterne& aperture) : aperture_(aperture) {}
+    explicit InformazioniQt(ApertureEsterne& aperture) : aperture_(aperture) {}
 
     // The top-left corner of the window for a main window whose corner is at principale.
     static Punto Posizione(Punto principale);

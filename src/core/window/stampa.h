@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "core/window/dialoghi.h"
-#include "core/window/esportatore_pdf.h"
-#include "core/window/stampante.h"
+#include "core/porte/dialoghi.h"
+#include "core/porte/esportatore_pdf.h"
+#include "core/porte/stampante.h"
 
 namespace paretix {
 

@@ -2,14 +2,17 @@
 
 #include <cmath>
 
+#include "core/calc/acustico.h"
+
 namespace paretix {
 
 std::optional<double> ConvertiDisturboSonoro(double valore, UnitaSuono verso) {
     if (valore == 0.0) {
         return 0.0;
     }
-    const double risultato = verso == UnitaSuono::Decibel ? 10 * std::log10(valore / 1e-12)
-                                                          : std::pow(10.0, valore / 10) * 1e-12;
+    const double risultato = verso == UnitaSuono::Decibel
+                                 ? 10 * std::log10(valore / IntensitàRiferimento)
+                                 : std::pow(10.0, valore / 10) * IntensitàRiferimento;
     if (!std::isfinite(risultato)) {
         return std::nullopt;
     }

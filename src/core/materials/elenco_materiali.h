@@ -9,13 +9,13 @@
 #include <string>
 
 #include "core/materials/voce_abaco.h"
-#include "core/model/esercizio.h"
+#include "core/model/colori.h"
 
 namespace paretix {
 
-inline constexpr const char* TitoloForm3 = "Abaco Materiali";
+inline constexpr const char* TitoloElencoMateriali = "Abaco Materiali";
 inline constexpr const char* CaptionChiudi = "Chiudi";
-inline constexpr const char* InfoForm3 =
+inline constexpr const char* InfoElencoMateriali =
     "Info: I fattori di assorbimento termico delle superfici adiacenti alla camera d'aria "
     "servono per il calcolo della conduttività equivalente di questa, utile per concorrere al "
     "calcolo delle resistenze termiche. Se questi fattori vengono omessi ( vuoto o trattino ) "
@@ -24,11 +24,6 @@ inline constexpr const char* InfoForm3 =
 inline constexpr std::array<const char*, 5> IntestazioniCampi = {
     "Materiale", "Densità (kg/m³)", "Conduttività K (W/m °C)",
     "Permeabilità al vapore 10^-12 (kg/s m Pa)", "Fattore di assorbimento a o ε"};
-
-// Colours in the platform's encoding (red in the low byte).
-constexpr std::int32_t ColoreNero = 0;
-constexpr std::int32_t ColoreRosso = 255;
-constexpr std::int32_t ColoreBianco = 16777215;
 
 constexpr int RigheGriglia = 10;
 constexpr int ColonneGriglia = 5;
@@ -50,7 +45,7 @@ RettangoloTwips PosizioneIntestazione(int c);
 RettangoloTwips PosizioneInfo();
 RettangoloTwips PosizioneChiudi();
 RettangoloTwips PosizioneVScroll1();
-RettangoloTwips DimensioneForm3();
+RettangoloTwips DimensioneElencoMateriali();
 
 struct CellaAbaco {
     std::string Caption;
@@ -73,17 +68,19 @@ struct VoceMenuAbaco {
 // The pop-up menu menunascosto, in the order shown.
 extern const std::array<VoceMenuAbaco, 8> MenuNascosto;
 
-enum class DialogoAbaco { MaterialeForm4, ModificaForm5 };
+enum class DialogoAbaco { Materiale, Modifica };
 
-class Form3 {
+class ElencoMateriali {
   public:
     // Hands the whole list to the file after every completed edit.
     using Salvataggio = std::function<void(const Abaco&)>;
+    // Loads the chosen row wherever the browser was opened for (the main window's layer).
+    using Caricamento = std::function<void(const VoceAbaco&)>;
 
-    // Consult mode: a chosen material goes into layer strato of e.
-    static Form3 Consulta(Abaco abaco, Esercizio& e, int strato);
+    // Consult mode: a chosen material is handed to carica.
+    static ElencoMateriali Consulta(Abaco abaco, Caricamento carica);
     // Edit mode: every completed edit is handed to salva.
-    static Form3 Modifica(Abaco abaco, Salvataggio salva);
+    static ElencoMateriali Modifica(Abaco abaco, Salvataggio salva);
 
     const Abaco& Voci() const { return abaco_; }
     // The row r, or nothing beyond the last row.
@@ -113,7 +110,7 @@ class Form3 {
     void TuttoBianco();
 
     // A click on cell k: in consult mode the material dialog opens, in edit mode the menu.
-    enum class EsitoClic { ApriForm4, MostraMenu };
+    enum class EsitoClic { ApriDialogoMateriale, MostraMenu };
     EsitoClic LabelMat_Click(int k);
     // A menu entry with a mode: the mode becomes current and its dialog opens.
     DialogoAbaco MenuNascosto_Click(const VoceMenuAbaco& voce);
@@ -127,7 +124,7 @@ class Form3 {
     void Inserisci(int r, VoceAbaco voce);
 
   private:
-    Form3(Abaco abaco, std::string modo);
+    ElencoMateriali(Abaco abaco, std::string modo);
     void MostraRiga(int rigaGriglia, int i);
     CellaAbaco& Cella(int k);
     // Prosegui2, then the scroll bar to 0 and to v: the grid from row v.
@@ -137,8 +134,7 @@ class Form3 {
     Abaco abaco_;
     std::string modo_;
     Salvataggio salva_;
-    Esercizio* esercizio_ = nullptr;
-    int strato_ = 0;
+    Caricamento carica_;
     std::array<CellaAbaco, RigheGriglia * 10> celle_{};
     bool vscrollVisibile_ = false;
     int vscrollMax_ = 0;

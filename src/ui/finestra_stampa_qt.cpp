@@ -1,4 +1,4 @@
-#include "ui/finestra_stampa.h"
+#include "ui/finestra_stampa_qt.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -28,7 +28,8 @@ QAction* Comando(QMenuBar* barra, const char* testo, const char* nome) {
 
 } // namespace
 
-Form7::Form7(Stampante& stampante, Dialoghi& dialoghi, EsportatorePdf& esportatore, QWidget* parent)
+FinestraStampaQt::FinestraStampaQt(Stampante& stampante, Dialoghi& dialoghi,
+                                   EsportatorePdf& esportatore, QWidget* parent)
     : QDialog(parent), modello_(stampante, dialoghi, esportatore) {
     setObjectName(QStringLiteral("Form7"));
     setModal(true);
@@ -73,19 +74,19 @@ Form7::Form7(Stampante& stampante, Dialoghi& dialoghi, EsportatorePdf& esportato
     Aggiorna();
 }
 
-void Form7::Apri(const std::string& rapporto) {
+void FinestraStampaQt::Apri(const std::string& rapporto) {
     modello_.Apri(rapporto);
     text2_->setPlainText(QString::fromStdString(modello_.Text2()));
     Aggiorna();
 }
 
-void Form7::keyPressEvent(QKeyEvent* evento) {
+void FinestraStampaQt::keyPressEvent(QKeyEvent* evento) {
     if (evento->key() != Qt::Key_Escape) {
         QDialog::keyPressEvent(evento);
     }
 }
 
-void Form7::Aggiorna() {
+void FinestraStampaQt::Aggiorna() {
     setWindowTitle(QString::fromUtf8(modello_.Didascalia()));
     stampa_->setEnabled(modello_.StampaAbilitata());
     modifica_->setEnabled(modello_.ModificaAbilitata());

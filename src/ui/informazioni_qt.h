@@ -10,12 +10,12 @@ class QLabel;
 
 namespace paretix::ui {
 
-class Form8 : public QDialog {
+class InformazioniQt : public QDialog {
     Q_OBJECT
 
   public:
     // Placed beside the main window principale, which owns it; the caller shows it with exec().
-    Form8(ApertureEsterne& aperture, QWidget* principale);
+    InformazioniQt(ApertureEsterne& aperture, QWidget* principale);
 
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -24,7 +24,7 @@ class Form8 : public QDialog {
   private:
     void Aggiorna();
 
-    paretix::Form8 modello_;
+    paretix::InformazioniQt modello_;
     QLabel* image2_;
     QLabel* label5_;
     QLabel* label38_;

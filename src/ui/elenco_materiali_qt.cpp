@@ -1,4 +1,4 @@
-#include "ui/form3_vista.h"
+#include "ui/elenco_materiali_qt.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -8,8 +8,8 @@
 #include <map>
 
 #include "ui/colore.h"
-#include "ui/form4_vista.h"
-#include "ui/form5_vista.h"
+#include "ui/dialogo_materiale_qt.h"
+#include "ui/dialogo_modifica_abaco_qt.h"
 #include "ui/twip.h"
 
 namespace paretix {
@@ -28,19 +28,19 @@ QString Nome(const char* controllo, int indice) {
 
 } // namespace
 
-Form3Vista::Form3Vista(Form3& modello, Dialoghi& dialoghi, QWidget* parent)
+ElencoMaterialiQt::ElencoMaterialiQt(ElencoMateriali& modello, Dialoghi& dialoghi, QWidget* parent)
     : QDialog(parent), modello_(modello), dialoghi_(dialoghi) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QString::fromUtf8(TitoloForm3));
+    setWindowTitle(QString::fromUtf8(TitoloElencoMateriali));
     setModal(true);
     setMouseTracking(true);
-    setFixedSize(Pixel(DimensioneForm3()).size());
+    setFixedSize(Pixel(DimensioneElencoMateriali()).size());
     CreaGriglia();
     CreaMenu();
     Aggiorna();
 }
 
-void Form3Vista::CreaGriglia() {
+void ElencoMaterialiQt::CreaGriglia() {
     for (int c = 1; c <= ColonneGriglia; ++c) {
         auto* intestazione =
             new QLabel(QString::fromUtf8(IntestazioniCampi[static_cast<std::size_t>(c - 1)]), this);
@@ -66,7 +66,7 @@ void Form3Vista::CreaGriglia() {
         cella->installEventFilter(this);
         celle_[static_cast<std::size_t>(k)] = cella;
     }
-    auto* info = new QLabel(QString::fromUtf8(InfoForm3), this);
+    auto* info = new QLabel(QString::fromUtf8(InfoElencoMateriali), this);
     info->setObjectName(QStringLiteral("Label8"));
     info->setGeometry(Pixel(PosizioneInfo()));
     info->setWordWrap(true);
@@ -86,7 +86,7 @@ void Form3Vista::CreaGriglia() {
     connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void Form3Vista::CreaMenu() {
+void ElencoMaterialiQt::CreaMenu() {
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("menunascosto"));
     std::map<std::string, QMenu*> sottomenu;
@@ -104,7 +104,7 @@ void Form3Vista::CreaMenu() {
     }
 }
 
-void Form3Vista::Aggiorna() {
+void ElencoMaterialiQt::Aggiorna() {
     for (int k = 1; k < RigheGriglia * 10; ++k) {
         QLabel* cella = celle_[static_cast<std::size_t>(k)];
         if (cella == nullptr) {
@@ -128,7 +128,7 @@ void Form3Vista::Aggiorna() {
     vscroll_->setValue(modello_.VScroll1Valore());
 }
 
-bool Form3Vista::eventFilter(QObject* oggetto, QEvent* evento) {
+bool ElencoMaterialiQt::eventFilter(QObject* oggetto, QEvent* evento) {
     // Only the cells and the column headings are watched; a heading has no cell index.
     const QVariant cella = oggetto->property(ProprietàCella);
     if (evento->type() == QEvent::MouseMove) {
@@ -152,32 +152,32 @@ bool Form3Vista::eventFilter(QObject* oggetto, QEvent* evento) {
     return QDialog::eventFilter(oggetto, evento);
 }
 
-void Form3Vista::mouseMoveEvent(QMouseEvent* evento) {
+void ElencoMaterialiQt::mouseMoveEvent(QMouseEvent* evento) {
     modello_.TuttoBianco();
     Aggiorna();
     QDialog::mouseMoveEvent(evento);
 }
 
-void Form3Vista::Clic(int k, const QPoint& posizioneSchermo) {
-    if (modello_.LabelMat_Click(k) == Form3::EsitoClic::ApriForm4) {
-        ApriForm4();
+void ElencoMaterialiQt::Clic(int k, const QPoint& posizioneSchermo) {
+    if (modello_.LabelMat_Click(k) == ElencoMateriali::EsitoClic::ApriDialogoMateriale) {
+        ApriDialogoMateriale();
     } else {
         menu_->popup(posizioneSchermo);
     }
 }
 
-void Form3Vista::VoceMenu(const VoceMenuAbaco& voce) {
-    if (modello_.MenuNascosto_Click(voce) == DialogoAbaco::MaterialeForm4) {
-        ApriForm4();
+void ElencoMaterialiQt::VoceMenu(const VoceMenuAbaco& voce) {
+    if (modello_.MenuNascosto_Click(voce) == DialogoAbaco::Materiale) {
+        ApriDialogoMateriale();
     } else {
-        ApriForm5();
+        ApriDialogoModifica();
     }
 }
 
-void Form3Vista::ApriForm4() {
-    Form4 dialogo(modello_);
+void ElencoMaterialiQt::ApriDialogoMateriale() {
+    DialogoMateriale dialogo(modello_);
     if (dialogo.Form_Load(dialoghi_)) {
-        Form4Vista(dialogo, this).exec();
+        DialogoMaterialeQt(dialogo, this).exec();
     }
     Aggiorna();
     if (modello_.Caricato()) {
@@ -185,10 +185,10 @@ void Form3Vista::ApriForm4() {
     }
 }
 
-void Form3Vista::ApriForm5() {
-    Form5 dialogo(modello_);
+void ElencoMaterialiQt::ApriDialogoModifica() {
+    DialogoModificaAbaco dialogo(modello_);
     dialogo.Form_Load();
-    Form5Vista(dialogo, this).exec();
+    DialogoModificaAbacoQt(dialogo, this).exec();
     Aggiorna();
 }
 

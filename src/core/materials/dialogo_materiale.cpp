@@ -1,10 +1,10 @@
-#include "core/materials/form4.h"
+#include "core/materials/dialogo_materiale.h"
 
 #include "core/materials/modo_abaco.h"
 
 namespace paretix {
 
-bool Form4::Form_Load(Dialoghi& dialoghi) {
+bool DialogoMateriale::Form_Load(Dialoghi& dialoghi) {
     const bool consulta = ModoConsulta(abaco_.ModoAbaco());
     caption_ = consulta ? CaptionCaricare : CaptionCancellare;
     riga_ = abaco_.RigaSelezionata();
@@ -17,7 +17,7 @@ bool Form4::Form_Load(Dialoghi& dialoghi) {
     return true;
 }
 
-void Form4::VisualizzaCosaEventualmenteCaricare() {
+void DialogoMateriale::VisualizzaCosaEventualmenteCaricare() {
     const VoceAbaco* voce = abaco_.Voce(riga_);
     label_ = voce == nullptr
                  ? std::array<std::string, 5>{}
@@ -25,7 +25,7 @@ void Form4::VisualizzaCosaEventualmenteCaricare() {
                                               voce->Permeabilità, voce->FatAssorbimento};
 }
 
-void Form4::CommandCarica_Click() {
+void DialogoMateriale::CommandCarica_Click() {
     if (ModoConsulta(abaco_.ModoAbaco())) {
         abaco_.Carica(riga_);
     } else {

@@ -10,11 +10,11 @@ class QPlainTextEdit;
 
 namespace paretix::ui {
 
-class Form6 : public QDialog {
+class FinestraAppuntiQt : public QDialog {
     Q_OBJECT
 
   public:
-    explicit Form6(const std::string& appunti, QWidget* parent = nullptr);
+    explicit FinestraAppuntiQt(const std::string& appunti, QWidget* parent = nullptr);
 
     // Shows the window modally with the notes and returns what closing it gave.
     static EsitoAppunti Modifica(const std::string& appunti, QWidget* parent);
@@ -25,7 +25,7 @@ class Form6 : public QDialog {
     void done(int risultato) override;
 
   private:
-    paretix::Form6 modello_;
+    paretix::FinestraAppuntiQt modello_;
     QPlainTextEdit* text1_;
     EsitoAppunti esito_;
 };

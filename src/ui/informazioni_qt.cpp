@@ -1,4 +1,4 @@
-#include "ui/informazioni.h"
+#include "ui/informazioni_qt.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -31,14 +31,14 @@ QPixmap Immagine() {
 
 } // namespace
 
-Form8::Form8(ApertureEsterne& aperture, QWidget* principale)
+InformazioniQt::InformazioniQt(ApertureEsterne& aperture, QWidget* principale)
     : QDialog(principale), modello_(aperture) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QString::fromUtf8(DidascaliaInformazioni));
     setModal(true);
     setMouseTracking(true);
     if (principale != nullptr) {
-        const Punto angolo = paretix::Form8::Posizione({principale->x(), principale->y()});
+        const Punto angolo = paretix::InformazioniQt::Posizione({principale->x(), principale->y()});
         move(angolo.X, angolo.Y);
     }
 
@@ -70,7 +70,7 @@ Form8::Form8(ApertureEsterne& aperture, QWidget* principale)
 
 // The movement is handled here and goes no further: passed on to the window, it would reset
 // the link just lit.
-bool Form8::eventFilter(QObject* oggetto, QEvent* evento) {
+bool InformazioniQt::eventFilter(QObject* oggetto, QEvent* evento) {
     if (evento->type() == QEvent::MouseMove) {
         if (oggetto == label38_) {
             modello_.Label38_MouseMove();
@@ -96,13 +96,13 @@ bool Form8::eventFilter(QObject* oggetto, QEvent* evento) {
     return QDialog::eventFilter(oggetto, evento);
 }
 
-void Form8::mouseMoveEvent(QMouseEvent* evento) {
+void InformazioniQt::mouseMoveEvent(QMouseEvent* evento) {
     modello_.Form_MouseMove();
     Aggiorna();
     QDialog::mouseMoveEvent(evento);
 }
 
-void Form8::Aggiorna() {
+void InformazioniQt::Aggiorna() {
     const std::pair<QLabel*, std::int32_t> colori[] = {{label38_, modello_.ColoreLabel38()},
                                                        {label40_, modello_.ColoreLabel40()}};
     for (const auto& [etichetta, colore] : colori) {

@@ -1,4 +1,4 @@
-#include "ui/finestra_appunti.h"
+#include "ui/finestra_appunti_qt.h"
 
 #include <QVBoxLayout>
 
@@ -6,7 +6,7 @@
 
 namespace paretix::ui {
 
-Form6::Form6(const std::string& appunti, QWidget* parent)
+FinestraAppuntiQt::FinestraAppuntiQt(const std::string& appunti, QWidget* parent)
     : QDialog(parent), modello_(appunti), esito_{appunti, false} {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QString::fromUtf8(DidascaliaAppunti));
@@ -25,13 +25,13 @@ Form6::Form6(const std::string& appunti, QWidget* parent)
     colonna->addWidget(text1_);
 }
 
-EsitoAppunti Form6::Modifica(const std::string& appunti, QWidget* parent) {
-    Form6 finestra(appunti, parent);
+EsitoAppunti FinestraAppuntiQt::Modifica(const std::string& appunti, QWidget* parent) {
+    FinestraAppuntiQt finestra(appunti, parent);
     finestra.exec();
     return finestra.Esito();
 }
 
-void Form6::done(int risultato) {
+void FinestraAppuntiQt::done(int risultato) {
     esito_ = modello_.Form_Unload(text1_->toPlainText().toStdString());
     QDialog::done(risultato);
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/materials/form3.h"
-#include "core/materials/form4.h"
-#include "core/materials/form5.h"
+#include "core/materials/dialogo_materiale.h"
+#include "core/materials/dialogo_modifica_abaco.h"
+#include "core/materials/elenco_materiali.h"
 #include "core/materials/maiuscolo.h"
 #include "dialoghi_solo_messaggi.h"
 
@@ -20,7 +20,7 @@ Abaco Righe(int n) {
 }
 
 // The names in column 1 of the ten grid rows, joined by "|".
-std::string Nomi(const Form3& f) {
+std::string Nomi(const ElencoMateriali& f) {
     std::string s;
     for (int r = 0; r < RigheGriglia; ++r) {
         s += (r ? "|" : "") + f.LabelMat(10 * r + 1).Caption;
@@ -31,25 +31,25 @@ std::string Nomi(const Form3& f) {
 // An edit-mode browser that counts the lists it hands to the file.
 struct Modifica {
     int salvataggi = 0;
-    Form3 f;
+    ElencoMateriali f;
     explicit Modifica(Abaco a)
-        : f(Form3::Modifica(std::move(a), [this](const Abaco&) { ++salvataggi; })) {}
+        : f(ElencoMateriali::Modifica(std::move(a), [this](const Abaco&) { ++salvataggi; })) {}
 
     // A click on cell k, then the menu entry number voce.
     DialogoAbaco Scegli(int k, std::size_t voce) {
-        EXPECT_EQ(f.LabelMat_Click(k), Form3::EsitoClic::MostraMenu);
+        EXPECT_EQ(f.LabelMat_Click(k), ElencoMateriali::EsitoClic::MostraMenu);
         return f.MenuNascosto_Click(MenuNascosto[voce]);
     }
-    void Form5Ok(int k, std::size_t voce, const std::array<std::string, 5>& testi) {
-        EXPECT_EQ(Scegli(k, voce), DialogoAbaco::ModificaForm5);
-        Form5 d(f);
+    void ConfermaModifica(int k, std::size_t voce, const std::array<std::string, 5>& testi) {
+        EXPECT_EQ(Scegli(k, voce), DialogoAbaco::Modifica);
+        DialogoModificaAbaco d(f);
         d.Form_Load();
         d.CommandSalvaModifiche_Click(testi);
     }
     void CancellaConSi(int k) {
-        EXPECT_EQ(Scegli(k, Cancellare), DialogoAbaco::MaterialeForm4);
+        EXPECT_EQ(Scegli(k, Cancellare), DialogoAbaco::Materiale);
         DialoghiSoloMessaggi dialoghi;
-        Form4 d(f);
+        DialogoMateriale d(f);
         EXPECT_TRUE(d.Form_Load(dialoghi));
         d.CommandCarica_Click();
     }
@@ -59,12 +59,12 @@ struct Modifica {
 
 } // namespace
 
-TEST(Form3Griglia, TenRowsFitElevenScrollByOneThreeLeaveEmptyRows) {
-    Form3 dieci = Form3::Modifica(Righe(10), nullptr);
+TEST(ElencoGriglia, TenRowsFitElevenScrollByOneThreeLeaveEmptyRows) {
+    ElencoMateriali dieci = ElencoMateriali::Modifica(Righe(10), nullptr);
     EXPECT_FALSE(dieci.VScroll1Visibile());
     EXPECT_EQ(Nomi(dieci), "M0|M1|M2|M3|M4|M5|M6|M7|M8|M9");
 
-    Form3 undici = Form3::Modifica(Righe(11), nullptr);
+    ElencoMateriali undici = ElencoMateriali::Modifica(Righe(11), nullptr);
     EXPECT_TRUE(undici.VScroll1Visibile());
     EXPECT_EQ(undici.VScroll1Max(), 1);
     undici.VScroll1_Change(1);
@@ -72,46 +72,45 @@ TEST(Form3Griglia, TenRowsFitElevenScrollByOneThreeLeaveEmptyRows) {
     undici.VScroll1_Change(5); // never past the last row
     EXPECT_EQ(undici.VScroll1Valore(), 1);
 
-    Form3 tre = Form3::Modifica(Righe(3), nullptr);
+    ElencoMateriali tre = ElencoMateriali::Modifica(Righe(3), nullptr);
     EXPECT_EQ(Nomi(tre), "M0|M1|M2|||||||");
     EXPECT_EQ(tre.LabelMat(23).Caption, "0,72");
     EXPECT_EQ(tre.LabelMat(35).Caption, "");
 }
 
-TEST(Form3Griglia, GroupTitlesRedBoldCapitalsUntilAMaterialTakesTheirPlace) {
+TEST(ElencoGriglia, GroupTitlesRedBoldCapitalsUntilAMaterialTakesTheirPlace) {
     Abaco a = Righe(12);
     a[0] = {"Unità murarie", "", " ", "", "  "};
     a[1] = {"Non dato", "-", "-", "-", "-"}; // "-" is a value: a material
-    Form3 f = Form3::Modifica(a, nullptr);
+    ElencoMateriali f = ElencoMateriali::Modifica(a, nullptr);
     EXPECT_EQ(f.LabelMat(1), (CellaAbaco{"UNITÀ MURARIE", ColoreRosso, true, ColoreBianco}));
     EXPECT_EQ(f.LabelMat(11), (CellaAbaco{"Non dato", ColoreNero, false, ColoreBianco}));
     f.VScroll1_Change(1);
     EXPECT_EQ(f.LabelMat(1), (CellaAbaco{"Non dato", ColoreNero, false, ColoreBianco}));
 }
 
-TEST(Form3Griglia, UpperCaseOfTheFileCharacterSet) {
+TEST(ElencoGriglia, UpperCaseOfTheFileCharacterSet) {
     EXPECT_EQ(Maiuscolo("perché ÿ œ š ž ñ"), "PERCHÉ Ÿ Œ Š Ž Ñ");
     EXPECT_EQ(Maiuscolo("ß ÷ µ € 1,5"), "ß ÷ µ € 1,5");
     EXPECT_EQ(Maiuscolo("a\xC3 \xC0\x80z"), "A\xC3 \xC0\x80Z"); // not UTF-8: kept
 }
 
-TEST(Form3Selezione, GridRowFourAtScrollSevenSelectsRowEleven) {
-    Esercizio e;
-    Form3 f = Form3::Consulta(Righe(20), e, 1);
+TEST(ElencoSelezione, GridRowFourAtScrollSevenSelectsRowEleven) {
+    ElencoMateriali f = ElencoMateriali::Consulta(Righe(20), [](const VoceAbaco&) {});
     f.VScroll1_Change(7);
-    EXPECT_EQ(f.LabelMat_Click(43), Form3::EsitoClic::ApriForm4);
+    EXPECT_EQ(f.LabelMat_Click(43), ElencoMateriali::EsitoClic::ApriDialogoMateriale);
     EXPECT_EQ(f.RigaSelezionata(), 11);
     DialoghiSoloMessaggi dialoghi;
-    Form4 d(f);
+    DialogoMateriale d(f);
     EXPECT_TRUE(d.Form_Load(dialoghi));
     EXPECT_EQ(d.Caption(), "Caricare i valori");
     EXPECT_EQ(d.Label()[0], "M11");
 }
 
-TEST(Form3Modifica, InsertBeforeTheFirstRowAndAfterTheLast) {
+TEST(ElencoModifica, InsertBeforeTheFirstRowAndAfterTheLast) {
     Modifica m(Righe(12));
-    ASSERT_EQ(m.Scegli(1, Modifica::Prima), DialogoAbaco::ModificaForm5);
-    Form5 d(m.f);
+    ASSERT_EQ(m.Scegli(1, Modifica::Prima), DialogoAbaco::Modifica);
+    DialogoModificaAbaco d(m.f);
     d.Form_Load();
     EXPECT_EQ(d.Caption(), "Inserisci");
     EXPECT_EQ(d.Altezza(), 2220);
@@ -123,14 +122,14 @@ TEST(Form3Modifica, InsertBeforeTheFirstRowAndAfterTheLast) {
     EXPECT_EQ(m.salvataggi, 1);
 
     m.f.VScroll1_Change(3); // the list scrolled to its end: the position stays
-    m.Form5Ok(91, Modifica::Dopo, {"Ultimo", "1", "2", "3", "0,5"});
+    m.ConfermaModifica(91, Modifica::Dopo, {"Ultimo", "1", "2", "3", "0,5"});
     ASSERT_EQ(m.f.Voci().size(), 14u);
     EXPECT_EQ(m.f.Voci()[13].Materiale, "Ultimo ");
     EXPECT_EQ(m.f.VScroll1Max(), 4);
     EXPECT_EQ(m.f.VScroll1Valore(), 3);
 }
 
-TEST(Form3Modifica, DeleteRedrawsTheGridFromOneRowHigher) {
+TEST(ElencoModifica, DeleteRedrawsTheGridFromOneRowHigher) {
     Modifica m(Righe(20));
     m.f.VScroll1_Change(5);
     m.CancellaConSi(21);
@@ -145,11 +144,11 @@ TEST(Form3Modifica, DeleteRedrawsTheGridFromOneRowHigher) {
     EXPECT_EQ(m.salvataggi, 2);
 }
 
-TEST(Form3Modifica, ModifyStoresTheTextsAsTypedAndKeepsTheScrollPosition) {
+TEST(ElencoModifica, ModifyStoresTheTextsAsTypedAndKeepsTheScrollPosition) {
     Modifica m(Righe(15));
     m.f.VScroll1_Change(2);
-    ASSERT_EQ(m.Scegli(21, Modifica::Modificare), DialogoAbaco::ModificaForm5);
-    Form5 d(m.f);
+    ASSERT_EQ(m.Scegli(21, Modifica::Modificare), DialogoAbaco::Modifica);
+    DialogoModificaAbaco d(m.f);
     d.Form_Load();
     EXPECT_EQ(d.Caption(), "Modifica");
     EXPECT_EQ(d.Text(), (std::array<std::string, 5>{"M4", "1800", "0,72", "18,75", "0,9"}));
@@ -161,31 +160,32 @@ TEST(Form3Modifica, ModifyStoresTheTextsAsTypedAndKeepsTheScrollPosition) {
     EXPECT_EQ(m.salvataggi, 1);
 }
 
-TEST(Form3Modifica, EmptyGridRowDeletesAndModifiesNothingInsertAppends) {
+TEST(ElencoModifica, EmptyGridRowDeletesAndModifiesNothingInsertAppends) {
     Modifica m(Righe(3));
     m.CancellaConSi(51);
-    m.Form5Ok(51, Modifica::Modificare, {"X", "1", "1", "1", "1"});
+    m.ConfermaModifica(51, Modifica::Modificare, {"X", "1", "1", "1", "1"});
     EXPECT_EQ(m.f.Voci(), Righe(3));
     EXPECT_EQ(m.salvataggi, 0);
 
-    m.Form5Ok(51, Modifica::Prima, {"Nuovo", "1", "1", "1", "1"});
+    m.ConfermaModifica(51, Modifica::Prima, {"Nuovo", "1", "1", "1", "1"});
     ASSERT_EQ(m.f.Voci().size(), 4u);
     EXPECT_EQ(m.f.Voci()[3].Materiale, "Nuovo ");
 
     Modifica vuoto({}); // an empty database gets its first row the same way
-    vuoto.Form5Ok(91, Modifica::Dopo, {"Metalli", " ", " ", " ", " "});
+    vuoto.ConfermaModifica(91, Modifica::Dopo, {"Metalli", " ", " ", " ", " "});
     EXPECT_EQ(vuoto.f.LabelMat(1).Caption, "METALLI ");
 }
 
-TEST(Form3Consulta, RowWithoutDataIsRefusedAndNothingChanges) {
-    Esercizio e;
+TEST(ElencoConsulta, RowWithoutDataIsRefusedAndNothingChanges) {
+    std::vector<VoceAbaco> caricate;
     Abaco a = Righe(3);
     a[1] = {"Metalli", "", "", "", ""};
-    Form3 f = Form3::Consulta(a, e, 1);
+    ElencoMateriali f =
+        ElencoMateriali::Consulta(a, [&](const VoceAbaco& v) { caricate.push_back(v); });
     for (int k : {51, 12}) { // an empty grid row, a group title
         DialoghiSoloMessaggi dialoghi;
         f.LabelMat_Click(k);
-        Form4 d(f);
+        DialogoMateriale d(f);
         EXPECT_FALSE(d.Form_Load(dialoghi));
         ASSERT_EQ(dialoghi.Messaggi.size(), 1u);
         EXPECT_EQ(dialoghi.Messaggi[0].Titolo, "Abaco");
@@ -193,11 +193,11 @@ TEST(Form3Consulta, RowWithoutDataIsRefusedAndNothingChanges) {
         EXPECT_EQ(dialoghi.Messaggi[0].Tipo, Icona::Critica);
     }
     EXPECT_FALSE(f.Caricato());
-    EXPECT_EQ(e, Esercizio{});
+    EXPECT_TRUE(caricate.empty());
 }
 
-TEST(Form5Testi, OnlyTextsTheFileCanHoldOnOneLine) {
-    EXPECT_TRUE(TestoAmmessoForm5("Unità € 0,5 -"));
-    EXPECT_FALSE(TestoAmmessoForm5("Lana\ndi roccia"));
-    EXPECT_FALSE(TestoAmmessoForm5("漢"));
+TEST(TestiModifica, OnlyTextsTheFileCanHoldOnOneLine) {
+    EXPECT_TRUE(TestoAmmessoModificaAbaco("Unità € 0,5 -"));
+    EXPECT_FALSE(TestoAmmessoModificaAbaco("Lana\ndi roccia"));
+    EXPECT_FALSE(TestoAmmessoModificaAbaco("漢"));
 }

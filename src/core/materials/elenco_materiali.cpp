@@ -1,8 +1,7 @@
-#include "core/materials/form3.h"
+#include "core/materials/elenco_materiali.h"
 
 #include <algorithm>
 
-#include "core/materials/carica_materiale.h"
 #include "core/materials/maiuscolo.h"
 #include "core/materials/modo_abaco.h"
 
@@ -76,51 +75,51 @@ RettangoloTwips PosizioneVScroll1() {
     return {FineGriglia + 15, AltoGriglia, LarghezzaVScroll, FondoGriglia - AltoGriglia};
 }
 
-RettangoloTwips DimensioneForm3() {
+RettangoloTwips DimensioneElencoMateriali() {
     return {0, 0, LarghezzaForm, AltoChiudi + AltezzaChiudi + 180};
 }
 
-Form3::Form3(Abaco abaco, std::string modo) : abaco_(std::move(abaco)), modo_(std::move(modo)) {
+ElencoMateriali::ElencoMateriali(Abaco abaco, std::string modo)
+    : abaco_(std::move(abaco)), modo_(std::move(modo)) {
     Prosegui2();
 }
 
-Form3 Form3::Consulta(Abaco abaco, Esercizio& e, int strato) {
-    Form3 f(std::move(abaco), ConsultaAbaco);
-    f.esercizio_ = &e;
-    f.strato_ = strato;
+ElencoMateriali ElencoMateriali::Consulta(Abaco abaco, Caricamento carica) {
+    ElencoMateriali f(std::move(abaco), ConsultaAbaco);
+    f.carica_ = std::move(carica);
     return f;
 }
 
-Form3 Form3::Modifica(Abaco abaco, Salvataggio salva) {
-    Form3 f(std::move(abaco), ModificaAbaco);
+ElencoMateriali ElencoMateriali::Modifica(Abaco abaco, Salvataggio salva) {
+    ElencoMateriali f(std::move(abaco), ModificaAbaco);
     f.salva_ = std::move(salva);
     return f;
 }
 
-const VoceAbaco* Form3::Voce(int r) const {
+const VoceAbaco* ElencoMateriali::Voce(int r) const {
     if (r < 0 || r > UltimoIndice()) {
         return nullptr;
     }
     return &abaco_[static_cast<std::size_t>(r)];
 }
 
-int Form3::RigheVisibili() const {
+int ElencoMateriali::RigheVisibili() const {
     return std::min(UltimoIndice(), RigheGriglia - 1);
 }
 
-const CellaAbaco& Form3::LabelMat(int k) const {
+const CellaAbaco& ElencoMateriali::LabelMat(int k) const {
     return celle_.at(static_cast<std::size_t>(k));
 }
 
-CellaAbaco& Form3::Cella(int k) {
+CellaAbaco& ElencoMateriali::Cella(int k) {
     return celle_.at(static_cast<std::size_t>(k));
 }
 
-int Form3::RigaSelezionata() const {
+int ElencoMateriali::RigaSelezionata() const {
     return cellaCliccata_ / 10 + (vscrollVisibile_ ? vscrollValore_ : 0);
 }
 
-void Form3::MostraRiga(int rigaGriglia, int i) {
+void ElencoMateriali::MostraRiga(int rigaGriglia, int i) {
     const VoceAbaco& v = abaco_[static_cast<std::size_t>(i)];
     const int base = 10 * rigaGriglia;
     Cella(base + 2).Caption = v.Densità;
@@ -134,7 +133,7 @@ void Form3::MostraRiga(int rigaGriglia, int i) {
     nome.Caption = titolo ? Maiuscolo(v.Materiale) : v.Materiale;
 }
 
-void Form3::Prosegui2() {
+void ElencoMateriali::Prosegui2() {
     for (int r = 0; r <= RigheVisibili(); ++r) {
         MostraRiga(r, r);
     }
@@ -149,7 +148,7 @@ void Form3::Prosegui2() {
     }
 }
 
-void Form3::VScroll1_Change(int valore) {
+void ElencoMateriali::VScroll1_Change(int valore) {
     // The top row can go no further than to show the last row in the bottom grid row.
     vscrollValore_ = std::clamp(valore, 0, std::max(0, UltimoIndice() - (RigheGriglia - 1)));
     for (int r = 0; r <= RigheVisibili(); ++r) {
@@ -157,7 +156,7 @@ void Form3::VScroll1_Change(int valore) {
     }
 }
 
-void Form3::LabelMat_MouseMove(int k) {
+void ElencoMateriali::LabelMat_MouseMove(int k) {
     const int rigaEvidenziata = k / 10;
     for (int r = 0; r < RigheGriglia; ++r) {
         for (int c = 1; c <= ColonneGriglia; ++c) {
@@ -166,47 +165,46 @@ void Form3::LabelMat_MouseMove(int k) {
     }
 }
 
-void Form3::TuttoBianco() {
+void ElencoMateriali::TuttoBianco() {
     for (CellaAbaco& c : celle_) {
         c.ColoreSfondo = ColoreBianco;
     }
 }
 
-Form3::EsitoClic Form3::LabelMat_Click(int k) {
+ElencoMateriali::EsitoClic ElencoMateriali::LabelMat_Click(int k) {
     cellaCliccata_ = k;
-    return ModoConsulta(modo_) ? EsitoClic::ApriForm4 : EsitoClic::MostraMenu;
+    return ModoConsulta(modo_) ? EsitoClic::ApriDialogoMateriale : EsitoClic::MostraMenu;
 }
 
-DialogoAbaco Form3::MenuNascosto_Click(const VoceMenuAbaco& voce) {
+DialogoAbaco ElencoMateriali::MenuNascosto_Click(const VoceMenuAbaco& voce) {
     if (voce.Modo != nullptr) { // a sub-menu entry changes nothing
         modo_ = voce.Modo;
     }
-    return modo_ == ModificaAbacoCancella ? DialogoAbaco::MaterialeForm4
-                                          : DialogoAbaco::ModificaForm5;
+    return modo_ == ModificaAbacoCancella ? DialogoAbaco::Materiale : DialogoAbaco::Modifica;
 }
 
-void Form3::RidisegnaDa(int v) {
+void ElencoMateriali::RidisegnaDa(int v) {
     Prosegui2();
     vscrollValore_ = 0;
     VScroll1_Change(v);
 }
 
-void Form3::SalvaAbaco() const {
+void ElencoMateriali::SalvaAbaco() const {
     if (salva_) {
         salva_(abaco_);
     }
 }
 
-void Form3::Carica(int r) {
+void ElencoMateriali::Carica(int r) {
     const VoceAbaco* voce = Voce(r);
-    if (esercizio_ == nullptr || voce == nullptr) {
+    if (!carica_ || voce == nullptr) {
         return;
     }
-    CaricaMateriale(*esercizio_, strato_, *voce);
+    carica_(*voce);
     caricato_ = true;
 }
 
-void Form3::Cancella(int r) {
+void ElencoMateriali::Cancella(int r) {
     if (Voce(r) == nullptr) {
         return;
     }
@@ -215,7 +213,7 @@ void Form3::Cancella(int r) {
     SalvaAbaco();
 }
 
-void Form3::ModificaVoce(int r, VoceAbaco voce) {
+void ElencoMateriali::ModificaVoce(int r, VoceAbaco voce) {
     if (Voce(r) == nullptr) {
         return;
     }
@@ -224,7 +222,7 @@ void Form3::ModificaVoce(int r, VoceAbaco voce) {
     SalvaAbaco();
 }
 
-void Form3::Inserisci(int r, VoceAbaco voce) {
+void ElencoMateriali::Inserisci(int r, VoceAbaco voce) {
     const bool dopo = modo_ == ModificaAbacoAggiungiDopo || modo_ == ModificaAbacoGruppoSotto;
     // A row beyond the last (an empty grid row) appends, so an empty list can get its first row.
     const int p = std::clamp(dopo ? r + 1 : r, 0, UltimoIndice() + 1);

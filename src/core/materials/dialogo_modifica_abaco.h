@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/materials/form3.h"
+#include "core/materials/elenco_materiali.h"
 
 namespace paretix {
 
@@ -17,16 +17,16 @@ inline constexpr const char* CaptionOk = "Ok";
 inline constexpr const char* CaptionAnnulla = "Annulla";
 
 // Heights of the dialog in twips: a group title needs one box, a material five.
-constexpr int AltezzaForm5Gruppo = 1260;
-constexpr int AltezzaForm5Materiale = 2220;
+constexpr int AltezzaModificaGruppo = 1260;
+constexpr int AltezzaModificaMateriale = 2220;
 
 // Whether a box of the dialog may hold the text: every character must be storable in the file
 // (Windows-1252), and no line break or other control character may split a row's lines.
-bool TestoAmmessoForm5(std::string_view testo);
+bool TestoAmmessoModificaAbaco(std::string_view testo);
 
-class Form5 {
+class DialogoModificaAbaco {
   public:
-    explicit Form5(Form3& abaco) : abaco_(abaco) {}
+    explicit DialogoModificaAbaco(ElencoMateriali& abaco) : abaco_(abaco) {}
 
     void Form_Load();
     const std::string& Caption() const { return caption_; }
@@ -44,7 +44,7 @@ class Form5 {
   private:
     void VisualizzaCosaEventualmenteCaricare();
 
-    Form3& abaco_;
+    ElencoMateriali& abaco_;
     std::string caption_;
     bool soloTitolo_ = false;
     std::array<std::string, 5> text_{};

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "core/materials/form3.h"
-#include "core/window/dialoghi.h"
+#include "core/materials/elenco_materiali.h"
+#include "core/porte/dialoghi.h"
 
 namespace paretix {
 
@@ -17,9 +17,9 @@ inline constexpr const char* CaptionNo = "No";
 inline constexpr const char* TitoloAbaco = "Abaco";
 inline constexpr const char* MessaggioNessunMateriale = "Nessun materiale selezionato";
 
-class Form4 {
+class DialogoMateriale {
   public:
-    explicit Form4(Form3& abaco) : abaco_(abaco) {}
+    explicit DialogoMateriale(ElencoMateriali& abaco) : abaco_(abaco) {}
 
     // Takes the row selected in the browser. In consult mode a row without data (a group title
     // or an empty grid row) is refused with a message: false, the dialog closes at once.
@@ -34,7 +34,7 @@ class Form4 {
   private:
     void VisualizzaCosaEventualmenteCaricare();
 
-    Form3& abaco_;
+    ElencoMateriali& abaco_;
     std::string caption_;
     std::array<std::string, 5> label_{};
     int riga_ = 0;

@@ -12,12 +12,12 @@ class QStackedLayout;
 
 namespace paretix::ui {
 
-class Form7 : public QDialog {
+class FinestraStampaQt : public QDialog {
     Q_OBJECT
 
   public:
-    Form7(Stampante& stampante, Dialoghi& dialoghi, EsportatorePdf& esportatore,
-          QWidget* parent = nullptr);
+    FinestraStampaQt(Stampante& stampante, Dialoghi& dialoghi, EsportatorePdf& esportatore,
+                     QWidget* parent = nullptr);
 
     // Fills both boxes with the report and puts the window in preview mode; the caller then
     // shows it modally with exec().
@@ -30,7 +30,7 @@ class Form7 : public QDialog {
   private:
     void Aggiorna();
 
-    paretix::Form7 modello_;
+    paretix::FinestraStampaQt modello_;
     QPlainTextEdit* text1_;
     QPlainTextEdit* text2_;
     QStackedLayout* pila_;

@@ -10,12 +10,12 @@ class QTimer;
 
 namespace paretix::ui {
 
-class Form1 : public QWidget {
+class PresentazioneQt : public QWidget {
     Q_OBJECT
 
   public:
     // mostraPrincipale loads the main window when it is not loaded yet and shows it.
-    explicit Form1(std::function<void()> mostraPrincipale, QWidget* parent = nullptr);
+    explicit PresentazioneQt(std::function<void()> mostraPrincipale, QWidget* parent = nullptr);
 
   protected:
     void paintEvent(QPaintEvent* evento) override;

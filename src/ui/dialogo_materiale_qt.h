@@ -3,15 +3,15 @@
 
 #include <QDialog>
 
-#include "core/materials/form4.h"
+#include "core/materials/dialogo_materiale.h"
 
 namespace paretix {
 
-class Form4Vista : public QDialog {
+class DialogoMaterialeQt : public QDialog {
     Q_OBJECT
   public:
     // The model has been loaded and accepted the selected row.
-    Form4Vista(Form4& modello, QWidget* parent = nullptr);
+    DialogoMaterialeQt(DialogoMateriale& modello, QWidget* parent = nullptr);
 };
 
 } // namespace paretix

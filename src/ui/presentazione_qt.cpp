@@ -1,4 +1,4 @@
-#include "ui/splash.h"
+#include "ui/presentazione_qt.h"
 
 #include <QFont>
 #include <QPainter>
@@ -9,7 +9,7 @@
 
 namespace paretix::ui {
 
-Form1::Form1(std::function<void()> mostraPrincipale, QWidget* parent)
+PresentazioneQt::PresentazioneQt(std::function<void()> mostraPrincipale, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       mostraPrincipale_(std::move(mostraPrincipale)) {
     setObjectName(QStringLiteral("Form1"));
@@ -20,16 +20,16 @@ Form1::Form1(std::function<void()> mostraPrincipale, QWidget* parent)
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setSingleShot(true);
     timer1_->setInterval(IntervalloSplashMs);
-    connect(timer1_, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(timer1_, &QTimer::timeout, this, &PresentazioneQt::Timer1_Timer);
     timer1_->start();
 }
 
-void Form1::Timer1_Timer() {
+void PresentazioneQt::Timer1_Timer() {
     mostraPrincipale_();
     hide();
 }
 
-void Form1::paintEvent(QPaintEvent*) {
+void PresentazioneQt::paintEvent(QPaintEvent*) {
     QPainter pittore(this);
     pittore.fillRect(rect(), QColor(250, 250, 246));
     DisegnaParete(pittore, QRectF(30, 30, width() - 60, 200));

@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <array>
 
-#include "core/materials/form3.h"
-#include "core/window/dialoghi.h"
+#include "core/materials/elenco_materiali.h"
+#include "core/porte/dialoghi.h"
 
 class QLabel;
 class QMenu;
@@ -14,10 +14,10 @@ class QScrollBar;
 
 namespace paretix {
 
-class Form3Vista : public QDialog {
+class ElencoMaterialiQt : public QDialog {
     Q_OBJECT
   public:
-    Form3Vista(Form3& modello, Dialoghi& dialoghi, QWidget* parent = nullptr);
+    ElencoMaterialiQt(ElencoMateriali& modello, Dialoghi& dialoghi, QWidget* parent = nullptr);
 
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -30,10 +30,10 @@ class Form3Vista : public QDialog {
     void Aggiorna();
     void Clic(int k, const QPoint& posizioneSchermo);
     void VoceMenu(const VoceMenuAbaco& voce);
-    void ApriForm4();
-    void ApriForm5();
+    void ApriDialogoMateriale();
+    void ApriDialogoModifica();
 
-    Form3& modello_;
+    ElencoMateriali& modello_;
     Dialoghi& dialoghi_;
     std::array<QLabel*, RigheGriglia * 10> celle_{};
     QScrollBar* vscroll_ = nullptr;

@@ -1,4 +1,4 @@
-#include "ui/form5_vista.h"
+#include "ui/dialogo_modifica_abaco_qt.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,22 +14,23 @@ namespace paretix {
 namespace {
 
 // Refuses, as typed or pasted, any text the database file could not hold.
-class ValidatoreForm5 : public QValidator {
+class ValidatoreModificaAbaco : public QValidator {
   public:
     using QValidator::QValidator;
     State validate(QString& testo, int&) const override {
-        return TestoAmmessoForm5(testo.toStdString()) ? Acceptable : Invalid;
+        return TestoAmmessoModificaAbaco(testo.toStdString()) ? Acceptable : Invalid;
     }
 };
 
 } // namespace
 
-Form5Vista::Form5Vista(Form5& modello, QWidget* parent) : QDialog(parent) {
+DialogoModificaAbacoQt::DialogoModificaAbacoQt(DialogoModificaAbaco& modello, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QString::fromStdString(modello.Caption()));
     setModal(true);
     auto* griglia = new QGridLayout(this);
-    auto* validatore = new ValidatoreForm5(this);
+    auto* validatore = new ValidatoreModificaAbaco(this);
     std::array<QLineEdit*, 5> caselle{};
     for (int i = 0; i < 5; ++i) {
         const auto campo = static_cast<std::size_t>(i);

@@ -4,8 +4,8 @@
 #include <QAbstractButton>
 #include <QtTest>
 
-#include "../support/dialoghi_registrati.h"
-#include "../support/parete_di_prova.h"
+#include "support/dialoghi_registrati.h"
+#include "support/parete_di_prova.h"
 #include "ui/finestra_principale_qt.h"
 
 using namespace paretix;
@@ -55,4 +55,4 @@ class FinestraPrincipaleBench : public QObject {
 };
 
 QTEST_MAIN(FinestraPrincipaleBench)
-#include "finestra_principale_bench.moc"
+#include "finestra_qt_bench.moc"

@@ -1,4 +1,4 @@
-#include "ui/form4_vista.h"
+#include "ui/dialogo_materiale_qt.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,7 +7,8 @@
 
 namespace paretix {
 
-Form4Vista::Form4Vista(Form4& modello, QWidget* parent) : QDialog(parent) {
+DialogoMaterialeQt::DialogoMaterialeQt(DialogoMateriale& modello, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QString::fromStdString(modello.Caption()));
     setModal(true);

@@ -1,4 +1,4 @@
-#include "core/materials/form5.h"
+#include "core/materials/dialogo_modifica_abaco.h"
 
 #include <algorithm>
 
@@ -7,28 +7,28 @@
 
 namespace paretix {
 
-bool TestoAmmessoForm5(std::string_view testo) {
+bool TestoAmmessoModificaAbaco(std::string_view testo) {
     const bool controllo = std::any_of(testo.begin(), testo.end(), [](char c) {
         return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
     });
     return !controllo && RappresentabileWin1252(testo);
 }
 
-void Form5::Form_Load() {
+void DialogoModificaAbaco::Form_Load() {
     soloTitolo_ = ModoTitoloGruppo(abaco_.ModoAbaco());
     riga_ = abaco_.RigaSelezionata();
     VisualizzaCosaEventualmenteCaricare();
 }
 
-const char* Form5::Intestazione1() const {
+const char* DialogoModificaAbaco::Intestazione1() const {
     return soloTitolo_ ? IntestazioneGruppo : IntestazioniCampi[0];
 }
 
-int Form5::Altezza() const {
-    return soloTitolo_ ? AltezzaForm5Gruppo : AltezzaForm5Materiale;
+int DialogoModificaAbaco::Altezza() const {
+    return soloTitolo_ ? AltezzaModificaGruppo : AltezzaModificaMateriale;
 }
 
-void Form5::VisualizzaCosaEventualmenteCaricare() {
+void DialogoModificaAbaco::VisualizzaCosaEventualmenteCaricare() {
     if (abaco_.ModoAbaco() == ModificaAbacoModifica) {
         caption_ = CaptionModifica;
         const VoceAbaco* voce = abaco_.Voce(riga_);
@@ -42,7 +42,7 @@ void Form5::VisualizzaCosaEventualmenteCaricare() {
     }
 }
 
-void Form5::CommandSalvaModifiche_Click(const std::array<std::string, 5>& testi) {
+void DialogoModificaAbaco::CommandSalvaModifiche_Click(const std::array<std::string, 5>& testi) {
     if (abaco_.ModoAbaco() == ModificaAbacoModifica) {
         abaco_.ModificaVoce(riga_, {testi[0], testi[1], testi[2], testi[3], testi[4]});
         return;

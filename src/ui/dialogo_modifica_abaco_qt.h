@@ -4,15 +4,15 @@
 
 #include <QDialog>
 
-#include "core/materials/form5.h"
+#include "core/materials/dialogo_modifica_abaco.h"
 
 namespace paretix {
 
-class Form5Vista : public QDialog {
+class DialogoModificaAbacoQt : public QDialog {
     Q_OBJECT
   public:
     // The model has been loaded.
-    Form5Vista(Form5& modello, QWidget* parent = nullptr);
+    DialogoModificaAbacoQt(DialogoModificaAbaco& modello, QWidget* parent = nullptr);
 };
 
 } // namespace paretix

@@ -1,0 +1,54 @@
+# The core's sources, one list for the library and for its instrumented copy in fuzz/.
+set(PARETIX_CORE_SOURCES
+  calc/acustico.cpp
+  calc/calcolo.cpp
+  calc/conduttivita_equivalente.cpp
+  calc/igrometrico.cpp
+  calc/termico.cpp
+  calc/valori_finiti.cpp
+  charts/cornici.cpp
+  charts/elementi.cpp
+  charts/grafici_calcolo.cpp
+  charts/grafico_energia.cpp
+  charts/grafico_temperature.cpp
+  charts/grafico_umidita.cpp
+  charts/isoterme.cpp
+  charts/profili.cpp
+  charts/scala.cpp
+  files/apertura_file.cpp
+  files/creazione_file.cpp
+  files/esito_scrittura.cpp
+  files/formato_esercizio.cpp
+  files/lettura_file.cpp
+  files/righe.cpp
+  files/scrittura_atomica.cpp
+  files/testo_terminale.cpp
+  files/win1252.cpp
+  materials/abaco_file.cpp
+  materials/apertura_abaco.cpp
+  materials/carica_materiale.cpp
+  materials/dialogo_materiale.cpp
+  materials/dialogo_modifica_abaco.cpp
+  materials/elenco_materiali.cpp
+  materials/maiuscolo.cpp
+  materials/preparazione_abaco.cpp
+  model/camera_aria.cpp
+  model/caselle_visibili.cpp
+  model/numeri.cpp
+  model/validazione.cpp
+  window/avvio.cpp
+  window/ciclo_vita.cpp
+  window/finestra_appunti.cpp
+  window/finestra_principale.cpp
+  window/finestra_stampa.cpp
+  window/guida.cpp
+  window/informazioni.cpp
+  window/menu_strato.cpp
+  window/operazioni_strati.cpp
+  window/percorso_esercizio.cpp
+  window/righe_testo.cpp
+  window/schema_strati.cpp
+  window/stampa.cpp
+  window/unita_suono.cpp
+)
+list(TRANSFORM PARETIX_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
