@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Every arrow between folders points down: a file may include from its own folder or from a
+# folder below it, never from one above. The core's folders, lowest first, then the front ends.
+set -euo pipefail
+src=$1
+ordine=(core/porte core/model core/files core/calc core/charts core/materials core/verifiche
+  core/window ui cli app)
+
+livello() {
+  local i
+  for i in "${!ordine[@]}"; do
+    if [ "${ordine[$i]}" = "$1" ]; then
+      echo "$i"
+      return
+    fi
+  done
+  echo "cartella sconosciuta: $1" >&2
+  exit 2
+}
+
+cartella() { # core/model/numeri.h -> core/model ; ui/twip.h -> ui
+  case $1 in
+  core/*) echo "$1" | cut -d/ -f1-2 ;;
+  *) echo "$1" | cut -d/ -f1 ;;
+  esac
+}
+
+errori=0
+cd "$src"
+while IFS=: read -r file riga; do
+  incluso=$(echo "$riga" | sed -E 's/^#include "([^"]+)".*/\1/')
+  case $incluso in core/* | ui/*) ;; *) continue ;; esac
+  da=$(cartella "$file")
+  a=$(cartella "$incluso")
+  if [ "$(livello "$a")" -gt "$(livello "$da")" ]; then
+    echo "$file include $incluso: $da non può dipendere da $a" >&2
+    errori=$((errori + 1))
+  fi
+done < <(grep -rE '^#include "' --include='*.h' --include='*.cpp' . | sed 's|^\./||')
+[ "$errori" -eq 0 ] && echo "strati rispettati"
+exit "$errori"
