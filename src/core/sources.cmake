@@ -36,6 +36,7 @@ set(PARETIX_CORE_SOURCES
   model/caselle_visibili.cpp
   model/numeri.cpp
   model/validazione.cpp
+  verifiche/dinamica.cpp
   window/avvio.cpp
   window/ciclo_vita.cpp
   window/finestra_appunti.cpp
