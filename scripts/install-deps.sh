@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   clang libclang-rt-14-dev
   poppler-utils fonts-dejavu-core
+  dpkg-dev file
 )
 
 missing=()

@@ -61,7 +61,7 @@ void FinestreAusiliarie::DaAbaco() {
     const auto carica = [&modello](const VoceAbaco& voce) {
         modello.CaricaMaterialeNelloStratoSelezionato(voce);
     };
-    if (ApriAbacoConsultazione(&finestra_, PercorsoAbaco(modello.Stato().CartellaProgramma), carica,
+    if (ApriAbacoConsultazione(&finestra_, PercorsoAbaco(modello.Stato().CartellaDati), carica,
                                dialoghi_)) {
         finestra_.Aggiorna();
     }
@@ -69,7 +69,7 @@ void FinestreAusiliarie::DaAbaco() {
 
 void FinestreAusiliarie::AbacoMateriali() {
     const StatoFinestra& s = finestra_.Modello().Stato();
-    ApriAbacoModifica(&finestra_, PercorsoAbaco(s.CartellaProgramma), s.ScritturaConsentita == Si,
+    ApriAbacoModifica(&finestra_, PercorsoAbaco(s.CartellaDati), s.ScritturaConsentita == Si,
                       dialoghi_);
 }
 

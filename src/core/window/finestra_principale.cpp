@@ -48,6 +48,7 @@ void FinestraPrincipale::Form_Load(const EsitoAvvio& avvio) {
     esercizio_ = Esercizio{};
     stato_ = StatoFinestra{};
     stato_.CartellaProgramma = avvio.CartellaProgramma;
+    stato_.CartellaDati = avvio.CartellaDati();
     stato_.ScritturaConsentita = avvio.ScritturaConsentita;
     stato_.AbacoUtilizzabile = avvio.AbacoUtilizzabile;
     AzzeramentoGraficiETesto();

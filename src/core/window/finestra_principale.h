@@ -42,6 +42,7 @@ struct StatoFinestra {
     std::string DatiValidi = Si;
     std::string ScritturaConsentita = Si;
     std::string CartellaProgramma;
+    std::string CartellaDati; // the folder holding "dati/abaco.txt"
     int NumeroCamereAria = 0;
 
     // The report of the last calculation, and the report box, empty while there are no results.
