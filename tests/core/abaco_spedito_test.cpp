@@ -10,6 +10,7 @@
 #include "core/materials/carica_materiale.h"
 #include "core/model/camera_aria.h"
 #include "core/model/caselle_visibili.h"
+#include "core/model/numeri.h"
 #include "support/cartella_temporanea.h"
 
 using namespace paretix;
@@ -54,6 +55,9 @@ TEST(AbacoSpedito, EveryRowIsReadAndEveryMaterialCalculates) {
             continue;
         }
         ++materiali;
+        // Every material carries its specific heat, the periodic calculation's input.
+        const auto c = ConvertiNumero(voce.CaloreSpecifico);
+        EXPECT_TRUE(c && *c >= 300 && *c <= 2500) << voce.Materiale;
         Esercizio e = PareteCon(voce);
         ASSERT_TRUE(e.strato(1).FatAssorbimentoVisibile);
         RisultatiCalcolo r;
@@ -62,4 +66,6 @@ TEST(AbacoSpedito, EveryRowIsReadAndEveryMaterialCalculates) {
         EXPECT_TRUE(esito.DatiValidi) << voce.Materiale << ": " << esito.Messaggio;
     }
     EXPECT_GE(materiali, 50);
+    // The file is what the program's writer makes of its rows.
+    EXPECT_EQ(ContenutoFileAbaco(letto->Voci, ""), byte);
 }

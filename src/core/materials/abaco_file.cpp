@@ -1,5 +1,4 @@
 #include "core/materials/abaco_file.h"
-#include "core/model/a_capo.h"
 
 #include <array>
 
@@ -7,6 +6,7 @@
 #include "core/files/righe.h"
 #include "core/files/scrittura_atomica.h"
 #include "core/files/win1252.h"
+#include "core/model/a_capo.h"
 #include "core/model/numeri.h"
 
 namespace paretix {
@@ -42,6 +42,40 @@ std::optional<VoceAbaco> LeggiVoce(LettoreRighe& righe) {
     return voce;
 }
 
+// The section of specific heats at the start of coda, when there is one, read into the rows of
+// the same name; what follows the section.
+std::string_view LeggiCaloriSpecifici(std::string_view coda, Abaco& voci) {
+    LettoreRighe righe(coda);
+    const auto titolo = righe.Prossima();
+    if (!titolo || TogliSpazi(*titolo) != TitoloCaloriSpecifici) {
+        return coda;
+    }
+    for (;;) {
+        const std::size_t inizioRiga = righe.Posizione();
+        const auto riga = righe.Prossima();
+        const std::size_t uguale = riga ? riga->rfind('=') : std::string_view::npos;
+        if (uguale == std::string_view::npos) {
+            return coda.substr(inizioRiga);
+        }
+        const std::string nome(TogliSpazi(Win1252AUtf8(riga->substr(0, uguale))));
+        const std::string valore(TogliSpazi(Win1252AUtf8(riga->substr(uguale + 1))));
+        for (VoceAbaco& voce : voci) {
+            if (voce.Materiale == nome && voce.CaloreSpecifico.empty()) {
+                voce.CaloreSpecifico = valore;
+                break;
+            }
+        }
+    }
+}
+
+void AggiungiRiga(std::string& testo, std::string_view riga) {
+    testo.append(riga).append(ACapo);
+}
+
+bool UnaRiga(std::string_view testo) {
+    return testo.find_first_of("\r\n") == std::string::npos;
+}
+
 } // namespace
 
 ContenutoAbaco LetturaAbaco(std::string_view contenuto) {
@@ -51,7 +85,8 @@ ContenutoAbaco LetturaAbaco(std::string_view contenuto) {
         const std::size_t inizioRiga = righe.Posizione();
         auto voce = LeggiVoce(righe);
         if (!voce) {
-            letto.Coda = std::string(contenuto.substr(inizioRiga));
+            letto.Coda =
+                std::string(LeggiCaloriSpecifici(contenuto.substr(inizioRiga), letto.Voci));
             return letto;
         }
         letto.Voci.push_back(std::move(*voce));
@@ -73,13 +108,29 @@ std::optional<std::string> ContenutoFileAbaco(const Abaco& abaco, std::string_vi
         testo.append(ACapo);
         for (const std::string* campo : Campi(voce)) {
             // A line break inside a value would shift every row after it.
-            if (campo->find_first_of("\r\n") != std::string::npos) {
+            if (!UnaRiga(*campo)) {
                 return std::nullopt;
             }
             testo.append(TogliSpazi(*campo));
             testo.append(" ");
             testo.append(ACapo);
         }
+    }
+    bool titolo = false;
+    for (const VoceAbaco& voce : abaco) {
+        const std::string_view valore = TogliSpazi(voce.CaloreSpecifico);
+        if (valore.empty()) {
+            continue;
+        }
+        if (!UnaRiga(valore) || valore.find('=') != std::string_view::npos) {
+            return std::nullopt;
+        }
+        if (!titolo) {
+            AggiungiRiga(testo, TitoloCaloriSpecifici);
+            titolo = true;
+        }
+        testo.append(TogliSpazi(voce.Materiale)).append("=");
+        AggiungiRiga(testo, valore);
     }
     auto byte = Utf8AWin1252(testo);
     if (byte) {

@@ -9,6 +9,16 @@
 // holding one space. The reader trims blanks (spaces only) from every line and stops at the
 // first line where a marker should be and is not (a blank line, the end of the file) or at a
 // row cut short by the end of the file, which is not counted.
+//
+// The specific heats follow the rows, only when a row has one, as a section a reader of the
+// six-line rows alone keeps unread and writes back unchanged:
+//
+//   the title "Calori specifici J/kgK",
+//   one line per row with a specific heat: its name, "=", the value ("Acciaio=450"),
+//
+// ending at the first line without "=". A line belongs to the first row of that name, in
+// order, that has no value yet (the name is split from the value at the last "="); a line whose
+// name no row has is dropped at the next save.
 
 #include <cstddef>
 #include <optional>
@@ -29,8 +39,9 @@ constexpr std::size_t DimensioneMassimaAbaco = 64 * 1024 * 1024;
 
 struct ContenutoAbaco {
     Abaco Voci;
-    // The file's bytes from the line where the reading stopped to its end, unchanged. The
-    // writer puts them back after the rows, so what the program did not understand is kept.
+    // The file's bytes from the line where the reading stopped to its end, unchanged, less the
+    // section of specific heats. The writer puts them back after the rows and that section,
+    // so what the program did not understand is kept.
     std::string Coda;
 
     bool operator==(const ContenutoAbaco&) const = default;
@@ -43,8 +54,11 @@ ContenutoAbaco LetturaAbaco(std::string_view contenuto);
 // larger than DimensioneMassimaAbaco).
 std::optional<ContenutoAbaco> Prosegui(const std::string& percorso);
 
-// The bytes of abaco.txt for the rows followed by coda (the tail kept from the reading).
-// Nothing when a value holds a character that Windows-1252 lacks or a line break.
+inline constexpr std::string_view TitoloCaloriSpecifici = "Calori specifici J/kgK";
+
+// The bytes of abaco.txt for the rows, their specific heats, then coda (the tail kept from the
+// reading). Nothing when a value holds a character that Windows-1252 lacks or a line break, or
+// a specific heat holds "=".
 std::optional<std::string> ContenutoFileAbaco(const Abaco& abaco, std::string_view coda);
 
 // Rewrites abaco.txt at percorso whole and tells why it could not (Altro for rows that cannot

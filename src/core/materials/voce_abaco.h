@@ -1,5 +1,6 @@
 #pragma once
-// The materials database in memory: an ordered list of rows of five texts.
+// The materials database in memory: an ordered list of rows of five texts, and the specific
+// heat of the rows that have one.
 
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@ struct VoceAbaco {
     std::string Conduttività;
     std::string Permeabilità;
     std::string FatAssorbimento;
+    std::string CaloreSpecifico = ""; // J/(kg K), as typed; empty when unknown
 
     // A row whose four data texts are blank is a group title ("Metalli"), not a material.
     bool TitoloGruppo() const {
