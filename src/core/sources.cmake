@@ -37,6 +37,7 @@ set(PARETIX_CORE_SOURCES
   model/numeri.cpp
   model/validazione.cpp
   verifiche/dinamica.cpp
+  verifiche/igrometria_mensile.cpp
   window/avvio.cpp
   window/ciclo_vita.cpp
   window/finestra_appunti.cpp

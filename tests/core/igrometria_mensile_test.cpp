@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include "core/verifiche/igrometria_mensile.h"
+
+using namespace paretix;
+
+namespace {
+
+// Insulation inside (R 2,0, sd 0,1 m) behind a vapour-tight outer skin (R 0,1, sd 10 m),
+// Rsi 0,13, Rse 0,04: Rtot = 2,27, U = 0,44053. The interface between them is the only place
+// where water can condense.
+DatiIgrometriaMensile Parete() {
+    DatiIgrometriaMensile d;
+    d.Strati = {{2.0, 0.1}, {0.1, 10.0}};
+    d.Rsi = 0.13;
+    d.Rse = 0.04;
+    d.U = 1 / 2.27;
+    return d;
+}
+
+constexpr ClimaMese Inverno{0, 80}; // outside
+constexpr ClimaMese Estate{25, 60}; // outside
+constexpr ClimaMese InternoInverno{20, 60};
+constexpr ClimaMese InternoEstate{25, 50};
+
+// Worked by hand for a winter month (0 °C and 80 % outside, 20 °C and 60 % inside):
+//   psat(20) = 610,5·e^(17,269·20/257,3) = 2336,95 Pa, pi = 1402,17 Pa;
+//   pe = 0,8·610,5 = 488,40 Pa;
+//   θ1 = 20 − 20·2,13/2,27 = 1,2335 °C, psat(θ1) = 667,53 Pa, under the straight line
+//   (1393 Pa at sd 0,1 m), so the interface condenses:
+//   gc = 2·10⁻¹⁰·[(1402,17 − 667,53)/0,1 − (667,53 − 488,40)/10] = 1,46571·10⁻⁶ kg/(m² s),
+//   3925,75 g/m² in 31 days, 3545,84 g/m² in 28.
+// A summer month (25 °C and 60 % outside, 25 °C and 50 % inside) dries a wet interface:
+//   psat(25) = 3165,87 Pa, pi = 1582,94, pe = 1899,52;
+//   gc = 2·10⁻¹⁰·[(1582,94 − 3165,87)/0,1 − (3165,87 − 1899,52)/10] = −3,19125·10⁻⁶,
+//   −8547,44 g/m² in 31 days.
+constexpr double GennaioGrammi = 3925.750;
+constexpr double FebbraioGrammi = 3545.839;
+constexpr double MarzoEvaporati = -8547.437;
+
+TEST(IgrometriaMensile, AWinterAllYearRoundFillsTheInterfaceEveryMonth) {
+    DatiIgrometriaMensile d = Parete();
+    d.Esterno.fill(Inverno);
+    d.Interno.Anno.fill(InternoInverno);
+    const RisultatoIgrometriaMensile r = CalcolaIgrometriaMensile(d);
+    EXPECT_EQ(r.Esito, EsitoCondensa::NonVerificata);
+    EXPECT_EQ(r.MeseInizio, 0); // every month condenses: the cycle starts in January
+    EXPECT_NEAR(r.Mesi[0].FlussoTotale, GennaioGrammi, 0.01);
+    EXPECT_NEAR(r.Mesi[0].Accumulo[0], GennaioGrammi, 0.01);
+    EXPECT_NEAR(r.Mesi[1].AccumuloTotale, GennaioGrammi + FebbraioGrammi, 0.01);
+    // 365 days of the same rate: 46222,55 g/m² by the end of December.
+    EXPECT_NEAR(r.AccumuloMassimo, 46222.55, 0.05);
+    EXPECT_EQ(r.MeseAccumuloMassimo, 11);
+    EXPECT_EQ(r.InterfacciaAccumuloMassimo, 1);
+    EXPECT_FALSE(r.EvaporaTutta);
+}
+
+TEST(IgrometriaMensile, TwoWinterMonthsDryOutInMarch) {
+    DatiIgrometriaMensile d = Parete();
+    d.Esterno.fill(Estate);
+    d.Interno.Anno.fill(InternoEstate);
+    for (int m : {0, 1}) {
+        d.Esterno[m] = Inverno;
+        d.Interno.Anno[m] = InternoInverno;
+    }
+    d.Ammissibile = 8000;
+    const RisultatoIgrometriaMensile r = CalcolaIgrometriaMensile(d);
+    EXPECT_EQ(r.MeseInizio, 0);
+    EXPECT_NEAR(r.AccumuloMassimo, GennaioGrammi + FebbraioGrammi, 0.01); // 7471,59
+    EXPECT_EQ(r.MeseAccumuloMassimo, 1);
+    // March could evaporate 8547 g/m², more than the 7471 held: it clips at 0, but reports
+    // the whole rate.
+    EXPECT_NEAR(r.Mesi[2].FlussoTotale, MarzoEvaporati, 0.01);
+    EXPECT_EQ(r.Mesi[2].AccumuloTotale, 0);
+    // From April the interface is dry and the summer hull touches nothing.
+    EXPECT_EQ(r.Mesi[3].FlussoTotale, 0);
+    EXPECT_TRUE(r.EvaporaTutta);
+    EXPECT_EQ(r.Esito, EsitoCondensa::Ammissibile);
+    // The same year against the default 500 g/m².
+    d.Ammissibile = CondensaAmmissibilePredefinita;
+    EXPECT_EQ(CalcolaIgrometriaMensile(d).Esito, EsitoCondensa::NonVerificata);
+}
+
+TEST(IgrometriaMensile, TheCycleStartsWithTheFirstCondensingMonthAfterADryOne) {
+    // Winter from November to February: the cycle starts in November and the water of 120
+    // days (15 195,8 g/m²) is gone by the end of April (March 8547 + April 8271 g/m²).
+    DatiIgrometriaMensile d = Parete();
+    d.Esterno.fill(Estate);
+    d.Interno.Anno.fill(InternoEstate);
+    for (int m : {10, 11, 0, 1}) {
+        d.Esterno[m] = Inverno;
+        d.Interno.Anno[m] = InternoInverno;
+    }
+    const RisultatoIgrometriaMensile r = CalcolaIgrometriaMensile(d);
+    EXPECT_EQ(r.MeseInizio, 10);
+    EXPECT_NEAR(r.AccumuloMassimo, 1.4657073e-6 * 120 * 86400 * 1000, 0.05);
+    EXPECT_EQ(r.MeseAccumuloMassimo, 1);
+    EXPECT_GT(r.Mesi[2].AccumuloTotale, 0);
+    EXPECT_EQ(r.Mesi[3].AccumuloTotale, 0);
+    EXPECT_TRUE(r.EvaporaTutta);
+}
+
+TEST(IgrometriaMensile, ADryInsideCondensesNothingAndTheMouldMarginIsTheSurfaceFactor) {
+    DatiIgrometriaMensile d = Parete();
+    d.Esterno.fill(Inverno);
+    d.Interno.Anno.fill(InternoInverno);
+    d.Strati = {{2.0, 10.0}, {0.1, 0.1}}; // the tight skin inside: nothing reaches the cold side
+    const RisultatoIgrometriaMensile r = CalcolaIgrometriaMensile(d);
+    EXPECT_EQ(r.Esito, EsitoCondensa::Assente);
+    EXPECT_EQ(r.AccumuloMassimo, 0);
+    // Mould, by hand: psat,min = 1402,17/0,8 = 1752,71 Pa, k = ln(1752,71/610,5) = 1,05460,
+    // θsi,min = 237,3·k/(17,269 − k) = 15,4349 °C, fRsi,min = 15,4349/20 = 0,77174;
+    // fRsi = 1 − 0,25·0,44053 = 0,88987 > 0,77174: no mould.
+    ASSERT_TRUE(r.FRsiMax);
+    EXPECT_NEAR(*r.FRsiMax, 0.771744, 1e-5);
+    EXPECT_NEAR(r.FRsi, 0.889868, 1e-5);
+    EXPECT_TRUE(r.MuffaEvitata);
+    // θsi = 20 − 20·0,13/2,27 = 18,8546 °C.
+    EXPECT_NEAR(r.Mesi[0].Tsi, 18.8546, 1e-4);
+}
+
+TEST(IgrometriaMensile, AHumidityClassSetsTheInsidePressureFromTheOutside) {
+    // Class 3 (dwellings), Δp0 = 810 Pa. At 10 °C and 70 % outside: pe = 0,7·1227,31 =
+    // 859,12 Pa, Δp = 810·(1 − 10/20) = 405 Pa, pi = 859,12 + 1,10·405 = 1304,62 Pa.
+    // At −5 °C, 90 %: psat = 610,5·e^(21,875·(−5)/260,5) = 401,18 Pa over ice, pe = 361,06,
+    // pi = 361,06 + 1,10·810 = 1252,06 Pa. At 22 °C no excess: pi = pe.
+    DatiIgrometriaMensile d = Parete();
+    d.Interno.Classe = 3;
+    d.Esterno.fill({22, 50});
+    d.Esterno[0] = {10, 70};
+    d.Esterno[1] = {-5, 90};
+    const RisultatoIgrometriaMensile r = CalcolaIgrometriaMensile(d);
+    EXPECT_NEAR(r.Mesi[0].Pi, 1304.62, 0.01);
+    EXPECT_NEAR(r.Mesi[1].Pi, 1252.06, 0.01);
+    EXPECT_NEAR(r.Mesi[2].Pi, 0.5 * PressioneSaturazione(22), 1e-9);
+    EXPECT_EQ(r.Mesi[0].Ti, 20);
+    // Months without a warmer inside have no mould factor.
+    EXPECT_FALSE(r.Mesi[2].FRsiMin);
+}
+
+TEST(IgrometriaMensile, SaturationAndDewPointAreInverseOverWaterAndIce) {
+    // 610,5 Pa at 0 °C; 2336,95 Pa at 20 °C; 401,18 Pa at −5 °C (ice).
+    EXPECT_DOUBLE_EQ(PressioneSaturazione(0), 610.5);
+    EXPECT_NEAR(PressioneSaturazione(20), 2336.95, 0.01);
+    EXPECT_NEAR(PressioneSaturazione(-5), 401.18, 0.01);
+    for (double θ : {-20.0, -5.0, -0.1, 0.0, 0.1, 12.5, 35.0}) {
+        EXPECT_NEAR(TemperaturaRugiada(PressioneSaturazione(θ)), θ, 1e-9) << θ;
+    }
+}
+
+} // namespace
