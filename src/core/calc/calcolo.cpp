@@ -9,6 +9,8 @@
 #include "core/model/caselle_visibili.h"
 #include "core/model/numeri.h"
 #include "core/model/validazione.h"
+#include "core/verifiche/calcola_verifiche.h"
+#include "core/verifiche/rapporto_verifiche.h"
 
 namespace paretix {
 
@@ -209,6 +211,10 @@ EsitoCalcola Command1_Click(Esercizio& e, RisultatiCalcolo& r, std::string& Test
     if (auto messaggio = ControlloValoriFiniti(e, r)) {
         esito.Messaggio = std::move(*messaggio);
         return esito;
+    }
+    // The checks only read what the run computed, after the report is complete.
+    if (e.Verifiche.Attive) {
+        AggiungiRapportoVerifiche(CalcolaVerifiche(e, r), rapporto);
     }
     esito.DatiValidi = true;
     TestoStampa = std::move(rapporto);

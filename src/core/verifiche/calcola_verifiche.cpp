@@ -1,0 +1,24 @@
+#include "core/verifiche/calcola_verifiche.h"
+
+#include "core/verifiche/indice_acustico.h"
+#include "core/verifiche/massa_superficiale.h"
+#include "core/verifiche/trasmittanza.h"
+
+namespace paretix {
+
+RisultatiVerifiche CalcolaVerifiche(const Esercizio& e, const RisultatiCalcolo& r) {
+    RisultatiVerifiche v;
+    if (!e.Verifiche.Attive) {
+        return v;
+    }
+    if (e.Termico) {
+        v.Trasmittanza = VerificaDellaTrasmittanza(e, r);
+    }
+    if (e.Acustico) {
+        v.MassaSuperficiale = MassaSuperficialeDiLegge(e, r);
+        v.Acustica = VerificaDellIsolamentoAcustico(e, r, *v.MassaSuperficiale);
+    }
+    return v;
+}
+
+} // namespace paretix
