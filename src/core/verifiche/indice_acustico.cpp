@@ -93,7 +93,8 @@ Valutazione717 ValutazioneInOttave(const std::array<double, 5>& R) {
 }
 
 std::optional<int> RwLeggeEmpirica(double m) {
-    if (m < MassaMinimaEmpirica) {
+    // A mass beyond the computer's numbers has no whole-dB value either.
+    if (m < MassaMinimaEmpirica || !std::isfinite(m)) {
         return std::nullopt;
     }
     return static_cast<int>(std::lround(CoefficienteEmpirico * std::log10(m) - TermineEmpirico));

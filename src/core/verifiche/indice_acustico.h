@@ -26,7 +26,7 @@ struct Valutazione717 {
 Valutazione717 ValutazioneInOttave(const std::array<double, 5>& R);
 
 // The empirical law Rw = 37,5·lg m - 42 (m in kg/m²), rounded to the whole dB; nothing below
-// the law's range of masses.
+// the law's range of masses, or for a mass too large to be a number.
 std::optional<int> RwLeggeEmpirica(double m);
 
 // The acoustic check of the run: the rating of the wall's sound reduction as the acoustic

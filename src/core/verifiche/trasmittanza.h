@@ -16,8 +16,9 @@ namespace paretix {
 std::optional<double> SpessoreAggiuntivo(double U, double Uobiettivo, double lambda);
 
 // The check of the run's U (the thermal calculation ran): towards the outside the table of the
-// zone and regime, +30 % in App. B for insulation from the inside or in the cavity; towards an
-// unheated space U·btr against the same table; a partition against its own limit.
+// zone and regime, +30 % in App. B for insulation from the inside or in the cavity (only when
+// the user says so: an unanswered question counts as no); towards an unheated space U·btr
+// against the same table; a partition against its own limit.
 VerificaTrasmittanza VerificaDellaTrasmittanza(const Esercizio& e, const RisultatiCalcolo& r);
 
 } // namespace paretix
