@@ -18,6 +18,8 @@ constexpr const char* InizioEsito = "Esito: ";
 constexpr const char* InizioNota = "Nota: ";
 constexpr const char* Uguale = " = ";
 constexpr const char* PerRispettare = " per rispettare il valore";
+constexpr const char* InizioRequisito = "Requisito: ";
+constexpr const char* InizioMassaEmpirica = " (Ms = ";
 
 void Riga(std::string& testo, const std::string& riga) {
     AggiungiTesti(testo, riga, ACapo);
@@ -66,11 +68,11 @@ void Acustica(std::string& testo, const VerificaAcustica& v) {
     if (v.RwEmpirico) {
         empirico += Uguale + TestoDecibel(*v.RwEmpirico);
     }
-    Riga(testo, empirico + " (Ms = " + TestoMassa(v.Ms) + ")");
+    Riga(testo, empirico + InizioMassaEmpirica + TestoMassa(v.Ms) + ")");
     if (!v.Mancanti.empty()) {
         Mancanti(testo, v.Mancanti);
     } else {
-        Riga(testo, "Requisito: " + TestoRequisito(v));
+        Riga(testo, InizioRequisito + TestoRequisito(v));
         if (v.Superata) {
             Riga(testo, InizioEsito + v.Esito);
         }
