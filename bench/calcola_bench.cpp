@@ -6,6 +6,7 @@
 #include "core/calc/calcolo.h"
 #include "core/model/camera_aria.h"
 #include "core/model/caselle_visibili.h"
+#include "core/verifiche/calcola_verifiche.h"
 
 namespace {
 
@@ -64,6 +65,55 @@ void Command1ClickPareteDiQuindiciStrati(benchmark::State& stato) {
     stato.counters["caratteri"] = static_cast<double>(testo.size());
 }
 
+// The same wall with the compliance checks on, every datum given: an unheated space (U·btr),
+// above the limit (so the remedy is computed too), a façade of category A.
+Esercizio PareteConVerifiche() {
+    Esercizio e = PareteCompleta();
+    DatiVerifiche& d = e.Verifiche;
+    d.Attive = true;
+    d.Zona = ZonaClimatica::E;
+    d.Regime = RegimeVerifica::Riqualificazione2021;
+    d.Elemento = ElementoParete::NonClimatizzato;
+    d.Btr = "0,8";
+    d.Categoria = CategoriaEdificio::A;
+    e.strato(1).Intonaco = true;
+    return e;
+}
+
+// The checks alone, on the results of one Calculate command: their added cost.
+void CalcolaVerifichePareteDiQuindiciStrati(benchmark::State& stato) {
+    Esercizio e = PareteConVerifiche();
+    RisultatiCalcolo r;
+    std::string testo;
+    if (!Command1_Click(e, r, testo).DatiValidi) {
+        stato.SkipWithError("esercizio non valido");
+        return;
+    }
+    for (auto _ : stato) {
+        RisultatiVerifiche v = CalcolaVerifiche(e, r);
+        benchmark::DoNotOptimize(v);
+    }
+}
+
+// The whole Calculate command with the checks on: validation, two runs, report and its
+// "VERIFICHE DI LEGGE" section.
+void Command1ClickConVerifichePareteDiQuindiciStrati(benchmark::State& stato) {
+    Esercizio e = PareteConVerifiche();
+    RisultatiCalcolo r;
+    std::string testo;
+    for (auto _ : stato) {
+        const EsitoCalcola esito = CalcolaConVerifiche(e, r, testo);
+        benchmark::DoNotOptimize(esito);
+        benchmark::DoNotOptimize(testo.data());
+    }
+    if (!CalcolaConVerifiche(e, r, testo).DatiValidi) {
+        stato.SkipWithError("esercizio non valido");
+    }
+    stato.counters["caratteri"] = static_cast<double>(testo.size());
+}
+
 } // namespace
 
 BENCHMARK(Command1ClickPareteDiQuindiciStrati);
+BENCHMARK(CalcolaVerifichePareteDiQuindiciStrati);
+BENCHMARK(Command1ClickConVerifichePareteDiQuindiciStrati);

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   clang libclang-rt-14-dev
   poppler-utils fonts-dejavu-core

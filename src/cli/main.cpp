@@ -1,5 +1,6 @@
 // paretix-report FILE.css: opens the exercise as the Open command does, presses "Calcola" and
-// writes the report on standard output, without a window.
+// writes the report on standard output, without a window. With --json it writes the results
+// and the compliance checks as one JSON object instead.
 
 #include <unistd.h>
 
@@ -17,6 +18,8 @@
 #include "core/files/testo_terminale.h"
 #include "core/model/esercizio.h"
 #include "core/model/validazione.h"
+#include "core/verifiche/calcola_verifiche.h"
+#include "core/verifiche/json_risultati.h"
 
 namespace {
 
@@ -31,7 +34,7 @@ constexpr std::string_view Uso =
     "Uso: paretix-report FILE.css   (paretix-report --help per le spiegazioni)\n";
 
 constexpr std::string_view Aiuto =
-    "Uso: paretix-report FILE.css\n"
+    "Uso: paretix-report [--json] FILE.css\n"
     "\n"
     "Apre l'esercizio FILE.css di Paretix LT, esegue il calcolo come il pulsante \"Calcola\"\n"
     "subito dopo l'apertura del file e scrive il resoconto sullo standard output, in UTF-8,\n"
@@ -45,7 +48,13 @@ constexpr std::string_view Aiuto =
     "  64  uso errato\n"
     "  74  impossibile scrivere il resoconto\n"
     "\n"
-    "Un file il cui nome comincia con \"-\" si indica con il percorso, ad esempio ./-muro.css.\n";
+    "Un file il cui nome comincia con \"-\" si indica con il percorso, ad esempio ./-muro.css.\n"
+    "\n"
+    "paretix-report --json FILE.css\n"
+    "\n"
+    "Scrive invece del resoconto un oggetto JSON in UTF-8, con i numeri in unità SI: i\n"
+    "risultati dei calcoli eseguiti sotto \"risultati\" e, se l'esercizio ha le verifiche\n"
+    "di legge attive, le verifiche sotto \"verifiche\". Gli stati di uscita sono gli stessi.\n";
 
 constexpr std::string_view NessunCalcolo =
     ": nessun tipo di calcolo scelto (Termico, Igrometrico, Acustico): non c'è nulla da "
@@ -87,7 +96,10 @@ void Errore(std::string_view testo) {
     Scrivi(stderr, "\n");
 }
 
-int Resoconto(const std::string& nomeFile) {
+// What standard output gets: the report, or the results as JSON.
+enum class Uscita { Resoconto, Json };
+
+int Resoconto(const std::string& nomeFile, Uscita uscita) {
     paretix::Esercizio e;
     if (const auto messaggio = paretix::AperturaFile(nomeFile, e)) {
         Errore(*messaggio);
@@ -99,10 +111,14 @@ int Resoconto(const std::string& nomeFile) {
     }
     paretix::RisultatiCalcolo risultati;
     std::string TestoStampa;
-    const paretix::EsitoCalcola esito = paretix::Command1_Click(e, risultati, TestoStampa);
+    const paretix::EsitoCalcola esito = paretix::CalcolaConVerifiche(e, risultati, TestoStampa);
     if (!esito.DatiValidi) {
         Errore(std::string(paretix::TitoloErrore) + " " + esito.Messaggio);
         return EsitoDatiNonValidi;
+    }
+    if (uscita == Uscita::Json) {
+        TestoStampa = paretix::JsonRisultati(e, risultati, paretix::CalcolaVerifiche(e, risultati));
+        TestoStampa += '\n';
     }
     errno = 0;
     if (!Scrivi(stdout, TestoStampa) || std::fflush(stdout) != 0 || std::ferror(stdout)) {
@@ -122,9 +138,11 @@ int main(int argc, char** argv) {
         Scrivi(stdout, Aiuto);
         return EsitoRiuscito;
     }
-    if (argc != 2 || argv[1][0] == '-' || argv[1][0] == '\0') {
+    const bool json = argc == 3 && std::string_view(argv[1]) == "--json";
+    const int file = json ? 2 : 1;
+    if (argc != file + 1 || argv[file][0] == '-' || argv[file][0] == '\0') {
         Scrivi(stderr, Uso);
         return EsitoUsoErrato;
     }
-    return Resoconto(argv[1]);
+    return Resoconto(argv[file], json ? Uscita::Json : Uscita::Resoconto);
 }

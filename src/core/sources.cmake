@@ -36,8 +36,17 @@ set(PARETIX_CORE_SOURCES
   model/caselle_visibili.cpp
   model/numeri.cpp
   model/validazione.cpp
+  verifiche/calcola_verifiche.cpp
   verifiche/dinamica.cpp
   verifiche/igrometria_mensile.cpp
+  verifiche/indice_acustico.cpp
+  verifiche/json_risultati.cpp
+  verifiche/limiti.cpp
+  verifiche/massa_superficiale.cpp
+  verifiche/rapporto_verifiche.cpp
+  verifiche/righe_verifiche.cpp
+  verifiche/testo_verifiche.cpp
+  verifiche/trasmittanza.cpp
   window/avvio.cpp
   window/ciclo_vita.cpp
   window/finestra_appunti.cpp

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "core/calc/calcolo.h"
 #include "core/files/apertura_file.h"
 #include "core/files/creazione_file.h"
@@ -55,6 +57,13 @@ EsitoCalcola CalcolaQui(const std::string& file, std::string& TestoStampa) {
     Esercizio e;
     EXPECT_EQ(AperturaFile(file, e), std::nullopt);
     RisultatiCalcolo r;
+    return Command1_Click(e, r, TestoStampa);
+}
+
+// The same, keeping the exercise as the command left it and its results.
+EsitoCalcola CalcolaQui(const std::string& file, Esercizio& e, RisultatiCalcolo& r) {
+    EXPECT_EQ(AperturaFile(file, e), std::nullopt);
+    std::string TestoStampa;
     return Command1_Click(e, r, TestoStampa);
 }
 
@@ -186,4 +195,74 @@ TEST(ParetixReport, ControlCharactersAreEscapedOnATerminalOnly) {
     const std::string visto = LeggiTutto(terminale);
     EXPECT_NE(visto.find("Mattone\\x1B]2;preso\\x07"), std::string::npos) << visto;
     EXPECT_EQ(visto.find('\x1B'), std::string::npos);
+}
+
+// --json: one JSON object and a newline, the sections of the calculations the file chooses, no
+// checks (the examples have none), the numbers the calculation computed, to the last digit.
+TEST(ParetixReport, JsonOfEachExample) {
+    for (const char* nome : {"parete-intercapedine.css", "parete-pesante.css"}) {
+        const std::string file = std::string(PARETIX_EXAMPLES "/") + nome;
+        RisultatiCalcolo r;
+        Esercizio e;
+        ASSERT_TRUE(CalcolaQui(file, e, r).DatiValidi) << nome;
+        const Esito esito = Esegui({"--json", file});
+        EXPECT_EQ(esito.Stato, 0) << nome;
+        EXPECT_EQ(esito.Errore, "") << nome;
+        ASSERT_TRUE(esito.Uscita.ends_with("}\n")) << esito.Uscita;
+        const auto j = nlohmann::json::parse(esito.Uscita);
+        EXPECT_FALSE(j.contains("verifiche")) << nome;
+        const auto& risultati = j.at("risultati");
+        EXPECT_EQ(risultati.contains("termico"), e.Termico) << nome;
+        EXPECT_EQ(risultati.contains("igrometrico"), e.Igrometrico) << nome;
+        EXPECT_EQ(risultati.contains("acustico"), e.Acustico) << nome;
+        if (e.Termico) {
+            EXPECT_EQ(risultati["termico"]["U"].get<double>(), r.H) << nome;
+            EXPECT_EQ(risultati["termico"]["temperature"].size(),
+                      static_cast<std::size_t>(e.NumeroStrati() + 1));
+        }
+        if (e.Acustico) {
+            EXPECT_EQ(risultati["acustico"]["potere_fonoisolante"][2].get<double>(),
+                      r.PotereFonoisolanteParete[2]);
+        }
+    }
+}
+
+// The faults of --json are the faults of the report: same statuses, same messages, nothing on
+// standard output.
+TEST(ParetixReport, JsonKeepsTheFaultsOfTheReport) {
+    CartellaTemporanea cartella;
+    Esercizio e;
+    e.strato(1).Spessore.Testo = "dieci";
+    ASSERT_TRUE(CreazioneFile(e, cartella / "errato.css"));
+    Esercizio nessuno;
+    nessuno.Termico = nessuno.Igrometrico = nessuno.Acustico = false;
+    ASSERT_TRUE(CreazioneFile(nessuno, cartella / "nessuno.css"));
+    for (const std::string& file :
+         {cartella / "errato.css", cartella / "nessuno.css", cartella / "manca.css"}) {
+        const Esito resoconto = Esegui({file});
+        const Esito json = Esegui({"--json", file});
+        EXPECT_NE(resoconto.Stato, 0) << file;
+        EXPECT_EQ(json.Stato, resoconto.Stato) << file;
+        EXPECT_EQ(json.Errore, resoconto.Errore) << file;
+        EXPECT_EQ(json.Uscita, "") << file;
+    }
+    const Esito pieno = Esegui({"--json", PARETIX_EXAMPLES "/parete-pesante.css"}, "/dev/full");
+    EXPECT_EQ(pieno.Stato, 74);
+    EXPECT_EQ(pieno.Errore, "impossibile scrivere il resoconto: spazio esaurito sul disco\n");
+}
+
+TEST(ParetixReport, JsonWrongUsageAndHelp) {
+    for (const std::vector<std::string>& argomenti : {std::vector<std::string>{"--json"},
+                                                      {"--json", "a.css", "b.css"},
+                                                      {"--json", "-x"},
+                                                      {"--json", ""},
+                                                      {"a.css", "--json"},
+                                                      {"--JSON", "a.css"}}) {
+        const Esito esito = Esegui(argomenti);
+        EXPECT_EQ(esito.Stato, 64) << argomenti.back();
+        EXPECT_EQ(esito.Uscita, "");
+        EXPECT_TRUE(esito.Errore.starts_with("Uso: paretix-report FILE.css")) << esito.Errore;
+    }
+    const Esito aiuto = Esegui({"--help"});
+    EXPECT_NE(aiuto.Uscita.find("paretix-report --json FILE.css"), std::string::npos);
 }

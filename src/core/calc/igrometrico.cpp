@@ -87,11 +87,14 @@ void CalcoloPressioneEffettiva(RisultatiCalcolo& r, int n, std::string& testo) {
     testo.append(ACapo);
 }
 
+bool CondensaAlConfine(const RisultatiCalcolo& r, int i) {
+    return r.Pvs[i] < r.Pv[i];
+}
+
 void Confronto(const RisultatiCalcolo& r, int n, std::string& testo) {
-    const auto condensa = [&r](int i) { return r.Pvs[i] < r.Pv[i]; };
     bool qualcuna = false;
     for (int i = 0; i <= n && !qualcuna; ++i) {
-        qualcuna = condensa(i);
+        qualcuna = CondensaAlConfine(r, i);
     }
     if (!qualcuna) {
         testo.append("Nessuna condensa interstiziale rilevata");
@@ -102,7 +105,7 @@ void Confronto(const RisultatiCalcolo& r, int n, std::string& testo) {
     testo.append(ACapo);
     // The two surfaces condense; the inner boundaries condense interstitially.
     for (int i = 0; i <= n; ++i) {
-        if (condensa(i)) {
+        if (CondensaAlConfine(r, i)) {
             AggiungiIntero(testo, i);
             testo.append(i == 0 || i == n ? " vi è condensa" : " vi è condensa interstiziale");
             testo.append(ACapo);

@@ -17,7 +17,9 @@ void CalcoloPressioneDiSaturazione(RisultatiCalcolo& r, int n, std::string& test
 // Vapour resistance of every layer and the wall's permeance; appends nothing.
 void CalcoloPermeanzaDellaPareteAlVaporeDAcqua(RisultatiCalcolo& r, int n);
 void CalcoloPressioneEffettiva(RisultatiCalcolo& r, int n, std::string& testo);
-// Condensation at a boundary: the saturation pressure lies strictly below the effective one.
+// Condensation at boundary i: the saturation pressure lies strictly below the effective one.
+bool CondensaAlConfine(const RisultatiCalcolo& r, int i);
+// Writes which boundaries condense.
 void Confronto(const RisultatiCalcolo& r, int n, std::string& testo);
 
 } // namespace paretix

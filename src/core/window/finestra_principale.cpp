@@ -10,6 +10,7 @@
 #include "core/model/caselle_visibili.h"
 #include "core/model/numeri.h"
 #include "core/model/validazione.h"
+#include "core/verifiche/calcola_verifiche.h"
 #include "core/window/unita_suono.h"
 
 namespace paretix {
@@ -80,7 +81,7 @@ void FinestraPrincipale::Command1_Click() {
         return;
     }
     const Esercizio prima = esercizio_;
-    const EsitoCalcola esito = paretix::Command1_Click(esercizio_, risultati_, stato_.TestoStampa);
+    const EsitoCalcola esito = CalcolaConVerifiche(esercizio_, risultati_, stato_.TestoStampa);
     stato_.NumeroCamereAria = esito.NumeroCamereAria;
     NotificaCambi(prima);
     if (!esito.DatiValidi) {

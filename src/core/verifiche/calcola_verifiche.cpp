@@ -1,0 +1,33 @@
+#include "core/verifiche/calcola_verifiche.h"
+
+#include "core/verifiche/indice_acustico.h"
+#include "core/verifiche/massa_superficiale.h"
+#include "core/verifiche/rapporto_verifiche.h"
+#include "core/verifiche/trasmittanza.h"
+
+namespace paretix {
+
+RisultatiVerifiche CalcolaVerifiche(const Esercizio& e, const RisultatiCalcolo& r) {
+    RisultatiVerifiche v;
+    if (!e.Verifiche.Attive) {
+        return v;
+    }
+    if (e.Termico) {
+        v.Trasmittanza = VerificaDellaTrasmittanza(e, r);
+    }
+    if (e.Acustico) {
+        v.MassaSuperficiale = MassaSuperficialeDiLegge(e, r);
+        v.Acustica = VerificaDellIsolamentoAcustico(e, r, *v.MassaSuperficiale);
+    }
+    return v;
+}
+
+EsitoCalcola CalcolaConVerifiche(Esercizio& e, RisultatiCalcolo& r, std::string& TestoStampa) {
+    const EsitoCalcola esito = Command1_Click(e, r, TestoStampa);
+    if (esito.DatiValidi && e.Verifiche.Attive) {
+        AggiungiRapportoVerifiche(CalcolaVerifiche(e, r), TestoStampa);
+    }
+    return esito;
+}
+
+} // namespace paretix

@@ -1,0 +1,128 @@
+#include "core/verifiche/json_risultati.h"
+
+#include <nlohmann/json.hpp>
+
+#include "core/calc/igrometrico.h"
+
+namespace paretix {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The hygrometric calculation works in hPa.
+constexpr double PascalPerEttopascal = 100;
+
+// Boundaries 0..n of a table, times a factor.
+Json Confini(const Tabella& tabella, int n, double fattore = 1) {
+    Json valori = Json::array();
+    for (int k = 0; k <= n; ++k) {
+        valori.push_back(tabella[k] * fattore);
+    }
+    return valori;
+}
+
+Json Termico(const RisultatiCalcolo& r, int n) {
+    return {{"U", r.H},
+            {"R_strati", r.SommatoriaResistenze},
+            {"R_totale", 1 / r.H},
+            {"flusso", r.FI},
+            {"temperature", Confini(r.T, n)}};
+}
+
+Json Igrometrico(const RisultatiCalcolo& r, int n) {
+    Json condensa = Json::array();
+    for (int k = 0; k <= n; ++k) {
+        condensa.push_back(CondensaAlConfine(r, k));
+    }
+    return {{"pressione_vapore_interna", r.Pvi * PascalPerEttopascal},
+            {"pressione_vapore_esterna", r.Pve * PascalPerEttopascal},
+            {"pressione_saturazione_interna", r.Pvsi * PascalPerEttopascal},
+            {"pressione_saturazione_esterna", r.Pvse * PascalPerEttopascal},
+            {"pressione_vapore", Confini(r.Pv, n, PascalPerEttopascal)},
+            {"pressione_saturazione", Confini(r.Pvs, n, PascalPerEttopascal)},
+            {"condensa", condensa}};
+}
+
+Json Acustico(const RisultatiCalcolo& r) {
+    return {{"frequenze", FrequenzeOttava},
+            {"intensita_in_entrata", r.DisturboInEntrata},
+            {"potere_fonoisolante", r.PotereFonoisolanteParete},
+            {"rumore_trasmesso", r.EnergiaTrasmessa}};
+}
+
+// A text that is empty, or a number that is missing, is null.
+Json OppureNull(const std::string& testo) {
+    return testo.empty() ? Json(nullptr) : Json(testo);
+}
+
+template <typename T> Json OppureNull(const std::optional<T>& valore) {
+    return valore ? Json(*valore) : Json(nullptr);
+}
+
+Json Trasmittanza(const VerificaTrasmittanza& v) {
+    Json j = {{"U", v.U}};
+    if (v.Btr) {
+        j["btr"] = *v.Btr;
+        j["U_btr"] = v.UConfrontata;
+    }
+    j["limite"] = OppureNull(v.Limite);
+    j["riferimento"] = v.Riferimento;
+    j["fonte"] = OppureNull(v.Fonte);
+    j["esito"] = OppureNull(v.Esito);
+    j["mancanti"] = v.Mancanti;
+    if (v.SpessoreAggiuntivo) {
+        j["strato_isolante"] = v.StratoIsolante;
+        j["spessore_aggiuntivo"] = *v.SpessoreAggiuntivo;
+    }
+    j["note"] = v.Note;
+    return j;
+}
+
+Json Acustica(const VerificaAcustica& v) {
+    return {{"Rw", v.Rw},
+            {"C", v.C},
+            {"Ctr", v.Ctr},
+            {"Rw_empirico", OppureNull(v.RwEmpirico)},
+            {"Ms", v.Ms},
+            {"grandezza", OppureNull(v.Grandezza)},
+            {"requisito", OppureNull(v.Requisito)},
+            {"fonte", OppureNull(v.Fonte)},
+            {"esito", OppureNull(v.Esito)},
+            {"mancanti", v.Mancanti},
+            {"note", v.Note}};
+}
+
+} // namespace
+
+std::string JsonRisultati(const Esercizio& e, const RisultatiCalcolo& r,
+                          const RisultatiVerifiche& v) {
+    const int n = e.NumeroStrati();
+    Json risultati = Json::object();
+    if (e.Termico) {
+        risultati["termico"] = Termico(r, n);
+    }
+    if (e.Igrometrico) {
+        risultati["igrometrico"] = Igrometrico(r, n);
+    }
+    if (e.Acustico) {
+        risultati["acustico"] = Acustico(r);
+    }
+    Json radice = {{"risultati", risultati}};
+    if (e.Verifiche.Attive) {
+        Json verifiche = Json::object();
+        if (v.Trasmittanza) {
+            verifiche["trasmittanza"] = Trasmittanza(*v.Trasmittanza);
+        }
+        if (v.Acustica) {
+            verifiche["acustica"] = Acustica(*v.Acustica);
+        }
+        if (v.MassaSuperficiale) {
+            verifiche["massa_superficiale"] = *v.MassaSuperficiale;
+        }
+        radice["verifiche"] = verifiche;
+    }
+    return radice.dump(2, ' ', false, Json::error_handler_t::replace);
+}
+
+} // namespace paretix

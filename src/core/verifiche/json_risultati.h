@@ -1,0 +1,19 @@
+#pragma once
+// The results of a run and of its checks as one JSON object, for other programs to read. The
+// keys and their units are listed in docs/json.md.
+
+#include <string>
+
+#include "core/calc/risultati.h"
+#include "core/model/esercizio.h"
+#include "core/verifiche/risultati_verifiche.h"
+
+namespace paretix {
+
+// The object of a valid run: "risultati" with the calculation types that ran, and, when the
+// checks are on, "verifiche" with the checks that ran. Numbers in SI units (temperatures in
+// °C, sound in dB), UTF-8, no final newline.
+std::string JsonRisultati(const Esercizio& e, const RisultatiCalcolo& r,
+                          const RisultatiVerifiche& v);
+
+} // namespace paretix

@@ -1,0 +1,111 @@
+#include "core/verifiche/rapporto_verifiche.h"
+
+#include "core/calc/testo_rapporto.h"
+#include "core/verifiche/calcola_verifiche.h"
+#include "core/verifiche/indice_acustico.h"
+#include "core/verifiche/testo_verifiche.h"
+
+namespace paretix {
+
+namespace {
+
+constexpr const char* TitoloSezione = "VERIFICHE DI LEGGE";
+constexpr const char* TitoloTrasmittanza = "Trasmittanza termica";
+constexpr const char* TitoloAcustica = "Isolamento acustico";
+constexpr const char* TitoloMassa = "Massa superficiale";
+constexpr const char* NonEseguita = "Verifica non eseguita: ";
+constexpr const char* InizioEsito = "Esito: ";
+constexpr const char* InizioNota = "Nota: ";
+constexpr const char* Uguale = " = ";
+constexpr const char* PerRispettare = " per rispettare il valore";
+constexpr const char* InizioRequisito = "Requisito: ";
+constexpr const char* InizioMassaEmpirica = " (Ms = ";
+
+void Riga(std::string& testo, const std::string& riga) {
+    AggiungiTesti(testo, riga, ACapo);
+}
+
+void Maiuscola(std::string& testo) {
+    if (!testo.empty() && testo[0] >= 'a' && testo[0] <= 'z') {
+        testo[0] = static_cast<char>(testo[0] - 'a' + 'A');
+    }
+}
+
+void Mancanti(std::string& testo, const std::vector<std::string>& mancanti) {
+    std::string riga = TestoMancanti(mancanti);
+    Maiuscola(riga);
+    Riga(testo, riga);
+}
+
+void Note(std::string& testo, const std::vector<std::string>& note) {
+    for (const std::string& nota : note) {
+        Riga(testo, InizioNota + nota);
+    }
+}
+
+void Trasmittanza(std::string& testo, const VerificaTrasmittanza& v) {
+    Riga(testo, std::string(GrandezzaTrasmittanza) + Uguale + TestoTrasmittanza(v.U));
+    if (v.Btr) {
+        Riga(testo, std::string(GrandezzaTrasmittanzaCorretta) + Uguale +
+                        TestoTrasmittanza(v.UConfrontata) + " (" + TestoBtr(*v.Btr) + ")");
+    }
+    if (!v.Mancanti.empty()) {
+        Mancanti(testo, v.Mancanti);
+    } else {
+        Riga(testo, TestoLimite(v));
+        Riga(testo, InizioEsito + v.Esito);
+    }
+    if (v.SpessoreAggiuntivo) {
+        Riga(testo, GrandezzaSpessore + std::to_string(v.StratoIsolante) + PerRispettare + Uguale +
+                        TestoSpessore(*v.SpessoreAggiuntivo));
+    }
+    Note(testo, v.Note);
+}
+
+void Acustica(std::string& testo, const VerificaAcustica& v) {
+    Riga(testo, EtichettaRwOttave + std::string(Uguale) + TestoRwOttave(v));
+    std::string empirico = EtichettaRwEmpirico;
+    if (v.RwEmpirico) {
+        empirico += Uguale + TestoDecibel(*v.RwEmpirico);
+    }
+    Riga(testo, empirico + InizioMassaEmpirica + TestoMassa(v.Ms) + ")");
+    if (!v.Mancanti.empty()) {
+        Mancanti(testo, v.Mancanti);
+    } else {
+        Riga(testo, InizioRequisito + TestoRequisito(v));
+        if (v.Superata) {
+            Riga(testo, InizioEsito + v.Esito);
+        }
+    }
+    Note(testo, v.Note);
+}
+
+template <typename Verifica, typename Blocco>
+void Sezione(std::string& testo, const char* titolo, const std::optional<Verifica>& verifica,
+             const char* richiede, Blocco blocco) {
+    AggiungiTesti(testo, titolo, ACapo);
+    if (verifica) {
+        blocco(testo, *verifica);
+    } else {
+        Riga(testo, NonEseguita + std::string(richiede));
+    }
+    testo.append(ACapo);
+}
+
+} // namespace
+
+void AggiungiRapportoVerifiche(const RisultatiVerifiche& v, std::string& testo) {
+    // Like every section, this one opens after an empty line.
+    if (!testo.empty() && !testo.ends_with(ACapoERigaVuota)) {
+        testo.append(ACapo);
+    }
+    AggiungiTesti(testo, Separatore, ACapoERigaVuota, TitoloSezione, ACapoERigaVuota);
+    Sezione(testo, TitoloTrasmittanza, v.Trasmittanza, RichiedeCalcoloTermico, Trasmittanza);
+    Sezione(testo, TitoloAcustica, v.Acustica, RichiedeCalcoloAcustico, Acustica);
+    Sezione(testo, TitoloMassa, v.MassaSuperficiale, RichiedeCalcoloAcustico,
+            [](std::string& t, double ms) {
+                Riga(t, std::string(GrandezzaMassa) + Uguale + TestoMassa(ms));
+            });
+}
+
+} // namespace paretix

@@ -1,0 +1,95 @@
+#include "core/verifiche/righe_verifiche.h"
+
+#include "core/verifiche/calcola_verifiche.h"
+#include "core/verifiche/indice_acustico.h"
+#include "core/verifiche/testo_verifiche.h"
+
+namespace paretix {
+
+namespace {
+
+const char* Segno(const std::optional<bool>& superata) {
+    if (!superata) {
+        return SegnoNessunEsito;
+    }
+    return *superata ? SegnoSuperata : SegnoNonSuperata;
+}
+
+RigaVerifica SoloValore(std::string grandezza, std::string valore) {
+    return {std::move(grandezza), std::move(valore), "", "", SegnoNessunEsito};
+}
+
+RigaVerifica NonEseguita(const char* grandezza, const char* richiede) {
+    return {grandezza, SegnoNessunEsito, "", richiede, SegnoNessunEsito};
+}
+
+void Trasmittanza(std::vector<RigaVerifica>& righe, const VerificaTrasmittanza& v) {
+    RigaVerifica confronto = SoloValore(GrandezzaTrasmittanza, TestoTrasmittanza(v.U));
+    if (v.Btr) {
+        righe.push_back(confronto);
+        confronto =
+            SoloValore(std::string(GrandezzaTrasmittanzaCorretta) + " (" + TestoBtr(*v.Btr) + ")",
+                       TestoTrasmittanza(v.UConfrontata));
+    }
+    if (v.Mancanti.empty()) {
+        confronto.Limite = TestoLimite(v);
+        confronto.Esito = v.Esito;
+        confronto.Segno = Segno(v.Rispettata);
+    } else {
+        confronto.Esito = TestoMancanti(v.Mancanti);
+    }
+    righe.push_back(confronto);
+    if (v.SpessoreAggiuntivo) {
+        righe.push_back(SoloValore(GrandezzaSpessore + std::to_string(v.StratoIsolante),
+                                   TestoSpessore(*v.SpessoreAggiuntivo)));
+    }
+}
+
+void Acustica(std::vector<RigaVerifica>& righe, const VerificaAcustica& v) {
+    righe.push_back(SoloValore(EtichettaRwOttave, TestoRwOttave(v)));
+    RigaVerifica empirico = SoloValore(
+        EtichettaRwEmpirico, v.RwEmpirico ? TestoDecibel(*v.RwEmpirico) : SegnoNessunEsito);
+    if (v.Mancanti.empty()) {
+        empirico.Limite = TestoRequisito(v);
+        empirico.Esito = v.Esito;
+        empirico.Segno = Segno(v.Superata);
+    } else {
+        empirico.Esito = TestoMancanti(v.Mancanti);
+    }
+    righe.push_back(empirico);
+}
+
+} // namespace
+
+std::vector<RigaVerifica> RigheVerifiche(const RisultatiVerifiche& v) {
+    std::vector<RigaVerifica> righe;
+    if (v.Trasmittanza) {
+        Trasmittanza(righe, *v.Trasmittanza);
+    } else {
+        righe.push_back(NonEseguita(GrandezzaTrasmittanza, RichiedeCalcoloTermico));
+    }
+    if (v.Acustica) {
+        Acustica(righe, *v.Acustica);
+    } else {
+        righe.push_back(NonEseguita(EtichettaRwEmpirico, RichiedeCalcoloAcustico));
+    }
+    if (v.MassaSuperficiale) {
+        righe.push_back(SoloValore(GrandezzaMassa, TestoMassa(*v.MassaSuperficiale)));
+    } else {
+        righe.push_back(NonEseguita(GrandezzaMassa, RichiedeCalcoloAcustico));
+    }
+    return righe;
+}
+
+std::vector<std::string> NoteVerifiche(const RisultatiVerifiche& v) {
+    std::vector<std::string> note;
+    if (v.Trasmittanza) {
+        note.insert(note.end(), v.Trasmittanza->Note.begin(), v.Trasmittanza->Note.end());
+    }
+    if (v.Acustica) {
+        note.insert(note.end(), v.Acustica->Note.begin(), v.Acustica->Note.end());
+    }
+    return note;
+}
+
+} // namespace paretix

@@ -1,0 +1,99 @@
+#include "core/verifiche/testo_verifiche.h"
+
+#include <charconv>
+
+namespace paretix {
+
+namespace {
+
+constexpr const char* UnitàTrasmittanza = " W/m²K";
+constexpr const char* UnitàSpessore = " cm";
+constexpr const char* UnitàMassa = " kg/m²";
+constexpr const char* UnitàDecibel = " dB";
+constexpr const char* NomeBtr = "btr = ";
+constexpr const char* NomeLimite = "Limite";
+constexpr const char* NomeRiferimento = "Riferimento";
+constexpr const char* AlPiù = " ≤ ";
+constexpr const char* Almeno = " ≥ ";
+
+// Decimals shown: U three, thicknesses in cm one, masses none, btr as typed up to three.
+constexpr int DecimaliTrasmittanza = 3;
+constexpr int DecimaliSpessore = 1;
+constexpr int DecimaliBtr = 3;
+constexpr double CentimetriPerMetro = 100;
+
+std::string TraParentesi(const std::string& testo) {
+    return " (" + testo + ")";
+}
+
+} // namespace
+
+std::string Decimali(double valore, int cifre) {
+    // Room for the largest finite number written out in full.
+    char buffer[400];
+    const auto [fine, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, valore, std::chars_format::fixed, cifre);
+    (void)ec;
+    std::string testo(buffer, fine);
+    for (char& c : testo) {
+        if (c == '.') {
+            c = ',';
+        }
+    }
+    if (testo.starts_with('-') && testo.find_first_not_of("-0,") == std::string::npos) {
+        testo.erase(0, 1);
+    }
+    return testo;
+}
+
+std::string TestoTrasmittanza(double U) {
+    return Decimali(U, DecimaliTrasmittanza) + UnitàTrasmittanza;
+}
+
+std::string TestoSpessore(double metri) {
+    return Decimali(metri * CentimetriPerMetro, DecimaliSpessore) + UnitàSpessore;
+}
+
+std::string TestoMassa(double chilogrammi) {
+    return Decimali(chilogrammi, 0) + UnitàMassa;
+}
+
+std::string TestoBtr(double btr) {
+    std::string testo = Decimali(btr, DecimaliBtr);
+    // btr is shown as short as it reads: 0,700 is 0,7.
+    while (testo.ends_with('0')) {
+        testo.pop_back();
+    }
+    if (testo.ends_with(',')) {
+        testo.pop_back();
+    }
+    return NomeBtr + testo;
+}
+
+std::string TestoDecibel(int decibel) {
+    return std::to_string(decibel) + UnitàDecibel;
+}
+
+std::string TestoRwOttave(const VerificaAcustica& v) {
+    return std::to_string(v.Rw) + " (" + std::to_string(v.C) + "; " + std::to_string(v.Ctr) + ")" +
+           UnitàDecibel;
+}
+
+std::string TestoLimite(const VerificaTrasmittanza& v) {
+    return std::string(v.Riferimento ? NomeRiferimento : NomeLimite) + AlPiù +
+           TestoTrasmittanza(v.Limite.value_or(0)) + TraParentesi(v.Fonte);
+}
+
+std::string TestoRequisito(const VerificaAcustica& v) {
+    return v.Grandezza + Almeno + TestoDecibel(v.Requisito.value_or(0)) + TraParentesi(v.Fonte);
+}
+
+std::string TestoMancanti(const std::vector<std::string>& mancanti) {
+    std::string testo = InizioMancanti;
+    for (std::size_t i = 0; i < mancanti.size(); ++i) {
+        testo += (i == 0 ? "" : ", ") + mancanti[i];
+    }
+    return testo;
+}
+
+} // namespace paretix

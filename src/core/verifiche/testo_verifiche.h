@@ -1,0 +1,35 @@
+#pragma once
+// The texts that the report section and the window's rows of the checks share: numbers with
+// the decimal comma and the pieces that state a value, a limit or a requirement.
+
+#include <string>
+#include <vector>
+
+#include "core/verifiche/risultati_verifiche.h"
+
+namespace paretix {
+
+inline constexpr const char* GrandezzaTrasmittanza = "Trasmittanza termica U";
+inline constexpr const char* GrandezzaTrasmittanzaCorretta = "U·btr";
+inline constexpr const char* GrandezzaSpessore = "Spessore aggiuntivo dello strato ";
+inline constexpr const char* GrandezzaMassa = "Massa superficiale Ms (esclusi gli intonaci)";
+inline constexpr const char* InizioMancanti = "dati mancanti: ";
+
+// valore with cifre decimals after the comma, rounded; never "-0".
+std::string Decimali(double valore, int cifre);
+
+std::string TestoTrasmittanza(double U);              // "0,452 W/m²K"
+std::string TestoSpessore(double metri);              // "8,5 cm"
+std::string TestoMassa(double chilogrammi);           // "412 kg/m²"
+std::string TestoBtr(double btr);                     // "btr = 0,7"
+std::string TestoDecibel(int decibel);                // "48 dB"
+std::string TestoRwOttave(const VerificaAcustica& v); // "51 (-1; -5) dB"
+
+// "Limite ≤ 0,280 W/m²K (DM 26/06/2015, App. B, dal 2021, zona E)", or "Riferimento ≤ ...".
+std::string TestoLimite(const VerificaTrasmittanza& v);
+// "D2m,nT,w ≥ 40 dB (DPCM 5/12/1997, categoria A)".
+std::string TestoRequisito(const VerificaAcustica& v);
+// "dati mancanti: zona climatica, regime di verifica".
+std::string TestoMancanti(const std::vector<std::string>& mancanti);
+
+} // namespace paretix

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "core/verifiche/calcola_verifiche.h"
+#include "core/verifiche/righe_verifiche.h"
+#include "parete_verifiche.h"
+
+using namespace paretix;
+using prova::PareteVerifiche;
+
+namespace {
+
+std::vector<RigaVerifica> Righe(Esercizio e) {
+    const RisultatiCalcolo r = prova::Calcola(e);
+    return RigheVerifiche(CalcolaVerifiche(e, r));
+}
+
+const std::string RwOttave = "Rw (C; Ctr) secondo UNI EN ISO 717-1, in bande d'ottava, dal "
+                             "potere fonoisolante calcolato";
+const std::string RwEmpirico = "Rw dalla legge empirica 37,5·lg(Ms) - 42";
+const std::string Ms = "Massa superficiale Ms (esclusi gli intonaci)";
+const std::string Fonte = " (DM 26/06/2015, App. B, dal 2021, zona E)";
+
+} // namespace
+
+// The numbers worked in rapporto_verifiche_test: U 0,517 > 0,28, 7,0 cm; Rw 64 (-3; -9);
+// empirical 44 >= 40; Ms 202.
+TEST(RigheVerifiche, OneRowPerNumberWithItsMark) {
+    EXPECT_EQ(Righe(PareteVerifiche(true)),
+              (std::vector<RigaVerifica>{
+                  {"Trasmittanza termica U", "0,517 W/m²K", "Limite ≤ 0,280 W/m²K" + Fonte,
+                   "non verificata", "✘"},
+                  {"Spessore aggiuntivo dello strato 2", "7,0 cm", "", "", "—"},
+                  {RwOttave, "64 (-3; -9) dB", "", "", "—"},
+                  {RwEmpirico, "44 dB", "D2m,nT,w ≥ 40 dB (DPCM 5/12/1997, categoria A)",
+                   "verifica indicativa superata", "✔"},
+                  {Ms, "202 kg/m²", "", "", "—"},
+              }));
+}
+
+// Unheated space with btr 0,5: 0,258 <= 0,28; the acoustic rows say what they need. A
+// partition category D needs R'w 55 > 44; zone missing: no outcome, no mark.
+TEST(RigheVerifiche, UnheatedSpaceChecksNotRunAndMissingData) {
+    Esercizio e = PareteVerifiche(false);
+    e.Verifiche.Elemento = ElementoParete::NonClimatizzato;
+    e.Verifiche.Btr = "0,5";
+    EXPECT_EQ(Righe(e), (std::vector<RigaVerifica>{
+                            {"Trasmittanza termica U", "0,517 W/m²K", "", "", "—"},
+                            {"U·btr (btr = 0,5)", "0,258 W/m²K", "Limite ≤ 0,280 W/m²K" + Fonte,
+                             "verificata", "✔"},
+                            {RwEmpirico, "—", "", "richiede il calcolo acustico", "—"},
+                            {Ms, "—", "", "richiede il calcolo acustico", "—"},
+                        }));
+
+    e = PareteVerifiche(true);
+    e.Verifiche.Zona.reset();
+    e.Verifiche.Elemento = ElementoParete::Divisorio;
+    e.Verifiche.Categoria = CategoriaEdificio::D;
+    e.Termico = false;
+    AggiornaCaselleVisibili(e, false);
+    const auto righe = Righe(e);
+    ASSERT_EQ(righe.size(), 4u);
+    EXPECT_EQ(righe[0], (RigaVerifica{"Trasmittanza termica U", "—", "",
+                                      "richiede il calcolo termico", "—"}));
+    EXPECT_EQ(righe[2],
+              (RigaVerifica{RwEmpirico, "44 dB", "R'w ≥ 55 dB (DPCM 5/12/1997, categoria D)",
+                            "verifica indicativa non superata", "✘"}));
+
+    e = PareteVerifiche(false);
+    e.Verifiche.Zona.reset();
+    EXPECT_EQ(Righe(e)[0], (RigaVerifica{"Trasmittanza termica U", "0,517 W/m²K", "",
+                                         "dati mancanti: zona climatica", "—"}));
+}
+
+TEST(RigheVerifiche, NotesOfTheChecksThatRan) {
+    Esercizio e = PareteVerifiche(false);
+    const RisultatiCalcolo r = prova::Calcola(e);
+    const auto soloTermico = NoteVerifiche(CalcolaVerifiche(e, r));
+    ASSERT_EQ(soloTermico.size(), 1u);
+    EXPECT_NE(soloTermico[0].find("ponti termici"), std::string::npos);
+    e = PareteVerifiche(true);
+    EXPECT_EQ(NoteVerifiche(CalcolaVerifiche(e, prova::Calcola(e))).size(), 3u);
+}

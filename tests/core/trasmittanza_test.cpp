@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/model/numeri.h"
+#include "core/verifiche/trasmittanza.h"
+#include "parete_verifiche.h"
+
+using namespace paretix;
+using prova::PareteVerifiche;
+using prova::UPareteVerifiche;
+
+// Worked by hand on the wall of parete_verifiche.h, U = 168/325 = 0,516923, 1/U = 1,934524.
+// The extra thickness is (1/Ulim - 1/U)·λ, λ = 0,04 of layer 2 (the least conductive) unless
+// said otherwise, rounded up to 0,5 cm:
+//  E, App. B 2021: 0,28; (3,571429 - 1,934524)·0,04 = 0,065476 m -> 7,0 cm.
+//  Same, insulation inside: 0,28·1,3 = 0,364; (2,747253 - 1,934524)·0,04 = 0,032509 -> 3,5 cm.
+//  E, App. A 2021: 0,26, a reference value (no +30 %); (3,846154 - 1,934524)·0,04 = 0,076465
+//  -> 8,0 cm.
+//  A, App. B 2015: 0,45; (2,222222 - 1,934524)·0,04 = 0,011508 -> 1,5 cm.
+//  Unheated space, btr 0,6: U·btr = 0,310154 > 0,28; the wall needs U <= 0,28/0,6 = 0,466667,
+//  (2,142857 - 1,934524)·0,04 = 0,008333 -> 1,0 cm. With btr 0,5: 0,258462 <= 0,28.
+//  Layer 1 chosen (λ 0,5): 1,636905·0,5 = 0,818452 -> 82,0 cm.
+//  Partition: 0,517 <= 0,8. F, App. A 2015 0,28: as E, 7,0 cm. C, App. B 2021 0,36:
+//  (2,777778 - 1,934524)·0,04 = 0,033730 -> 3,5 cm.
+TEST(Trasmittanza, LimitSourceOutcomeAndRemedy) {
+    struct Caso {
+        const char* nome;
+        std::function<void(DatiVerifiche&)> dati;
+        double limite;
+        const char* fonte;
+        const char* esito;
+        std::optional<double> spessore; // m
+        double confrontata;
+    };
+    const double U = UPareteVerifiche;
+    const Caso casi[] = {
+        {"E B 2021", [](DatiVerifiche&) {}, 0.28, "DM 26/06/2015, App. B, dal 2021, zona E",
+         "non verificata", 0.07, U},
+        {"isolamento interno", [](DatiVerifiche& d) { d.IsolamentoInterno = true; }, 0.364,
+         "DM 26/06/2015, App. B, dal 2021, zona E, isolamento dall'interno o in intercapedine "
+         "+30 %",
+         "non verificata", 0.035, U},
+        {"riferimento",
+         [](DatiVerifiche& d) {
+             d.Regime = RegimeVerifica::Riferimento2021;
+             d.IsolamentoInterno = true;
+         },
+         0.26, "DM 26/06/2015, App. A, dal 2019/2021, zona E", "riferimento non rispettato", 0.08,
+         U},
+        {"A B 2015",
+         [](DatiVerifiche& d) {
+             d.Zona = ZonaClimatica::A;
+             d.Regime = RegimeVerifica::Riqualificazione2015;
+         },
+         0.45, "DM 26/06/2015, App. B, 2015, zona A", "non verificata", 0.015, U},
+        {"F A 2015",
+         [](DatiVerifiche& d) {
+             d.Zona = ZonaClimatica::F;
+             d.Regime = RegimeVerifica::Riferimento2015;
+         },
+         0.28, "DM 26/06/2015, App. A, 2015, zona F", "riferimento non rispettato", 0.07, U},
+        {"C B 2021", [](DatiVerifiche& d) { d.Zona = ZonaClimatica::C; }, 0.36,
+         "DM 26/06/2015, App. B, dal 2021, zona C", "non verificata", 0.035, U},
+        {"non climatizzato 0,6",
+         [](DatiVerifiche& d) {
+             d.Elemento = ElementoParete::NonClimatizzato;
+             d.Btr = "0,6";
+         },
+         0.28, "DM 26/06/2015, App. B, dal 2021, zona E", "non verificata", 0.01, U * 0.6},
+        {"non climatizzato 0,5",
+         [](DatiVerifiche& d) {
+             d.Elemento = ElementoParete::NonClimatizzato;
+             d.Btr = "0,5";
+         },
+         0.28, "DM 26/06/2015, App. B, dal 2021, zona E", "verificata", std::nullopt, U * 0.5},
+        {"strato 1", [](DatiVerifiche& d) { d.StratoIsolante = 1; }, 0.28,
+         "DM 26/06/2015, App. B, dal 2021, zona E", "non verificata", 0.82, U},
+        {"divisorio",
+         [](DatiVerifiche& d) {
+             d.Elemento = ElementoParete::Divisorio;
+             d.Zona.reset();
+             d.Regime.reset();
+         },
+         0.8, "DM 26/06/2015, pareti divisorie tra unità immobiliari", "verificata", std::nullopt,
+         U},
+    };
+    for (const Caso& c : casi) {
+        Esercizio e = PareteVerifiche();
+        c.dati(e.Verifiche);
+        const RisultatiCalcolo r = prova::Calcola(e);
+        const VerificaTrasmittanza v = VerificaDellaTrasmittanza(e, r);
+        EXPECT_NEAR(v.U, U, 1e-12) << c.nome;
+        EXPECT_NEAR(v.UConfrontata, c.confrontata, 1e-12) << c.nome;
+        ASSERT_TRUE(v.Limite) << c.nome;
+        EXPECT_NEAR(*v.Limite, c.limite, 1e-12) << c.nome;
+        EXPECT_EQ(v.Fonte, c.fonte) << c.nome;
+        EXPECT_EQ(v.Esito, c.esito) << c.nome;
+        EXPECT_TRUE(v.Mancanti.empty()) << c.nome;
+        ASSERT_EQ(v.SpessoreAggiuntivo.has_value(), c.spessore.has_value()) << c.nome;
+        if (c.spessore) {
+            EXPECT_NEAR(*v.SpessoreAggiuntivo, *c.spessore, 1e-12) << c.nome;
+        }
+    }
+}
+
+// C, App. B 2021, 0,36: (2,777778 - 1,934524)·0,04 = 0,033730 m -> 3,5 cm. The remedy, added
+// to the layer, meets the limit, and 0,5 cm less does not.
+TEST(Trasmittanza, TheRemedyIsTheSmallestStepThatMeetsTheLimit) {
+    Esercizio e = PareteVerifiche();
+    e.Verifiche.Zona = ZonaClimatica::C;
+    const VerificaTrasmittanza v = VerificaDellaTrasmittanza(e, prova::Calcola(e));
+    ASSERT_TRUE(v.SpessoreAggiuntivo);
+    EXPECT_NEAR(*v.SpessoreAggiuntivo, 0.035, 1e-12);
+    for (const auto& [centimetri, rispettata] : {std::pair{"8,5", true}, std::pair{"8", false}}) {
+        Esercizio piùSpesso = e;
+        piùSpesso.strato(2).Spessore.Testo = centimetri;
+        const VerificaTrasmittanza dopo =
+            VerificaDellaTrasmittanza(piùSpesso, prova::Calcola(piùSpesso));
+        EXPECT_EQ(dopo.Rispettata, rispettata) << centimetri << " " << dopo.U;
+    }
+}
+
+// U 0,5 to 0,25 needs ΔR = 4 - 2 = 2 m²K/W, with λ 0,0025 exactly 0,5 cm: one step, not two.
+// A wall that already meets the value needs nothing.
+TEST(Trasmittanza, ExtraThicknessRoundsUpToHalfCentimetres) {
+    EXPECT_NEAR(SpessoreAggiuntivo(0.5, 0.25, 0.0025).value(), 0.005, 1e-15);
+    EXPECT_NEAR(SpessoreAggiuntivo(0.5, 0.25, 0.0026).value(), 0.01, 1e-15); // 0,52 cm
+    EXPECT_NEAR(SpessoreAggiuntivo(1.0, 0.5, 0.04).value(), 0.04, 1e-15);    // exactly 4 cm
+    EXPECT_EQ(SpessoreAggiuntivo(0.25, 0.25, 0.04), std::nullopt);
+    EXPECT_EQ(SpessoreAggiuntivo(0.2, 0.25, 0.04), std::nullopt);
+}
+
+TEST(Trasmittanza, MissingDataGiveNoOutcome) {
+    struct Caso {
+        std::function<void(DatiVerifiche&)> dati;
+        std::vector<std::string> mancanti;
+    };
+    const std::string btr = "fattore di correzione btr (un numero maggiore di 0 e non oltre 1)";
+    const Caso casi[] = {
+        {[](DatiVerifiche& d) { d.Elemento.reset(); }, {"tipo di elemento"}},
+        {[](DatiVerifiche& d) { d.Zona.reset(); }, {"zona climatica"}},
+        {[](DatiVerifiche& d) {
+             d.Zona.reset();
+             d.Regime.reset();
+         },
+         {"zona climatica", "regime di verifica"}},
+        {[](DatiVerifiche& d) { d.Elemento = ElementoParete::NonClimatizzato; }, {btr}},
+        {[](DatiVerifiche& d) {
+             d.Elemento = ElementoParete::NonClimatizzato;
+             d.Btr = "0";
+         },
+         {btr}},
+        {[](DatiVerifiche& d) {
+             d.Elemento = ElementoParete::NonClimatizzato;
+             d.Btr = "1,2";
+         },
+         {btr}},
+        {[](DatiVerifiche& d) {
+             d.Elemento = ElementoParete::NonClimatizzato;
+             d.Btr = "0.5";
+         },
+         {btr}},
+        {[](DatiVerifiche& d) {
+             d.Elemento = ElementoParete::NonClimatizzato;
+             d.Btr = "mezzo";
+             d.Regime.reset();
+         },
+         {"regime di verifica", btr}},
+    };
+    for (const Caso& c : casi) {
+        Esercizio e = PareteVerifiche();
+        c.dati(e.Verifiche);
+        const VerificaTrasmittanza v = VerificaDellaTrasmittanza(e, prova::Calcola(e));
+        EXPECT_EQ(v.Mancanti, c.mancanti);
+        EXPECT_EQ(v.Limite, std::nullopt);
+        EXPECT_EQ(v.Rispettata, std::nullopt);
+        EXPECT_EQ(v.Esito, "");
+        EXPECT_EQ(v.SpessoreAggiuntivo, std::nullopt);
+        EXPECT_NEAR(v.U, UPareteVerifiche, 1e-12);
+    }
+}
+
+// A btr of exactly 1 is a wall towards outside air: 0,517 > 0,28.
+TEST(Trasmittanza, BtrOfOneIsAccepted) {
+    Esercizio e = PareteVerifiche();
+    e.Verifiche.Elemento = ElementoParete::NonClimatizzato;
+    e.Verifiche.Btr = "1";
+    const VerificaTrasmittanza v = VerificaDellaTrasmittanza(e, prova::Calcola(e));
+    EXPECT_EQ(v.Btr, 1.0);
+    EXPECT_EQ(v.Esito, "non verificata");
+}
+
+// The layer to thicken must be a material layer of the wall: an air cavity or a number past the
+// last layer gives the outcome without a remedy, and says why.
+TEST(Trasmittanza, ARemedyOnlyForAMaterialLayer) {
+    Esercizio e = prova::Parete("MAM");
+    e.strato(1).Spessore.Testo = "25";
+    e.strato(3).Spessore.Testo = "5";
+    e.strato(3).Conduttività.Testo = "0,04";
+    e.Verifiche = PareteVerifiche().Verifiche;
+    for (const int scelto : {2, 4, -1}) {
+        e.Verifiche.StratoIsolante = scelto;
+        const VerificaTrasmittanza v = VerificaDellaTrasmittanza(e, prova::Calcola(e));
+        EXPECT_EQ(v.Esito, "non verificata") << scelto;
+        EXPECT_EQ(v.SpessoreAggiuntivo, std::nullopt) << scelto;
+        ASSERT_EQ(v.Note.size(), 2u) << scelto;
+        EXPECT_TRUE(v.Note[1].starts_with("Lo strato isolante indicato")) << v.Note[1];
+    }
+    e.Verifiche.StratoIsolante = 0; // the least conductive: layer 3, not the cavity
+    const VerificaTrasmittanza v = VerificaDellaTrasmittanza(e, prova::Calcola(e));
+    EXPECT_EQ(v.StratoIsolante, 3);
+    EXPECT_TRUE(v.SpessoreAggiuntivo);
+}
+
+TEST(Trasmittanza, TheNoteOnThermalBridgesIsAlwaysGiven) {
+    Esercizio e = PareteVerifiche();
+    e.Verifiche.Elemento = ElementoParete::Divisorio;
+    const VerificaTrasmittanza v = VerificaDellaTrasmittanza(e, prova::Calcola(e));
+    ASSERT_EQ(v.Note.size(), 1u);
+    EXPECT_TRUE(v.Note[0].find("ponti termici") != std::string::npos);
+}
