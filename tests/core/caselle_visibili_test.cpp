@@ -26,6 +26,18 @@ std::string Assorbimenti(const Esercizio& e) {
 
 } // namespace
 
+TEST(CaselleVisibili, AbsorptionBoxesFaceTheAirCavity) {
+    Esercizio e = Parete("MAMM");
+    AggiornaCaselleVisibili(e, false);
+    EXPECT_EQ(Assorbimenti(e), "1010");
+    EXPECT_FALSE(e.strato(2).ConduttivitàVisibile);
+    EXPECT_TRUE(e.strato(1).ConduttivitàVisibile);
+
+    e = Parete("MMAM");
+    AggiornaCaselleVisibili(e, false);
+    EXPECT_EQ(Assorbimenti(e), "0101");
+}
+
 TEST(CaselleVisibili, MiddleLayersKeepTheirStateWhileMantieniInterni) {
     Esercizio e = Parete("MMAM");
     e.strato(2).FatAssorbimentoVisibile = false;

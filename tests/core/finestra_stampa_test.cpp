@@ -62,6 +62,14 @@ TEST_F(FinestraStampa, EditModePrintsNothingUntilThePreviewShowsTheEditedText) {
     form.Stampa_Click();
     EXPECT_EQ(stampante.Stampati, std::vector<std::string>{"Testo corretto\nseconda riga"});
     EXPECT_TRUE(dialoghi.Mostrati.empty());
+
+    // Opened again after an edit, the window shows the report in preview.
+    form.Modifica_Click();
+    form.Text2_Change("modificato");
+    form.Apri(Rapporto);
+    EXPECT_FALSE(form.ModoModifica());
+    EXPECT_EQ(form.Text1(), Rapporto);
+    EXPECT_EQ(form.Text2(), Rapporto);
 }
 
 TEST_F(FinestraStampa, TheWholeReportReachesThePrinter) {
@@ -73,16 +81,6 @@ TEST_F(FinestraStampa, TheWholeReportReachesThePrinter) {
     form.Anteprima_Click(); // disabled in preview: copies nothing
     form.Stampa_Click();
     EXPECT_EQ(stampante.Stampati, std::vector<std::string>{lungo});
-}
-
-TEST_F(FinestraStampa, ReopeningAfterAnEditShowsTheReportAgain) {
-    form.Apri(Rapporto);
-    form.Modifica_Click();
-    form.Text2_Change("modificato");
-    form.Apri(Rapporto);
-    EXPECT_FALSE(form.ModoModifica());
-    EXPECT_EQ(form.Text1(), Rapporto);
-    EXPECT_EQ(form.Text2(), Rapporto);
 }
 
 TEST_F(FinestraStampa, NoPrinterOrARefusedJobIsReported) {
