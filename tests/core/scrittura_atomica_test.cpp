@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "chiamate_finte.h"
+#include "core/files/esito_scrittura.h"
 #include "core/files/lettura_file.h"
 #include "core/files/scrittura_atomica.h"
 #include "support/cartella_temporanea.h"
@@ -123,32 +124,40 @@ TEST(LeggiFile, ReadsWithinTheLimitOnly) {
     EXPECT_EQ(LeggiFile(cartella / "vuoto", 10), "");
 }
 
+// Every reason a failed system call gives, and the message the window shows for it.
 TEST(ScritturaAtomica, EachFailingCallLeavesTheFileAndTellsWhy) {
+    using M = MotivoErrore;
     struct Caso {
         const char* chiamata;
         int volta;
         int errore;
         MotivoErrore motivo;
+        const char* messaggio;
     };
     // The first Apri makes the temporary in the folder, the second checks the file is writable;
     // the first Chiudi closes that check, the second the temporary.
     const Caso casi[] = {
-        {"Apri", 1, EACCES, MotivoErrore::CartellaProtetta},
-        {"Apri", 1, EROFS, MotivoErrore::SolaLettura},
-        {"Apri", 1, ENOENT, MotivoErrore::CartellaMancante},
-        {"Apri", 1, ENAMETOOLONG, MotivoErrore::NomeTroppoLungo},
-        {"Apri", 2, EACCES, MotivoErrore::PermessoNegato},
-        {"Apri", 2, ETXTBSY, MotivoErrore::FileInUso},
-        {"Scrivi", 1, ENOSPC, MotivoErrore::DiscoPieno},
-        {"Scrivi", 1, EDQUOT, MotivoErrore::DiscoPieno},
-        {"Scrivi", 1, EIO, MotivoErrore::Altro},
-        {"CambiaProprietario", 1, EIO, MotivoErrore::Altro},
-        {"CambiaModo", 1, EPERM, MotivoErrore::PermessoNegato},
-        {"Sincronizza", 1, EIO, MotivoErrore::Altro},
-        {"Chiudi", 2, ENOSPC, MotivoErrore::DiscoPieno},
-        {"Rinomina", 1, EBUSY, MotivoErrore::FileInUso},
-        {"Rinomina", 1, EAGAIN, MotivoErrore::FileInUso},
-        {"Rinomina", 1, ENOTDIR, MotivoErrore::CartellaMancante},
+        {"Apri", 1, EACCES, M::CartellaProtetta, DiscoProtetto},
+        {"Apri", 1, EPERM, M::CartellaProtetta, DiscoProtetto},
+        {"Apri", 1, EROFS, M::SolaLettura, DiscoProtetto},
+        {"Apri", 1, ENOENT, M::CartellaMancante, CartellaMancante},
+        {"Apri", 1, ENAMETOOLONG, M::NomeTroppoLungo, NomeTroppoLungo},
+        {"Apri", 2, EACCES, M::PermessoNegato, PermessoNegato},
+        {"Apri", 2, ETXTBSY, M::FileInUso, FileInUso},
+        {"Scrivi", 1, ENOSPC, M::DiscoPieno, DiscoPieno},
+        {"Scrivi", 1, EDQUOT, M::DiscoPieno, DiscoPieno},
+        {"Scrivi", 1, EIO, M::Altro, DiscoProtetto},
+        {"Scrivi", 1, EROFS, M::SolaLettura, DiscoProtetto},
+        {"Scrivi", 1, EPERM, M::PermessoNegato, PermessoNegato},
+        {"Scrivi", 1, ENOTDIR, M::CartellaMancante, CartellaMancante},
+        {"Scrivi", 1, EBUSY, M::FileInUso, FileInUso},
+        {"CambiaProprietario", 1, EIO, M::Altro, DiscoProtetto},
+        {"CambiaModo", 1, EPERM, M::PermessoNegato, PermessoNegato},
+        {"Sincronizza", 1, EIO, M::Altro, DiscoProtetto},
+        {"Chiudi", 2, ENOSPC, M::DiscoPieno, DiscoPieno},
+        {"Rinomina", 1, EBUSY, M::FileInUso, FileInUso},
+        {"Rinomina", 1, EAGAIN, M::FileInUso, FileInUso},
+        {"Rinomina", 1, ENOTDIR, M::CartellaMancante, CartellaMancante},
     };
     for (const Caso& caso : casi) {
         SCOPED_TRACE(std::string(caso.chiamata) + " " + std::to_string(caso.volta) + " " +
@@ -160,6 +169,7 @@ TEST(ScritturaAtomica, EachFailingCallLeavesTheFileAndTellsWhy) {
         const EsitoScrittura esito = ScritturaAtomica(file, "nuovo", chiamate);
         EXPECT_FALSE(esito);
         EXPECT_EQ(esito.Motivo, caso.motivo);
+        EXPECT_EQ(MessaggioSalvataggio(esito.Motivo), caso.messaggio);
         EXPECT_EQ(LeggiTutto(file), "vecchio");
         EXPECT_EQ(Voci(cartella.Percorso()), 1u) << "a temporary file was left behind";
     }
