@@ -150,9 +150,9 @@ class FinestraPrincipaleUiTest : public QObject {
         QCOMPARE(Casella(QStringLiteral("TextUInterna"))->text(), QStringLiteral("66"));
         QCOMPARE(Trova<QLabel>(QStringLiteral("LabelUi"))->text(), QStringLiteral("66"));
         QVERIFY(Rapporto().contains(QStringLiteral("Umidità relativa interna Ui = 66 %")));
-        Scrivi(QStringLiteral("TextUEsterna"), QStringLiteral("100"));
+        Scrivi(QStringLiteral("TextUEsterna"), QStringLiteral("80"));
         Premi(QStringLiteral("CommandSuUe"));
-        QCOMPARE(Casella(QStringLiteral("TextUEsterna"))->text(), QStringLiteral("100"));
+        QCOMPARE(Casella(QStringLiteral("TextUEsterna"))->text(), QStringLiteral("81"));
         Premi(QStringLiteral("CommandGiuTi"));
         QCOMPARE(Casella(QStringLiteral("TextTInterna"))->text(), QStringLiteral("19"));
         QVERIFY(Rapporto().contains(QStringLiteral("Ti = 19 °C")));
