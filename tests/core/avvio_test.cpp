@@ -20,16 +20,12 @@ TEST(Avvio, ProgramFolderLosesTrailingSeparators) {
 }
 
 TEST(Avvio, AWritableFolderGetsItsMaterialsDatabase) {
-    const fs::path cartella = fs::temp_directory_path() / "paretix_avvio_test";
-    fs::remove_all(cartella);
-    fs::create_directories(cartella);
-
-    const EsitoAvvio avvio = PreparazioneAvvio(cartella.string() + "/");
-    EXPECT_EQ(avvio.CartellaProgramma, cartella.string());
+    const test::CartellaTemporanea cartella;
+    const EsitoAvvio avvio = PreparazioneAvvio(cartella.Percorso() + "/");
+    EXPECT_EQ(avvio.CartellaProgramma, cartella.Percorso());
     EXPECT_EQ(avvio.ScritturaConsentita, Si);
     EXPECT_TRUE(avvio.AbacoUtilizzabile);
-    EXPECT_TRUE(fs::is_regular_file(cartella / "dati" / "abaco.txt"));
-    fs::remove_all(cartella);
+    EXPECT_TRUE(fs::is_regular_file(cartella / "dati/abaco.txt"));
 }
 
 TEST(Avvio, AMissingFolderLeavesTheDatabaseUnusable) {

@@ -1,30 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <vector>
 
 #include "core/window/guida.h"
 #include "core/window/informazioni.h"
+#include "support/aperture_registrate.h"
 #include "support/cartella_temporanea.h"
 
 using namespace paretix;
 
-namespace {
-
-class ApertureRegistra : public ApertureEsterne {
-  public:
-    std::vector<std::string> indirizzi;
-    std::vector<std::string> files;
-    void ApriIndirizzo(const std::string& indirizzo) override { indirizzi.push_back(indirizzo); }
-    void ApriFile(const std::string& percorso) override { files.push_back(percorso); }
-};
-
-} // namespace
-
-TEST(Informazioni, TheLinkUnderTheMouseIsRedTheOtherAtRest) {
-    ApertureRegistra aperture;
+// The link under the mouse is red, the other at rest; they open the site and a message.
+TEST(Informazioni, LinksLightUpAndOpenTheSiteAndAMessageToTheAuthor) {
+    test::ApertureRegistrate aperture;
     InformazioniQt form(aperture);
     EXPECT_NE(ColoreCollegamentoNormale, ColoreCollegamentoAttivo);
     form.Label38_MouseMove();
@@ -36,16 +25,12 @@ TEST(Informazioni, TheLinkUnderTheMouseIsRedTheOtherAtRest) {
     form.Form_MouseMove();
     EXPECT_EQ(form.ColoreLabel38(), ColoreCollegamentoNormale);
     EXPECT_EQ(form.ColoreLabel40(), ColoreCollegamentoNormale);
-}
 
-TEST(Informazioni, LinksOpenTheSiteAndAMessageToTheAuthor) {
-    ApertureRegistra aperture;
-    InformazioniQt form(aperture);
     form.Label38_Click();
     form.Label40_Click();
-    EXPECT_EQ(aperture.indirizzi,
+    EXPECT_EQ(aperture.Indirizzi,
               (std::vector<std::string>{IndirizzoSitoProgramma, IndirizzoPostaAutore}));
-    EXPECT_TRUE(aperture.files.empty());
+    EXPECT_TRUE(aperture.File.empty());
 }
 
 TEST(Informazioni, OpensBesideTheMainWindow) {
@@ -55,15 +40,15 @@ TEST(Informazioni, OpensBesideTheMainWindow) {
 TEST(Guida, OpensTheHelpFileOnlyWhenItIsThere) {
     const test::CartellaTemporanea temporanea;
     const std::filesystem::path cartella = temporanea.Percorso();
-    ApertureRegistra aperture;
+    test::ApertureRegistrate aperture;
 
     GuidaInLinea(aperture, cartella.string());
-    EXPECT_TRUE(aperture.files.empty());
+    EXPECT_TRUE(aperture.File.empty());
 
     std::ofstream(cartella / "ITAHelp.chm") << "guida";
     GuidaInLinea(aperture, cartella.string());
-    ASSERT_EQ(aperture.files.size(), 1u);
-    EXPECT_EQ(aperture.files[0], (cartella / "ITAHelp.chm").string());
+    ASSERT_EQ(aperture.File.size(), 1u);
+    EXPECT_EQ(aperture.File[0], (cartella / "ITAHelp.chm").string());
     EXPECT_EQ(PercorsoGuida(cartella.string()), (cartella / "ITAHelp.chm").string());
-    EXPECT_TRUE(aperture.indirizzi.empty());
+    EXPECT_TRUE(aperture.Indirizzi.empty());
 }

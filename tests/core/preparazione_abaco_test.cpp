@@ -35,32 +35,26 @@ TEST(PreparazioneAbaco, KeepsAnExistingDatabaseAndMakesItWritable) {
     EXPECT_NE(fs::status(abaco).permissions() & fs::perms::owner_write, fs::perms::none);
 }
 
+// A read-only program folder gets nothing, but a database already there can still be used.
 TEST(PreparazioneAbaco, AReadOnlyProgramFolderGetsNothing) {
-    CartellaTemporanea programma;
-    SolaLettura(programma.Percorso());
-    EsitoPreparazioneAbaco esito;
-    {
-        ComeUtenteQualsiasi utente;
-        esito = PreparazioneAbaco(programma.Percorso());
+    for (const bool conAbaco : {false, true}) {
+        SCOPED_TRACE(conAbaco);
+        CartellaTemporanea programma;
+        if (conAbaco) {
+            fs::create_directory(programma / "dati");
+            ScriviTutto(programma / "dati/abaco.txt", std::string(ContenutoAbacoPredefinito));
+            SolaLettura(programma / "dati");
+        }
+        SolaLettura(programma.Percorso());
+        EsitoPreparazioneAbaco esito;
+        {
+            ComeUtenteQualsiasi utente;
+            esito = PreparazioneAbaco(programma.Percorso());
+        }
+        EXPECT_FALSE(esito.ScritturaConsentita);
+        EXPECT_EQ(esito.AbacoUtilizzabile, conAbaco);
+        EXPECT_EQ(fs::is_empty(programma.Percorso()), !conAbaco);
     }
-    EXPECT_FALSE(esito.ScritturaConsentita);
-    EXPECT_FALSE(esito.AbacoUtilizzabile);
-    EXPECT_TRUE(fs::is_empty(programma.Percorso()));
-}
-
-TEST(PreparazioneAbaco, AReadOnlyFolderWithADatabaseCanStillUseIt) {
-    CartellaTemporanea programma;
-    fs::create_directory(programma / "dati");
-    ScriviTutto(programma / "dati/abaco.txt", std::string(ContenutoAbacoPredefinito));
-    SolaLettura(programma / "dati");
-    SolaLettura(programma.Percorso());
-    EsitoPreparazioneAbaco esito;
-    {
-        ComeUtenteQualsiasi utente;
-        esito = PreparazioneAbaco(programma.Percorso());
-    }
-    EXPECT_FALSE(esito.ScritturaConsentita);
-    EXPECT_TRUE(esito.AbacoUtilizzabile);
 }
 
 // A database the user cannot read is still the user's: it is never replaced by the default one,

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "chiamate_finte.h"
+#include "core/files/esito_scrittura.h"
 #include "core/files/lettura_file.h"
 #include "core/files/scrittura_atomica.h"
 #include "support/cartella_temporanea.h"
@@ -47,9 +49,10 @@ struct stat Stato(const std::string& percorso) {
 
 } // namespace
 
+// The name is as long as a name may be: the temporary beside it must still be made.
 TEST(ScritturaAtomica, CreatesAndReplacesKeepingThePermissions) {
     CartellaTemporanea cartella;
-    const std::string file = cartella / "muro.css";
+    const std::string file = cartella / (std::string(251, 'm') + ".css");
     ASSERT_TRUE(ScritturaAtomica(file, "primo"));
     EXPECT_EQ(LeggiTutto(file), "primo");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -58,13 +61,6 @@ TEST(ScritturaAtomica, CreatesAndReplacesKeepingThePermissions) {
     EXPECT_EQ(fs::status(file).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(Voci(cartella.Percorso()), 1u) << "a temporary file was left behind";
-}
-
-TEST(ScritturaAtomica, WritesAFileWhoseNameIsAsLongAsAllowed) {
-    CartellaTemporanea cartella;
-    const std::string file = cartella / (std::string(251, 'm') + ".css");
-    ASSERT_TRUE(ScritturaAtomica(file, "muro"));
-    EXPECT_EQ(LeggiTutto(file), "muro");
 }
 
 TEST(ScritturaAtomica, ReplacesTheFileALinkNamesAndKeepsTheLink) {
@@ -76,31 +72,45 @@ TEST(ScritturaAtomica, ReplacesTheFileALinkNamesAndKeepsTheLink) {
     EXPECT_EQ(LeggiTutto(cartella / "vero.css"), "nuovo");
 }
 
-TEST(ScritturaAtomica, AFailureLeavesThePreviousContentAndNoTemporaryFile) {
+// The real reasons, with permissions that bind: the tests run as root in CI, so the denied
+// cases run as the user "nobody". Each failure leaves the previous content and no temporary.
+TEST(ScritturaAtomica, RealFailuresTellTheirReasonAndLeaveThePreviousContent) {
     CartellaTemporanea cartella;
-    EXPECT_FALSE(ScritturaAtomica(cartella / "manca/muro.css", "x"));
-    EXPECT_FALSE(ScritturaAtomica(cartella.Percorso(), "x")); // a folder
-    EXPECT_FALSE(ScritturaAtomica("", "x"));
-
-    // A read-only file in a folder that anyone may write.
+    fs::create_directory(cartella / "cartella.css");
+    ScriviTutto(cartella / "file", "");
     fs::create_directory(cartella / "aperta");
     fs::permissions(cartella / "aperta", fs::perms::all);
-    const std::string protetto = cartella / "aperta/protetto.css";
-    ScriviTutto(protetto, "vecchio");
-    SolaLettura(protetto);
-    const std::string inCartellaProtetta = cartella / "sola-lettura/muro.css";
-    fs::create_directory(cartella / "sola-lettura");
-    ScriviTutto(inCartellaProtetta, "vecchio");
-    SolaLettura(cartella / "sola-lettura");
-    {
-        ComeUtenteQualsiasi utente;
-        EXPECT_FALSE(ScritturaAtomica(protetto, "nuovo"));
-        EXPECT_FALSE(ScritturaAtomica(inCartellaProtetta, "nuovo"));
+    ScriviTutto(cartella / "aperta/protetto.css", "vecchio");
+    SolaLettura(cartella / "aperta/protetto.css");
+    fs::create_directory(cartella / "chiusa");
+    ScriviTutto(cartella / "chiusa/muro.css", "vecchio");
+    SolaLettura(cartella / "chiusa");
+    const struct {
+        std::string percorso;
+        MotivoErrore motivo;
+        bool negato; // by the permissions: tried as "nobody"
+    } casi[] = {
+        {cartella / "cartella.css", MotivoErrore::Altro, false},
+        {cartella.Percorso(), MotivoErrore::Altro, false},
+        {cartella / "manca/muro.css", MotivoErrore::CartellaMancante, false},
+        {cartella / "file/muro.css", MotivoErrore::CartellaMancante, false},
+        {cartella / std::string(256, 'm'), MotivoErrore::NomeTroppoLungo, false},
+        {cartella / "aperta/protetto.css", MotivoErrore::PermessoNegato, true},
+        {cartella / "chiusa/muro.css", MotivoErrore::CartellaProtetta, true},
+    };
+    EXPECT_FALSE(ScritturaAtomica("", "x"));
+    for (const auto& caso : casi) {
+        std::optional<ComeUtenteQualsiasi> utente;
+        if (caso.negato) {
+            utente.emplace();
+        }
+        EXPECT_EQ(ScritturaAtomica(caso.percorso, "nuovo").Motivo, caso.motivo) << caso.percorso;
     }
-    EXPECT_EQ(LeggiTutto(protetto), "vecchio");
-    EXPECT_EQ(LeggiTutto(inCartellaProtetta), "vecchio");
-    EXPECT_EQ(Voci(cartella / "aperta"), 1u);
-    EXPECT_EQ(Voci(cartella / "sola-lettura"), 1u);
+    EXPECT_EQ(Voci(cartella / "aperta"), 1u) << "a temporary file was left behind";
+    EXPECT_EQ(Voci(cartella / "chiusa"), 1u) << "a temporary file was left behind";
+    EXPECT_EQ(LeggiTutto(cartella / "aperta/protetto.css"), "vecchio");
+    EXPECT_EQ(LeggiTutto(cartella / "chiusa/muro.css"), "vecchio");
+    EXPECT_EQ(Voci(cartella.Percorso()), 4u);
 }
 
 TEST(LeggiFile, ReadsWithinTheLimitOnly) {
@@ -114,32 +124,40 @@ TEST(LeggiFile, ReadsWithinTheLimitOnly) {
     EXPECT_EQ(LeggiFile(cartella / "vuoto", 10), "");
 }
 
+// Every reason a failed system call gives, and the message the window shows for it.
 TEST(ScritturaAtomica, EachFailingCallLeavesTheFileAndTellsWhy) {
+    using M = MotivoErrore;
     struct Caso {
         const char* chiamata;
         int volta;
         int errore;
         MotivoErrore motivo;
+        const char* messaggio;
     };
     // The first Apri makes the temporary in the folder, the second checks the file is writable;
     // the first Chiudi closes that check, the second the temporary.
     const Caso casi[] = {
-        {"Apri", 1, EACCES, MotivoErrore::CartellaProtetta},
-        {"Apri", 1, EROFS, MotivoErrore::SolaLettura},
-        {"Apri", 1, ENOENT, MotivoErrore::CartellaMancante},
-        {"Apri", 1, ENAMETOOLONG, MotivoErrore::NomeTroppoLungo},
-        {"Apri", 2, EACCES, MotivoErrore::PermessoNegato},
-        {"Apri", 2, ETXTBSY, MotivoErrore::FileInUso},
-        {"Scrivi", 1, ENOSPC, MotivoErrore::DiscoPieno},
-        {"Scrivi", 1, EDQUOT, MotivoErrore::DiscoPieno},
-        {"Scrivi", 1, EIO, MotivoErrore::Altro},
-        {"CambiaProprietario", 1, EIO, MotivoErrore::Altro},
-        {"CambiaModo", 1, EPERM, MotivoErrore::PermessoNegato},
-        {"Sincronizza", 1, EIO, MotivoErrore::Altro},
-        {"Chiudi", 2, ENOSPC, MotivoErrore::DiscoPieno},
-        {"Rinomina", 1, EBUSY, MotivoErrore::FileInUso},
-        {"Rinomina", 1, EAGAIN, MotivoErrore::FileInUso},
-        {"Rinomina", 1, ENOTDIR, MotivoErrore::CartellaMancante},
+        {"Apri", 1, EACCES, M::CartellaProtetta, DiscoProtetto},
+        {"Apri", 1, EPERM, M::CartellaProtetta, DiscoProtetto},
+        {"Apri", 1, EROFS, M::SolaLettura, DiscoProtetto},
+        {"Apri", 1, ENOENT, M::CartellaMancante, CartellaMancante},
+        {"Apri", 1, ENAMETOOLONG, M::NomeTroppoLungo, NomeTroppoLungo},
+        {"Apri", 2, EACCES, M::PermessoNegato, PermessoNegato},
+        {"Apri", 2, ETXTBSY, M::FileInUso, FileInUso},
+        {"Scrivi", 1, ENOSPC, M::DiscoPieno, DiscoPieno},
+        {"Scrivi", 1, EDQUOT, M::DiscoPieno, DiscoPieno},
+        {"Scrivi", 1, EIO, M::Altro, DiscoProtetto},
+        {"Scrivi", 1, EROFS, M::SolaLettura, DiscoProtetto},
+        {"Scrivi", 1, EPERM, M::PermessoNegato, PermessoNegato},
+        {"Scrivi", 1, ENOTDIR, M::CartellaMancante, CartellaMancante},
+        {"Scrivi", 1, EBUSY, M::FileInUso, FileInUso},
+        {"CambiaProprietario", 1, EIO, M::Altro, DiscoProtetto},
+        {"CambiaModo", 1, EPERM, M::PermessoNegato, PermessoNegato},
+        {"Sincronizza", 1, EIO, M::Altro, DiscoProtetto},
+        {"Chiudi", 2, ENOSPC, M::DiscoPieno, DiscoPieno},
+        {"Rinomina", 1, EBUSY, M::FileInUso, FileInUso},
+        {"Rinomina", 1, EAGAIN, M::FileInUso, FileInUso},
+        {"Rinomina", 1, ENOTDIR, M::CartellaMancante, CartellaMancante},
     };
     for (const Caso& caso : casi) {
         SCOPED_TRACE(std::string(caso.chiamata) + " " + std::to_string(caso.volta) + " " +
@@ -151,6 +169,7 @@ TEST(ScritturaAtomica, EachFailingCallLeavesTheFileAndTellsWhy) {
         const EsitoScrittura esito = ScritturaAtomica(file, "nuovo", chiamate);
         EXPECT_FALSE(esito);
         EXPECT_EQ(esito.Motivo, caso.motivo);
+        EXPECT_EQ(MessaggioSalvataggio(esito.Motivo), caso.messaggio);
         EXPECT_EQ(LeggiTutto(file), "vecchio");
         EXPECT_EQ(Voci(cartella.Percorso()), 1u) << "a temporary file was left behind";
     }
@@ -163,35 +182,6 @@ TEST(ScritturaAtomica, AnOwnerThatMayNotBeKeptDoesNotStopTheSave) {
     ChiamateFinte chiamate("CambiaProprietario", EPERM);
     EXPECT_TRUE(ScritturaAtomica(file, "nuovo", chiamate));
     EXPECT_EQ(LeggiTutto(file), "nuovo");
-}
-
-// The real reasons, with permissions that bind: the tests run as root in CI, so the denied
-// cases run as the user "nobody".
-TEST(ScritturaAtomica, RealFailuresTellTheirReason) {
-    CartellaTemporanea cartella;
-    fs::create_directory(cartella / "cartella.css");
-    EXPECT_EQ(ScritturaAtomica(cartella / "cartella.css", "x").Motivo, MotivoErrore::Altro);
-    EXPECT_EQ(ScritturaAtomica(cartella / "manca/muro.css", "x").Motivo,
-              MotivoErrore::CartellaMancante);
-    ScriviTutto(cartella / "file", "");
-    EXPECT_EQ(ScritturaAtomica(cartella / "file/muro.css", "x").Motivo,
-              MotivoErrore::CartellaMancante);
-    EXPECT_EQ(ScritturaAtomica(cartella / (std::string(256, 'm')), "x").Motivo,
-              MotivoErrore::NomeTroppoLungo);
-
-    fs::create_directory(cartella / "aperta");
-    fs::permissions(cartella / "aperta", fs::perms::all);
-    const std::string protetto = cartella / "aperta/protetto.css";
-    ScriviTutto(protetto, "vecchio");
-    SolaLettura(protetto);
-    fs::create_directory(cartella / "chiusa");
-    SolaLettura(cartella / "chiusa");
-    ComeUtenteQualsiasi utente;
-    EXPECT_EQ(ScritturaAtomica(protetto, "nuovo").Motivo, MotivoErrore::PermessoNegato);
-    EXPECT_EQ(ScritturaAtomica(cartella / "chiusa/muro.css", "nuovo").Motivo,
-              MotivoErrore::CartellaProtetta);
-    EXPECT_EQ(LeggiTutto(protetto), "vecchio");
-    EXPECT_EQ(Voci(cartella / "aperta"), 1u);
 }
 
 TEST(ScritturaAtomica, TheTemporaryIsPrivateUntilItGetsTheFinalMode) {

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ class DialoghiRegistrati : public Dialoghi {
         std::string Titolo;
         std::string Testo; // the filter, for a file dialog
         Icona Tipo = Icona::Informazione;
+        friend bool operator==(const Voce&, const Voce&) = default;
+        friend std::ostream& operator<<(std::ostream& os, const Voce& v) {
+            return os << '"' << v.Titolo << "\" \"" << v.Testo << "\" icon " << int(v.Tipo);
+        }
     };
 
     std::vector<Voce> Mostrati;

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "support/dialoghi_registrati.h"
+#include "support/widget_di_prova.h"
 #include "ui/comandi_file.h"
 #include "ui/finestra_principale_qt.h"
 
@@ -28,10 +29,7 @@ class ComandiFileTest : public QObject {
 
     QLineEdit* Casella(const QString& nome) const { return finestra_->findChild<QLineEdit*>(nome); }
     void Scrivi(const QString& casella, const QString& testo) {
-        QLineEdit* c = Casella(casella);
-        c->selectAll();
-        QTest::keyClick(c, Qt::Key_Delete);
-        QTest::keyClicks(c, testo);
+        test::Scrivi(Casella(casella), testo);
     }
     // The entry of the File menu, as the menu bar holds it.
     void Menu(const char* nome) {
@@ -64,49 +62,37 @@ class ComandiFileTest : public QObject {
         cartella_.reset();
     }
 
-    void saveAsWritesTheFileAndNamesItInTheTitle() {
+    // Save As, then Save without a dialog, then Open of that file over an unsaved edit.
+    void saveAsSaveAndOpenShowTheFileInTheTitle() {
+        const QString muro = Percorso(QStringLiteral("muro.css"));
         Scrivi(QStringLiteral("TextSpessore(1)"), QStringLiteral("30"));
         dialoghi_.FileScelti = {P(QStringLiteral("muro"))};
         Menu("SalvaConNome");
-        QVERIFY(QFile::exists(Percorso(QStringLiteral("muro.css"))));
-        QCOMPARE(finestra_->windowTitle(), Percorso(QStringLiteral("muro.css")) + " - Paretix LT");
+        QVERIFY(Contenuto(muro).contains("\r\n30\r\n"));
+        QCOMPARE(finestra_->windowTitle(), muro + " - Paretix LT");
         QCOMPARE(Modificato(), QStringLiteral("NO"));
-    }
 
-    void saveWritesToTheExercisesFile() {
-        Scrivi(QStringLiteral("TextSpessore(1)"), QStringLiteral("30"));
-        dialoghi_.FileScelti = {P(QStringLiteral("muro.css"))};
-        Menu("SalvaConNome");
-        const QByteArray prima = Contenuto(Percorso(QStringLiteral("muro.css")));
         Scrivi(QStringLiteral("TextSpessore(1)"), QStringLiteral("45"));
         Menu("Salva");
         QCOMPARE(dialoghi_.Mostrati.size(), std::size_t{1}); // only the Save As dialog
-        QVERIFY(Contenuto(Percorso(QStringLiteral("muro.css"))) != prima);
-        QVERIFY(Contenuto(Percorso(QStringLiteral("muro.css"))).contains("\r\n45\r\n"));
+        QVERIFY(Contenuto(muro).contains("\r\n45\r\n"));
+        QCOMPARE(Modificato(), QStringLiteral("NO"));
+
+        Scrivi(QStringLiteral("TextSpessore(1)"), QStringLiteral("99"));
+        dialoghi_.Risposte = {Risposta::No};
+        dialoghi_.FileScelti = {P(QStringLiteral("muro.css"))};
+        Menu("ApriProgetto");
+        QCOMPARE(Casella(QStringLiteral("TextSpessore(1)"))->text(), QStringLiteral("45"));
+        QCOMPARE(finestra_->windowTitle(), muro + " - Paretix");
         QCOMPARE(Modificato(), QStringLiteral("NO"));
     }
 
     void newAsksAndEmptiesTheBoxes() {
         Scrivi(QStringLiteral("TextSpessore(1)"), QStringLiteral("30"));
-        dialoghi_.Risposte = {Risposta::Annulla, Risposta::No};
-        Menu("NuovoProgetto");
-        QCOMPARE(Casella(QStringLiteral("TextSpessore(1)"))->text(), QStringLiteral("30"));
-        Menu("NuovoProgetto");
-        QCOMPARE(dialoghi_.Mostrati.size(), std::size_t{2});
-        QCOMPARE(Casella(QStringLiteral("TextSpessore(1)"))->text(), QString());
-        QCOMPARE(Modificato(), QStringLiteral("NO"));
-    }
-
-    void openShowsTheFileInTheBoxesAndTheTitle() {
-        Scrivi(QStringLiteral("TextSpessore(1)"), QStringLiteral("30"));
-        dialoghi_.FileScelti = {P(QStringLiteral("muro.css"))};
-        Menu("SalvaConNome");
         dialoghi_.Risposte = {Risposta::No};
-        Scrivi(QStringLiteral("TextSpessore(1)"), QStringLiteral("99"));
-        dialoghi_.FileScelti = {P(QStringLiteral("muro.css"))};
-        Menu("ApriProgetto");
-        QCOMPARE(Casella(QStringLiteral("TextSpessore(1)"))->text(), QStringLiteral("30"));
-        QCOMPARE(finestra_->windowTitle(), Percorso(QStringLiteral("muro.css")) + " - Paretix");
+        Menu("NuovoProgetto");
+        QCOMPARE(dialoghi_.Mostrati.size(), std::size_t{1});
+        QCOMPARE(Casella(QStringLiteral("TextSpessore(1)"))->text(), QString());
         QCOMPARE(Modificato(), QStringLiteral("NO"));
     }
 

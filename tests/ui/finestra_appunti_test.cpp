@@ -1,8 +1,6 @@
-// The notes window on screen: what closing it gives back to the main window.
+// The notes window on screen; what the main window gets back is in finestre_ausiliarie_test.
 
-#include <QApplication>
 #include <QPlainTextEdit>
-#include <QTimer>
 #include <QtTest>
 
 #include "ui/finestra_appunti_qt.h"
@@ -17,7 +15,8 @@ class FinestraAppuntiTest : public QObject {
     }
 
   private slots:
-    void showsTheNotesInALargerBox() {
+    // The box turns CR LF into its own line ends; that alone is no change on closing.
+    void showsTheNotesInALargerBoxAndClosingUntouchedChangesNothing() {
         ui::FinestraAppuntiQt form("riga uno\r\nriga due");
         QCOMPARE(form.windowTitle(), QStringLiteral("   Appunti:"));
         QVERIFY(form.isModal());
@@ -25,31 +24,10 @@ class FinestraAppuntiTest : public QObject {
         QCOMPARE(Text1(form)->toPlainText(), QStringLiteral("riga uno\nriga due"));
         QCOMPARE(Text1(form)->font().family(), QStringLiteral("Times New Roman"));
         QCOMPARE(Text1(form)->font().pointSize(), 12);
-    }
-
-    // The box turns CR LF into its own line ends; that alone is no change.
-    void closingUntouchedLeavesTheNotesUnchanged() {
-        ui::FinestraAppuntiQt form("riga uno\r\nriga due");
         form.show();
         form.close();
         QVERIFY(!form.isVisible());
         QVERIFY(!form.Esito().Modificati);
-    }
-
-    void typedNotesComeBackTrimmedThroughTheModalWindow() {
-        // The modal loop runs until the window is closed: type into it, then close it.
-        QTimer::singleShot(0, [] {
-            auto* finestra =
-                qobject_cast<ui::FinestraAppuntiQt*>(QApplication::activeModalWidget());
-            QVERIFY(finestra);
-            QPlainTextEdit* casella = Text1(*finestra);
-            casella->moveCursor(QTextCursor::End);
-            QTest::keyClicks(casella, QStringLiteral(" con cappotto   "));
-            finestra->close();
-        });
-        const EsitoAppunti esito = ui::FinestraAppuntiQt::Modifica("  muro", nullptr);
-        QCOMPARE(esito.Testo, std::string("muro con cappotto"));
-        QVERIFY(esito.Modificati);
     }
 };
 

@@ -13,46 +13,16 @@
 #include <sys/resource.h>
 
 #include <csignal>
-#include <optional>
 #include <vector>
 
+#include "support/dialoghi_registrati.h"
+#include "support/stampante_registrata.h"
 #include "ui/finestra_stampa_qt.h"
 #include "ui/stampante_qt.h"
 
 using namespace paretix;
 
 namespace {
-
-class StampanteRegistra : public Stampante {
-  public:
-    std::vector<std::string> stampati;
-    bool Disponibile() const override { return true; }
-    bool StampaTesto(const std::string& testo) override {
-        stampati.push_back(testo);
-        return true;
-    }
-};
-
-class DialoghiRegistra : public Dialoghi {
-  public:
-    std::optional<std::string> fileDaSalvare;
-    std::vector<std::string> messaggi;
-    void Messaggio(const std::string&, const std::string& testo, Icona) override {
-        messaggi.push_back(testo);
-    }
-    Risposta DomandaSiNo(const std::string&, const std::string&, Icona) override {
-        return Risposta::Si;
-    }
-    Risposta DomandaSiNoAnnulla(const std::string&, const std::string&, Icona) override {
-        return Risposta::Si;
-    }
-    std::optional<std::string> ApriFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> SalvaFile(const std::string&, const std::string&) override {
-        return fileDaSalvare;
-    }
-};
 
 const std::string Rapporto = "DATI:\r\n"
                              "\r\n"
@@ -95,8 +65,8 @@ QString TestoDelPdf(const QString& percorso) {
 class FinestraStampaTest : public QObject {
     Q_OBJECT
 
-    StampanteRegistra stampante;
-    DialoghiRegistra dialoghi;
+    test::StampanteRegistrata stampante;
+    DialoghiRegistrati dialoghi;
     ui::StampanteQt stampanteQt;
 
     static QAction* Azione(QWidget& w, const char* nome) {
@@ -111,32 +81,40 @@ class FinestraStampaTest : public QObject {
 
   private slots:
     void init() {
-        stampante = StampanteRegistra{};
-        dialoghi = DialoghiRegistra{};
+        stampante = test::StampanteRegistrata{};
+        dialoghi = DialoghiRegistrati{};
     }
 
+    // The second time after closing the window in edit mode with the text changed.
     void opensInPreviewWithTheRightBoxes() {
         ui::FinestraStampaQt form(stampante, dialoghi, stampanteQt);
-        form.Apri(Rapporto);
-        form.show();
-        QPlainTextEdit* text1 = Casella(form, "Text1");
-        QPlainTextEdit* text2 = Casella(form, "Text2");
-        QVERIFY(text1 && text2);
-        QCOMPARE(form.windowTitle(), QStringLiteral("  Anteprima stampa"));
-        QCOMPARE(InPrimoPiano(form), text1);
-        QVERIFY(text1->isReadOnly());
-        QVERIFY(!text2->isReadOnly());
-        QCOMPARE(text1->font().family(), QStringLiteral("Times New Roman"));
-        QCOMPARE(text1->font().pointSize(), 6);
-        QCOMPARE(text2->font().pointSize(), 12);
-        QCOMPARE(text2->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(text1->toPlainText(), QString::fromStdString(Rapporto).replace("\r\n", "\n"));
-        QCOMPARE(text2->toPlainText(), text1->toPlainText());
-        QVERIFY(Azione(form, "Stampa")->isEnabled());
-        QVERIFY(Azione(form, "Modifica")->isEnabled());
-        QVERIFY(!Azione(form, "Anteprima")->isEnabled());
-        QVERIFY(Azione(form, "EsportaPdf")->isEnabled());
-        QCOMPARE(Azione(form, "EsportaPdf")->text(), QStringLiteral("Esporta PDF..."));
+        for (int volta = 1; volta <= 2; ++volta) {
+            form.Apri(Rapporto);
+            form.show();
+            QPlainTextEdit* text1 = Casella(form, "Text1");
+            QPlainTextEdit* text2 = Casella(form, "Text2");
+            QVERIFY(text1 && text2);
+            QCOMPARE(form.windowTitle(), QStringLiteral("  Anteprima stampa"));
+            QCOMPARE(InPrimoPiano(form), text1);
+            QVERIFY(text1->isReadOnly());
+            QVERIFY(!text2->isReadOnly());
+            QCOMPARE(text1->font().family(), QStringLiteral("Times New Roman"));
+            QCOMPARE(text1->font().pointSize(), 6);
+            QCOMPARE(text2->font().pointSize(), 12);
+            QCOMPARE(text2->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+            QCOMPARE(text1->toPlainText(), QString::fromStdString(Rapporto).replace("\r\n", "\n"));
+            QCOMPARE(text2->toPlainText(), text1->toPlainText());
+            QVERIFY(Azione(form, "Stampa")->isEnabled());
+            QVERIFY(Azione(form, "Modifica")->isEnabled());
+            QVERIFY(!Azione(form, "Anteprima")->isEnabled());
+            QVERIFY(Azione(form, "EsportaPdf")->isEnabled());
+            QCOMPARE(Azione(form, "EsportaPdf")->text(), QStringLiteral("Esporta PDF..."));
+
+            Azione(form, "Modifica")->trigger();
+            text2->setPlainText(QStringLiteral("tutto cambiato"));
+            form.close();
+            QVERIFY(!form.isVisible());
+        }
     }
 
     void printsOnlyWhatIsPreviewed() {
@@ -144,8 +122,8 @@ class FinestraStampaTest : public QObject {
         form.Apri(Rapporto);
         form.show();
         Azione(form, "Stampa")->trigger();
-        QCOMPARE(stampante.stampati.size(), std::size_t{1});
-        QCOMPARE(QString::fromStdString(stampante.stampati[0]).replace("\r\n", "\n"),
+        QCOMPARE(stampante.Stampati.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(stampante.Stampati[0]).replace("\r\n", "\n"),
                  QString::fromStdString(Rapporto).replace("\r\n", "\n"));
 
         Azione(form, "Modifica")->trigger();
@@ -158,33 +136,15 @@ class FinestraStampaTest : public QObject {
         text2->moveCursor(QTextCursor::End);
         QTest::keyClicks(text2, QStringLiteral("Firma: Rossi"));
         Azione(form, "Stampa")->trigger();
-        QCOMPARE(stampante.stampati.size(), std::size_t{1});
+        QCOMPARE(stampante.Stampati.size(), std::size_t{1});
 
         Azione(form, "Anteprima")->trigger();
         QCOMPARE(form.windowTitle(), QStringLiteral("  Anteprima stampa"));
         QCOMPARE(InPrimoPiano(form), Casella(form, "Text1"));
         QVERIFY(Casella(form, "Text1")->toPlainText().endsWith(QStringLiteral("Firma: Rossi")));
         Azione(form, "Stampa")->trigger();
-        QCOMPARE(stampante.stampati.size(), std::size_t{2});
-        QCOMPARE(QString::fromStdString(stampante.stampati[1]), text2->toPlainText());
-    }
-
-    void reopeningAfterClosingInEditModeShowsTheReport() {
-        ui::FinestraStampaQt form(stampante, dialoghi, stampanteQt);
-        form.Apri(Rapporto);
-        form.show();
-        Azione(form, "Modifica")->trigger();
-        Casella(form, "Text2")->setPlainText(QStringLiteral("tutto cambiato"));
-        form.close();
-        QVERIFY(!form.isVisible());
-
-        form.Apri(Rapporto);
-        form.show();
-        QCOMPARE(form.windowTitle(), QStringLiteral("  Anteprima stampa"));
-        QCOMPARE(InPrimoPiano(form), Casella(form, "Text1"));
-        const QString atteso = QString::fromStdString(Rapporto).replace("\r\n", "\n");
-        QCOMPARE(Casella(form, "Text1")->toPlainText(), atteso);
-        QCOMPARE(Casella(form, "Text2")->toPlainText(), atteso);
+        QCOMPARE(stampante.Stampati.size(), std::size_t{2});
+        QCOMPARE(QString::fromStdString(stampante.Stampati[1]), text2->toPlainText());
     }
 
     void pdfExportHoldsThePreviewedReport() {
@@ -192,7 +152,7 @@ class FinestraStampaTest : public QObject {
         QTemporaryDir cartella;
         QVERIFY(cartella.isValid());
         const QString percorso = cartella.filePath(QStringLiteral("rapporto"));
-        dialoghi.fileDaSalvare = percorso.toStdString();
+        dialoghi.FileScelti = {percorso.toStdString()};
 
         ui::FinestraStampaQt form(stampante, dialoghi, stampanteQt);
         form.Apri(Rapporto);
@@ -200,7 +160,7 @@ class FinestraStampaTest : public QObject {
         Casella(form, "Text2")->appendPlainText(QStringLiteral("Nota aggiunta a mano"));
         Azione(form, "Anteprima")->trigger();
         Azione(form, "EsportaPdf")->trigger();
-        QVERIFY(dialoghi.messaggi.empty());
+        QCOMPARE(dialoghi.Mostrati.size(), std::size_t{1}); // only the save dialog
 
         QFile pdf(percorso + QStringLiteral(".pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));

@@ -15,7 +15,10 @@
 
 #include "core/materials/abaco_file.h"
 #include "core/materials/preparazione_abaco.h"
+#include "support/aperture_registrate.h"
 #include "support/finestra_di_prova.h"
+#include "support/stampante_registrata.h"
+#include "support/widget_di_prova.h"
 #include "ui/finestra_principale_qt.h"
 #include "ui/finestre_ausiliarie.h"
 
@@ -23,24 +26,6 @@ using namespace paretix;
 using namespace paretix::ui;
 
 namespace {
-
-class StampanteFinta : public Stampante, public EsportatorePdf {
-  public:
-    std::vector<std::string> Stampati;
-    bool Disponibile() const override { return true; }
-    bool StampaTesto(const std::string& testo) override {
-        Stampati.push_back(testo);
-        return true;
-    }
-    bool ScriviPdf(const std::string&, const std::string&) override { return true; }
-};
-
-class ApertureFinte : public ApertureEsterne {
-  public:
-    std::vector<std::string> Aperti;
-    void ApriIndirizzo(const std::string& indirizzo) override { Aperti.push_back(indirizzo); }
-    void ApriFile(const std::string& percorso) override { Aperti.push_back(percorso); }
-};
 
 // The text of the box named nome in the modal window now open, and closes that window.
 QString LeggiEChiudiFinestraModale(const QString& nome, const QString& nuovoTesto = {}) {
@@ -63,8 +48,8 @@ class FinestreAusiliarieTest : public QObject {
     Q_OBJECT
 
     DialoghiRegistrati dialoghi_;
-    StampanteFinta stampante_;
-    ApertureFinte aperture_;
+    test::StampanteRegistrata stampante_;
+    test::ApertureRegistrate aperture_;
     QTemporaryDir cartella_;
     std::unique_ptr<FinestraPrincipaleQt> finestra_;
 
@@ -123,10 +108,7 @@ class FinestreAusiliarieTest : public QObject {
         QTimer::singleShot(0, [] {
             QWidget* finestra = QApplication::activeModalWidget();
             auto* casella = finestra->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
-            for (QChar c : QStringLiteral("a\u2192b")) {
-                QKeyEvent tasto(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-                QApplication::sendEvent(casella, &tasto);
-            }
+            test::Digita(casella, QStringLiteral("a\u2192b"));
             finestra->close();
         });
         finestra_->CommandMacchinaDaScrivere()->click();
@@ -136,13 +118,13 @@ class FinestreAusiliarieTest : public QObject {
 
     void helpOpensTheHelpFileBesideTheProgram() {
         finestra_->Azione(Comando::GuidaInLinea)->trigger();
-        QVERIFY(aperture_.Aperti.empty()); // no help file yet
+        QVERIFY(aperture_.File.empty()); // no help file yet
         QFile guida(QDir(cartella_.path()).filePath(QStringLiteral("ITAHelp.chm")));
         QVERIFY(guida.open(QIODevice::WriteOnly));
         guida.close();
         finestra_->Azione(Comando::GuidaInLinea)->trigger();
-        QCOMPARE(aperture_.Aperti.size(), std::size_t{1});
-        QCOMPARE(QString::fromStdString(aperture_.Aperti[0]), guida.fileName());
+        QCOMPARE(aperture_.File, std::vector<std::string>{guida.fileName().toStdString()});
+        QVERIFY(aperture_.Indirizzi.empty());
     }
 
     void databaseLoadsAMaterialIntoTheSelectedLayer() {

@@ -5,6 +5,7 @@
 
 #include "support/dialoghi_registrati.h"
 #include "support/finestra_di_prova.h"
+#include "support/widget_di_prova.h"
 #include "ui/finestra_principale_qt.h"
 
 using namespace paretix;
@@ -15,14 +16,7 @@ namespace {
 const QColor Magenta(255, 0, 255);
 
 int PuntiDelColore(QWidget* grafico, const QColor& colore) {
-    const QImage immagine = grafico->grab().toImage();
-    int punti = 0;
-    for (int y = 0; y < immagine.height(); ++y) {
-        for (int x = 0; x < immagine.width(); ++x) {
-            punti += immagine.pixelColor(x, y) == colore ? 1 : 0;
-        }
-    }
-    return punti;
+    return test::PuntiDelColore(grafico->grab().toImage(), colore);
 }
 
 } // namespace

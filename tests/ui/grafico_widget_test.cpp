@@ -87,27 +87,23 @@ class GraficoWidgetTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // At the widget's own size and at twice that, the elements stand at their scaled places.
     void hatchingIsMagentaOnlyInsideTheCondensationZone() {
-        const QImage img = Disegna(GraficoVaporeConCondensa(), 1.0 / 15);
-        QVERIFY(Intorno(img, XCondensa, YCondensa, 1.0 / 15).contains(Magenta));
-        // Layer 1 has no condensation: black between its profiles.
-        QVERIFY(Nero(Intorno(img, 2025, (yVapore(22) + yVapore(11.75)) / 2, 1.0 / 15)));
-        // The yellow faces of the wall section (0x0000FFFF is yellow, not cyan).
-        QVERIFY(Intorno(img, 1500, 1500, 1.0 / 15).contains(Giallo));
-        QVERIFY(Intorno(img, 7800, 1500, 1.0 / 15).contains(Giallo));
-    }
-
-    void followsTheWidgetSize() {
         const Superficie g2 = GraficoVaporeConCondensa();
         GraficoWidget w;
         w.ImpostaSuperficie(g2);
         QCOMPARE(w.sizeHint(), QSize(593, 241));
-
-        const QImage grande = Disegna(g2, 2.0 / 15);
-        QVERIFY(Intorno(grande, 1500, 1500, 2.0 / 15).contains(Giallo));
-        QVERIFY(Intorno(grande, XCondensa, YCondensa, 2.0 / 15).contains(Magenta));
-        // Where the inside face stands at 100 %, the doubled chart is empty.
-        QVERIFY(Nero(Intorno(grande, 750, 1500, 2.0 / 15)));
+        for (const double scala : {1.0 / 15, 2.0 / 15}) {
+            const QImage img = Disegna(g2, scala);
+            QVERIFY(Intorno(img, XCondensa, YCondensa, scala).contains(Magenta));
+            // Layer 1 has no condensation: black between its profiles.
+            QVERIFY(Nero(Intorno(img, 2025, (yVapore(22) + yVapore(11.75)) / 2, scala)));
+            // The yellow faces of the wall section (0x0000FFFF is yellow, not cyan).
+            QVERIFY(Intorno(img, 1500, 1500, scala).contains(Giallo));
+            QVERIFY(Intorno(img, 7800, 1500, scala).contains(Giallo));
+            // Left of the inside face the chart is empty.
+            QVERIFY(Nero(Intorno(img, 750, 1500, scala)));
+        }
     }
 
     void energyCurveIsGreenAndGoesWithTheClearing() {

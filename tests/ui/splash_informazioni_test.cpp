@@ -1,31 +1,19 @@
 // The splash window leads to the main window; the About window's links.
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QTimer>
 #include <QtTest>
 
 #include <vector>
 
+#include "support/aperture_registrate.h"
+#include "support/widget_di_prova.h"
 #include "ui/informazioni_qt.h"
 #include "ui/presentazione_qt.h"
 
 using namespace paretix;
 
 namespace {
-
-class ApertureRegistra : public ApertureEsterne {
-  public:
-    std::vector<std::string> indirizzi;
-    void ApriIndirizzo(const std::string& indirizzo) override { indirizzi.push_back(indirizzo); }
-    void ApriFile(const std::string& percorso) override { indirizzi.push_back(percorso); }
-};
-
-void Muovi(QWidget* w) {
-    QMouseEvent evento(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)),
-                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &evento);
-}
 
 QColor ColoreTesto(QLabel* etichetta) {
     return etichetta->palette().color(QPalette::WindowText);
@@ -61,7 +49,7 @@ class SplashInformazioniTest : public QObject {
     void aboutWindowBesideTheMainWindowWithLinks() {
         QWidget principale;
         principale.move(200, 30);
-        ApertureRegistra aperture;
+        test::ApertureRegistrate aperture;
         ui::InformazioniQt info(aperture, &principale);
         QCOMPARE(info.windowTitle(), QStringLiteral("Info:"));
         QVERIFY(info.isModal());
@@ -76,20 +64,21 @@ class SplashInformazioniTest : public QObject {
         const QColor normale = ColoreTesto(label38);
         QVERIFY(normale != rosso);
 
-        Muovi(label38);
+        test::MuoviSopra(label38);
         QCOMPARE(ColoreTesto(label38), rosso);
         QCOMPARE(ColoreTesto(label40), normale);
-        Muovi(label40);
+        test::MuoviSopra(label40);
         QCOMPARE(ColoreTesto(label38), normale);
         QCOMPARE(ColoreTesto(label40), rosso);
-        Muovi(label5); // the text, like the window itself, puts both links at rest
+        test::MuoviSopra(label5); // the text, like the window itself, puts both links at rest
         QCOMPARE(ColoreTesto(label40), normale);
 
         QTest::mouseClick(label38, Qt::LeftButton);
         QTest::mouseClick(label40, Qt::LeftButton);
         QTest::mouseClick(label5, Qt::LeftButton);
-        QCOMPARE(aperture.indirizzi,
+        QCOMPARE(aperture.Indirizzi,
                  (std::vector<std::string>{IndirizzoSitoProgramma, IndirizzoPostaAutore}));
+        QVERIFY(aperture.File.empty());
     }
 };
 
