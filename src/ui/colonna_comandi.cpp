@@ -69,8 +69,10 @@ ColonnaComandi::ColonnaComandi(FinestraPrincipale& modello, QWidget* genitore)
     QFont grassetto = command1_->font();
     grassetto.setBold(true);
     command1_->setFont(grassetto);
-    connect(command1_, &QPushButton::clicked, this,
-            [this] { Esegui([this] { modello_.Command1_Click(); }); });
+    connect(command1_, &QPushButton::clicked, this, [this] {
+        Esegui([this] { modello_.Command1_Click(); });
+        emit Calcolato();
+    });
     colonna->addWidget(command1_);
 
     auto* relazione = new QLabel(Testo(CaptionRelazione), this);

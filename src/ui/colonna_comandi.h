@@ -34,6 +34,8 @@ class ColonnaComandi : public QWidget {
   signals:
     // An event changed the model.
     void Cambiato();
+    // "Calcola" was pressed (after Cambiato).
+    void Calcolato();
 
   private:
     QWidget* CreaTipiEVista();

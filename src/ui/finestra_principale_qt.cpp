@@ -61,6 +61,7 @@ FinestraPrincipaleQt::FinestraPrincipaleQt(Dialoghi& dialoghi, const EsitoAvvio&
     connect(schema_, &PannelloSchema::MenuStratoRichiesto, this,
             &FinestraPrincipaleQt::ApriMenuStrato);
     connect(colonna_, &ColonnaComandi::Cambiato, this, &FinestraPrincipaleQt::Aggiorna);
+    connect(colonna_, &ColonnaComandi::Calcolato, this, &FinestraPrincipaleQt::Calcolato);
     connect(colonna_->Command3(), &QPushButton::clicked, Azione(Comando::AnteprimaDiStampa),
             &QAction::trigger);
 
@@ -170,6 +171,7 @@ void FinestraPrincipaleQt::Aggiorna() {
     schema_->Aggiorna();
     grafici_->Aggiorna();
     colonna_->Aggiorna();
+    emit Aggiornata();
 }
 
 QPushButton* FinestraPrincipaleQt::Command3() const {

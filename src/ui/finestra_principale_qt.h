@@ -59,6 +59,12 @@ class FinestraPrincipaleQt : public QMainWindow {
     // Asked when the window is about to close (also by "Esci"); false keeps it open.
     void ImpostaChiusura(std::function<bool()> consentiChiusura);
 
+  signals:
+    // The window shows a new state of the model.
+    void Aggiornata();
+    // "Calcola" was pressed and the window shows its outcome.
+    void Calcolato();
+
   protected:
     void closeEvent(QCloseEvent* evento) override;
 

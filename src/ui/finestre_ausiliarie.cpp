@@ -11,6 +11,7 @@
 #include "ui/finestra_principale_qt.h"
 #include "ui/finestra_stampa_qt.h"
 #include "ui/informazioni_qt.h"
+#include "ui/verifiche_qt.h"
 
 namespace paretix::ui {
 
@@ -31,6 +32,10 @@ FinestreAusiliarie::FinestreAusiliarie(FinestraPrincipaleQt& finestra, Dialoghi&
             &FinestreAusiliarie::AbacoMateriali);
     connect(finestra.Azione(Comando::GuidaInLinea), &QAction::triggered, this,
             [this] { GuidaInLinea(aperture_, finestra_.Modello().Stato().CartellaProgramma); });
+    connect(&finestra, &FinestraPrincipaleQt::Calcolato, this,
+            &FinestreAusiliarie::MostraVerifiche);
+    connect(&finestra, &FinestraPrincipaleQt::Aggiornata, this,
+            &FinestreAusiliarie::AggiornaVerifiche);
     connect(finestra.Azione(Comando::InformazioniSu), &QAction::triggered, this, [this] {
         InformazioniQt informazioni(aperture_, &finestra_);
         informazioni.exec();
@@ -71,6 +76,31 @@ void FinestreAusiliarie::AbacoMateriali() {
     const StatoFinestra& s = finestra_.Modello().Stato();
     ApriAbacoModifica(&finestra_, PercorsoAbaco(s.CartellaDati), s.ScritturaConsentita == Si,
                       dialoghi_);
+}
+
+void FinestreAusiliarie::MostraVerifiche() {
+    const StatoFinestra& s = finestra_.Modello().Stato();
+    if (s.RigheVerifiche.empty()) {
+        return;
+    }
+    if (verifiche_ == nullptr) {
+        verifiche_ = new VerificheQt(&finestra_);
+    }
+    verifiche_->Mostra(s.RigheVerifiche, s.NoteVerifiche);
+    verifiche_->show();
+    verifiche_->raise();
+}
+
+void FinestreAusiliarie::AggiornaVerifiche() {
+    if (verifiche_ == nullptr || !verifiche_->isVisible()) {
+        return;
+    }
+    const StatoFinestra& s = finestra_.Modello().Stato();
+    if (s.RigheVerifiche.empty()) {
+        verifiche_->hide();
+    } else {
+        verifiche_->Mostra(s.RigheVerifiche, s.NoteVerifiche);
+    }
 }
 
 } // namespace paretix::ui

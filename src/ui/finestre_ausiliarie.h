@@ -14,6 +14,7 @@
 namespace paretix::ui {
 
 class FinestraPrincipaleQt;
+class VerificheQt;
 
 class FinestreAusiliarie : public QObject {
   public:
@@ -25,12 +26,17 @@ class FinestreAusiliarie : public QObject {
     void Appunti();
     void DaAbaco();
     void AbacoMateriali();
+    // The "Verifiche" window follows the results: opened by "Calcola" when the checks ran,
+    // refreshed or closed when the results change.
+    void MostraVerifiche();
+    void AggiornaVerifiche();
 
     FinestraPrincipaleQt& finestra_;
     Dialoghi& dialoghi_;
     Stampante& stampante_;
     EsportatorePdf& esportatore_;
     ApertureEsterne& aperture_;
+    VerificheQt* verifiche_ = nullptr;
 };
 
 } // namespace paretix::ui

@@ -10,6 +10,8 @@ namespace paretix {
 using ColoreBGR = std::uint32_t;
 constexpr ColoreBGR NeroBGR = 0x00000000;
 constexpr ColoreBGR RossoBGR = 0x000000FF;
+constexpr ColoreBGR RossoScuroBGR = 0x000000C0;
+constexpr ColoreBGR VerdeScuroBGR = 0x00008000;
 constexpr ColoreBGR VerdeBGR = 0x0000FF00;
 constexpr ColoreBGR GialloBGR = 0x0000FFFF;
 constexpr ColoreBGR BluScuroBGR = 0x00800000;

@@ -22,10 +22,16 @@ RisultatiVerifiche CalcolaVerifiche(const Esercizio& e, const RisultatiCalcolo& 
     return v;
 }
 
-EsitoCalcola CalcolaConVerifiche(Esercizio& e, RisultatiCalcolo& r, std::string& TestoStampa) {
+EsitoCalcola CalcolaConVerifiche(Esercizio& e, RisultatiCalcolo& r, std::string& TestoStampa,
+                                 std::optional<RisultatiVerifiche>* verifiche) {
     const EsitoCalcola esito = Command1_Click(e, r, TestoStampa);
+    std::optional<RisultatiVerifiche> v;
     if (esito.DatiValidi && e.Verifiche.Attive) {
-        AggiungiRapportoVerifiche(CalcolaVerifiche(e, r), TestoStampa);
+        v = CalcolaVerifiche(e, r);
+        AggiungiRapportoVerifiche(*v, TestoStampa);
+    }
+    if (verifiche != nullptr) {
+        *verifiche = std::move(v);
     }
     return esito;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The compliance checks of one calculation run.
 
+#include <optional>
 #include <string>
 
 #include "core/calc/calcolo.h"
@@ -20,8 +21,9 @@ inline constexpr const char* RichiedeCalcoloAcustico = "richiede il calcolo acus
 RisultatiVerifiche CalcolaVerifiche(const Esercizio& e, const RisultatiCalcolo& r);
 
 // The Calculate command with the checks: Command1_Click and, when its data were valid and the
-// checks are on, the "VERIFICHE DI LEGGE" section after the report's last line. The checks
-// only read what the run computed.
-EsitoCalcola CalcolaConVerifiche(Esercizio& e, RisultatiCalcolo& r, std::string& TestoStampa);
+// checks are on, the "VERIFICHE DI LEGGE" section after the report's last line, and the checks
+// in *verifiche when given (emptied otherwise). The checks only read what the run computed.
+EsitoCalcola CalcolaConVerifiche(Esercizio& e, RisultatiCalcolo& r, std::string& TestoStampa,
+                                 std::optional<RisultatiVerifiche>* verifiche = nullptr);
 
 } // namespace paretix

@@ -1,13 +1,24 @@
 #pragma once
 // The rows of the "Verifiche" window: the view shows them as they are.
 
+#include <array>
 #include <string>
 #include <vector>
 
+#include "core/model/colori.h"
 #include "core/verifiche/risultati_verifiche.h"
 
 namespace paretix {
 
+inline constexpr const char* TitoloFinestraVerifiche = "Verifiche";
+// The columns of the window, the mark first so that it reads without colour.
+inline constexpr std::array<const char*, 5> IntestazioniVerifiche{"", "Grandezza", "Valore",
+                                                                  "Limite o requisito", "Esito"};
+inline constexpr const char* CaptionChiudiVerifiche = "Chiudi";
+
+// The marks, drawn green and red beside their glyph.
+inline constexpr ColoreBGR ColoreSuperata = VerdeScuroBGR;
+inline constexpr ColoreBGR ColoreNonSuperata = RossoScuroBGR;
 inline constexpr const char* SegnoSuperata = "✔";
 inline constexpr const char* SegnoNonSuperata = "✘";
 inline constexpr const char* SegnoNessunEsito = "—";

@@ -3,6 +3,7 @@
 #include "core/charts/grafici_calcolo.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/calc/calcolo.h"
 #include "core/files/win1252.h"
@@ -81,7 +82,9 @@ void FinestraPrincipale::Command1_Click() {
         return;
     }
     const Esercizio prima = esercizio_;
-    const EsitoCalcola esito = CalcolaConVerifiche(esercizio_, risultati_, stato_.TestoStampa);
+    std::optional<RisultatiVerifiche> verifiche;
+    const EsitoCalcola esito =
+        CalcolaConVerifiche(esercizio_, risultati_, stato_.TestoStampa, &verifiche);
     stato_.NumeroCamereAria = esito.NumeroCamereAria;
     NotificaCambi(prima);
     if (!esito.DatiValidi) {
@@ -97,6 +100,10 @@ void FinestraPrincipale::Command1_Click() {
     stato_.Option2Abilitato[static_cast<int>(Vista::GraficiTermoIgrometrici)] = esercizio_.Termico;
     stato_.Option2Abilitato[static_cast<int>(Vista::GraficoAcustico)] = esercizio_.Acustico;
     stato_.Text2 = stato_.TestoStampa;
+    if (verifiche) {
+        stato_.RigheVerifiche = RigheVerifiche(*verifiche);
+        stato_.NoteVerifiche = NoteVerifiche(*verifiche);
+    }
 }
 
 void FinestraPrincipale::VaiACommand() {
@@ -106,6 +113,8 @@ void FinestraPrincipale::VaiACommand() {
 void FinestraPrincipale::AzzeramentoGraficiETesto() {
     stato_.StampaAbilitata = false;
     stato_.Text2.clear();
+    stato_.RigheVerifiche.clear();
+    stato_.NoteVerifiche.clear();
     stato_.GraficiDisegnati = false;
     DisegnaCorniciVuote();
     stato_.Option2Abilitato[static_cast<int>(Vista::GraficiTermoIgrometrici)] = false;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/calc/risultati.h"
 #include "core/charts/cornici.h"
@@ -12,6 +13,7 @@
 #include "core/materials/voce_abaco.h"
 #include "core/model/esercizio.h"
 #include "core/porte/dialoghi.h"
+#include "core/verifiche/righe_verifiche.h"
 #include "core/window/avvio.h"
 #include "core/window/menu_strato.h"
 #include "core/window/pannelli.h"
@@ -47,6 +49,10 @@ struct StatoFinestra {
 
     // The report of the last calculation, and the report box, empty while there are no results.
     std::string TestoStampa;
+    // The compliance checks of the last calculation with the checks on, for the "Verifiche"
+    // window; empty while there are no results or the checks are off.
+    std::vector<RigaVerifica> RigheVerifiche;
+    std::vector<std::string> NoteVerifiche;
     std::string Text2;
     // Whether the charts hold the results of a calculation.
     bool GraficiDisegnati = false;

@@ -1,0 +1,91 @@
+#include "ui/verifiche_qt.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "ui/colore.h"
+
+namespace paretix::ui {
+
+namespace {
+
+QString Testo(const std::string& testo) {
+    return QString::fromStdString(testo);
+}
+
+} // namespace
+
+VerificheQt::VerificheQt(QWidget* genitore) : QDialog(genitore) {
+    setObjectName(QStringLiteral("FinestraVerifiche"));
+    setWindowTitle(QString::fromUtf8(TitoloFinestraVerifiche));
+    resize(900, 360);
+
+    tabella_ = new QTableWidget(0, static_cast<int>(IntestazioniVerifiche.size()), this);
+    tabella_->setObjectName(QStringLiteral("TabellaVerifiche"));
+    QStringList intestazioni;
+    for (const char* i : IntestazioniVerifiche) {
+        intestazioni << QString::fromUtf8(i);
+    }
+    tabella_->setHorizontalHeaderLabels(intestazioni);
+    tabella_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabella_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabella_->verticalHeader()->hide();
+    tabella_->setWordWrap(true);
+    QHeaderView* colonne = tabella_->horizontalHeader();
+    colonne->setSectionResizeMode(QHeaderView::ResizeToContents);
+    colonne->setSectionResizeMode(3, QHeaderView::Stretch);
+
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("NoteVerifiche"));
+    note_->setWordWrap(true);
+    note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* pulsanti = new QDialogButtonBox(this);
+    QPushButton* chiudi = pulsanti->addButton(QString::fromUtf8(CaptionChiudiVerifiche),
+                                              QDialogButtonBox::RejectRole);
+    chiudi->setObjectName(QStringLiteral("CommandChiudi"));
+    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* colonna = new QVBoxLayout(this);
+    colonna->addWidget(tabella_, 1);
+    colonna->addWidget(note_);
+    colonna->addWidget(pulsanti);
+}
+
+void VerificheQt::Mostra(const std::vector<RigaVerifica>& righe,
+                         const std::vector<std::string>& note) {
+    tabella_->setRowCount(static_cast<int>(righe.size()));
+    for (int r = 0; r < static_cast<int>(righe.size()); ++r) {
+        const RigaVerifica& riga = righe[static_cast<std::size_t>(r)];
+        const std::array<const std::string*, 5> celle{&riga.Segno, &riga.Grandezza, &riga.Valore,
+                                                      &riga.Limite, &riga.Esito};
+        for (int c = 0; c < static_cast<int>(celle.size()); ++c) {
+            auto* cella = new QTableWidgetItem(Testo(*celle[static_cast<std::size_t>(c)]));
+            if (c == 0) {
+                cella->setTextAlignment(Qt::AlignCenter);
+                if (riga.Segno == SegnoSuperata) {
+                    cella->setForeground(ColoreQt(ColoreSuperata));
+                } else if (riga.Segno == SegnoNonSuperata) {
+                    cella->setForeground(ColoreQt(ColoreNonSuperata));
+                }
+                QFont grassetto = cella->font();
+                grassetto.setBold(true);
+                cella->setFont(grassetto);
+            }
+            tabella_->setItem(r, c, cella);
+        }
+    }
+    tabella_->resizeRowsToContents();
+    QStringList testi;
+    for (const std::string& n : note) {
+        testi << Testo(n);
+    }
+    note_->setText(testi.join(QStringLiteral("\n")));
+    note_->setVisible(!note.empty());
+}
+
+} // namespace paretix::ui
