@@ -39,6 +39,7 @@ set(PARETIX_CORE_SOURCES
   verifiche/calcola_verifiche.cpp
   verifiche/dinamica.cpp
   verifiche/igrometria_mensile.cpp
+  verifiche/estiva.cpp
   verifiche/indice_acustico.cpp
   verifiche/json_risultati.cpp
   verifiche/limiti.cpp

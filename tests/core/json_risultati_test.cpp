@@ -42,7 +42,7 @@ TEST(JsonRisultati, SectionsOfTheCalculationsThatRan) {
          true,
          true,
          {"termico", "igrometrico", "acustico"},
-         {"trasmittanza", "acustica", "massa_superficiale"}},
+         {"trasmittanza", "acustica", "massa_superficiale", "dinamica", "estiva"}},
     };
     for (const Caso& c : casi) {
         Esercizio e = PareteVerifiche(c.acustico);
@@ -129,4 +129,31 @@ TEST(JsonRisultati, MissingDataAreNull) {
     EXPECT_TRUE(v["acustica"]["requisito"].is_null());
     EXPECT_TRUE(v["acustica"]["esito"].is_null());
     EXPECT_EQ(v["acustica"]["Rw"], 64);
+}
+
+// The periodic characteristics worked in rapporto_verifiche_test, unrounded: |Yie| 0,12575,
+// Δt 8,470 h, κ1 47,468 and κ2 11,256 kJ/m²K; the summer requirement applies and is not met.
+TEST(JsonRisultati, PeriodicCharacteristicsInKilojoules) {
+    Esercizio e = PareteVerifiche(true);
+    e.strato(1).CaloreSpecifico = "1000";
+    e.strato(2).CaloreSpecifico = "1450";
+    e.Verifiche.Esposizione = Orientamento::SE;
+    e.Verifiche.Irradianza290 = true;
+    const json j = Json(e);
+    const json& d = j["verifiche"]["dinamica"];
+    EXPECT_NEAR(d["Yie"].get<double>(), 0.125747, 1e-6);
+    EXPECT_NEAR(d["sfasamento_ore"].get<double>(), 8.4703, 1e-4);
+    EXPECT_NEAR(d["kappa1"].get<double>(), 47.468, 1e-3);
+    EXPECT_NEAR(d["kappa2"].get<double>(), 11.256, 1e-3);
+    EXPECT_NEAR(d["Y11"].get<double>(), 3.34073, 1e-5);
+    const json& s = j["verifiche"]["estiva"];
+    EXPECT_EQ(s["applicabile"], true);
+    EXPECT_EQ(s["esito"], "non verificata");
+    EXPECT_NEAR(s["Ms"].get<double>(), 202, 1e-9);
+
+    e.strato(2).CaloreSpecifico = "";
+    const json senza = Json(e);
+    EXPECT_EQ(senza["verifiche"]["dinamica"]["calore_specifico_mancante"], json::array({2}));
+    EXPECT_TRUE(senza["verifiche"]["estiva"]["Yie"].is_null());
+    EXPECT_EQ(senza["verifiche"]["estiva"]["esito"], "non determinabile");
 }

@@ -76,6 +76,13 @@ TEST(RapportoVerifiche, SectionAfterTheLastLineOfTheReport) {
               "\r\n"
               "Massa superficiale\r\n"
               "Massa superficiale Ms (esclusi gli intonaci) = 202 kg/m²\r\n"
+              "\r\n"
+              "CARATTERISTICHE DINAMICHE (UNI EN ISO 13786)\r\n"
+              "Calore specifico mancante: strati 1, 2\r\n"
+              "\r\n"
+              "Requisito estivo\r\n"
+              "Ms = 202 kg/m²\r\n"
+              "Dati mancanti: orientamento, irradianza Im,s\r\n"
               "\r\n");
 }
 
@@ -106,6 +113,12 @@ TEST(RapportoVerifiche, ChecksThatDidNotRunAndAnUnheatedSpace) {
               "\r\n"
               "Massa superficiale\r\n"
               "Verifica non eseguita: richiede il calcolo acustico\r\n"
+              "\r\n"
+              "CARATTERISTICHE DINAMICHE (UNI EN ISO 13786)\r\n"
+              "Verifica non eseguita: richiede il calcolo termico e il calcolo acustico\r\n"
+              "\r\n"
+              "Requisito estivo\r\n"
+              "Verifica non eseguita: richiede il calcolo termico e il calcolo acustico\r\n"
               "\r\n");
 }
 
@@ -124,7 +137,7 @@ TEST(RapportoVerifiche, MissingDataAreNamedWithoutAnOutcome) {
     for (const std::string& riga : sezione) {
         EXPECT_FALSE(riga.starts_with("Esito:")) << riga;
         EXPECT_FALSE(riga.starts_with("Limite")) << riga;
-        EXPECT_FALSE(riga.starts_with("Requisito")) << riga;
+        EXPECT_FALSE(riga.starts_with("Requisito:")) << riga;
     }
 }
 
@@ -136,4 +149,36 @@ TEST(RapportoVerifiche, AFaultAddsNothing) {
     std::string testo = "precedente";
     EXPECT_FALSE(CalcolaConVerifiche(e, r, testo).DatiValidi);
     EXPECT_EQ(testo, "precedente");
+}
+
+// The same wall with its specific heats (1000 and 1450 J/kgK), facing south where Im,s reaches
+// 290 W/m². Per layer δ = √(λ·T/(π·ρ·c)): 0,131106 m and 0,137720 m, ξ = 1,906857 and
+// 0,363055; Z = Zse·Z2·Z1·Zsi with Rsi = 1/7, Rse = 1/24 gives |Yie| = 0,12575 W/m²K,
+// f = 0,12575/0,51692 = 0,24326, Δt = 8,470 h, κ1 = 47,468 and κ2 = 11,256 kJ/m²K,
+// |Y11| = 3,34073 and |Y22| = 0,72066 W/m²K. Ms = 202 ≤ 230 and |Yie| ≥ 0,10: not met.
+TEST(RapportoVerifiche, PeriodicCharacteristicsAndTheSummerRequirement) {
+    Esercizio e = PareteVerifiche(true);
+    e.strato(1).CaloreSpecifico = "1000";
+    e.strato(2).CaloreSpecifico = "1450";
+    e.Verifiche.Esposizione = Orientamento::S;
+    e.Verifiche.Irradianza290 = true;
+    const std::string testo = Rapporto(e);
+    const auto inizio = testo.find("CARATTERISTICHE DINAMICHE");
+    ASSERT_NE(inizio, std::string::npos);
+    EXPECT_EQ(testo.substr(inizio),
+              "CARATTERISTICHE DINAMICHE (UNI EN ISO 13786)\r\n"
+              "Trasmittanza termica periodica |Yie| = 0,126 W/m²K\r\n"
+              "Fattore di attenuazione f = 0,243\r\n"
+              "Sfasamento Δt = 8,5 h\r\n"
+              "Capacità termica areica interna κ1 = 47,5 kJ/m²K\r\n"
+              "Capacità termica areica esterna κ2 = 11,3 kJ/m²K\r\n"
+              "Ammettenza termica interna |Y11| = 3,341 W/m²K\r\n"
+              "Ammettenza termica esterna |Y22| = 0,721 W/m²K\r\n"
+              "\r\n"
+              "Requisito estivo\r\n"
+              "Ms = 202 kg/m², |Yie| = 0,126 W/m²K\r\n"
+              "Requisito: Ms > 230 kg/m² oppure |Yie| < 0,100 W/m²K (DM 26/06/2015, All. 1, "
+              "§3.3)\r\n"
+              "Esito: non verificata\r\n"
+              "\r\n");
 }

@@ -19,6 +19,8 @@ const std::string RwOttave = "Rw (C; Ctr) secondo UNI EN ISO 717-1, in bande d'o
 const std::string RwEmpirico = "Rw dalla legge empirica 37,5·lg(Ms) - 42";
 const std::string Ms = "Massa superficiale Ms (esclusi gli intonaci)";
 const std::string Fonte = " (DM 26/06/2015, App. B, dal 2021, zona E)";
+const std::string SenzaC = "Calore specifico mancante: strati 1, 2";
+const std::string TermicoEAcustico = "richiede il calcolo termico e il calcolo acustico";
 
 } // namespace
 
@@ -34,6 +36,9 @@ TEST(RigheVerifiche, OneRowPerNumberWithItsMark) {
                   {RwEmpirico, "44 dB", "D2m,nT,w ≥ 40 dB (DPCM 5/12/1997, categoria A)",
                    "verifica indicativa superata", "✔"},
                   {Ms, "202 kg/m²", "", "", "—"},
+                  {"Trasmittanza termica periodica |Yie|", "—", "", SenzaC, "—"},
+                  {"Requisito estivo", "Ms = 202 kg/m²", "",
+                   "dati mancanti: orientamento, irradianza Im,s", "—"},
               }));
 }
 
@@ -43,13 +48,16 @@ TEST(RigheVerifiche, UnheatedSpaceChecksNotRunAndMissingData) {
     Esercizio e = PareteVerifiche(false);
     e.Verifiche.Elemento = ElementoParete::NonClimatizzato;
     e.Verifiche.Btr = "0,5";
-    EXPECT_EQ(Righe(e), (std::vector<RigaVerifica>{
-                            {"Trasmittanza termica U", "0,517 W/m²K", "", "", "—"},
-                            {"U·btr (btr = 0,5)", "0,258 W/m²K", "Limite ≤ 0,280 W/m²K" + Fonte,
-                             "verificata", "✔"},
-                            {RwEmpirico, "—", "", "richiede il calcolo acustico", "—"},
-                            {Ms, "—", "", "richiede il calcolo acustico", "—"},
-                        }));
+    EXPECT_EQ(
+        Righe(e),
+        (std::vector<RigaVerifica>{
+            {"Trasmittanza termica U", "0,517 W/m²K", "", "", "—"},
+            {"U·btr (btr = 0,5)", "0,258 W/m²K", "Limite ≤ 0,280 W/m²K" + Fonte, "verificata", "✔"},
+            {RwEmpirico, "—", "", "richiede il calcolo acustico", "—"},
+            {Ms, "—", "", "richiede il calcolo acustico", "—"},
+            {"Trasmittanza termica periodica |Yie|", "—", "", TermicoEAcustico, "—"},
+            {"Requisito estivo", "—", "", TermicoEAcustico, "—"},
+        }));
 
     e = PareteVerifiche(true);
     e.Verifiche.Zona.reset();
@@ -58,7 +66,7 @@ TEST(RigheVerifiche, UnheatedSpaceChecksNotRunAndMissingData) {
     e.Termico = false;
     AggiornaCaselleVisibili(e, false);
     const auto righe = Righe(e);
-    ASSERT_EQ(righe.size(), 4u);
+    ASSERT_EQ(righe.size(), 6u);
     EXPECT_EQ(righe[0], (RigaVerifica{"Trasmittanza termica U", "—", "",
                                       "richiede il calcolo termico", "—"}));
     EXPECT_EQ(righe[2],

@@ -1,5 +1,6 @@
 #include "core/verifiche/calcola_verifiche.h"
 
+#include "core/verifiche/estiva.h"
 #include "core/verifiche/indice_acustico.h"
 #include "core/verifiche/massa_superficiale.h"
 #include "core/verifiche/rapporto_verifiche.h"
@@ -18,6 +19,10 @@ RisultatiVerifiche CalcolaVerifiche(const Esercizio& e, const RisultatiCalcolo& 
     if (e.Acustico) {
         v.MassaSuperficiale = MassaSuperficialeDiLegge(e, r);
         v.Acustica = VerificaDellIsolamentoAcustico(e, r, *v.MassaSuperficiale);
+    }
+    if (e.Termico && e.Acustico) {
+        v.Dinamica = VerificaDellaDinamica(e, r);
+        v.Estiva = VerificaDellaEstiva(e, *v.MassaSuperficiale, *v.Dinamica);
     }
     return v;
 }

@@ -93,6 +93,30 @@ Json Acustica(const VerificaAcustica& v) {
             {"note", v.Note}};
 }
 
+Json Dinamica(const VerificaDinamica& v) {
+    if (!v.Caratteristiche) {
+        return {{"calore_specifico_mancante", v.SenzaCaloreSpecifico}};
+    }
+    const CaratteristichePeriodiche& c = *v.Caratteristiche;
+    constexpr double JouleInKilojoule = 1000;
+    return {{"Yie", c.Yie},
+            {"f", c.FattoreAttenuazione},
+            {"sfasamento_ore", c.SfasamentoOre},
+            {"kappa1", c.Kappa1 / JouleInKilojoule},
+            {"kappa2", c.Kappa2 / JouleInKilojoule},
+            {"Y11", c.Y11},
+            {"Y22", c.Y22}};
+}
+
+Json Estiva(const VerificaEstiva& v) {
+    return {{"Ms", v.Ms},
+            {"Yie", OppureNull(v.Yie)},
+            {"applicabile", OppureNull(v.Applicabile)},
+            {"esito", OppureNull(v.Esito)},
+            {"motivo", OppureNull(v.Motivo)},
+            {"mancanti", v.Mancanti}};
+}
+
 } // namespace
 
 std::string JsonRisultati(const Esercizio& e, const RisultatiCalcolo& r,
@@ -119,6 +143,10 @@ std::string JsonRisultati(const Esercizio& e, const RisultatiCalcolo& r,
         }
         if (v.MassaSuperficiale) {
             verifiche["massa_superficiale"] = *v.MassaSuperficiale;
+        }
+        if (v.Dinamica) {
+            verifiche["dinamica"] = Dinamica(*v.Dinamica);
+            verifiche["estiva"] = Estiva(*v.Estiva);
         }
         radice["verifiche"] = verifiche;
     }

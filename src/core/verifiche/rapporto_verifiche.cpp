@@ -13,6 +13,7 @@ constexpr const char* TitoloSezione = "VERIFICHE DI LEGGE";
 constexpr const char* TitoloTrasmittanza = "Trasmittanza termica";
 constexpr const char* TitoloAcustica = "Isolamento acustico";
 constexpr const char* TitoloMassa = "Massa superficiale";
+constexpr const char* TitoloDinamica = "CARATTERISTICHE DINAMICHE (UNI EN ISO 13786)";
 constexpr const char* NonEseguita = "Verifica non eseguita: ";
 constexpr const char* InizioEsito = "Esito: ";
 constexpr const char* InizioNota = "Nota: ";
@@ -80,6 +81,26 @@ void Acustica(std::string& testo, const VerificaAcustica& v) {
     Note(testo, v.Note);
 }
 
+void Dinamica(std::string& testo, const VerificaDinamica& v) {
+    if (!v.Caratteristiche) {
+        Riga(testo, TestoSenzaCaloreSpecifico(v.SenzaCaloreSpecifico));
+        return;
+    }
+    for (const auto& [grandezza, valore] : TestiDinamica(*v.Caratteristiche)) {
+        Riga(testo, grandezza + Uguale + valore);
+    }
+}
+
+void Estiva(std::string& testo, const VerificaEstiva& v) {
+    Riga(testo, TestoValoriEstiva(v));
+    if (!v.Mancanti.empty()) {
+        Mancanti(testo, v.Mancanti);
+        return;
+    }
+    Riga(testo, InizioRequisito + std::string(RequisitoEstivo));
+    Riga(testo, InizioEsito + v.Esito + (v.Motivo.empty() ? "" : " (" + v.Motivo + ")"));
+}
+
 template <typename Verifica, typename Blocco>
 void Sezione(std::string& testo, const char* titolo, const std::optional<Verifica>& verifica,
              const char* richiede, Blocco blocco) {
@@ -106,6 +127,8 @@ void AggiungiRapportoVerifiche(const RisultatiVerifiche& v, std::string& testo) 
             [](std::string& t, double ms) {
                 Riga(t, std::string(GrandezzaMassa) + Uguale + TestoMassa(ms));
             });
+    Sezione(testo, TitoloDinamica, v.Dinamica, RichiedeCalcoloTermicoEAcustico, Dinamica);
+    Sezione(testo, GrandezzaEstiva, v.Estiva, RichiedeCalcoloTermicoEAcustico, Estiva);
 }
 
 } // namespace paretix

@@ -59,6 +59,30 @@ void Acustica(std::vector<RigaVerifica>& righe, const VerificaAcustica& v) {
     righe.push_back(empirico);
 }
 
+void Dinamica(std::vector<RigaVerifica>& righe, const VerificaDinamica& v) {
+    if (!v.Caratteristiche) {
+        RigaVerifica riga = SoloValore(GrandezzaYie, SegnoNessunEsito);
+        riga.Esito = TestoSenzaCaloreSpecifico(v.SenzaCaloreSpecifico);
+        righe.push_back(riga);
+        return;
+    }
+    for (const auto& [grandezza, valore] : TestiDinamica(*v.Caratteristiche)) {
+        righe.push_back(SoloValore(grandezza, valore));
+    }
+}
+
+void Estiva(std::vector<RigaVerifica>& righe, const VerificaEstiva& v) {
+    RigaVerifica riga = SoloValore(GrandezzaEstiva, TestoValoriEstiva(v));
+    if (!v.Mancanti.empty()) {
+        riga.Esito = TestoMancanti(v.Mancanti);
+    } else {
+        riga.Limite = RequisitoEstivo;
+        riga.Esito = v.Esito + (v.Motivo.empty() ? "" : " (" + v.Motivo + ")");
+        riga.Segno = Segno(v.Rispettata);
+    }
+    righe.push_back(riga);
+}
+
 } // namespace
 
 std::vector<RigaVerifica> RigheVerifiche(const RisultatiVerifiche& v) {
@@ -77,6 +101,13 @@ std::vector<RigaVerifica> RigheVerifiche(const RisultatiVerifiche& v) {
         righe.push_back(SoloValore(GrandezzaMassa, TestoMassa(*v.MassaSuperficiale)));
     } else {
         righe.push_back(NonEseguita(GrandezzaMassa, RichiedeCalcoloAcustico));
+    }
+    if (v.Dinamica) {
+        Dinamica(righe, *v.Dinamica);
+        Estiva(righe, *v.Estiva);
+    } else {
+        righe.push_back(NonEseguita(GrandezzaYie, RichiedeCalcoloTermicoEAcustico));
+        righe.push_back(NonEseguita(GrandezzaEstiva, RichiedeCalcoloTermicoEAcustico));
     }
     return righe;
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/verifiche/dinamica.h"
+
 namespace paretix {
 
 // The check of the thermal transmittance against the law's table.
@@ -44,6 +46,25 @@ struct VerificaAcustica {
     std::vector<std::string> Note;
 };
 
+// The periodic thermal characteristics (EN ISO 13786); no numbers while a material layer lacks
+// its specific heat.
+struct VerificaDinamica {
+    std::vector<int> SenzaCaloreSpecifico; // layer numbers
+    std::optional<CaratteristichePeriodiche> Caratteristiche;
+};
+
+// The summer requirement of the minimum-requirements decree for a vertical wall:
+// Ms > 230 kg/m² or |Yie| < 0,10 W/(m² K), where the decree applies it.
+struct VerificaEstiva {
+    double Ms = 0;             // kg/m², plasters excluded
+    std::optional<double> Yie; // W/(m² K), none without every specific heat
+    std::vector<std::string> Mancanti;
+    std::optional<bool> Applicabile;
+    std::string Motivo; // why it does not apply, or why it cannot conclude
+    std::optional<bool> Rispettata;
+    std::string Esito; // empty without an outcome
+};
+
 // Each check is present only when the calculation it reads ran: the transmittance needs the
 // thermal calculation, the acoustic check and the surface mass the acoustic one (which alone
 // asks for the densities).
@@ -51,6 +72,9 @@ struct RisultatiVerifiche {
     std::optional<VerificaTrasmittanza> Trasmittanza;
     std::optional<VerificaAcustica> Acustica;
     std::optional<double> MassaSuperficiale; // kg/m², plasters excluded
+    // Both need the thermal calculation (resistances) and the acoustic one (densities).
+    std::optional<VerificaDinamica> Dinamica;
+    std::optional<VerificaEstiva> Estiva;
 };
 
 } // namespace paretix

@@ -96,4 +96,31 @@ std::string TestoMancanti(const std::vector<std::string>& mancanti) {
     return testo;
 }
 
+std::vector<std::pair<std::string, std::string>> TestiDinamica(const CaratteristichePeriodiche& c) {
+    constexpr double JouleInKilojoule = 1000;
+    return {{GrandezzaYie, TestoTrasmittanza(c.Yie)},
+            {GrandezzaAttenuazione, Decimali(c.FattoreAttenuazione, 3)},
+            {GrandezzaSfasamento, Decimali(c.SfasamentoOre, 1) + " h"},
+            {GrandezzaKappa1, Decimali(c.Kappa1 / JouleInKilojoule, 1) + " kJ/m²K"},
+            {GrandezzaKappa2, Decimali(c.Kappa2 / JouleInKilojoule, 1) + " kJ/m²K"},
+            {GrandezzaY11, TestoTrasmittanza(c.Y11)},
+            {GrandezzaY22, TestoTrasmittanza(c.Y22)}};
+}
+
+std::string TestoSenzaCaloreSpecifico(const std::vector<int>& strati) {
+    std::string testo = InizioSenzaCaloreSpecifico;
+    for (std::size_t i = 0; i < strati.size(); ++i) {
+        testo += (i == 0 ? "" : ", ") + std::to_string(strati[i]);
+    }
+    return testo;
+}
+
+std::string TestoValoriEstiva(const VerificaEstiva& v) {
+    std::string testo = "Ms = " + TestoMassa(v.Ms);
+    if (v.Yie) {
+        testo += ", |Yie| = " + TestoTrasmittanza(*v.Yie);
+    }
+    return testo;
+}
+
 } // namespace paretix

@@ -3,6 +3,7 @@
 // the decimal comma and the pieces that state a value, a limit or a requirement.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/verifiche/risultati_verifiche.h"
@@ -14,6 +15,17 @@ inline constexpr const char* GrandezzaTrasmittanzaCorretta = "U·btr";
 inline constexpr const char* GrandezzaSpessore = "Spessore aggiuntivo dello strato ";
 inline constexpr const char* GrandezzaMassa = "Massa superficiale Ms (esclusi gli intonaci)";
 inline constexpr const char* InizioMancanti = "dati mancanti: ";
+inline constexpr const char* GrandezzaYie = "Trasmittanza termica periodica |Yie|";
+inline constexpr const char* GrandezzaAttenuazione = "Fattore di attenuazione f";
+inline constexpr const char* GrandezzaSfasamento = "Sfasamento Δt";
+inline constexpr const char* GrandezzaKappa1 = "Capacità termica areica interna κ1";
+inline constexpr const char* GrandezzaKappa2 = "Capacità termica areica esterna κ2";
+inline constexpr const char* GrandezzaY11 = "Ammettenza termica interna |Y11|";
+inline constexpr const char* GrandezzaY22 = "Ammettenza termica esterna |Y22|";
+inline constexpr const char* GrandezzaEstiva = "Requisito estivo";
+inline constexpr const char* InizioSenzaCaloreSpecifico = "Calore specifico mancante: strati ";
+inline constexpr const char* RequisitoEstivo =
+    "Ms > 230 kg/m² oppure |Yie| < 0,100 W/m²K (DM 26/06/2015, All. 1, §3.3)";
 
 // valore with cifre decimals after the comma, rounded; never "-0".
 std::string Decimali(double valore, int cifre);
@@ -24,6 +36,13 @@ std::string TestoMassa(double chilogrammi);           // "412 kg/m²"
 std::string TestoBtr(double btr);                     // "btr = 0,7"
 std::string TestoDecibel(int decibel);                // "48 dB"
 std::string TestoRwOttave(const VerificaAcustica& v); // "51 (-1; -5) dB"
+
+// The rows of the periodic characteristics, label and value ("Sfasamento Δt", "10,5 h").
+std::vector<std::pair<std::string, std::string>> TestiDinamica(const CaratteristichePeriodiche& c);
+// "Calore specifico mancante: strati 2, 4".
+std::string TestoSenzaCaloreSpecifico(const std::vector<int>& strati);
+// "Ms = 412 kg/m², |Yie| = 0,085 W/m²K" (without Yie when there is none).
+std::string TestoValoriEstiva(const VerificaEstiva& v);
 
 // "Limite ≤ 0,280 W/m²K (DM 26/06/2015, App. B, dal 2021, zona E)", or "Riferimento ≤ ...".
 std::string TestoLimite(const VerificaTrasmittanza& v);
