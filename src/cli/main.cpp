@@ -111,13 +111,16 @@ int Resoconto(const std::string& nomeFile, Uscita uscita) {
     }
     paretix::RisultatiCalcolo risultati;
     std::string TestoStampa;
-    const paretix::EsitoCalcola esito = paretix::CalcolaConVerifiche(e, risultati, TestoStampa);
+    std::optional<paretix::RisultatiVerifiche> verifiche;
+    const paretix::EsitoCalcola esito =
+        paretix::CalcolaConVerifiche(e, risultati, TestoStampa, &verifiche);
     if (!esito.DatiValidi) {
         Errore(std::string(paretix::TitoloErrore) + " " + esito.Messaggio);
         return EsitoDatiNonValidi;
     }
     if (uscita == Uscita::Json) {
-        TestoStampa = paretix::JsonRisultati(e, risultati, paretix::CalcolaVerifiche(e, risultati));
+        TestoStampa =
+            paretix::JsonRisultati(e, risultati, verifiche.value_or(paretix::RisultatiVerifiche{}));
         TestoStampa += '\n';
     }
     errno = 0;
