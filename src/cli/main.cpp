@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/calc/calcolo.h"
 #include "core/calc/risultati.h"
@@ -19,6 +21,7 @@
 #include "core/model/esercizio.h"
 #include "core/model/validazione.h"
 #include "core/verifiche/calcola_verifiche.h"
+#include "core/verifiche/csv_risultati.h"
 #include "core/verifiche/json_risultati.h"
 
 namespace {
@@ -54,7 +57,21 @@ constexpr std::string_view Aiuto =
     "\n"
     "Scrive invece del resoconto un oggetto JSON in UTF-8, con i numeri in unità SI: i\n"
     "risultati dei calcoli eseguiti sotto \"risultati\" e, se l'esercizio ha le verifiche\n"
-    "di legge attive, le verifiche sotto \"verifiche\". Gli stati di uscita sono gli stessi.\n";
+    "di legge attive, le verifiche sotto \"verifiche\". Gli stati di uscita sono gli stessi.\n"
+    "\n"
+    "paretix-report --json FILE1.css FILE2.css ...\n"
+    "\n"
+    "Un oggetto JSON per riga (JSON Lines), nell'ordine dei file, ciascuno con \"file\" e i\n"
+    "risultati, oppure \"errore\" con il messaggio e lo stato di uscita del file da solo.\n"
+    "Lo stato di uscita è il peggiore dei file.\n"
+    "\n"
+    "paretix-report --csv [--sep ,] [--punto] FILE1.css ...\n"
+    "\n"
+    "Una tabella con una riga per file (intestazione con le unità): U, R, flusso, condensa,\n"
+    "Rw e le verifiche che il file attiva, celle vuote altrimenti; un file senza risultati ha\n"
+    "il messaggio nella colonna \"errore\". Separatore \";\" e virgola decimale, oppure il\n"
+    "separatore dato con --sep e il punto decimale con --punto. Righe terminate da CR LF.\n"
+    "Lo stato di uscita è il peggiore dei file.\n";
 
 constexpr std::string_view NessunCalcolo =
     ": nessun tipo di calcolo scelto (Termico, Igrometrico, Acustico): non c'è nulla da "
@@ -96,39 +113,141 @@ void Errore(std::string_view testo) {
     Scrivi(stderr, "\n");
 }
 
-// What standard output gets: the report, or the results as JSON.
-enum class Uscita { Resoconto, Json };
+// One exercise, opened and calculated as the window does.
+struct Esito {
+    int Stato = EsitoRiuscito;
+    std::string Errore; // the message of a file that gave no results
+    paretix::Esercizio Esercizio;
+    paretix::RisultatiCalcolo Risultati;
+    std::optional<paretix::RisultatiVerifiche> Verifiche;
+    std::string TestoStampa;
+};
 
-int Resoconto(const std::string& nomeFile, Uscita uscita) {
-    paretix::Esercizio e;
+Esito Rifiutato(int stato, std::string messaggio) {
+    Esito esito;
+    esito.Stato = stato;
+    esito.Errore = std::move(messaggio);
+    return esito;
+}
+
+Esito Calcola(const std::string& nomeFile) {
+    Esito esito;
+    paretix::Esercizio& e = esito.Esercizio;
     if (const auto messaggio = paretix::AperturaFile(nomeFile, e)) {
-        Errore(*messaggio);
-        return EsitoFileRifiutato;
+        return Rifiutato(EsitoFileRifiutato, *messaggio);
     }
     if (!e.Termico && !e.Igrometrico && !e.Acustico) {
-        Errore(nomeFile + std::string(NessunCalcolo));
-        return EsitoDatiNonValidi;
+        return Rifiutato(EsitoDatiNonValidi, nomeFile + std::string(NessunCalcolo));
     }
-    paretix::RisultatiCalcolo risultati;
-    std::string TestoStampa;
-    std::optional<paretix::RisultatiVerifiche> verifiche;
-    const paretix::EsitoCalcola esito =
-        paretix::CalcolaConVerifiche(e, risultati, TestoStampa, &verifiche);
-    if (!esito.DatiValidi) {
-        Errore(std::string(paretix::TitoloErrore) + " " + esito.Messaggio);
-        return EsitoDatiNonValidi;
+    const paretix::EsitoCalcola calcolo =
+        paretix::CalcolaConVerifiche(e, esito.Risultati, esito.TestoStampa, &esito.Verifiche);
+    if (!calcolo.DatiValidi) {
+        return Rifiutato(EsitoDatiNonValidi,
+                         std::string(paretix::TitoloErrore) + " " + calcolo.Messaggio);
     }
-    if (uscita == Uscita::Json) {
-        TestoStampa =
-            paretix::JsonRisultati(e, risultati, verifiche.value_or(paretix::RisultatiVerifiche{}));
-        TestoStampa += '\n';
-    }
+    return esito;
+}
+
+int ScriviUscita(const std::string& testo) {
     errno = 0;
-    if (!Scrivi(stdout, TestoStampa) || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    if (!Scrivi(stdout, testo) || std::fflush(stdout) != 0 || std::ferror(stdout)) {
         Errore(std::string(ScritturaFallita) + MotivoScrittura(errno));
         return EsitoScritturaFallita;
     }
     return EsitoRiuscito;
+}
+
+// What standard output gets.
+enum class Uscita { Resoconto, Json, Csv };
+
+struct Richiesta {
+    Uscita Modo = Uscita::Resoconto;
+    paretix::FormatoCsv Formato;
+    std::vector<std::string> File;
+};
+
+// One file: its report or its JSON object, the faults on standard error.
+int UnFile(const Richiesta& richiesta) {
+    const Esito esito = Calcola(richiesta.File.front());
+    if (esito.Stato != EsitoRiuscito) {
+        Errore(esito.Errore);
+        return esito.Stato;
+    }
+    if (richiesta.Modo == Uscita::Resoconto) {
+        return ScriviUscita(esito.TestoStampa);
+    }
+    return ScriviUscita(
+        paretix::JsonRisultati(esito.Esercizio, esito.Risultati,
+                               esito.Verifiche.value_or(paretix::RisultatiVerifiche{})) +
+        "\n");
+}
+
+// Many files, or a table: every file gets its line, a fault included.
+int MoltiFile(const Richiesta& richiesta) {
+    std::string uscita;
+    if (richiesta.Modo == Uscita::Csv) {
+        uscita = paretix::IntestazioneCsv(richiesta.Formato);
+    }
+    int peggiore = EsitoRiuscito;
+    for (const std::string& file : richiesta.File) {
+        const Esito esito = Calcola(file);
+        peggiore = std::max(peggiore, esito.Stato);
+        if (richiesta.Modo == Uscita::Csv) {
+            uscita += esito.Stato == EsitoRiuscito
+                          ? paretix::RigaCsv(richiesta.Formato, file, esito.Esercizio,
+                                             esito.Risultati, esito.Verifiche)
+                          : paretix::RigaCsvErrore(richiesta.Formato, file, esito.Errore);
+        } else {
+            uscita += esito.Stato == EsitoRiuscito
+                          ? paretix::JsonRigaRisultati(
+                                file, esito.Esercizio, esito.Risultati,
+                                esito.Verifiche.value_or(paretix::RisultatiVerifiche{}))
+                          : paretix::JsonRigaErrore(file, esito.Errore, esito.Stato);
+            uscita += '\n';
+        }
+    }
+    const int scrittura = ScriviUscita(uscita);
+    return scrittura != EsitoRiuscito ? scrittura : peggiore;
+}
+
+// The options, then the files; nothing when the command line is not one the help describes.
+std::optional<Richiesta> Leggi(int argc, char** argv) {
+    Richiesta r;
+    bool separatore = false;
+    bool punto = false;
+    int i = 1;
+    for (; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--json" && r.Modo == Uscita::Resoconto && i == 1) {
+            r.Modo = Uscita::Json;
+        } else if (a == "--csv" && r.Modo == Uscita::Resoconto && i == 1) {
+            r.Modo = Uscita::Csv;
+        } else if (a == "--sep" && i + 1 < argc && !separatore) {
+            const std::string_view valore = argv[++i];
+            if (valore.size() != 1 || valore[0] == '"' || valore[0] == '\r' || valore[0] == '\n') {
+                return std::nullopt;
+            }
+            r.Formato.Separatore = valore[0];
+            separatore = true;
+        } else if (a == "--punto" && !punto) {
+            r.Formato.VirgolaDecimale = false;
+            punto = true;
+        } else {
+            break;
+        }
+    }
+    for (; i < argc; ++i) {
+        if (argv[i][0] == '-' || argv[i][0] == '\0') {
+            return std::nullopt;
+        }
+        r.File.emplace_back(argv[i]);
+    }
+    const bool soloCsv = separatore || punto;
+    if (r.File.empty() || (soloCsv && r.Modo != Uscita::Csv) ||
+        (r.Modo == Uscita::Resoconto && r.File.size() != 1)) {
+        return std::nullopt;
+    }
+    return r;
 }
 
 } // namespace
@@ -141,11 +260,13 @@ int main(int argc, char** argv) {
         Scrivi(stdout, Aiuto);
         return EsitoRiuscito;
     }
-    const bool json = argc == 3 && std::string_view(argv[1]) == "--json";
-    const int file = json ? 2 : 1;
-    if (argc != file + 1 || argv[file][0] == '-' || argv[file][0] == '\0') {
+    const std::optional<Richiesta> richiesta = Leggi(argc, argv);
+    if (!richiesta) {
         Scrivi(stderr, Uso);
         return EsitoUsoErrato;
     }
-    return Resoconto(argv[file], json ? Uscita::Json : Uscita::Resoconto);
+    if (richiesta->Modo == Uscita::Csv || richiesta->File.size() > 1) {
+        return MoltiFile(*richiesta);
+    }
+    return UnFile(*richiesta);
 }

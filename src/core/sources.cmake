@@ -37,6 +37,7 @@ set(PARETIX_CORE_SOURCES
   model/numeri.cpp
   model/validazione.cpp
   verifiche/calcola_verifiche.cpp
+  verifiche/csv_risultati.cpp
   verifiche/dinamica.cpp
   verifiche/igrometria_mensile.cpp
   verifiche/estiva.cpp

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "core/calc/calcolo.h"
 #include "core/files/apertura_file.h"
 #include "core/files/creazione_file.h"
+#include "core/model/numeri.h"
 #include "support/cartella_temporanea.h"
 
 using namespace paretix;
@@ -253,8 +255,15 @@ TEST(ParetixReport, JsonKeepsTheFaultsOfTheReport) {
 
 TEST(ParetixReport, JsonWrongUsageAndHelp) {
     for (const std::vector<std::string>& argomenti : {std::vector<std::string>{"--json"},
-                                                      {"--json", "a.css", "b.css"},
+                                                      {"--json", "a.css", "-x"},
                                                       {"--json", "-x"},
+                                                      {"--json", "--csv", "a.css"},
+                                                      {"--csv"},
+                                                      {"--sep", ",", "a.css"},
+                                                      {"--csv", "--sep", ",,", "a.css"},
+                                                      {"--csv", "--sep", "\"", "a.css"},
+                                                      {"--json", "--punto", "a.css"},
+                                                      {"a.css", "b.css"},
                                                       {"--json", ""},
                                                       {"a.css", "--json"},
                                                       {"--JSON", "a.css"}}) {
@@ -265,4 +274,82 @@ TEST(ParetixReport, JsonWrongUsageAndHelp) {
     }
     const Esito aiuto = Esegui({"--help"});
     EXPECT_NE(aiuto.Uscita.find("paretix-report --json FILE.css"), std::string::npos);
+}
+
+namespace {
+
+std::vector<std::string> Dividi(const std::string& testo, const std::string& separatore) {
+    std::vector<std::string> parti;
+    std::size_t inizio = 0;
+    for (std::size_t fine; (fine = testo.find(separatore, inizio)) != std::string::npos;
+         inizio = fine + separatore.size()) {
+        parti.push_back(testo.substr(inizio, fine - inizio));
+    }
+    parti.push_back(testo.substr(inizio));
+    return parti;
+}
+
+} // namespace
+
+// Many files: one JSON object per line in the order given, a refused file in its place with
+// its message and status, and the worst status for the process.
+TEST(ParetixReport, ManyFilesAsJsonLines) {
+    const std::string a = PARETIX_EXAMPLES "/parete-intercapedine.css";
+    const std::string b = PARETIX_EXAMPLES "/parete-pesante.css";
+    Esercizio e;
+    RisultatiCalcolo r;
+    ASSERT_TRUE(CalcolaQui(b, e, r).DatiValidi);
+    const Esito esito = Esegui({"--json", a, "manca.css", b});
+    EXPECT_EQ(esito.Stato, 2);
+    EXPECT_EQ(esito.Errore, "");
+    const std::vector<std::string> righe = Dividi(esito.Uscita, "\n");
+    ASSERT_EQ(righe.size(), 4u);
+    EXPECT_EQ(righe[3], "");
+    EXPECT_EQ(nlohmann::json::parse(righe[0])["file"], a);
+    const auto errore = nlohmann::json::parse(righe[1]);
+    EXPECT_EQ(errore["file"], "manca.css");
+    EXPECT_EQ(errore["errore"]["stato"], 2);
+    EXPECT_TRUE(errore["errore"]["messaggio"].get<std::string>().starts_with("manca.css\r\n"));
+    const auto pesante = nlohmann::json::parse(righe[2]);
+    EXPECT_EQ(pesante["risultati"]["termico"]["U"].get<double>(), r.H);
+}
+
+// --csv: a header with units, one row per file, decimal comma and ";" or the other convention.
+TEST(ParetixReport, ATableForASpreadsheet) {
+    const std::string a = PARETIX_EXAMPLES "/parete-intercapedine.css";
+    const std::string b = PARETIX_EXAMPLES "/parete-pesante.css";
+    Esercizio ea, eb;
+    RisultatiCalcolo ra, rb;
+    ASSERT_TRUE(CalcolaQui(a, ea, ra).DatiValidi);
+    ASSERT_TRUE(CalcolaQui(b, eb, rb).DatiValidi);
+
+    const Esito esito = Esegui({"--csv", a, b});
+    EXPECT_EQ(esito.Stato, 0);
+    const std::vector<std::string> righe = Dividi(esito.Uscita, "\r\n");
+    ASSERT_EQ(righe.size(), 4u);
+    EXPECT_TRUE(righe[0].starts_with("file;U (W/m²K);R (m²K/W);flusso (W/m²);")) << righe[0];
+    const std::vector<std::string> intercapedine = Dividi(righe[1], ";");
+    const std::vector<std::string> pesante = Dividi(righe[2], ";");
+    ASSERT_EQ(intercapedine.size(), Dividi(righe[0], ";").size());
+    EXPECT_EQ(intercapedine[0], a);
+    EXPECT_EQ(intercapedine[1], FormaGenerale(ra.H));
+    EXPECT_EQ(intercapedine[4], "sì"); // the example condenses
+    EXPECT_EQ(intercapedine[5], "");   // no acoustic calculation
+    EXPECT_EQ(pesante[4], "no");
+    EXPECT_FALSE(pesante[5].empty());
+    EXPECT_EQ(pesante.back(), "");
+
+    const Esito punto = Esegui({"--csv", "--sep", ",", "--punto", b});
+    const std::vector<std::string> campi = Dividi(Dividi(punto.Uscita, "\r\n")[1], ",");
+    std::string U = FormaGenerale(rb.H);
+    std::replace(U.begin(), U.end(), ',', '.');
+    EXPECT_EQ(campi[1], U);
+
+    // A refused file: empty cells, the message quoted in the last column, status 2.
+    const Esito rifiutato = Esegui({"--csv", "manca.css"});
+    EXPECT_EQ(rifiutato.Stato, 2);
+    EXPECT_TRUE(Dividi(rifiutato.Uscita, "\r\n")[1].starts_with("manca.css;;;;"))
+        << rifiutato.Uscita;
+    EXPECT_NE(rifiutato.Uscita.find(";\"manca.css\r\nImpossibile leggere il file"),
+              std::string::npos);
 }

@@ -117,10 +117,7 @@ Json Estiva(const VerificaEstiva& v) {
             {"mancanti", v.Mancanti}};
 }
 
-} // namespace
-
-std::string JsonRisultati(const Esercizio& e, const RisultatiCalcolo& r,
-                          const RisultatiVerifiche& v) {
+Json Radice(const Esercizio& e, const RisultatiCalcolo& r, const RisultatiVerifiche& v) {
     const int n = e.NumeroStrati();
     Json risultati = Json::object();
     if (e.Termico) {
@@ -150,7 +147,26 @@ std::string JsonRisultati(const Esercizio& e, const RisultatiCalcolo& r,
         }
         radice["verifiche"] = verifiche;
     }
-    return radice.dump(2, ' ', false, Json::error_handler_t::replace);
+    return radice;
+}
+
+} // namespace
+
+std::string JsonRisultati(const Esercizio& e, const RisultatiCalcolo& r,
+                          const RisultatiVerifiche& v) {
+    return Radice(e, r, v).dump(2, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string JsonRigaRisultati(const std::string& file, const Esercizio& e,
+                              const RisultatiCalcolo& r, const RisultatiVerifiche& v) {
+    Json riga = {{"file", file}};
+    riga.update(Radice(e, r, v));
+    return riga.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string JsonRigaErrore(const std::string& file, const std::string& messaggio, int stato) {
+    const Json riga = {{"file", file}, {"errore", {{"messaggio", messaggio}, {"stato", stato}}}};
+    return riga.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 } // namespace paretix

@@ -16,4 +16,11 @@ namespace paretix {
 std::string JsonRisultati(const Esercizio& e, const RisultatiCalcolo& r,
                           const RisultatiVerifiche& v);
 
+// One line of JSON Lines for many files: the same object on one line with "file" first, or,
+// for a file that gave no results, "file" and "errore" with the message and the exit status
+// the file alone would have had.
+std::string JsonRigaRisultati(const std::string& file, const Esercizio& e,
+                              const RisultatiCalcolo& r, const RisultatiVerifiche& v);
+std::string JsonRigaErrore(const std::string& file, const std::string& messaggio, int stato);
+
 } // namespace paretix
