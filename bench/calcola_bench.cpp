@@ -76,7 +76,13 @@ Esercizio PareteConVerifiche() {
     d.Elemento = ElementoParete::NonClimatizzato;
     d.Btr = "0,8";
     d.Categoria = CategoriaEdificio::A;
+    d.Esposizione = Orientamento::S;
+    d.Irradianza290 = true;
     e.strato(1).Intonaco = true;
+    // Every specific heat given, so that the periodic characteristics are computed too.
+    for (int k = 1; k <= NumeroStratiMax; ++k) {
+        e.strato(k).CaloreSpecifico = k % 3 ? "1000" : "1450";
+    }
     return e;
 }
 
