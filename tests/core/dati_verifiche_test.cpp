@@ -178,7 +178,6 @@ TEST_F(DatiVerificheFinestra, WrongValuesAreNamedAndNothingIsApplied) {
     };
     for (const Caso& c : casi) {
         DialogoDatiVerifiche d = f.DatiVerifiche_Click();
-        d.Elemento = ElementoParete::NonClimatizzato;
         d.Btr = c.btr;
         d.Strati[2].CaloreSpecifico = c.c;
         d.Zona = ZonaClimatica::F;
@@ -210,7 +209,7 @@ TEST_F(DatiVerificheFinestra, OkAppliesTheDataAndIsAnEditOnlyWhenSomethingChange
     d.Zona = ZonaClimatica::E;
     d.Regime = RegimeVerifica::Riqualificazione2021;
     d.Elemento = ElementoParete::Esterno;
-    d.Btr = "2"; // the box is disabled: its text is kept, not checked
+    d.Btr = "0,7"; // the box is disabled: its text is kept
     d.Esposizione = Orientamento::NE;
     d.Categoria = CategoriaEdificio::A;
     d.StratoIsolante = 3;
@@ -225,7 +224,7 @@ TEST_F(DatiVerificheFinestra, OkAppliesTheDataAndIsAnEditOnlyWhenSomethingChange
     EXPECT_EQ(e.Verifiche.Zona, ZonaClimatica::E);
     EXPECT_EQ(e.Verifiche.Regime, RegimeVerifica::Riqualificazione2021);
     EXPECT_EQ(e.Verifiche.Elemento, ElementoParete::Esterno);
-    EXPECT_EQ(e.Verifiche.Btr, "2");
+    EXPECT_EQ(e.Verifiche.Btr, "0,7");
     EXPECT_EQ(e.Verifiche.Esposizione, Orientamento::NE);
     EXPECT_EQ(e.Verifiche.Categoria, CategoriaEdificio::A);
     EXPECT_EQ(e.Verifiche.StratoIsolante, 3);

@@ -66,7 +66,9 @@ std::vector<std::string> DialogoDatiVerifiche::VociStratoIsolante() const {
 }
 
 std::optional<std::string> DialogoDatiVerifiche::Controllo() const {
-    if (BtrAbilitato() && !Btr.empty() && !BtrValido(Btr)) {
+    // Checked even while the box is disabled: a text typed before the element changed is
+    // stored all the same.
+    if (!Btr.empty() && !BtrValido(Btr)) {
         return MessaggioBtrNonValido;
     }
     for (const RigaStratoVerifiche& riga : Strati) {

@@ -91,7 +91,8 @@ class DialogoDatiVerifiche {
     int StratoIsolante = 0;
     std::vector<RigaStratoVerifiche> Strati;
 
-    // The btr box is only for a wall towards an unheated space; its text stays when disabled.
+    // The btr box is only for a wall towards an unheated space; its text stays, and is
+    // checked, when disabled.
     bool BtrAbilitato() const { return Elemento == ElementoParete::NonClimatizzato; }
     // The entries of the insulation layer chooser: the automatic one, then "K - name".
     std::vector<std::string> VociStratoIsolante() const;
