@@ -17,6 +17,7 @@ set(PARETIX_CORE_SOURCES
   charts/scala.cpp
   files/apertura_file.cpp
   files/creazione_file.cpp
+  files/dati_aggiuntivi.cpp
   files/esito_scrittura.cpp
   files/formato_esercizio.cpp
   files/lettura_file.cpp
@@ -39,8 +40,8 @@ set(PARETIX_CORE_SOURCES
   verifiche/calcola_verifiche.cpp
   verifiche/csv_risultati.cpp
   verifiche/dinamica.cpp
-  verifiche/igrometria_mensile.cpp
   verifiche/estiva.cpp
+  verifiche/igrometria_mensile.cpp
   verifiche/indice_acustico.cpp
   verifiche/json_risultati.cpp
   verifiche/limiti.cpp
@@ -51,6 +52,7 @@ set(PARETIX_CORE_SOURCES
   verifiche/trasmittanza.cpp
   window/avvio.cpp
   window/ciclo_vita.cpp
+  window/dati_verifiche_dialogo.cpp
   window/finestra_appunti.cpp
   window/finestra_principale.cpp
   window/finestra_stampa.cpp

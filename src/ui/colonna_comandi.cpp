@@ -95,8 +95,10 @@ QWidget* ColonnaComandi::CreaTipiEVista() {
 
     auto* tipi = new QGroupBox(Testo(CaptionTipiCalcolo), riga);
     tipi->setObjectName(QStringLiteral("FrameTipiCalcolo"));
-    auto* colonnaTipi = new QHBoxLayout(tipi);
-    colonnaTipi->setContentsMargins(MarginiRiquadro);
+    auto* righeTipi = new QVBoxLayout(tipi);
+    righeTipi->setContentsMargins(MarginiRiquadro);
+    auto* colonnaTipi = new QHBoxLayout;
+    righeTipi->addLayout(colonnaTipi);
     for (int i = 0; i < 3; ++i) {
         auto* c = new QCheckBox(Testo(CaptionCheck1[static_cast<std::size_t>(i)]), tipi);
         c->setObjectName(Nome("Check1", i));
@@ -107,6 +109,20 @@ QWidget* ColonnaComandi::CreaTipiEVista() {
         check1_[static_cast<std::size_t>(i)] = c;
     }
     colonnaTipi->addStretch();
+
+    // Under the three types, the compliance checks and their data.
+    auto* rigaVerifiche = new QHBoxLayout;
+    checkVerifiche_ = new QCheckBox(Testo(CaptionCheckVerifiche), tipi);
+    checkVerifiche_->setObjectName(QStringLiteral("CheckVerifiche"));
+    connect(checkVerifiche_, &QCheckBox::clicked, this, [this](bool valore) {
+        Esegui([this, valore] { modello_.CheckVerifiche_Click(valore); });
+    });
+    rigaVerifiche->addWidget(checkVerifiche_);
+    datiVerifiche_ = new QPushButton(Testo(CaptionCommandDatiVerifiche), tipi);
+    datiVerifiche_->setObjectName(QStringLiteral("CommandDatiVerifiche"));
+    rigaVerifiche->addWidget(datiVerifiche_);
+    rigaVerifiche->addStretch();
+    righeTipi->addLayout(rigaVerifiche);
     disposizione->addWidget(tipi);
 
     auto* vista = new QGroupBox(Testo(CaptionVista), riga);
@@ -227,6 +243,8 @@ void ColonnaComandi::Aggiorna() {
         check1_[i]->setEnabled(s.Check1Abilitato[i]);
         option2_[i]->setEnabled(s.Option2Abilitato[i]);
     }
+    checkVerifiche_->setChecked(modello_.CheckVerifiche());
+    datiVerifiche_->setEnabled(modello_.CheckVerifiche());
     option2_[static_cast<std::size_t>(s.Option2)]->setChecked(true);
     option2_[1]->setText(QString::fromStdString(s.CaptionOption2GraficiTermici));
     numeroStrati_->setText(QString::number(e.NumeroStrati()));

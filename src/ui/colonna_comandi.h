@@ -31,6 +31,8 @@ class ColonnaComandi : public QWidget {
     QPushButton* Command3() const { return command3_; }
     QToolButton* CommandMacchinaDaScrivere() const { return macchinaDaScrivere_; }
 
+    QPushButton* CommandDatiVerifiche() const { return datiVerifiche_; }
+
   signals:
     // An event changed the model.
     void Cambiato();
@@ -46,6 +48,8 @@ class ColonnaComandi : public QWidget {
 
     FinestraPrincipale& modello_;
     std::array<QCheckBox*, 3> check1_{};
+    QCheckBox* checkVerifiche_ = nullptr;
+    QPushButton* datiVerifiche_ = nullptr;
     std::array<QRadioButton*, 3> option2_{};
     QLineEdit* numeroStrati_ = nullptr;
     QLabel* numeroStratiMax_ = nullptr;

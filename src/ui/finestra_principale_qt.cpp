@@ -104,6 +104,10 @@ void FinestraPrincipaleQt::CreaMenu() {
     QMenu* modifica = menuBar()->addMenu(Testo(CaptionMenuModifica));
     modifica->setObjectName(QStringLiteral("MenuModifica"));
     NuovaAzione(Comando::AbacoMateriali, "AbacoMateriali", CaptionAbacoMateriali, modifica);
+    // In the menu only while the checks are on (Aggiorna puts it there).
+    NuovaAzione(Comando::DatiVerifiche, "MenuDatiVerifiche", CaptionMenuDatiVerifiche, modifica);
+    modifica->removeAction(Azione(Comando::DatiVerifiche));
+    menuModifica_ = modifica;
 
     QMenu* aiuto = menuBar()->addMenu(Testo(CaptionMenuAiuto));
     aiuto->setObjectName(QStringLiteral("MenuAiuto"));
@@ -167,6 +171,15 @@ void FinestraPrincipaleQt::Aggiorna() {
     Azione(Comando::Stampa)->setEnabled(s.StampaAbilitata);
     Azione(Comando::AbacoMateriali)->setEnabled(s.AbacoUtilizzabile);
     Azione(Comando::DaAbaco)->setEnabled(s.AbacoUtilizzabile);
+    QAction* datiVerifiche = Azione(Comando::DatiVerifiche);
+    const bool conVerifiche = modello_.CheckVerifiche();
+    if (conVerifiche != menuModifica_->actions().contains(datiVerifiche)) {
+        if (conVerifiche) {
+            menuModifica_->addAction(datiVerifiche);
+        } else {
+            menuModifica_->removeAction(datiVerifiche);
+        }
+    }
     pannelli_->setCurrentIndex(static_cast<int>(s.Option2));
     schema_->Aggiorna();
     grafici_->Aggiorna();
@@ -180,6 +193,10 @@ QPushButton* FinestraPrincipaleQt::Command3() const {
 
 QToolButton* FinestraPrincipaleQt::CommandMacchinaDaScrivere() const {
     return colonna_->CommandMacchinaDaScrivere();
+}
+
+QPushButton* FinestraPrincipaleQt::CommandDatiVerifiche() const {
+    return colonna_->CommandDatiVerifiche();
 }
 
 QWidget* FinestraPrincipaleQt::Grafico(int numero) const {

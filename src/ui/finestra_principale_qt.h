@@ -34,6 +34,7 @@ enum class Comando {
     Stampa,
     Esci,
     AbacoMateriali,
+    DatiVerifiche,
     DaAbaco,
     GuidaInLinea,
     InformazioniSu,
@@ -53,6 +54,7 @@ class FinestraPrincipaleQt : public QMainWindow {
     QAction* Azione(Comando comando) const { return azioni_.at(comando); }
     QPushButton* Command3() const;
     QToolButton* CommandMacchinaDaScrivere() const;
+    QPushButton* CommandDatiVerifiche() const;
     QMenu* MenuNascosto() const { return menuNascosto_; }
     // Chart 1 (temperature), 2 (vapour pressure) or 3 (transmitted energy).
     QWidget* Grafico(int numero) const;
@@ -78,6 +80,7 @@ class FinestraPrincipaleQt : public QMainWindow {
     FinestraPrincipale modello_;
     std::map<Comando, QAction*> azioni_;
     QMenu* menuNascosto_ = nullptr;
+    QMenu* menuModifica_ = nullptr;
     QAction* cameraAria_ = nullptr;
     QAction* eliminaStrato_ = nullptr;
     QMenu* inserisciStrato_ = nullptr;

@@ -1,12 +1,14 @@
 #include "ui/finestre_ausiliarie.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QToolButton>
 
 #include "core/materials/preparazione_abaco.h"
 #include "core/window/guida.h"
 #include "core/window/stampa.h"
 #include "ui/abaco_materiali.h"
+#include "ui/dati_verifiche_qt.h"
 #include "ui/finestra_appunti_qt.h"
 #include "ui/finestra_principale_qt.h"
 #include "ui/finestra_stampa_qt.h"
@@ -32,6 +34,10 @@ FinestreAusiliarie::FinestreAusiliarie(FinestraPrincipaleQt& finestra, Dialoghi&
             &FinestreAusiliarie::AbacoMateriali);
     connect(finestra.Azione(Comando::GuidaInLinea), &QAction::triggered, this,
             [this] { GuidaInLinea(aperture_, finestra_.Modello().Stato().CartellaProgramma); });
+    connect(finestra.Azione(Comando::DatiVerifiche), &QAction::triggered, this,
+            &FinestreAusiliarie::DatiVerifiche);
+    connect(finestra.CommandDatiVerifiche(), &QPushButton::clicked, this,
+            &FinestreAusiliarie::DatiVerifiche);
     connect(&finestra, &FinestraPrincipaleQt::Calcolato, this,
             &FinestreAusiliarie::MostraVerifiche);
     connect(&finestra, &FinestraPrincipaleQt::Aggiornata, this,
@@ -76,6 +82,16 @@ void FinestreAusiliarie::AbacoMateriali() {
     const StatoFinestra& s = finestra_.Modello().Stato();
     ApriAbacoModifica(&finestra_, PercorsoAbaco(s.CartellaDati), s.ScritturaConsentita == Si,
                       dialoghi_);
+}
+
+void FinestreAusiliarie::DatiVerifiche() {
+    FinestraPrincipale& modello = finestra_.Modello();
+    DialogoDatiVerifiche dati = modello.DatiVerifiche_Click();
+    DatiVerificheQt dialogo(
+        dati, [&modello](const DialogoDatiVerifiche& d) { return modello.DatiVerifiche_Ok(d); },
+        &finestra_);
+    dialogo.exec();
+    finestra_.Aggiorna();
 }
 
 void FinestreAusiliarie::MostraVerifiche() {

@@ -26,6 +26,7 @@ class FinestreAusiliarie : public QObject {
     void Appunti();
     void DaAbaco();
     void AbacoMateriali();
+    void DatiVerifiche();
     // The "Verifiche" window follows the results: opened by "Calcola" when the checks ran,
     // refreshed or closed when the results change.
     void MostraVerifiche();

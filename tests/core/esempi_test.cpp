@@ -90,6 +90,40 @@ Esercizio ParetePesante() {
     return e;
 }
 
+// An external wall in zone E with the compliance checks on: plaster inside, hollow bricks,
+// an external insulation coat and its render; plaster layers marked, specific heats given.
+Esercizio PareteVerifiche() {
+    Esercizio e;
+    e.TInterna = "20";
+    e.TEsterna = "-5";
+    e.UInterna = "65";
+    e.UEsterna = "80";
+    e.Appunti = "Parete esterna in zona E riqualificata con cappotto di EPS da 10 cm.\r\n"
+                "Verifiche di legge: riqualificazione 2021, esposizione sud.";
+    e.Strati = {
+        DaAbaco("Intonaco di calce e gesso", "1,5", "1400", "0,7", "18", "-"),
+        Digitato("25", "800", "0,3", "7", "-"),
+        Digitato("10", "20", "0,035", "60", "-"),
+        Digitato("1", "1800", "0,9", "20", "-"),
+    };
+    e.strato(1).Intonaco = true;
+    e.strato(1).CaloreSpecifico = "1000";
+    e.strato(2).CaloreSpecifico = "840";
+    e.strato(3).CaloreSpecifico = "1450";
+    e.strato(4).Intonaco = true;
+    e.strato(4).CaloreSpecifico = "1000";
+    DatiVerifiche& v = e.Verifiche;
+    v.Attive = true;
+    v.Zona = ZonaClimatica::E;
+    v.Regime = RegimeVerifica::Riqualificazione2021;
+    v.Elemento = ElementoParete::Esterno;
+    v.IsolamentoInterno = false;
+    v.Esposizione = Orientamento::S;
+    v.Categoria = CategoriaEdificio::A;
+    v.StratoIsolante = 3;
+    return e;
+}
+
 void ExpectInSincronia(const std::string& nome, const Esercizio& parete) {
     const std::string percorso = CartellaEsempi + nome;
     const auto contenuto = ContenutoFileEsercizio(parete);
@@ -108,4 +142,12 @@ void ExpectInSincronia(const std::string& nome, const Esercizio& parete) {
 TEST(Esempi, TheCommittedFilesAreWhatTheWriterMakes) {
     ExpectInSincronia("parete-intercapedine.css", PareteIntercapedine());
     ExpectInSincronia("parete-pesante.css", ParetePesante());
+}
+
+TEST(Esempi, TheWallWithTheChecksOnIsAVersion2File) {
+    ExpectInSincronia("parete-verifiche.css", PareteVerifiche());
+    const std::string file = LeggiTutto(CartellaEsempi + "parete-verifiche.css");
+    EXPECT_NE(file.find("\r\n2\r\n"), std::string::npos);
+    EXPECT_NE(file.find("\r\nverifiche=1\r\nzona=E\r\nregime=riqualificazione-2021\r\n"),
+              std::string::npos);
 }

@@ -1,9 +1,13 @@
 #include "core/files/apertura_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
+#include "core/files/dati_aggiuntivi.h"
+#include "core/files/formato_esercizio.h"
 #include "core/files/lettura_file.h"
 #include "core/files/righe.h"
 #include "core/files/win1252.h"
@@ -19,6 +23,8 @@ inline constexpr const char* ImpossibileLeggere = "Impossibile leggere il file";
 inline constexpr const char* FileNonValido =
     "File esercizio non valido o formato del file non supportato.";
 inline constexpr const char* SoloVersione1 = "Si possono aprire soltanto file versione 1.00";
+// Added after the other lines when one line of the additional data is wrong.
+inline constexpr const char* PrefissoRigaNonValida = "Dato non valido alla riga ";
 
 // Reads the file one line at a time. Once a line is missing every later read fails too, so a
 // field is only ever set from the line that belongs to it.
@@ -33,6 +39,9 @@ class Lettore {
         }
         return Win1252AUtf8(*riga);
     }
+    // The number of the last line read, from 1.
+    int NumeroRiga() const { return numeroRiga_; }
+
     // Title and separator lines are dropped unread.
     void Salta(int righe) {
         for (int i = 0; i < righe; ++i) {
@@ -85,11 +94,15 @@ class Lettore {
         }
         const auto riga = righe_.Prossima();
         finito_ = !riga;
+        if (riga) {
+            ++numeroRiga_;
+        }
         return riga;
     }
 
     LettoreRighe righe_;
     bool finito_ = false;
+    int numeroRiga_ = 0;
 };
 
 void LeggiCasella(Lettore& l, Casella& c) {
@@ -151,24 +164,66 @@ void StatoAperto(Esercizio& e) {
     }
 }
 
+// The section of the additional data, from its title to its separator. Nothing when it is
+// whole and right, otherwise the number of the wrong line, or 0 when the title is missing. A file
+// that ends before the title has no additional data; one that ends inside the section lacks its
+// separator, the line after the last.
+std::optional<int> LeggiDatiAggiuntivi(Lettore& l, Esercizio& e) {
+    const auto titolo = l.Riga();
+    if (!titolo) {
+        return std::nullopt;
+    }
+    if (*titolo != TitoloDatiAggiuntivi) {
+        return 0; // no section at all: the file is not of version 2
+    }
+    std::vector<std::string> chiavi;
+    while (true) {
+        const auto riga = l.Riga();
+        if (!riga) {
+            return l.NumeroRiga() + 1;
+        }
+        if (*riga == Separatore) {
+            return std::nullopt;
+        }
+        auto chiave = ApplicaRigaDatiAggiuntivi(e, *riga);
+        if (!chiave || std::find(chiavi.begin(), chiavi.end(), *chiave) != chiavi.end()) {
+            return l.NumeroRiga();
+        }
+        chiavi.push_back(std::move(*chiave));
+    }
+}
+
 } // namespace
 
 std::string MessaggioErroreDiApertura(const std::string& NomeFile) {
     return NomeFile + ACapo + ImpossibileLeggere + ACapo + FileNonValido + ACapo + SoloVersione1;
 }
 
+std::string MessaggioErroreDiApertura(const std::string& NomeFile, int riga) {
+    return MessaggioErroreDiApertura(NomeFile) + "\r\n" + PrefissoRigaNonValida +
+           std::to_string(riga);
+}
+
 bool LetturaEsercizio(std::string_view contenuto, Esercizio& e) {
+    int riga = 0;
+    return LetturaEsercizio(contenuto, e, riga);
+}
+
+bool LetturaEsercizio(std::string_view contenuto, Esercizio& e, int& RigaNonValida) {
+    RigaNonValida = 0;
     Lettore l(contenuto);
     l.Salta(1);
     const auto versione = l.Riga();
-    const auto numeroVersione = versione ? ConvertiNumero(*versione) : std::nullopt;
+    const double numeroVersione =
+        versione ? ConvertiNumero(*versione).value_or(0.0) : 0.0; // 0: no version
     l.Salta(2);
     const auto termico = l.SiNo();
     const auto igrometrico = l.SiNo();
     const auto acustico = l.SiNo();
     l.Salta(2);
     const auto numeroStrati = NumeroStratiValido(l.Riga());
-    if (numeroVersione != 1.0 || !numeroStrati) {
+    const bool versione2 = numeroVersione == 2.0;
+    if ((numeroVersione != 1.0 && !versione2) || !numeroStrati) {
         e = Esercizio{};
         return false;
     }
@@ -182,6 +237,12 @@ bool LetturaEsercizio(std::string_view contenuto, Esercizio& e) {
         e.Acustico = *acustico;
     }
     e.Strati.resize(static_cast<std::size_t>(*numeroStrati));
+    // The additional data come from the file's own section only, never from before.
+    e.Verifiche = DatiVerifiche{};
+    for (Strato& s : e.Strati) {
+        s.Intonaco = false;
+        s.CaloreSpecifico.clear();
+    }
 
     l.Salta(2);
     l.Testo(e.LiminariInterno);
@@ -208,6 +269,14 @@ bool LetturaEsercizio(std::string_view contenuto, Esercizio& e) {
     for (Strato& s : e.Strati) {
         LeggiStrato(l, s);
     }
+    StatoAperto(e);
+    if (versione2) {
+        if (const auto errata = LeggiDatiAggiuntivi(l, e)) {
+            RigaNonValida = *errata;
+            e = Esercizio{};
+            return false;
+        }
+    }
 
     l.Salta(1); // notes title
     if (auto appunti = l.Riga()) {
@@ -217,17 +286,18 @@ bool LetturaEsercizio(std::string_view contenuto, Esercizio& e) {
         }
         e.Appunti = std::move(*appunti);
     }
-    StatoAperto(e);
     return true;
 }
 
 std::optional<std::string> AperturaFile(const std::string& NomeFile, Esercizio& e) {
     const auto contenuto = LeggiFile(NomeFile, DimensioneMassimaFileEsercizio);
-    if (contenuto && LetturaEsercizio(*contenuto, e)) {
+    int riga = 0;
+    if (contenuto && LetturaEsercizio(*contenuto, e, riga)) {
         return std::nullopt;
     }
     e = Esercizio{};
-    return MessaggioErroreDiApertura(NomeFile);
+    return riga > 0 ? MessaggioErroreDiApertura(NomeFile, riga)
+                    : MessaggioErroreDiApertura(NomeFile);
 }
 
 } // namespace paretix

@@ -8,8 +8,15 @@
 // the unit is read, so a file that ends before the value leaves "0" rather than a number that
 // may be meant for another unit. Line ends may be CR LF, LF or a lone CR.
 //
+// A file of version 2 holds the section of the additional data (dati_aggiuntivi.h) after the
+// last layer; a line of it that is not "key=value", a key given twice, a known key with a value
+// the program does not accept, or a section without its closing separator refuses the file,
+// and the open-error message then names the line. A version-2 file without the section's
+// title is refused with the plain message. A version-1 file holds no additional data:
+// the exercise's ones are cleared.
+//
 // A file is refused when it cannot be read, is larger than DimensioneMassimaFileEsercizio, has
-// fewer than two lines, when its second line (the version) is not the number 1, or when its
+// fewer than two lines, when its second line (the version) is not the number 1 or 2, or when its
 // tenth line (the layer count) is missing or not a whole number from 1 to 15. The exercise then
 // becomes a new empty one (Esercizio{}): nothing of the previous exercise survives.
 //
@@ -44,9 +51,14 @@ constexpr std::size_t DimensioneMassimaFileEsercizio = 16 * 1024 * 1024;
 // The open-error message: the file name as given, then why the file was refused, four lines
 // joined by CR LF.
 std::string MessaggioErroreDiApertura(const std::string& NomeFile);
+// The same with a fifth line naming the wrong line riga (from 1) of the additional data.
+std::string MessaggioErroreDiApertura(const std::string& NomeFile, int riga);
 
 // Applies the bytes of an exercise file onto e; returns whether the file was accepted.
 bool LetturaEsercizio(std::string_view contenuto, Esercizio& e);
+// The same; RigaNonValida is set to the wrong line of the additional data that refused the
+// file, or 0 when the file was accepted or refused for another reason.
+bool LetturaEsercizio(std::string_view contenuto, Esercizio& e, int& RigaNonValida);
 
 // Reads the file NomeFile onto e. Nothing when the file was accepted, otherwise the
 // open-error message (e then holds a new empty exercise).

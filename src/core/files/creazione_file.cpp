@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "core/files/dati_aggiuntivi.h"
 #include "core/files/formato_esercizio.h"
 #include "core/files/scrittura_atomica.h"
 #include "core/files/win1252.h"
@@ -89,9 +90,10 @@ std::optional<std::string> ContenutoFileEsercizio(const Esercizio& e) {
     if (e.NumeroStrati() < 1 || e.NumeroStrati() > NumeroStratiMax) {
         return std::nullopt;
     }
+    const bool datiAggiuntivi = HaDatiAggiuntivi(e);
     Righe r;
     r.Riga(TitoloVersione);
-    r.Riga(VersioneFileEsercizio);
+    r.Riga(datiAggiuntivi ? VersioneFileEsercizioDatiAggiuntivi : VersioneFileEsercizio);
     r.Riga(Separatore);
     r.Riga(TitoloTipoCalcolo);
     r.SiNo(e.Termico);
@@ -120,6 +122,13 @@ std::optional<std::string> ContenutoFileEsercizio(const Esercizio& e) {
     r.Riga(Separatore);
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
         ScriviStrato(r, e.strato(k), k);
+    }
+    if (datiAggiuntivi) {
+        r.Riga(TitoloDatiAggiuntivi);
+        for (const std::string& riga : RigheDatiAggiuntivi(e)) {
+            r.Riga(riga);
+        }
+        r.Riga(Separatore);
     }
     r.Riga(TitoloAppunti);
     r.Appunti(e.Appunti);

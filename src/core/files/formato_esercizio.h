@@ -9,7 +9,12 @@
 //      then density (value, tool tip, colour, read-only), thickness (value, tool tip),
 //      conductivity, permeability and absorption factor (value, tool tip, colour,
 //      read-only), each group between a title and a separator;
+//   in version 2 only, the section of the additional data: its title "Dati aggiuntivi", one
+//      "key=value" line per value (keys in dati_aggiuntivi.h), a separator;
 //   the notes title and the notes, one line per line of the notes.
+//
+// Version 2 is written only for an exercise that holds additional data; every other exercise
+// is written as version 1, so that older copies of the program keep opening it.
 //
 // Text is Windows-1252 with CR LF line ends. The texts here are in UTF-8, as in memory.
 
@@ -18,6 +23,7 @@
 namespace paretix {
 
 inline constexpr const char* VersioneFileEsercizio = "1";
+inline constexpr const char* VersioneFileEsercizioDatiAggiuntivi = "2";
 
 inline constexpr const char* TitoloVersione = "Versione file --------------------------------";
 inline constexpr const char* Separatore = "----------------------------------------------";

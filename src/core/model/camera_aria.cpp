@@ -24,6 +24,9 @@ void CameraAria1(Esercizio& e, int k) {
     s.ConduttivitàVisibile = false;
     Digitata(s.Permeabilità, PermeabilitàAria, PermeabilitàAria);
     Digitata(s.FatAssorbimento, "", "");
+    // Air is neither a plaster nor a mass with a specific heat.
+    s.Intonaco = false;
+    s.CaloreSpecifico.clear();
     if (e.Termico) {
         if (k > 1) {
             e.strato(k - 1).FatAssorbimentoVisibile = true;

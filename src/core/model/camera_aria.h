@@ -12,7 +12,8 @@ inline constexpr const char* PermeabilitàAria = "187,52"; // still air, 10^-12 
 // density of air, permeability of still air, no conductivity (its box hidden: the calculation
 // finds an equivalent one), no absorption factor, every box typed by hand. The thickness stays.
 // With the thermal calculation on, the absorption boxes of the two neighbours are shown, since
-// the surfaces facing the cavity decide its conductivity.
+// the surfaces facing the cavity decide its conductivity. The plaster flag and the specific
+// heat are cleared: an air cavity has neither.
 void CameraAria1(Esercizio& e, int k);
 
 } // namespace paretix

@@ -18,6 +18,7 @@ inline constexpr const char* CaptionStampa = "S&tampa...";
 inline constexpr const char* CaptionEsci = "&Esci";
 inline constexpr const char* CaptionMenuModifica = "&Modifica";
 inline constexpr const char* CaptionAbacoMateriali = "&Abaco materiali";
+inline constexpr const char* CaptionMenuDatiVerifiche = "Dati per le &verifiche...";
 inline constexpr const char* CaptionMenuAiuto = "&?";
 inline constexpr const char* CaptionGuidaInLinea = "&Guida in linea";
 inline constexpr const char* CaptionInformazioniSu = "&Informazioni su Paretex LT";
@@ -25,6 +26,7 @@ inline constexpr const char* CaptionInformazioniSu = "&Informazioni su Paretex L
 // The column beside the panels.
 inline constexpr const char* CaptionTipiCalcolo = "Calcolo";
 inline constexpr std::array<const char*, 3> CaptionCheck1{"Termico", "Igrometrico", "Acustico"};
+inline constexpr const char* CaptionCommandDatiVerifiche = "Dati per le verifiche...";
 inline constexpr const char* CaptionVista = "Visualizza";
 inline constexpr const char* CaptionSchemaStruttura = "Schema struttura";
 inline constexpr const char* CaptionGraficoAcustico = "Grafico acustico";

@@ -181,6 +181,29 @@ void FinestraPrincipale::Check1_Click(int indice, bool valore) {
     VisualizzaStrati();
 }
 
+void FinestraPrincipale::CheckVerifiche_Click(bool valore) {
+    if (esercizio_.Verifiche.Attive == valore) {
+        return;
+    }
+    esercizio_.Verifiche.Attive = valore;
+    Modifica();
+}
+
+DialogoDatiVerifiche FinestraPrincipale::DatiVerifiche_Click() const {
+    return DialogoDatiVerifiche(esercizio_);
+}
+
+bool FinestraPrincipale::DatiVerifiche_Ok(const DialogoDatiVerifiche& dialogo) {
+    if (const auto errore = dialogo.Controllo()) {
+        dialoghi_.Messaggio(TitoloDatiVerifiche, *errore, Icona::Esclamazione);
+        return false;
+    }
+    if (dialogo.Applica(esercizio_)) {
+        Modifica();
+    }
+    return true;
+}
+
 void FinestraPrincipale::Option2_Click(int indice) {
     if (indice < 0 || indice > 2 || !stato_.Option2Abilitato[static_cast<std::size_t>(indice)]) {
         return;

@@ -15,6 +15,7 @@
 #include "core/porte/dialoghi.h"
 #include "core/verifiche/righe_verifiche.h"
 #include "core/window/avvio.h"
+#include "core/window/dati_verifiche_dialogo.h"
 #include "core/window/menu_strato.h"
 #include "core/window/pannelli.h"
 #include "core/window/schema_strati.h"
@@ -26,6 +27,7 @@ inline constexpr const char* CaptionStratoSelezionato = "Strato n.";
 inline constexpr const char* PrefissoNumeroStratiMax = "Numero strati max ";
 inline constexpr const char* CaptionGraficiTermoIgrometrici = "Grafici termico e igrometrico";
 inline constexpr const char* CaptionGraficoTermico = "Grafico termico";
+inline constexpr const char* CaptionCheckVerifiche = "Verifiche di legge";
 
 // How often the layer boxes' tool tips follow their texts (Timer1_Timer), in milliseconds.
 constexpr int IntervalloTimer1 = 100;
@@ -132,6 +134,16 @@ class FinestraPrincipale {
     // The calculation types: index 0 "Termico", 1 "Igrometrico", 2 "Acustico", with the value
     // the box now has.
     void Check1_Click(int indice, bool valore);
+    // The fourth check box "Verifiche di legge", with the value the box now has: an edit like
+    // any other. It is no calculation type: "Calcola" stays as the three types make it.
+    bool CheckVerifiche() const { return esercizio_.Verifiche.Attive; }
+    void CheckVerifiche_Click(bool valore);
+    // "Dati per le verifiche": the dialog opened with a copy of the exercise's data, and its
+    // "OK". A wrong value is shown through Dialoghi (title TitoloDatiVerifiche) and nothing is
+    // applied: false, the dialog stays open with every typed text. Otherwise the data go into
+    // the exercise, an edit like any other when anything changed, and the dialog closes (true).
+    DialogoDatiVerifiche DatiVerifiche_Click() const;
+    bool DatiVerifiche_Ok(const DialogoDatiVerifiche& dialogo);
     // The view selector.
     void Option2_Click(int indice);
     // The unit of the sound level: index 0 decibel, 1 watt, the unit now chosen.

@@ -1,0 +1,275 @@
+#include "core/files/dati_aggiuntivi.h"
+
+#include <array>
+#include <charconv>
+
+namespace paretix {
+
+namespace {
+
+constexpr std::string_view ChiaveVerifiche = "verifiche";
+constexpr std::string_view ChiaveZona = "zona";
+constexpr std::string_view ChiaveRegime = "regime";
+constexpr std::string_view ChiaveElemento = "elemento";
+constexpr std::string_view ChiaveBtr = "btr";
+constexpr std::string_view ChiaveIsolamentoInterno = "isolamento-interno";
+constexpr std::string_view ChiaveOrientamento = "orientamento";
+constexpr std::string_view ChiaveIrradianza = "irradianza-290";
+constexpr std::string_view ChiaveCategoria = "categoria";
+constexpr std::string_view ChiaveStratoIsolante = "strato-isolante";
+constexpr std::string_view PrefissoStrato = "strato.";
+constexpr std::string_view SuffissoIntonaco = "intonaco";
+constexpr std::string_view SuffissoCaloreSpecifico = "calore-specifico";
+
+// The file values of each choice, in the order of the enumeration.
+constexpr std::array<std::string_view, 6> ValoriZona{"A", "B", "C", "D", "E", "F"};
+constexpr std::array<std::string_view, 4> ValoriRegime{
+    "riqualificazione-2015", "riqualificazione-2021", "riferimento-2015", "riferimento-2021"};
+constexpr std::array<std::string_view, 3> ValoriElemento{"esterno", "non-climatizzato",
+                                                         "divisorio"};
+constexpr std::array<std::string_view, 8> ValoriOrientamento{"N", "NE", "E", "SE",
+                                                             "S", "SO", "O", "NO"};
+constexpr std::array<std::string_view, 7> ValoriCategoria{"A", "B", "C", "D", "E", "F", "G"};
+
+template <typename Enum, std::size_t N>
+std::string_view ValoreDi(const std::array<std::string_view, N>& valori, Enum scelta) {
+    return valori[static_cast<std::size_t>(scelta)];
+}
+
+template <typename Enum, std::size_t N>
+bool LeggiScelta(const std::array<std::string_view, N>& valori, std::string_view testo,
+                 std::optional<Enum>& campo) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (valori[i] == testo) {
+            campo = static_cast<Enum>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string_view ValoreSiNo(bool valore) {
+    return valore ? "1" : "0";
+}
+
+std::optional<bool> LeggiSiNo(std::string_view testo) {
+    if (testo == "1") {
+        return true;
+    }
+    if (testo == "0") {
+        return false;
+    }
+    return std::nullopt;
+}
+
+// A layer number: decimal digits without a leading zero, from 1 to the layer count, so that
+// one layer has one key only.
+std::optional<int> NumeroStrato(const Esercizio& e, std::string_view testo) {
+    int numero = 0;
+    const auto [fine, errore] = std::from_chars(testo.data(), testo.data() + testo.size(), numero);
+    if (errore != std::errc{} || fine != testo.data() + testo.size() || testo.empty() ||
+        testo.front() == '0' || numero < 1 || numero > e.NumeroStrati()) {
+        return std::nullopt;
+    }
+    return numero;
+}
+
+// Keys are ASCII lower-case letters, digits, "-" and ".".
+bool ChiaveBenFormata(std::string_view chiave) {
+    if (chiave.empty()) {
+        return false;
+    }
+    for (const char c : chiave) {
+        const bool ammesso =
+            (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.';
+        if (!ammesso) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string Riga(std::string_view chiave, std::string_view valore) {
+    std::string riga(chiave);
+    riga.push_back('=');
+    riga.append(valore);
+    return riga;
+}
+
+std::string ChiaveStrato(int k, std::string_view suffisso) {
+    return std::string(PrefissoStrato) + std::to_string(k) + "." + std::string(suffisso);
+}
+
+// A key of the form "strato.K.suffix" with a known suffix: K's text and the suffix.
+struct ChiaveDiStrato {
+    std::string_view Numero;
+    std::string_view Suffisso;
+};
+
+std::optional<ChiaveDiStrato> DividiChiaveStrato(std::string_view chiave) {
+    if (!chiave.starts_with(PrefissoStrato)) {
+        return std::nullopt;
+    }
+    const std::string_view resto = chiave.substr(PrefissoStrato.size());
+    const std::size_t punto = resto.find('.');
+    if (punto == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view suffisso = resto.substr(punto + 1);
+    if (suffisso != SuffissoIntonaco && suffisso != SuffissoCaloreSpecifico) {
+        return std::nullopt;
+    }
+    return ChiaveDiStrato{resto.substr(0, punto), suffisso};
+}
+
+bool ApplicaStrato(Esercizio& e, const ChiaveDiStrato& chiave, std::string_view valore) {
+    const auto k = NumeroStrato(e, chiave.Numero);
+    if (!k || e.strato(*k).CameraAria()) {
+        return false;
+    }
+    Strato& s = e.strato(*k);
+    if (chiave.Suffisso == SuffissoIntonaco) {
+        const auto intonaco = LeggiSiNo(valore);
+        if (!intonaco) {
+            return false;
+        }
+        s.Intonaco = *intonaco;
+        return true;
+    }
+    s.CaloreSpecifico = std::string(valore);
+    return true;
+}
+
+bool ApplicaChiaveNota(DatiVerifiche& v, const Esercizio& e, std::string_view chiave,
+                       std::string_view valore, bool& nota) {
+    nota = true;
+    if (chiave == ChiaveVerifiche) {
+        const auto attive = LeggiSiNo(valore);
+        v.Attive = attive.value_or(false);
+        return attive.has_value();
+    }
+    if (chiave == ChiaveZona) {
+        return LeggiScelta(ValoriZona, valore, v.Zona);
+    }
+    if (chiave == ChiaveRegime) {
+        return LeggiScelta(ValoriRegime, valore, v.Regime);
+    }
+    if (chiave == ChiaveElemento) {
+        return LeggiScelta(ValoriElemento, valore, v.Elemento);
+    }
+    if (chiave == ChiaveBtr) {
+        v.Btr = std::string(valore);
+        return true;
+    }
+    if (chiave == ChiaveIsolamentoInterno) {
+        v.IsolamentoInterno = LeggiSiNo(valore);
+        return v.IsolamentoInterno.has_value();
+    }
+    if (chiave == ChiaveOrientamento) {
+        return LeggiScelta(ValoriOrientamento, valore, v.Esposizione);
+    }
+    if (chiave == ChiaveIrradianza) {
+        v.Irradianza290 = LeggiSiNo(valore);
+        return v.Irradianza290.has_value();
+    }
+    if (chiave == ChiaveCategoria) {
+        return LeggiScelta(ValoriCategoria, valore, v.Categoria);
+    }
+    if (chiave == ChiaveStratoIsolante) {
+        const auto k = NumeroStrato(e, valore);
+        v.StratoIsolante = k.value_or(0);
+        return k.has_value();
+    }
+    nota = false;
+    return true;
+}
+
+} // namespace
+
+bool HaDatiAggiuntivi(const Esercizio& e) {
+    if (e.Verifiche != DatiVerifiche{}) {
+        return true;
+    }
+    for (const Strato& s : e.Strati) {
+        if (s.Intonaco || !s.CaloreSpecifico.empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::string> RigheDatiAggiuntivi(const Esercizio& e) {
+    const DatiVerifiche& v = e.Verifiche;
+    std::vector<std::string> righe;
+    righe.push_back(Riga(ChiaveVerifiche, ValoreSiNo(v.Attive)));
+    if (v.Zona) {
+        righe.push_back(Riga(ChiaveZona, ValoreDi(ValoriZona, *v.Zona)));
+    }
+    if (v.Regime) {
+        righe.push_back(Riga(ChiaveRegime, ValoreDi(ValoriRegime, *v.Regime)));
+    }
+    if (v.Elemento) {
+        righe.push_back(Riga(ChiaveElemento, ValoreDi(ValoriElemento, *v.Elemento)));
+    }
+    if (!v.Btr.empty()) {
+        righe.push_back(Riga(ChiaveBtr, v.Btr));
+    }
+    if (v.IsolamentoInterno) {
+        righe.push_back(Riga(ChiaveIsolamentoInterno, ValoreSiNo(*v.IsolamentoInterno)));
+    }
+    if (v.Esposizione) {
+        righe.push_back(Riga(ChiaveOrientamento, ValoreDi(ValoriOrientamento, *v.Esposizione)));
+    }
+    if (v.Irradianza290) {
+        righe.push_back(Riga(ChiaveIrradianza, ValoreSiNo(*v.Irradianza290)));
+    }
+    if (v.Categoria) {
+        righe.push_back(Riga(ChiaveCategoria, ValoreDi(ValoriCategoria, *v.Categoria)));
+    }
+    if (v.StratoIsolante != 0) {
+        righe.push_back(Riga(ChiaveStratoIsolante, std::to_string(v.StratoIsolante)));
+    }
+    for (int k = 1; k <= e.NumeroStrati(); ++k) {
+        const Strato& s = e.strato(k);
+        if (s.Intonaco) {
+            righe.push_back(Riga(ChiaveStrato(k, SuffissoIntonaco), ValoreSiNo(true)));
+        }
+        if (!s.CaloreSpecifico.empty()) {
+            righe.push_back(Riga(ChiaveStrato(k, SuffissoCaloreSpecifico), s.CaloreSpecifico));
+        }
+    }
+    for (const auto& [chiave, valore] : v.AltreChiavi) {
+        righe.push_back(Riga(chiave, valore));
+    }
+    return righe;
+}
+
+std::optional<std::string> ApplicaRigaDatiAggiuntivi(Esercizio& e, std::string_view riga) {
+    const std::size_t uguale = riga.find('=');
+    if (uguale == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view chiave = riga.substr(0, uguale);
+    const std::string_view valore = riga.substr(uguale + 1);
+    if (!ChiaveBenFormata(chiave)) {
+        return std::nullopt;
+    }
+    bool nota = false;
+    if (!ApplicaChiaveNota(e.Verifiche, e, chiave, valore, nota)) {
+        return std::nullopt;
+    }
+    if (!nota) {
+        if (const auto diStrato = DividiChiaveStrato(chiave)) {
+            if (valore.empty() || !ApplicaStrato(e, *diStrato, valore)) {
+                return std::nullopt;
+            }
+        } else {
+            e.Verifiche.AltreChiavi.emplace_back(chiave, valore);
+        }
+    } else if (valore.empty()) {
+        return std::nullopt;
+    }
+    return std::string(chiave);
+}
+
+} // namespace paretix

@@ -1,0 +1,48 @@
+#pragma once
+// The section "Dati aggiuntivi" of a version-2 exercise file: the project data of the
+// compliance checks and the per-layer data, one "key=value" line each. Keys are ASCII lower
+// case; values are stored as the user gave them (numbers with the decimal comma).
+//
+// Known keys, in the order the writer puts them:
+//   verifiche            1 or 0: the "Verifiche di legge" check box
+//   zona                 A to F
+//   regime               riqualificazione-2015, riqualificazione-2021, riferimento-2015,
+//                        riferimento-2021
+//   elemento             esterno, non-climatizzato, divisorio
+//   btr                  the correction factor, as typed
+//   isolamento-interno   1 or 0
+//   orientamento         N, NE, E, SE, S, SO, O, NO
+//   irradianza-290       1 or 0
+//   categoria            A to G
+//   strato-isolante      the number of the insulation layer
+//   strato.K.intonaco    1 or 0 for layer K
+//   strato.K.calore-specifico  J/(kg K) of layer K, as typed
+// A choice not made and an empty text are not written. Keys the program does not know are
+// kept in memory in their order and written back after the known ones.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/model/esercizio.h"
+
+namespace paretix {
+
+inline constexpr const char* TitoloDatiAggiuntivi =
+    "Dati aggiuntivi ------------------------------";
+
+// Whether the exercise holds anything that only a version-2 file can store.
+bool HaDatiAggiuntivi(const Esercizio& e);
+
+// The "key=value" lines of the section for e, without title and separator.
+std::vector<std::string> RigheDatiAggiuntivi(const Esercizio& e);
+
+// Applies one line of the section onto e, whose layer list is already complete. Returns the
+// key read, or nothing when the line is not "key=value", the key is malformed or a known key
+// has a value the program does not accept (a layer number outside 1 to the layer count, a
+// plaster flag or a specific heat on an air cavity included).
+std::optional<std::string> ApplicaRigaDatiAggiuntivi(Esercizio& e, std::string_view riga);
+
+} // namespace paretix

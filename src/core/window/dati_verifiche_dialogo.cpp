@@ -1,0 +1,110 @@
+#include "core/window/dati_verifiche_dialogo.h"
+
+#include "core/model/numeri.h"
+
+namespace paretix {
+
+namespace {
+
+inline constexpr const char* PrefissoCaloreSpecifico =
+    "Il valore nella casella ''c'' dello strato n. ";
+inline constexpr const char* SuffissoCaloreSpecifico =
+    " deve essere un numero positivo (calore specifico in J/(kg K)).";
+
+// A check box: on is a choice made; off is "no" only when the choice had been made before.
+std::optional<bool> SceltaCasella(bool casella, std::optional<bool> prima) {
+    if (casella || prima) {
+        return casella;
+    }
+    return std::nullopt;
+}
+
+bool BtrValido(const std::string& testo) {
+    const auto numero = ConvertiNumero(testo);
+    return numero && *numero > 0.0 && *numero <= 1.0;
+}
+
+bool CaloreSpecificoValido(const std::string& testo) {
+    const auto numero = ConvertiNumero(testo);
+    return numero && *numero > 0.0;
+}
+
+} // namespace
+
+std::string MessaggioCaloreSpecificoNonValido(int strato) {
+    return PrefissoCaloreSpecifico + std::to_string(strato) + SuffissoCaloreSpecifico;
+}
+
+DialogoDatiVerifiche::DialogoDatiVerifiche(const Esercizio& e)
+    : Zona(e.Verifiche.Zona), Regime(e.Verifiche.Regime), Elemento(e.Verifiche.Elemento),
+      Btr(e.Verifiche.Btr), IsolamentoInterno(e.Verifiche.IsolamentoInterno.value_or(false)),
+      Esposizione(e.Verifiche.Esposizione),
+      Irradianza290(e.Verifiche.Irradianza290.value_or(false)), Categoria(e.Verifiche.Categoria),
+      StratoIsolante(e.Verifiche.StratoIsolante), isolamentoInterno_(e.Verifiche.IsolamentoInterno),
+      irradianza290_(e.Verifiche.Irradianza290) {
+    for (int k = 1; k <= e.NumeroStrati(); ++k) {
+        const Strato& s = e.strato(k);
+        RigaStratoVerifiche riga;
+        riga.Numero = k;
+        riga.CameraAria = s.CameraAria();
+        riga.Nome = riga.CameraAria ? MaterialeCameraAria : s.Materiale;
+        riga.Spessore = s.Spessore.Testo;
+        if (!riga.CameraAria) {
+            riga.Intonaco = s.Intonaco;
+            riga.CaloreSpecifico = s.CaloreSpecifico;
+        }
+        Strati.push_back(std::move(riga));
+    }
+}
+
+std::vector<std::string> DialogoDatiVerifiche::VociStratoIsolante() const {
+    std::vector<std::string> voci{VoceStratoIsolanteAutomatico};
+    for (const RigaStratoVerifiche& riga : Strati) {
+        voci.push_back(std::to_string(riga.Numero) + " - " + riga.Nome);
+    }
+    return voci;
+}
+
+std::optional<std::string> DialogoDatiVerifiche::Controllo() const {
+    // Checked even while the box is disabled: a text typed before the element changed is
+    // stored all the same.
+    if (!Btr.empty() && !BtrValido(Btr)) {
+        return MessaggioBtrNonValido;
+    }
+    for (const RigaStratoVerifiche& riga : Strati) {
+        if (!riga.CameraAria && !riga.CaloreSpecifico.empty() &&
+            !CaloreSpecificoValido(riga.CaloreSpecifico)) {
+            return MessaggioCaloreSpecificoNonValido(riga.Numero);
+        }
+    }
+    return std::nullopt;
+}
+
+bool DialogoDatiVerifiche::Applica(Esercizio& e) const {
+    const Esercizio prima = e;
+    DatiVerifiche& v = e.Verifiche;
+    v.Zona = Zona;
+    v.Regime = Regime;
+    v.Elemento = Elemento;
+    v.Btr = Btr;
+    v.IsolamentoInterno = SceltaCasella(IsolamentoInterno, isolamentoInterno_);
+    v.Esposizione = Esposizione;
+    v.Irradianza290 = SceltaCasella(Irradianza290, irradianza290_);
+    v.Categoria = Categoria;
+    if (StratoIsolante >= 0 && StratoIsolante <= e.NumeroStrati()) {
+        v.StratoIsolante = StratoIsolante;
+    }
+    for (const RigaStratoVerifiche& riga : Strati) {
+        if (riga.Numero < 1 || riga.Numero > e.NumeroStrati()) {
+            continue;
+        }
+        Strato& s = e.strato(riga.Numero);
+        if (!s.CameraAria()) {
+            s.Intonaco = riga.Intonaco;
+            s.CaloreSpecifico = riga.CaloreSpecifico;
+        }
+    }
+    return e != prima;
+}
+
+} // namespace paretix

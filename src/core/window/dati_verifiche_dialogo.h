@@ -1,0 +1,112 @@
+#pragma once
+// The dialog "Dati per le verifiche" without widgets: the project data of the compliance
+// checks and, for every layer, the plaster flag and the specific heat. It opens with a copy of
+// the exercise's data; the Qt dialog shows and edits the fields here and forwards "OK" to the
+// main window (FinestraPrincipale::DatiVerifiche_Ok), which validates and applies them.
+// "Annulla" only drops the dialog.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/model/esercizio.h"
+
+namespace paretix {
+
+inline constexpr const char* TitoloDatiVerifiche = "Dati per le verifiche";
+inline constexpr const char* CaptionDatiVerificheOk = "OK";
+inline constexpr const char* CaptionDatiVerificheAnnulla = "Annulla";
+
+inline constexpr const char* CaptionZona = "Zona climatica";
+inline constexpr const char* CaptionRegime = "Verifica";
+inline constexpr const char* CaptionElemento = "Tipo di parete";
+inline constexpr const char* CaptionBtr = "Fattore di correzione btr";
+inline constexpr const char* CaptionIsolamentoInterno =
+    "Isolamento dall'interno o in intercapedine";
+inline constexpr const char* CaptionOrientamento = "Orientamento";
+inline constexpr const char* CaptionIrradianza290 = "Im,s ≥ 290 W/m²";
+inline constexpr const char* CaptionCategoria = "Categoria dell'edificio";
+inline constexpr const char* CaptionStratoIsolante = "Strato isolante";
+// The first entry of the insulation layer chooser: the program picks the least conductive one.
+inline constexpr const char* VoceStratoIsolanteAutomatico = "il meno conduttivo";
+
+// Column headers of the table of the layers.
+inline constexpr const char* ColonnaNumero = "N.";
+inline constexpr const char* ColonnaNome = "Strato";
+inline constexpr const char* ColonnaSpessore = "Spessore (cm)";
+inline constexpr const char* ColonnaIntonaco = "Intonaco";
+inline constexpr const char* ColonnaCaloreSpecifico = "c (J/(kg K))";
+
+// The entries of each choice list, in the order of its enumeration. A list shows no entry
+// while its choice is not made.
+inline constexpr std::array<const char*, 6> VociZona{"A", "B", "C", "D", "E", "F"};
+inline constexpr std::array<const char*, 4> VociRegime{
+    "riqualificazione 2015", "riqualificazione 2021", "riferimento 2015", "riferimento 2021"};
+inline constexpr std::array<const char*, 3> VociElemento{"parete verso l'esterno",
+                                                         "parete verso ambiente non climatizzato",
+                                                         "divisorio tra unità immobiliari"};
+inline constexpr std::array<const char*, 8> VociOrientamento{"N", "NE", "E", "SE",
+                                                             "S", "SO", "O", "NO"};
+inline constexpr std::array<const char*, 7> VociCategoria{"A - residenze",
+                                                          "B - uffici",
+                                                          "C - alberghi",
+                                                          "D - ospedali e case di cura",
+                                                          "E - scuole",
+                                                          "F - attività ricreative o di culto",
+                                                          "G - attività commerciali"};
+
+// The messages of "OK". btr must be a number greater than 0 and at most 1, c a positive
+// number; an empty box is a value not given and is accepted.
+inline constexpr const char* MessaggioBtrNonValido =
+    "Il valore nella casella ''Fattore di correzione btr'' deve essere un numero maggiore di 0 "
+    "e non maggiore di 1, con la virgola decimale (per esempio 0,5).";
+std::string MessaggioCaloreSpecificoNonValido(int strato);
+
+// One row of the table. An air cavity has neither plaster flag nor specific heat: its row
+// shows them empty and not editable.
+struct RigaStratoVerifiche {
+    int Numero = 0;
+    std::string Nome; // the layer's material, or "Intercapedine d'aria"
+    std::string Spessore;
+    bool CameraAria = false;
+    bool Intonaco = false;
+    std::string CaloreSpecifico;
+};
+
+class DialogoDatiVerifiche {
+  public:
+    explicit DialogoDatiVerifiche(const Esercizio& e);
+
+    // The controls, as the view shows and edits them.
+    std::optional<ZonaClimatica> Zona;
+    std::optional<RegimeVerifica> Regime;
+    std::optional<ElementoParete> Elemento;
+    std::string Btr;
+    bool IsolamentoInterno = false;
+    std::optional<Orientamento> Esposizione;
+    bool Irradianza290 = false;
+    std::optional<CategoriaEdificio> Categoria;
+    // The chooser's index: 0 for VoceStratoIsolanteAutomatico, k for layer k.
+    int StratoIsolante = 0;
+    std::vector<RigaStratoVerifiche> Strati;
+
+    // The btr box is only for a wall towards an unheated space; its text stays, and is
+    // checked, when disabled.
+    bool BtrAbilitato() const { return Elemento == ElementoParete::NonClimatizzato; }
+    // The entries of the insulation layer chooser: the automatic one, then "K - name".
+    std::vector<std::string> VociStratoIsolante() const;
+
+    // The message of the first wrong value, or nothing when every value is acceptable. The
+    // fields are left as typed.
+    std::optional<std::string> Controllo() const;
+    // Writes the fields into e (the layers are matched by number); whether anything changed.
+    // A check box left off keeps a choice never made as not made.
+    bool Applica(Esercizio& e) const;
+
+  private:
+    std::optional<bool> isolamentoInterno_;
+    std::optional<bool> irradianza290_;
+};
+
+} // namespace paretix

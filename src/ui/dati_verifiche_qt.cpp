@@ -1,0 +1,175 @@
+#include "ui/dati_verifiche_qt.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "ui/casella_testo.h"
+
+namespace paretix::ui {
+
+namespace {
+
+QString Testo(const std::string& testo) {
+    return QString::fromStdString(testo);
+}
+
+template <std::size_t N>
+QComboBox* Scelta(QWidget* genitore, const char* nome, const std::array<const char*, N>& voci) {
+    auto* c = new QComboBox(genitore);
+    c->setObjectName(QLatin1String(nome));
+    for (const char* voce : voci) {
+        c->addItem(QString::fromUtf8(voce));
+    }
+    return c;
+}
+
+// A choice not made yet shows no entry.
+template <typename Enum> void MostraScelta(QComboBox* c, const std::optional<Enum>& scelta) {
+    c->setCurrentIndex(scelta ? static_cast<int>(*scelta) : -1);
+}
+
+template <typename Enum> std::optional<Enum> LeggiScelta(const QComboBox* c) {
+    return c->currentIndex() < 0 ? std::nullopt
+                                 : std::optional<Enum>(static_cast<Enum>(c->currentIndex()));
+}
+
+enum Colonna { ColNumero, ColNome, ColSpessore, ColIntonaco, ColCaloreSpecifico, NumeroColonne };
+
+QTableWidgetItem* SoloLettura(const QString& testo) {
+    auto* cella = new QTableWidgetItem(testo);
+    cella->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return cella;
+}
+
+} // namespace
+
+DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
+                                 std::function<bool(const DialogoDatiVerifiche&)> conferma,
+                                 QWidget* genitore)
+    : QDialog(genitore), modello_(modello), conferma_(std::move(conferma)) {
+    setObjectName(QStringLiteral("FormDatiVerifiche"));
+    setWindowTitle(QString::fromUtf8(TitoloDatiVerifiche));
+    setModal(true);
+
+    zona_ = Scelta(this, "ComboZona", VociZona);
+    regime_ = Scelta(this, "ComboRegime", VociRegime);
+    elemento_ = Scelta(this, "ComboElemento", VociElemento);
+    btr_ = new QLineEdit(Testo(modello_.Btr), this);
+    btr_->setObjectName(QStringLiteral("TextBtr"));
+    btr_->setValidator(new ValidatoreWin1252(btr_));
+    isolamentoInterno_ = new QCheckBox(QString::fromUtf8(CaptionIsolamentoInterno), this);
+    isolamentoInterno_->setObjectName(QStringLiteral("CheckIsolamentoInterno"));
+    orientamento_ = Scelta(this, "ComboOrientamento", VociOrientamento);
+    irradianza_ = new QCheckBox(QString::fromUtf8(CaptionIrradianza290), this);
+    irradianza_->setObjectName(QStringLiteral("CheckIrradianza290"));
+    categoria_ = Scelta(this, "ComboCategoria", VociCategoria);
+    stratoIsolante_ = new QComboBox(this);
+    stratoIsolante_->setObjectName(QStringLiteral("ComboStratoIsolante"));
+    for (const std::string& voce : modello_.VociStratoIsolante()) {
+        stratoIsolante_->addItem(Testo(voce));
+    }
+
+    MostraScelta(zona_, modello_.Zona);
+    MostraScelta(regime_, modello_.Regime);
+    MostraScelta(elemento_, modello_.Elemento);
+    MostraScelta(orientamento_, modello_.Esposizione);
+    MostraScelta(categoria_, modello_.Categoria);
+    isolamentoInterno_->setChecked(modello_.IsolamentoInterno);
+    irradianza_->setChecked(modello_.Irradianza290);
+    stratoIsolante_->setCurrentIndex(modello_.StratoIsolante);
+    btr_->setEnabled(modello_.BtrAbilitato());
+    connect(elemento_, &QComboBox::currentIndexChanged, this, [this] {
+        modello_.Elemento = LeggiScelta<ElementoParete>(elemento_);
+        btr_->setEnabled(modello_.BtrAbilitato());
+    });
+
+    auto* campi = new QFormLayout;
+    campi->addRow(QString::fromUtf8(CaptionZona), zona_);
+    campi->addRow(QString::fromUtf8(CaptionRegime), regime_);
+    campi->addRow(QString::fromUtf8(CaptionElemento), elemento_);
+    campi->addRow(QString::fromUtf8(CaptionBtr), btr_);
+    campi->addRow(QString(), isolamentoInterno_);
+    campi->addRow(QString::fromUtf8(CaptionOrientamento), orientamento_);
+    campi->addRow(QString(), irradianza_);
+    campi->addRow(QString::fromUtf8(CaptionCategoria), categoria_);
+    campi->addRow(QString::fromUtf8(CaptionStratoIsolante), stratoIsolante_);
+
+    strati_ = new QTableWidget(static_cast<int>(modello_.Strati.size()), NumeroColonne, this);
+    strati_->setObjectName(QStringLiteral("TabellaStrati"));
+    strati_->setHorizontalHeaderLabels(
+        {QString::fromUtf8(ColonnaNumero), QString::fromUtf8(ColonnaNome),
+         QString::fromUtf8(ColonnaSpessore), QString::fromUtf8(ColonnaIntonaco),
+         QString::fromUtf8(ColonnaCaloreSpecifico)});
+    strati_->verticalHeader()->hide();
+    strati_->horizontalHeader()->setSectionResizeMode(ColNome, QHeaderView::Stretch);
+    for (int r = 0; r < static_cast<int>(modello_.Strati.size()); ++r) {
+        const RigaStratoVerifiche& s = modello_.Strati[static_cast<std::size_t>(r)];
+        strati_->setItem(r, ColNumero, SoloLettura(QString::number(s.Numero)));
+        strati_->setItem(r, ColNome, SoloLettura(Testo(s.Nome)));
+        strati_->setItem(r, ColSpessore, SoloLettura(Testo(s.Spessore)));
+        if (s.CameraAria) {
+            strati_->setItem(r, ColIntonaco, SoloLettura(QString()));
+            strati_->setItem(r, ColCaloreSpecifico, SoloLettura(QString()));
+            continue;
+        }
+        auto* intonaco = SoloLettura(QString());
+        intonaco->setFlags(intonaco->flags() | Qt::ItemIsUserCheckable);
+        intonaco->setCheckState(s.Intonaco ? Qt::Checked : Qt::Unchecked);
+        strati_->setItem(r, ColIntonaco, intonaco);
+        strati_->setItem(r, ColCaloreSpecifico, new QTableWidgetItem(Testo(s.CaloreSpecifico)));
+    }
+    strati_->resizeColumnsToContents();
+
+    auto* pulsanti = new QDialogButtonBox(this);
+    QPushButton* ok = pulsanti->addButton(QString::fromUtf8(CaptionDatiVerificheOk),
+                                          QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("CommandOk"));
+    ok->setDefault(true);
+    QPushButton* annulla = pulsanti->addButton(QString::fromUtf8(CaptionDatiVerificheAnnulla),
+                                               QDialogButtonBox::RejectRole);
+    annulla->setObjectName(QStringLiteral("CommandAnnulla"));
+    connect(pulsanti, &QDialogButtonBox::accepted, this, &DatiVerificheQt::Ok);
+    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* colonna = new QVBoxLayout(this);
+    colonna->addLayout(campi);
+    colonna->addWidget(strati_, 1);
+    colonna->addWidget(pulsanti);
+    resize(640, 560);
+}
+
+void DatiVerificheQt::Leggi() {
+    modello_.Zona = LeggiScelta<ZonaClimatica>(zona_);
+    modello_.Regime = LeggiScelta<RegimeVerifica>(regime_);
+    modello_.Elemento = LeggiScelta<ElementoParete>(elemento_);
+    modello_.Btr = btr_->text().toStdString();
+    modello_.IsolamentoInterno = isolamentoInterno_->isChecked();
+    modello_.Esposizione = LeggiScelta<Orientamento>(orientamento_);
+    modello_.Irradianza290 = irradianza_->isChecked();
+    modello_.Categoria = LeggiScelta<CategoriaEdificio>(categoria_);
+    modello_.StratoIsolante = std::max(0, stratoIsolante_->currentIndex());
+    for (int r = 0; r < static_cast<int>(modello_.Strati.size()); ++r) {
+        RigaStratoVerifiche& s = modello_.Strati[static_cast<std::size_t>(r)];
+        if (s.CameraAria) {
+            continue;
+        }
+        s.Intonaco = strati_->item(r, ColIntonaco)->checkState() == Qt::Checked;
+        s.CaloreSpecifico = strati_->item(r, ColCaloreSpecifico)->text().toStdString();
+    }
+}
+
+void DatiVerificheQt::Ok() {
+    Leggi();
+    if (conferma_(modello_)) {
+        accept();
+    }
+}
+
+} // namespace paretix::ui

@@ -1,0 +1,44 @@
+#pragma once
+// The dialog "Dati per le verifiche": it shows the fields of its model, writes what the user
+// changes back into it, and hands "OK" to the caller, who validates and applies them.
+
+#include <QDialog>
+#include <functional>
+
+#include "core/window/dati_verifiche_dialogo.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QTableWidget;
+
+namespace paretix::ui {
+
+class DatiVerificheQt : public QDialog {
+    Q_OBJECT
+
+  public:
+    // conferma is called on "OK" with the model as edited; true closes the dialog.
+    DatiVerificheQt(DialogoDatiVerifiche& modello,
+                    std::function<bool(const DialogoDatiVerifiche&)> conferma,
+                    QWidget* genitore = nullptr);
+
+  private:
+    void Leggi();
+    void Ok();
+
+    DialogoDatiVerifiche& modello_;
+    std::function<bool(const DialogoDatiVerifiche&)> conferma_;
+    QComboBox* zona_ = nullptr;
+    QComboBox* regime_ = nullptr;
+    QComboBox* elemento_ = nullptr;
+    QLineEdit* btr_ = nullptr;
+    QCheckBox* isolamentoInterno_ = nullptr;
+    QComboBox* orientamento_ = nullptr;
+    QCheckBox* irradianza_ = nullptr;
+    QComboBox* categoria_ = nullptr;
+    QComboBox* stratoIsolante_ = nullptr;
+    QTableWidget* strati_ = nullptr;
+};
+
+} // namespace paretix::ui

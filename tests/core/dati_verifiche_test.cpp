@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/window/dati_verifiche_dialogo.h"
+#include "core/window/finestra_principale.h"
+#include "stampa_esercizio.h"
+#include "support/dialoghi_registrati.h"
+#include "support/finestra_di_prova.h"
+#include "support/parete_di_prova.h"
+
+using namespace paretix;
+
+namespace {
+
+class DatiVerificheFinestra : public ::testing::Test {
+  protected:
+    DialoghiRegistrati dialoghi;
+    FinestraPrincipale f{dialoghi};
+    test::CartellaTemporanea cartella;
+
+    void SetUp() override { f.Form_Load({}); }
+
+    // A wall of three layers, each with its own plaster flag and specific heat; layer 2 is
+    // an air cavity when aria. Then the change applies to the exercise, and the window opens
+    // it as a file.
+    void Parete(bool aria, const std::function<void(Esercizio&)>& cambia = {}) {
+        CostruisciParete(f, aria ? "MAM" : "MMM");
+        Esercizio e = f.esercizio();
+        for (int k = 1; k <= 3; ++k) {
+            Strato& s = e.strato(k);
+            if (s.CameraAria()) {
+                continue;
+            }
+            s.Materiale = "Materiale " + std::to_string(k);
+            s.Spessore.Testo = std::to_string(k);
+            s.Intonaco = k != 2;
+            s.CaloreSpecifico = std::to_string(800 + k);
+        }
+        if (cambia) {
+            cambia(e);
+        }
+        ASSERT_TRUE(test::MostraNellaFinestra(f, dialoghi, e, cartella));
+        dialoghi.Mostrati.clear();
+    }
+
+    // A valid wall calculated, so that an edit has results to clear.
+    void Calcolato() {
+        for (int k = 1; k <= f.esercizio().NumeroStrati(); ++k) {
+            f.TextSpessore_Change(k, "10");
+            if (!f.esercizio().strato(k).CameraAria()) {
+                f.TextDensità_Change(k, "1800");
+                f.TextConduttività_Change(k, "0,5");
+                f.TextPermeabilità_Change(k, "20");
+            }
+        }
+        f.TextTInterna_Change("20");
+        f.TextUInterna_Change("50");
+        f.TextUEsterna_Change("80");
+        f.Command1_Click();
+        ASSERT_FALSE(f.Stato().Text2.empty());
+        ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
+        dialoghi.Mostrati.clear();
+    }
+
+    bool Modificato() const { return f.Stato().Modificato == Si && f.Stato().Text2.empty(); }
+};
+
+} // namespace
+
+TEST_F(DatiVerificheFinestra, LayerOperationsKeepThePerLayerDataWithTheirLayer) {
+    Parete(false);
+    const Esercizio prima = f.esercizio();
+
+    f.LabelStrato_MouseDown(2);
+    f.InserisciStratoASinistra_Click();
+    ASSERT_EQ(f.esercizio().NumeroStrati(), 4);
+    EXPECT_FALSE(f.esercizio().strato(2).Intonaco);
+    EXPECT_TRUE(f.esercizio().strato(2).CaloreSpecifico.empty());
+    EXPECT_EQ(f.esercizio().strato(1), prima.strato(1));
+    EXPECT_EQ(f.esercizio().strato(3).CaloreSpecifico, "802");
+    EXPECT_EQ(f.esercizio().strato(4).CaloreSpecifico, "803");
+    EXPECT_TRUE(f.esercizio().strato(4).Intonaco);
+
+    f.LabelStrato_MouseDown(2);
+    f.EliminaStrato_Click();
+    ASSERT_EQ(f.esercizio().NumeroStrati(), 3);
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(f.esercizio().strato(k).Intonaco, prima.strato(k).Intonaco) << k;
+        EXPECT_EQ(f.esercizio().strato(k).CaloreSpecifico, prima.strato(k).CaloreSpecifico) << k;
+    }
+
+    f.LabelStrato_MouseDown(3);
+    f.DaTastiera_Click();
+    EXPECT_TRUE(f.esercizio().strato(3).Intonaco);
+    EXPECT_EQ(f.esercizio().strato(3).CaloreSpecifico, "803");
+
+    f.LabelStrato_MouseDown(1);
+    f.CaricaMaterialeNelloStratoSelezionato({"Intonaco di gesso", "1200", "0,35", "10", "-"});
+    EXPECT_TRUE(f.esercizio().strato(1).Intonaco);
+    EXPECT_EQ(f.esercizio().strato(1).CaloreSpecifico, "801");
+
+    // An air cavity has neither.
+    f.LabelStrato_MouseDown(2);
+    f.CameraAria_Click();
+    ASSERT_TRUE(f.esercizio().strato(2).CameraAria());
+    EXPECT_TRUE(f.esercizio().strato(2).CaloreSpecifico.empty());
+    EXPECT_FALSE(f.esercizio().strato(2).Intonaco);
+}
+
+TEST_F(DatiVerificheFinestra, TheCheckBoxIsAnEditThatLeavesCalculateAlone) {
+    EXPECT_FALSE(f.CheckVerifiche());
+    Calcolato();
+    for (const bool valore : {true, false}) {
+        f.CheckVerifiche_Click(valore);
+        EXPECT_EQ(f.CheckVerifiche(), valore);
+        EXPECT_TRUE(Modificato());
+        EXPECT_TRUE(f.Stato().Command1Abilitato);
+        ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
+        f.CheckVerifiche_Click(valore);
+        EXPECT_EQ(f.Stato().Modificato, No) << "the same value is no change";
+    }
+    // With no calculation type chosen "Calcola" stays disabled whatever this box says.
+    f.Check1_Click(0, false);
+    f.CheckVerifiche_Click(true);
+    EXPECT_FALSE(f.Stato().Command1Abilitato);
+    f.NuovoProgettoVuoto();
+    EXPECT_FALSE(f.CheckVerifiche());
+}
+
+TEST_F(DatiVerificheFinestra, TheDialogShowsTheLayersAndTheChoices) {
+    Parete(true, [](Esercizio& e) {
+        e.Verifiche.Zona = ZonaClimatica::C;
+        e.Verifiche.IsolamentoInterno = true;
+    });
+    const DialogoDatiVerifiche d = f.DatiVerifiche_Click();
+    ASSERT_EQ(d.Strati.size(), 3u);
+    EXPECT_EQ(d.Strati[0].Nome, "Materiale 1");
+    EXPECT_EQ(d.Strati[0].Spessore, "1");
+    EXPECT_TRUE(d.Strati[0].Intonaco);
+    EXPECT_EQ(d.Strati[2].CaloreSpecifico, "803");
+    EXPECT_TRUE(d.Strati[1].CameraAria);
+    EXPECT_EQ(d.Strati[1].Nome, "Intercapedine d'aria");
+    EXPECT_EQ(d.Zona, ZonaClimatica::C);
+    EXPECT_TRUE(d.IsolamentoInterno);
+    EXPECT_FALSE(d.Irradianza290);
+    EXPECT_EQ(d.VociStratoIsolante(),
+              (std::vector<std::string>{"il meno conduttivo", "1 - Materiale 1",
+                                        "2 - Intercapedine d'aria", "3 - Materiale 3"}));
+    EXPECT_EQ(std::string(VociCategoria[3]), "D - ospedali e case di cura");
+    EXPECT_EQ(std::string(VociElemento[static_cast<int>(ElementoParete::NonClimatizzato)]),
+              "parete verso ambiente non climatizzato");
+}
+
+TEST_F(DatiVerificheFinestra, BtrIsOnlyForAWallTowardsAnUnheatedSpace) {
+    DialogoDatiVerifiche d = f.DatiVerifiche_Click();
+    for (const auto& [elemento, abilitato] :
+         std::vector<std::pair<std::optional<ElementoParete>, bool>>{
+             {std::nullopt, false},
+             {ElementoParete::Esterno, false},
+             {ElementoParete::NonClimatizzato, true},
+             {ElementoParete::Divisorio, false}}) {
+        d.Elemento = elemento;
+        EXPECT_EQ(d.BtrAbilitato(), abilitato);
+    }
+}
+
+TEST_F(DatiVerificheFinestra, WrongValuesAreNamedAndNothingIsApplied) {
+    Parete(false);
+    Calcolato();
+    const Esercizio prima = f.esercizio();
+    struct Caso {
+        std::string btr;
+        std::string c;
+        std::string messaggio;
+    };
+    const std::string btrErrato = MessaggioBtrNonValido;
+    const std::vector<Caso> casi{
+        {"0", "", btrErrato},
+        {"1,01", "", btrErrato},
+        {"-0,5", "", btrErrato},
+        {"mezzo", "", btrErrato},
+        {"0.5", "", btrErrato},
+        {"", "0", MessaggioCaloreSpecificoNonValido(3)},
+        {"", "-5", MessaggioCaloreSpecificoNonValido(3)},
+        {"", "calce", MessaggioCaloreSpecificoNonValido(3)},
+    };
+    for (const Caso& c : casi) {
+        DialogoDatiVerifiche d = f.DatiVerifiche_Click();
+        d.Btr = c.btr;
+        d.Strati[2].CaloreSpecifico = c.c;
+        d.Zona = ZonaClimatica::F;
+        dialoghi.Mostrati.clear();
+        EXPECT_FALSE(f.DatiVerifiche_Ok(d)) << c.btr << c.c;
+        ASSERT_EQ(dialoghi.Mostrati.size(), 1u);
+        EXPECT_EQ(dialoghi.Mostrati[0].Titolo, "Dati per le verifiche");
+        EXPECT_EQ(dialoghi.Mostrati[0].Testo, c.messaggio);
+        EXPECT_EQ(dialoghi.Mostrati[0].Tipo, Icona::Esclamazione);
+        EXPECT_EQ(d.Btr, c.btr);
+        EXPECT_EQ(d.Strati[2].CaloreSpecifico, c.c);
+        EXPECT_EQ(f.esercizio(), prima);
+        EXPECT_EQ(f.Stato().Modificato, No);
+    }
+    EXPECT_EQ(MessaggioCaloreSpecificoNonValido(3),
+              "Il valore nella casella ''c'' dello strato n. 3 deve essere un numero positivo "
+              "(calore specifico in J/(kg K)).");
+}
+
+TEST_F(DatiVerificheFinestra, OkAppliesTheDataAndIsAnEditOnlyWhenSomethingChanged) {
+    Parete(true);
+    Calcolato();
+    DialogoDatiVerifiche invariato = f.DatiVerifiche_Click();
+    EXPECT_TRUE(f.DatiVerifiche_Ok(invariato));
+    EXPECT_EQ(f.Stato().Modificato, No);
+    EXPECT_FALSE(f.Stato().Text2.empty());
+
+    DialogoDatiVerifiche d = f.DatiVerifiche_Click();
+    d.Zona = ZonaClimatica::E;
+    d.Regime = RegimeVerifica::Riqualificazione2021;
+    d.Elemento = ElementoParete::Esterno;
+    d.Btr = "0,7"; // the box is disabled: its text is kept
+    d.Esposizione = Orientamento::NE;
+    d.Categoria = CategoriaEdificio::A;
+    d.StratoIsolante = 3;
+    d.Strati[0].Intonaco = false;
+    d.Strati[0].CaloreSpecifico = "1.000";
+    d.Strati[1].Intonaco = true; // an air cavity takes neither
+    d.Strati[1].CaloreSpecifico = "1000";
+    EXPECT_TRUE(f.DatiVerifiche_Ok(d));
+    EXPECT_TRUE(dialoghi.Mostrati.empty());
+    EXPECT_TRUE(Modificato());
+    const Esercizio& e = f.esercizio();
+    EXPECT_EQ(e.Verifiche.Zona, ZonaClimatica::E);
+    EXPECT_EQ(e.Verifiche.Regime, RegimeVerifica::Riqualificazione2021);
+    EXPECT_EQ(e.Verifiche.Elemento, ElementoParete::Esterno);
+    EXPECT_EQ(e.Verifiche.Btr, "0,7");
+    EXPECT_EQ(e.Verifiche.Esposizione, Orientamento::NE);
+    EXPECT_EQ(e.Verifiche.Categoria, CategoriaEdificio::A);
+    EXPECT_EQ(e.Verifiche.StratoIsolante, 3);
+    EXPECT_FALSE(e.Verifiche.Attive) << "the dialog does not switch the checks on";
+    // Check boxes never touched stay a choice not made.
+    EXPECT_EQ(e.Verifiche.IsolamentoInterno, std::nullopt);
+    EXPECT_EQ(e.Verifiche.Irradianza290, std::nullopt);
+    EXPECT_FALSE(e.strato(1).Intonaco);
+    EXPECT_EQ(e.strato(1).CaloreSpecifico, "1.000");
+    EXPECT_FALSE(e.strato(2).Intonaco);
+    EXPECT_TRUE(e.strato(2).CaloreSpecifico.empty());
+
+    // A check box switched on and then off again is an answer "no".
+    DialogoDatiVerifiche acceso = f.DatiVerifiche_Click();
+    acceso.Irradianza290 = true;
+    ASSERT_TRUE(f.DatiVerifiche_Ok(acceso));
+    DialogoDatiVerifiche spento = f.DatiVerifiche_Click();
+    EXPECT_TRUE(spento.Irradianza290);
+    spento.Irradianza290 = false;
+    ASSERT_TRUE(f.DatiVerifiche_Ok(spento));
+    EXPECT_EQ(f.esercizio().Verifiche.Irradianza290, false);
+}

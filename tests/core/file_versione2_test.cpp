@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/cartella_temporanea.h"
+#include "core/files/apertura_file.h"
+#include "core/files/creazione_file.h"
+#include "core/files/dati_aggiuntivi.h"
+#include "core/files/formato_esercizio.h"
+#include "core/model/camera_aria.h"
+#include "stampa_esercizio.h"
+
+using namespace paretix;
+using namespace paretix::test;
+
+namespace {
+
+// Three layers: plaster, an air cavity, brick; every additional value given, and two keys of
+// a later version.
+Esercizio ConDati() {
+    Esercizio e;
+    e.Strati.resize(3);
+    e.strato(1).Materiale = "Intonaco di calce";
+    e.strato(1).Intonaco = true;
+    e.strato(1).CaloreSpecifico = "1000";
+    e.strato(2).Spessore = {"4", "4"};
+    CameraAria1(e, 2);
+    e.strato(3).CaloreSpecifico = "840,5";
+    DatiVerifiche& v = e.Verifiche;
+    v.Attive = true;
+    v.Zona = ZonaClimatica::E;
+    v.Regime = RegimeVerifica::Riferimento2021;
+    v.Elemento = ElementoParete::NonClimatizzato;
+    v.Btr = "0,5";
+    v.IsolamentoInterno = false;
+    v.Esposizione = Orientamento::SO;
+    v.Irradianza290 = true;
+    v.Categoria = CategoriaEdificio::G;
+    v.StratoIsolante = 3;
+    v.AltreChiavi = {{"strato.3.sd", "1,5"}, {"classe-umidita", "3=alta"}};
+    e.Appunti = "Note";
+    return e;
+}
+
+std::string FileDi(const Esercizio& e) {
+    return ContenutoFileEsercizio(e).value();
+}
+
+// The lines of the section, between its title and its separator.
+std::string Sezione(const std::string& file) {
+    const std::string titolo = std::string(TitoloDatiAggiuntivi) + "\r\n";
+    const std::size_t inizio = file.find(titolo) + titolo.size();
+    return file.substr(inizio, file.find(std::string(Separatore) + "\r\n", inizio) - inizio);
+}
+
+std::string ConSezione(const std::string& file, const std::string& righe) {
+    std::string nuovo = file;
+    const std::string vecchia = Sezione(file);
+    return nuovo.replace(nuovo.find(vecchia), vecchia.size(), righe);
+}
+
+// Line number (from 1) of the first line of the section.
+int PrimaRigaSezione(const std::string& file) {
+    const std::size_t inizio = file.find(TitoloDatiAggiuntivi);
+    int riga = 1;
+    for (std::size_t i = 0; i < inizio; ++i) {
+        riga += file[i] == '\n' ? 1 : 0;
+    }
+    return riga + 1;
+}
+
+} // namespace
+
+TEST(FileVersione2, ExercisesWithoutAdditionalDataStayVersion1) {
+    for (const Esercizio& e : {Esercizio{}, [] {
+                                   Esercizio a;
+                                   a.Strati.resize(2);
+                                   CameraAria1(a, 1);
+                                   return a;
+                               }()}) {
+        const std::string file = FileDi(e);
+        EXPECT_EQ(file.substr(0, 51), std::string(TitoloVersione) + "\r\n1\r\n");
+        EXPECT_EQ(file.find("Dati aggiuntivi"), std::string::npos);
+    }
+}
+
+TEST(FileVersione2, AnyAdditionalValueMakesAVersion2File) {
+    const std::vector<void (*)(Esercizio&)> modifiche{
+        [](Esercizio& e) { e.Verifiche.Attive = true; },
+        [](Esercizio& e) { e.Verifiche.Zona = ZonaClimatica::A; },
+        [](Esercizio& e) { e.Verifiche.Btr = "1"; },
+        [](Esercizio& e) { e.Verifiche.IsolamentoInterno = false; },
+        [](Esercizio& e) { e.Verifiche.StratoIsolante = 1; },
+        [](Esercizio& e) { e.strato(1).Intonaco = true; },
+        [](Esercizio& e) { e.strato(1).CaloreSpecifico = "900"; },
+        [](Esercizio& e) {
+            e.Verifiche.AltreChiavi = {{"clima.1", "x"}};
+        },
+    };
+    for (std::size_t i = 0; i < modifiche.size(); ++i) {
+        Esercizio e;
+        modifiche[i](e);
+        const std::string file = FileDi(e);
+        EXPECT_EQ(file.substr(0, 51), std::string(TitoloVersione) + "\r\n2\r\n") << i;
+        Esercizio letto;
+        ASSERT_TRUE(LetturaEsercizio(file, letto)) << i;
+        EXPECT_EQ(letto, e) << i;
+        EXPECT_EQ(FileDi(letto), file) << i;
+    }
+}
+
+TEST(FileVersione2, TheSectionStandsBeforeTheNotesWithKnownKeysFirst) {
+    const std::string file = FileDi(ConDati());
+    EXPECT_EQ(Sezione(file), "verifiche=1\r\n"
+                             "zona=E\r\n"
+                             "regime=riferimento-2021\r\n"
+                             "elemento=non-climatizzato\r\n"
+                             "btr=0,5\r\n"
+                             "isolamento-interno=0\r\n"
+                             "orientamento=SO\r\n"
+                             "irradianza-290=1\r\n"
+                             "categoria=G\r\n"
+                             "strato-isolante=3\r\n"
+                             "strato.1.intonaco=1\r\n"
+                             "strato.1.calore-specifico=1000\r\n"
+                             "strato.3.calore-specifico=840,5\r\n"
+                             "strato.3.sd=1,5\r\n"
+                             "classe-umidita=3=alta\r\n");
+    const std::string fine = std::string(Separatore) + "\r\n" + TitoloAppunti + "\r\nNote\r\n";
+    EXPECT_EQ(file.substr(file.size() - fine.size()), fine);
+    EXPECT_EQ(std::string(TitoloDatiAggiuntivi).size(), 46u);
+    EXPECT_EQ(PrimaRigaSezione(file), RigheIntestazione + 3 * RigheStrato + 2);
+}
+
+TEST(FileVersione2, RoundTripIsByteForByteAndKeepsUnknownKeysInOrder) {
+    const std::string file = FileDi(ConDati());
+    Esercizio letto;
+    letto.Verifiche.AltreChiavi = {{"vecchia", "1"}};
+    ASSERT_TRUE(LetturaEsercizio(file, letto));
+    EXPECT_EQ(letto, ConDati());
+    EXPECT_EQ(FileDi(letto), file);
+
+    // Known keys in any order read the same; the writer puts them back in its order.
+    const std::string mescolato =
+        ConSezione(file, "strato.3.sd=1,5\r\ncategoria=G\r\nzona=E\r\nverifiche=1\r\n");
+    Esercizio e;
+    ASSERT_TRUE(LetturaEsercizio(mescolato, e));
+    EXPECT_EQ(Sezione(FileDi(e)), "verifiche=1\r\nzona=E\r\ncategoria=G\r\nstrato.3.sd=1,5\r\n");
+}
+
+TEST(FileVersione2, AVersion1FileClearsTheAdditionalDataOfTheExercise) {
+    Esercizio e = ConDati();
+    ASSERT_TRUE(LetturaEsercizio(FileDi(Esercizio{}), e));
+    EXPECT_EQ(e, Esercizio{});
+    EXPECT_FALSE(e.Verifiche.Attive);
+}
+
+TEST(FileVersione2, AWrongLineOfTheSectionRefusesTheFileAndIsNamed) {
+    const std::string file = FileDi(ConDati());
+    const int prima = PrimaRigaSezione(file);
+    struct Caso {
+        std::string righe;
+        int rigaErrata; // from the first line of the section
+    };
+    const std::vector<Caso> casi{
+        {"verifiche=x\r\n", 0},
+        {"verifiche=\r\n", 0},
+        {"zona=e\r\n", 0},
+        {"zona=G\r\n", 0},
+        {"zona=A\r\nregime=riqualificazione 2015\r\n", 1},
+        {"elemento=interno\r\n", 0},
+        {"btr=\r\n", 0},
+        {"isolamento-interno=2\r\n", 0},
+        {"orientamento=W\r\n", 0},
+        {"irradianza-290=si\r\n", 0},
+        {"categoria=H\r\n", 0},
+        {"strato-isolante=0\r\n", 0},
+        {"strato-isolante=4\r\n", 0},
+        {"strato-isolante=01\r\n", 0},
+        {"strato.0.intonaco=1\r\n", 0},
+        {"strato.4.calore-specifico=900\r\n", 0},
+        {"strato.1.intonaco=sì\r\n", 0},
+        {"strato.1.calore-specifico=\r\n", 0},
+        {"strato.2.intonaco=1\r\n", 0}, // an air cavity
+        {"strato.2.calore-specifico=1000\r\n", 0},
+        {"zona=A\r\nzona=A\r\n", 1},
+        {"altra=1\r\naltra=2\r\n", 1},
+        {"verifiche=1\r\nsenza uguale\r\n", 1},
+        {"Zona=A\r\n", 0},
+        {"=A\r\n", 0},
+    };
+    for (const Caso& c : casi) {
+        const std::string errato = ConSezione(file, c.righe);
+        Esercizio e = ConDati();
+        int riga = 0;
+        EXPECT_FALSE(LetturaEsercizio(errato, e, riga)) << c.righe;
+        EXPECT_EQ(e, Esercizio{}) << c.righe;
+        EXPECT_EQ(riga, prima + c.rigaErrata) << c.righe;
+
+        CartellaTemporanea cartella;
+        const std::string percorso = cartella / "errato.css";
+        ScriviTutto(percorso, errato);
+        EXPECT_EQ(AperturaFile(percorso, e), MessaggioErroreDiApertura(percorso) +
+                                                 "\r\nDato non valido alla riga " +
+                                                 std::to_string(prima + c.rigaErrata))
+            << c.righe;
+    }
+}
+
+TEST(FileVersione2, ASectionWithoutTitleOrSeparatorIsRefused) {
+    const std::string file = FileDi(ConDati());
+    Esercizio e;
+    int riga = 0;
+    // Version 2 without the section: the plain message, no line named.
+    std::string senzaSezione = FileDi(Esercizio{});
+    senzaSezione.replace(senzaSezione.find("\r\n1\r\n"), 5, "\r\n2\r\n");
+    EXPECT_FALSE(LetturaEsercizio(senzaSezione, e, riga));
+    EXPECT_EQ(riga, 0);
+    // The file ends inside the section: the missing separator is the line after the last.
+    const std::string tagliato = file.substr(0, file.find("zona=E\r\n") + 8);
+    EXPECT_FALSE(LetturaEsercizio(tagliato, e, riga));
+    EXPECT_EQ(riga, PrimaRigaSezione(file) + 2);
+    EXPECT_EQ(e, Esercizio{});
+}

@@ -1,0 +1,161 @@
+// The compliance checks in the window: the fourth check box, the dialog "Dati per le verifiche"
+// and the "Verifiche" window that "Calcola" opens.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "support/aperture_registrate.h"
+#include "support/finestra_di_prova.h"
+#include "support/stampante_registrata.h"
+#include "support/widget_di_prova.h"
+#include "ui/finestra_principale_qt.h"
+#include "ui/finestre_ausiliarie.h"
+
+using namespace paretix;
+using namespace paretix::ui;
+
+class VerificheFinestreTest : public QObject {
+    Q_OBJECT
+
+    DialoghiRegistrati dialoghi_;
+    test::StampanteRegistrata stampante_;
+    test::ApertureRegistrate aperture_;
+    std::unique_ptr<FinestraPrincipaleQt> finestra_;
+
+    FinestraPrincipale& Modello() { return finestra_->Modello(); }
+
+    QWidget* FinestraVerifiche() const {
+        return finestra_->findChild<QWidget*>(QStringLiteral("FinestraVerifiche"));
+    }
+
+    void ApriEsempio() {
+        test::ApriNellaFinestra(Modello(), dialoghi_, PARETIX_ESEMPI "/parete-verifiche.css");
+        QCOMPARE(dialoghi_.Mostrati.size(), std::size_t{1}); // the file dialog, no message
+        dialoghi_.Mostrati.clear();
+        finestra_->Aggiorna();
+    }
+
+  private slots:
+    void init() {
+        finestra_ = std::make_unique<FinestraPrincipaleQt>(dialoghi_, EsitoAvvio{"/tmp", Si, true});
+        new FinestreAusiliarie(*finestra_, dialoghi_, stampante_, stampante_, aperture_);
+        finestra_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(finestra_.get()));
+    }
+    void cleanup() {
+        finestra_.reset();
+        dialoghi_.Mostrati.clear();
+    }
+
+    void theFourthBoxIsOffInANewExerciseAndAnEditWhenClicked() {
+        auto* box = test::Trova<QCheckBox>(finestra_.get(), QStringLiteral("CheckVerifiche"));
+        QVERIFY(!box->isChecked());
+        QCOMPARE(box->text(), QStringLiteral("Verifiche di legge"));
+        box->click();
+        QVERIFY(Modello().CheckVerifiche());
+        QCOMPARE(QString::fromStdString(Modello().Stato().Modificato), QStringLiteral("SI"));
+        // "Calcola" stays as the three calculation types make it.
+        QCOMPARE(test::Trova<QPushButton>(finestra_.get(), QStringLiteral("Command1"))->isEnabled(),
+                 Modello().Stato().Command1Abilitato);
+    }
+
+    void calculateOpensTheChecksWindowAndAnEditClosesIt() {
+        ApriEsempio();
+        QVERIFY(
+            test::Trova<QCheckBox>(finestra_.get(), QStringLiteral("CheckVerifiche"))->isChecked());
+        QVERIFY(FinestraVerifiche() == nullptr || !FinestraVerifiche()->isVisible());
+        test::Trova<QPushButton>(finestra_.get(), QStringLiteral("Command1"))->click();
+        QVERIFY(FinestraVerifiche() != nullptr && FinestraVerifiche()->isVisible());
+        auto* tabella =
+            test::Trova<QTableWidget>(FinestraVerifiche(), QStringLiteral("TabellaVerifiche"));
+        const auto& righe = Modello().Stato().RigheVerifiche;
+        QCOMPARE(tabella->rowCount(), static_cast<int>(righe.size()));
+        QVERIFY(tabella->rowCount() > 0);
+        for (int r = 0; r < tabella->rowCount(); ++r) {
+            // The mark first, then the quantity, as the core wrote them.
+            QCOMPARE(tabella->item(r, 0)->text(), QString::fromStdString(righe[r].Segno));
+            QCOMPARE(tabella->item(r, 1)->text(), QString::fromStdString(righe[r].Grandezza));
+            QCOMPARE(tabella->item(r, 4)->text(), QString::fromStdString(righe[r].Esito));
+        }
+        QVERIFY(!tabella->findItems(QStringLiteral("✔"), Qt::MatchExactly).isEmpty() ||
+                !tabella->findItems(QStringLiteral("✘"), Qt::MatchExactly).isEmpty());
+
+        // An edit clears the results, and the window that showed them goes.
+        test::Scrivi(test::Trova<QLineEdit>(finestra_.get(), QStringLiteral("TextSpessore(1)")),
+                     QStringLiteral("3"));
+        QVERIFY(Modello().Stato().RigheVerifiche.empty());
+        QVERIFY(!FinestraVerifiche()->isVisible());
+    }
+
+    void withTheBoxOffCalculateOpensNoChecksWindow() {
+        ApriEsempio();
+        test::Trova<QCheckBox>(finestra_.get(), QStringLiteral("CheckVerifiche"))->click();
+        test::Trova<QPushButton>(finestra_.get(), QStringLiteral("Command1"))->click();
+        QVERIFY(!Modello().Stato().Text2.empty());
+        QVERIFY(FinestraVerifiche() == nullptr || !FinestraVerifiche()->isVisible());
+        QVERIFY(Modello().Stato().Text2.find("VERIFICHE DI LEGGE") == std::string::npos);
+    }
+
+    void theDataDialogKeepsAWrongValueAndAppliesARightOne() {
+        QVERIFY(!finestra_->CommandDatiVerifiche()->isEnabled());
+        test::Trova<QCheckBox>(finestra_.get(), QStringLiteral("CheckVerifiche"))->click();
+        QVERIFY(finestra_->CommandDatiVerifiche()->isEnabled());
+        bool aperto = false;
+        QTimer::singleShot(0, [this, &aperto] {
+            QWidget* d = QApplication::activeModalWidget();
+            QVERIFY(d != nullptr && d->objectName() == QStringLiteral("FormDatiVerifiche"));
+            aperto = true;
+            test::Trova<QComboBox>(d, QStringLiteral("ComboZona"))->setCurrentIndex(3); // D
+            test::Trova<QComboBox>(d, QStringLiteral("ComboElemento"))->setCurrentIndex(1);
+            auto* btr = test::Trova<QLineEdit>(d, QStringLiteral("TextBtr"));
+            QVERIFY(btr->isEnabled());
+            test::Scrivi(btr, QStringLiteral("1,5"));
+            test::Trova<QPushButton>(d, QStringLiteral("CommandOk"))->click();
+            // The message, and the dialog stays with the text as typed.
+            QCOMPARE(dialoghi_.Mostrati.size(), std::size_t{1});
+            QCOMPARE(dialoghi_.Mostrati[0].Titolo, std::string("Dati per le verifiche"));
+            QVERIFY(d->isVisible());
+            QCOMPARE(btr->text(), QStringLiteral("1,5"));
+            test::Scrivi(btr, QStringLiteral("0,5"));
+            test::Trova<QPushButton>(d, QStringLiteral("CommandOk"))->click();
+        });
+        finestra_->CommandDatiVerifiche()->click();
+        QVERIFY(aperto);
+        const DatiVerifiche& v = Modello().esercizio().Verifiche;
+        QCOMPARE(v.Zona, std::optional<ZonaClimatica>(ZonaClimatica::D));
+        QCOMPARE(v.Elemento, std::optional<ElementoParete>(ElementoParete::NonClimatizzato));
+        QCOMPARE(v.Btr, std::string("0,5"));
+        QCOMPARE(QString::fromStdString(Modello().Stato().Modificato), QStringLiteral("SI"));
+    }
+
+    void theMenuEntryComesWithTheChecksAndCancelChangesNothing() {
+        QAction* voce = finestra_->Azione(Comando::DatiVerifiche);
+        auto* modifica = test::Trova<QMenu>(finestra_.get(), QStringLiteral("MenuModifica"));
+        QVERIFY(!modifica->actions().contains(voce));
+        ApriEsempio();
+        QVERIFY(modifica->actions().contains(voce));
+        const Esercizio prima = Modello().esercizio();
+        bool aperto = false;
+        QTimer::singleShot(0, [&aperto] {
+            QWidget* d = QApplication::activeModalWidget();
+            QVERIFY(d != nullptr && d->objectName() == QStringLiteral("FormDatiVerifiche"));
+            aperto = true;
+            test::Trova<QComboBox>(d, QStringLiteral("ComboZona"))->setCurrentIndex(0);
+            test::Trova<QPushButton>(d, QStringLiteral("CommandAnnulla"))->click();
+        });
+        voce->trigger();
+        QVERIFY(aperto);
+        QVERIFY(Modello().esercizio() == prima);
+        QCOMPARE(QString::fromStdString(Modello().Stato().Modificato), QStringLiteral("NO"));
+    }
+};
+
+QTEST_MAIN(VerificheFinestreTest)
+#include "verifiche_finestre_test.moc"
