@@ -10,6 +10,7 @@
 
 #include "core/files/apertura_file.h"
 #include "core/files/creazione_file.h"
+#include "core/model/caselle_visibili.h"
 #include "core/model/camera_aria.h"
 #include "stampa_esercizio.h"
 #include "support/cartella_temporanea.h"
@@ -98,6 +99,8 @@ Esercizio PareteVerifiche() {
     e.TEsterna = "-5";
     e.UInterna = "65";
     e.UEsterna = "80";
+    e.Acustico = true;
+    e.DistSonoro = "70";
     e.Appunti = "Parete esterna in zona E riqualificata con cappotto di EPS da 10 cm.\r\n"
                 "Verifiche di legge: riqualificazione 2021, esposizione sud.";
     e.Strati = {
@@ -119,8 +122,10 @@ Esercizio PareteVerifiche() {
     v.Elemento = ElementoParete::Esterno;
     v.IsolamentoInterno = false;
     v.Esposizione = Orientamento::S;
+    v.Irradianza290 = true;
     v.Categoria = CategoriaEdificio::A;
     v.StratoIsolante = 3;
+    AggiornaCaselleVisibili(e, false);
     return e;
 }
 
