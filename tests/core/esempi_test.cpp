@@ -10,8 +10,8 @@
 
 #include "core/files/apertura_file.h"
 #include "core/files/creazione_file.h"
-#include "core/model/caselle_visibili.h"
 #include "core/model/camera_aria.h"
+#include "core/model/caselle_visibili.h"
 #include "stampa_esercizio.h"
 #include "support/cartella_temporanea.h"
 

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "support/cartella_temporanea.h"
 #include "core/files/apertura_file.h"
 #include "core/files/creazione_file.h"
 #include "core/files/dati_aggiuntivi.h"
 #include "core/files/formato_esercizio.h"
 #include "core/model/camera_aria.h"
 #include "stampa_esercizio.h"
+#include "support/cartella_temporanea.h"
 
 using namespace paretix;
 using namespace paretix::test;

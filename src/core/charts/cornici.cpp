@@ -32,9 +32,8 @@ void DisegnaCornice(Superficie& s, const std::string& suffisso, double altezzaAs
                                basso, GialloBGR));
     PosizionaLinea(s, Segmento("L" + suffisso + suffisso + "(0)", FacciaEsterna, AltoMuro,
                                FacciaEsterna, basso, GialloBGR));
-    PosizionaLinea(s,
-                   Segmento(NomeIndice("Line3", primoBordo), FacciaInterna, AltoMuro, FacciaEsterna,
-                            AltoMuro, BiancoBGR, 1, StileTratto::TrattoPunto));
+    PosizionaLinea(s, Segmento(NomeIndice("Line3", primoBordo), FacciaInterna, AltoMuro,
+                               FacciaEsterna, AltoMuro, BiancoBGR, 1, StileTratto::TrattoPunto));
     PosizionaLinea(s, Segmento(NomeIndice("Line3", primoBordo + 1), FacciaInterna, basso,
                                FacciaEsterna, basso, BiancoBGR, 1, StileTratto::TrattoPunto));
 }

@@ -46,8 +46,8 @@ void DisegnaGraficoEnergiaTrasmessaInbBPerLeVarieFrequenzeHz(
          F += PassoFrequenzaGrafico) {
         const double x = AscissaFrequenza(F);
         const double y = scala.y(livello(F));
-        g3.Pennellate.push_back(Linea{"curva", x, y, x + LunghezzaPennellataEnergia, y,
-                                      VerdeBGR, 1, StileTratto::Continuo, true});
+        g3.Pennellate.push_back(Linea{"curva", x, y, x + LunghezzaPennellataEnergia, y, VerdeBGR, 1,
+                                      StileTratto::Continuo, true});
         const int k = RangoOttava(F);
         if (k == 0) {
             continue;
@@ -56,9 +56,8 @@ void DisegnaGraficoEnergiaTrasmessaInbBPerLeVarieFrequenzeHz(
                                  StileTratto::Punteggiato, true});
         const double distanza = k == 1 ? DistanzaPrimaEtichettaLivello : DistanzaEtichetteLivello;
         const double decibel = std::floor(EnergiaTrasmessa[static_cast<std::size_t>(k - 1)]);
-        PosizionaEtichetta(g3,
-                           Etichetta{NomeIndice("LabeldB", k), SinistraEtichetteLivello,
-                                     y - distanza, FormaGenerale(decibel), GialloBGR, true});
+        PosizionaEtichetta(g3, Etichetta{NomeIndice("LabeldB", k), SinistraEtichetteLivello,
+                                         y - distanza, FormaGenerale(decibel), GialloBGR, true});
     }
     PosizionaGrigliaFrequenze(g3, true);
     PosizionaEtichetta(g3, Etichetta{"LabeldB(0)", SinistraEtichettaDecibel, AltoEtichettaDecibel,

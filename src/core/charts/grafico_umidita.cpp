@@ -67,8 +67,8 @@ void tratteggio(Superficie& g2, int N) {
             const double ye = AltezzaIn(*effettiva, x);
             // y grows downwards: the effective pressure is the higher one.
             if (ye < ys) {
-                g2.Pennellate.push_back(Linea{"tratteggio", x, ys, x, ye, MagentaBGR, 1,
-                                              StileTratto::Continuo, true});
+                g2.Pennellate.push_back(
+                    Linea{"tratteggio", x, ys, x, ye, MagentaBGR, 1, StileTratto::Continuo, true});
             }
         }
     }

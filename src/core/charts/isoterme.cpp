@@ -54,8 +54,8 @@ void DisegnaLeIsoterme(Grafici& g, const Esercizio& e) {
         const double xi = x[static_cast<std::size_t>(i)];
         for (auto [superficie, famiglia] : {std::pair{&g.Grafico1, "L1"}, {&g.Grafico2, "L2"}}) {
             PosizionaLinea(*superficie, Linea{NomeIndice(famiglia, i), xi, AltoMuro, xi,
-                                              superficie->Altezza - MargineBassoMuro, GialloBGR,
-                                              1, StileTratto::Continuo, true});
+                                              superficie->Altezza - MargineBassoMuro, GialloBGR, 1,
+                                              StileTratto::Continuo, true});
         }
     }
     const double alto = g.Grafico1.Altezza - MargineBassoMuro + DistanzaEtichetteIsoterme;
