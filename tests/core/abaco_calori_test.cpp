@@ -26,11 +26,9 @@ TEST(AbacoCalori, AReaderOfTheRowsAloneKeepsTheSectionAndSoTheValues) {
     // A copy of the program that knows only the six-line rows stops reading at the title and
     // writes everything from there back after its rows, unchanged: after it has deleted the
     // first row, the value of the second is still there.
-    const std::string sezione = "Calori specifici J/kgK\r\nAcciaio=450\r\nLegno=1600\r\n";
-    const Abaco righeSole{{"Legno", "500", "0,13", "3,75", "0,90"}};
-    const auto scrittoDaAltri = ContenutoFileAbaco(righeSole, sezione);
-    ASSERT_TRUE(scrittoDaAltri);
-    const ContenutoAbaco letto = LetturaAbaco(*scrittoDaAltri);
+    const std::string scrittoDaAltri = "\xB6\r\nLegno \r\n500 \r\n0,13 \r\n3,75 \r\n0,90 \r\n"
+                                       "Calori specifici J/kgK\r\nAcciaio=450\r\nLegno=1600\r\n";
+    const ContenutoAbaco letto = LetturaAbaco(scrittoDaAltri);
     ASSERT_EQ(letto.Voci.size(), 1u);
     EXPECT_EQ(letto.Voci[0].CaloreSpecifico, "1600");
     // The line of the deleted row belongs to no row: it goes at the next save.
@@ -70,3 +68,24 @@ TEST(AbacoCalori, AValueTheSectionCannotHoldIsRefused) {
 }
 
 } // namespace
+
+// What is read and written again reads back the same, even in the corners a hand-edited file
+// can reach.
+TEST(AbacoCalori, EveryRowGetsItsOwnValueBackAndATitleInTheTailStaysTail) {
+    // The first "X" has no value, the second has one: an empty line keeps their places.
+    Abaco stessoNome{{"X", "1", "1", "1", "1", ""}, {"X", "2", "2", "2", "2", "900"}};
+    const auto byte = ContenutoFileAbaco(stessoNome, "");
+    ASSERT_TRUE(byte);
+    EXPECT_TRUE(byte->ends_with("Calori specifici J/kgK\r\nX=\r\nX=900\r\n")) << *byte;
+    EXPECT_EQ(LetturaAbaco(*byte).Voci, stessoNome);
+
+    // A section without lines followed by a second title: the second is tail, and stays so.
+    const std::string file = "\xB6\r\nX \r\n1 \r\n1 \r\n1 \r\n1 \r\nCalori specifici J/kgK\r\n"
+                             "Calori specifici J/kgK\r\nX=5\r\n";
+    const ContenutoAbaco letto = LetturaAbaco(file);
+    EXPECT_EQ(letto.Voci[0].CaloreSpecifico, "");
+    EXPECT_EQ(letto.Coda, "Calori specifici J/kgK\r\nX=5\r\n");
+    const auto riscritto = ContenutoFileAbaco(letto.Voci, letto.Coda);
+    ASSERT_TRUE(riscritto);
+    EXPECT_EQ(LetturaAbaco(*riscritto), letto);
+}

@@ -1,6 +1,8 @@
 #include "core/materials/abaco_file.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 #include "core/files/lettura_file.h"
 #include "core/files/righe.h"
@@ -42,26 +44,43 @@ std::optional<VoceAbaco> LeggiVoce(LettoreRighe& righe) {
     return voce;
 }
 
-// The section of specific heats at the start of coda, when there is one, read into the rows of
-// the same name; what follows the section.
-std::string_view LeggiCaloriSpecifici(std::string_view coda, Abaco& voci) {
+bool IniziaConIlTitolo(std::string_view coda) {
     LettoreRighe righe(coda);
     const auto titolo = righe.Prossima();
-    if (!titolo || TogliSpazi(*titolo) != TitoloCaloriSpecifici) {
+    return titolo && TogliSpazi(*titolo) == TitoloCaloriSpecifici;
+}
+
+// The section of specific heats at the start of coda, when there is one, read into the rows of
+// the same name; what follows the section. A section followed by what would read as a row is
+// not taken: the whole tail stays tail, so that rows and tail written again read back the same.
+std::string_view LeggiCaloriSpecifici(std::string_view coda, Abaco& voci) {
+    if (!IniziaConIlTitolo(coda)) {
         return coda;
     }
+    LettoreRighe righe(coda);
+    righe.Prossima();
+    Abaco lette = voci;
+    std::vector<bool> assegnata(voci.size(), false);
     for (;;) {
         const std::size_t inizioRiga = righe.Posizione();
         const auto riga = righe.Prossima();
         const std::size_t uguale = riga ? riga->rfind('=') : std::string_view::npos;
         if (uguale == std::string_view::npos) {
-            return coda.substr(inizioRiga);
+            const std::string_view resto = coda.substr(inizioRiga);
+            LettoreRighe dopo(resto);
+            const auto prima = dopo.Prossima();
+            if (prima && TogliSpazi(*prima) == Marcatore) {
+                return coda;
+            }
+            voci = std::move(lette);
+            return resto;
         }
         const std::string nome(TogliSpazi(Win1252AUtf8(riga->substr(0, uguale))));
         const std::string valore(TogliSpazi(Win1252AUtf8(riga->substr(uguale + 1))));
-        for (VoceAbaco& voce : voci) {
-            if (voce.Materiale == nome && voce.CaloreSpecifico.empty()) {
-                voce.CaloreSpecifico = valore;
+        for (std::size_t i = 0; i < lette.size(); ++i) {
+            if (lette[i].Materiale == nome && !assegnata[i]) {
+                lette[i].CaloreSpecifico = valore;
+                assegnata[i] = true;
                 break;
             }
         }
@@ -116,21 +135,34 @@ std::optional<std::string> ContenutoFileAbaco(const Abaco& abaco, std::string_vi
             testo.append(ACapo);
         }
     }
+    // A row without a value gets an empty line only where a later row of its name has one,
+    // so that each line goes back to its own row. A tail that itself starts with the title
+    // keeps a section before it, so that it is read back as tail.
     bool titolo = false;
-    for (const VoceAbaco& voce : abaco) {
-        const std::string_view valore = TogliSpazi(voce.CaloreSpecifico);
-        if (valore.empty()) {
-            continue;
-        }
+    for (std::size_t i = 0; i < abaco.size(); ++i) {
+        const std::string_view nome = TogliSpazi(abaco[i].Materiale);
+        const std::string_view valore = TogliSpazi(abaco[i].CaloreSpecifico);
         if (!UnaRiga(valore) || valore.find('=') != std::string_view::npos) {
             return std::nullopt;
+        }
+        const bool segnaposto =
+            valore.empty() && std::any_of(abaco.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                          abaco.end(), [nome](const VoceAbaco& v) {
+                                              return TogliSpazi(v.Materiale) == nome &&
+                                                     !TogliSpazi(v.CaloreSpecifico).empty();
+                                          });
+        if (valore.empty() && !segnaposto) {
+            continue;
         }
         if (!titolo) {
             AggiungiRiga(testo, TitoloCaloriSpecifici);
             titolo = true;
         }
-        testo.append(TogliSpazi(voce.Materiale)).append("=");
+        testo.append(nome).append("=");
         AggiungiRiga(testo, valore);
+    }
+    if (!titolo && IniziaConIlTitolo(coda)) {
+        AggiungiRiga(testo, TitoloCaloriSpecifici);
     }
     auto byte = Utf8AWin1252(testo);
     if (byte) {

@@ -17,8 +17,9 @@
 //   one line per row with a specific heat: its name, "=", the value ("Acciaio=450"),
 //
 // ending at the first line without "=". A line belongs to the first row of that name, in
-// order, that has no value yet (the name is split from the value at the last "="); a line whose
-// name no row has is dropped at the next save.
+// order, that no line has taken yet (the name is split from the value at the last "="), so a
+// row without a value before a row of the same name with one has an empty line ("Legno=");
+// a line whose name no row has is dropped at the next save.
 
 #include <cstddef>
 #include <optional>
