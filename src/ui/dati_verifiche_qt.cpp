@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/casella_testo.h"
+#include "ui/colore.h"
 
 namespace paretix::ui {
 
@@ -123,7 +124,13 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
         intonaco->setFlags(intonaco->flags() | Qt::ItemIsUserCheckable);
         intonaco->setCheckState(s.Intonaco ? Qt::Checked : Qt::Unchecked);
         strati_->setItem(r, ColIntonaco, intonaco);
-        strati_->setItem(r, ColCaloreSpecifico, new QTableWidgetItem(Testo(s.CaloreSpecifico)));
+        if (s.CaloreSpecificoBloccato) {
+            auto* caricato = SoloLettura(Testo(s.CaloreSpecifico));
+            caricato->setBackground(ColoreQt(GialloBGR));
+            strati_->setItem(r, ColCaloreSpecifico, caricato);
+        } else {
+            strati_->setItem(r, ColCaloreSpecifico, new QTableWidgetItem(Testo(s.CaloreSpecifico)));
+        }
     }
     strati_->resizeColumnsToContents();
 

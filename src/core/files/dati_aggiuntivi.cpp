@@ -20,6 +20,7 @@ constexpr std::string_view ChiaveStratoIsolante = "strato-isolante";
 constexpr std::string_view PrefissoStrato = "strato.";
 constexpr std::string_view SuffissoIntonaco = "intonaco";
 constexpr std::string_view SuffissoCaloreSpecifico = "calore-specifico";
+constexpr std::string_view SuffissoCaloreSpecificoDaAbaco = "calore-specifico-abaco";
 
 // The file values of each choice, in the order of the enumeration.
 constexpr std::array<std::string_view, 6> ValoriZona{"A", "B", "C", "D", "E", "F"};
@@ -116,7 +117,8 @@ std::optional<ChiaveDiStrato> DividiChiaveStrato(std::string_view chiave) {
         return std::nullopt;
     }
     const std::string_view suffisso = resto.substr(punto + 1);
-    if (suffisso != SuffissoIntonaco && suffisso != SuffissoCaloreSpecifico) {
+    if (suffisso != SuffissoIntonaco && suffisso != SuffissoCaloreSpecifico &&
+        suffisso != SuffissoCaloreSpecificoDaAbaco) {
         return std::nullopt;
     }
     return ChiaveDiStrato{resto.substr(0, punto), suffisso};
@@ -134,6 +136,14 @@ bool ApplicaStrato(Esercizio& e, const ChiaveDiStrato& chiave, std::string_view 
             return false;
         }
         s.Intonaco = *intonaco;
+        return true;
+    }
+    if (chiave.Suffisso == SuffissoCaloreSpecificoDaAbaco) {
+        const auto daAbaco = LeggiSiNo(valore);
+        if (!daAbaco) {
+            return false;
+        }
+        s.CaloreSpecificoDaAbaco = *daAbaco;
         return true;
     }
     s.CaloreSpecifico = std::string(valore);
@@ -191,7 +201,7 @@ bool HaDatiAggiuntivi(const Esercizio& e) {
         return true;
     }
     for (const Strato& s : e.Strati) {
-        if (s.Intonaco || !s.CaloreSpecifico.empty()) {
+        if (s.Intonaco || !s.CaloreSpecifico.empty() || s.CaloreSpecificoDaAbaco) {
             return true;
         }
     }
@@ -236,6 +246,10 @@ std::vector<std::string> RigheDatiAggiuntivi(const Esercizio& e) {
         }
         if (!s.CaloreSpecifico.empty()) {
             righe.push_back(Riga(ChiaveStrato(k, SuffissoCaloreSpecifico), s.CaloreSpecifico));
+        }
+        if (s.CaloreSpecificoDaAbaco) {
+            righe.push_back(
+                Riga(ChiaveStrato(k, SuffissoCaloreSpecificoDaAbaco), ValoreSiNo(true)));
         }
     }
     for (const auto& [chiave, valore] : v.AltreChiavi) {

@@ -27,6 +27,15 @@ void CaricaMateriale(Esercizio& e, int k, const VoceAbaco& voce) {
     CaricaValore(s.Conduttività, voce.Conduttività);
     CaricaValore(s.Permeabilità, voce.Permeabilità);
     CaricaValore(s.FatAssorbimento, voce.FatAssorbimento);
+    // The specific heat comes with a row that has one; a value the previous material brought
+    // goes with it, one the user typed stays.
+    if (!TogliSpazi(voce.CaloreSpecifico).empty()) {
+        s.CaloreSpecifico = std::string(TogliSpazi(voce.CaloreSpecifico));
+        s.CaloreSpecificoDaAbaco = true;
+    } else if (s.CaloreSpecificoDaAbaco) {
+        s.CaloreSpecifico.clear();
+        s.CaloreSpecificoDaAbaco = false;
+    }
 }
 
 } // namespace paretix

@@ -27,6 +27,7 @@ void CameraAria1(Esercizio& e, int k) {
     // Air is neither a plaster nor a mass with a specific heat.
     s.Intonaco = false;
     s.CaloreSpecifico.clear();
+    s.CaloreSpecificoDaAbaco = false;
     if (e.Termico) {
         if (k > 1) {
             e.strato(k - 1).FatAssorbimentoVisibile = true;

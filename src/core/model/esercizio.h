@@ -56,6 +56,9 @@ struct Strato {
     // law) and the specific heat in J/(kg K) as typed.
     bool Intonaco = false;
     std::string CaloreSpecifico;
+    // Loaded with the material from the database: read-only and yellow like the other loaded
+    // values, until the layer is typed by hand again.
+    bool CaloreSpecificoDaAbaco = false;
 
     // Exactly "A": the test of the Calculate command and of the schema (no trimming).
     bool CameraAria() const { return TipoStrato == TipoCameraAria; }

@@ -52,6 +52,7 @@ DialogoDatiVerifiche::DialogoDatiVerifiche(const Esercizio& e)
         if (!riga.CameraAria) {
             riga.Intonaco = s.Intonaco;
             riga.CaloreSpecifico = s.CaloreSpecifico;
+            riga.CaloreSpecificoBloccato = s.CaloreSpecificoDaAbaco;
         }
         Strati.push_back(std::move(riga));
     }
@@ -101,7 +102,9 @@ bool DialogoDatiVerifiche::Applica(Esercizio& e) const {
         Strato& s = e.strato(riga.Numero);
         if (!s.CameraAria()) {
             s.Intonaco = riga.Intonaco;
-            s.CaloreSpecifico = riga.CaloreSpecifico;
+            if (!s.CaloreSpecificoDaAbaco) {
+                s.CaloreSpecifico = riga.CaloreSpecifico;
+            }
         }
     }
     return e != prima;

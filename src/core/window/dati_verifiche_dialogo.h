@@ -72,6 +72,8 @@ struct RigaStratoVerifiche {
     bool CameraAria = false;
     bool Intonaco = false;
     std::string CaloreSpecifico;
+    // Loaded from the materials database: shown read-only and yellow, never written back.
+    bool CaloreSpecificoBloccato = false;
 };
 
 class DialogoDatiVerifiche {

@@ -20,6 +20,7 @@ void StratoDaTastiera(Esercizio& e, int k) {
     s.TipoStrato = TipoMateriale;
     s.Materiale = MaterialeDaTastiera;
     s.ColoreTipo = ColoreFinestra;
+    s.CaloreSpecificoDaAbaco = false;
     for (Casella* c : {&s.Densità, &s.Conduttività, &s.Permeabilità, &s.FatAssorbimento}) {
         c->Suggerimento.clear();
         c->ColoreSfondo = ColoreFinestra;
