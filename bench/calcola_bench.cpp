@@ -7,6 +7,7 @@
 #include "core/model/camera_aria.h"
 #include "core/model/caselle_visibili.h"
 #include "core/verifiche/calcola_verifiche.h"
+#include "core/verifiche/rapporto_verifiche.h"
 
 namespace {
 
@@ -101,6 +102,23 @@ void CalcolaVerifichePareteDiQuindiciStrati(benchmark::State& stato) {
     }
 }
 
+// The "VERIFICHE DI LEGGE" section alone, from computed checks.
+void RapportoVerifichePareteDiQuindiciStrati(benchmark::State& stato) {
+    Esercizio e = PareteConVerifiche();
+    RisultatiCalcolo r;
+    std::string testo;
+    if (!Command1_Click(e, r, testo).DatiValidi) {
+        stato.SkipWithError("esercizio non valido");
+        return;
+    }
+    const RisultatiVerifiche v = CalcolaVerifiche(e, r);
+    for (auto _ : stato) {
+        std::string sezione;
+        AggiungiRapportoVerifiche(v, sezione);
+        benchmark::DoNotOptimize(sezione.data());
+    }
+}
+
 // The whole Calculate command with the checks on: validation, two runs, report and its
 // "VERIFICHE DI LEGGE" section.
 void Command1ClickConVerifichePareteDiQuindiciStrati(benchmark::State& stato) {
@@ -122,4 +140,5 @@ void Command1ClickConVerifichePareteDiQuindiciStrati(benchmark::State& stato) {
 
 BENCHMARK(Command1ClickPareteDiQuindiciStrati);
 BENCHMARK(CalcolaVerifichePareteDiQuindiciStrati);
+BENCHMARK(RapportoVerifichePareteDiQuindiciStrati);
 BENCHMARK(Command1ClickConVerifichePareteDiQuindiciStrati);
