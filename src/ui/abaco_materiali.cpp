@@ -6,19 +6,22 @@
 namespace paretix {
 
 bool ApriAbacoConsultazione(QWidget* parent, const std::string& percorsoAbaco,
-                            ElencoMateriali::Caricamento carica, Dialoghi& dialoghi) {
+                            ElencoMateriali::Caricamento carica, Dialoghi& dialoghi,
+                            bool conCaloreSpecifico) {
     auto abaco = AbacoInConsultazione(percorsoAbaco, std::move(carica), dialoghi);
     if (!abaco) {
         return false;
     }
+    abaco->MostraCaloreSpecifico(conCaloreSpecifico);
     ElencoMaterialiQt(*abaco, dialoghi, parent).exec();
     return abaco->Caricato();
 }
 
 void ApriAbacoModifica(QWidget* parent, const std::string& percorsoAbaco, bool scritturaConsentita,
-                       Dialoghi& dialoghi) {
+                       Dialoghi& dialoghi, bool conCaloreSpecifico) {
     auto abaco = AbacoInModifica(percorsoAbaco, scritturaConsentita, dialoghi);
     if (abaco) {
+        abaco->MostraCaloreSpecifico(conCaloreSpecifico);
         ElencoMaterialiQt(*abaco, dialoghi, parent).exec();
     }
 }

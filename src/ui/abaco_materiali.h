@@ -12,12 +12,15 @@ namespace paretix {
 
 // "dati da abaco": the browser in consult mode; a chosen material is handed to carica. True when
 // a material was chosen; false also when the file could not be read (the user has been told).
+// With conCaloreSpecifico (the compliance checks on) the browser and its dialogs show the
+// specific heat.
 bool ApriAbacoConsultazione(QWidget* parent, const std::string& percorsoAbaco,
-                            ElencoMateriali::Caricamento carica, Dialoghi& dialoghi);
+                            ElencoMateriali::Caricamento carica, Dialoghi& dialoghi,
+                            bool conCaloreSpecifico = false);
 
 // "&Abaco materiali": the browser in edit mode; every completed edit rewrites the file when
 // scritturaConsentita, or tells the user why it cannot.
 void ApriAbacoModifica(QWidget* parent, const std::string& percorsoAbaco, bool scritturaConsentita,
-                       Dialoghi& dialoghi);
+                       Dialoghi& dialoghi, bool conCaloreSpecifico = false);
 
 } // namespace paretix

@@ -13,11 +13,17 @@ DialogoMaterialeQt::DialogoMaterialeQt(DialogoMateriale& modello, QWidget* paren
     setWindowTitle(QString::fromStdString(modello.Caption()));
     setModal(true);
     auto* griglia = new QGridLayout(this);
-    for (int i = 0; i < 5; ++i) {
+    const int campi = modello.MostraCaloreSpecifico() ? 6 : 5;
+    for (int i = 0; i < campi; ++i) {
         const auto campo = static_cast<std::size_t>(i);
-        auto* intestazione = new QLabel(QString::fromUtf8(IntestazioniCampi[campo]), this);
+        const bool calore = i == 5;
+        auto* intestazione = new QLabel(
+            QString::fromUtf8(calore ? IntestazioneCaloreSpecifico : IntestazioniCampi[campo]),
+            this);
         intestazione->setObjectName(QStringLiteral("Label%1").arg(11 + i));
-        auto* valore = new QLabel(QString::fromStdString(modello.Label()[campo]), this);
+        auto* valore = new QLabel(
+            QString::fromStdString(calore ? modello.CaloreSpecifico() : modello.Label()[campo]),
+            this);
         valore->setObjectName(QStringLiteral("Label%1").arg(1 + i));
         valore->setFrameShape(QFrame::Panel);
         valore->setFrameShadow(QFrame::Sunken);
@@ -33,7 +39,7 @@ DialogoMaterialeQt::DialogoMaterialeQt(DialogoMateriale& modello, QWidget* paren
     pulsanti->addStretch();
     pulsanti->addWidget(si);
     pulsanti->addWidget(no);
-    griglia->addLayout(pulsanti, 5, 0, 1, 2);
+    griglia->addLayout(pulsanti, campi, 0, 1, 2);
     connect(si, &QPushButton::clicked, this, [this, &modello] {
         modello.CommandCarica_Click();
         accept();

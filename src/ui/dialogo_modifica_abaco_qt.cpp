@@ -22,6 +22,14 @@ class ValidatoreModificaAbaco : public QValidator {
     }
 };
 
+class ValidatoreCalore : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& testo, int&) const override {
+        return CaloreAmmessoModificaAbaco(testo.toStdString()) ? Acceptable : Invalid;
+    }
+};
+
 } // namespace
 
 DialogoModificaAbacoQt::DialogoModificaAbacoQt(DialogoModificaAbaco& modello, QWidget* parent)
@@ -49,6 +57,17 @@ DialogoModificaAbacoQt::DialogoModificaAbacoQt(DialogoModificaAbaco& modello, QW
         casella->setVisible(visibile);
         caselle[campo] = casella;
     }
+    // The specific heat, while the compliance checks are on.
+    QLineEdit* calore = nullptr;
+    if (modello.MostraCaloreSpecifico()) {
+        auto* intestazione = new QLabel(QString::fromUtf8(IntestazioneCaloreSpecifico), this);
+        intestazione->setObjectName(QStringLiteral("Label6"));
+        calore = new QLineEdit(QString::fromStdString(modello.CaloreSpecifico()), this);
+        calore->setObjectName(QStringLiteral("Text6"));
+        calore->setValidator(new ValidatoreCalore(calore));
+        griglia->addWidget(intestazione, 5, 0);
+        griglia->addWidget(calore, 5, 1);
+    }
     auto* ok = new QPushButton(QString::fromUtf8(CaptionOk), this);
     ok->setObjectName(QStringLiteral("CommandSalvaModifiche"));
     auto* annulla = new QPushButton(QString::fromUtf8(CaptionAnnulla), this);
@@ -58,15 +77,17 @@ DialogoModificaAbacoQt::DialogoModificaAbacoQt(DialogoModificaAbaco& modello, QW
     pulsanti->addWidget(ok);
     pulsanti->addWidget(annulla);
     // The buttons stand right under the last box shown.
-    griglia->addLayout(pulsanti, 5, 0, 1, 2);
-    griglia->setRowStretch(6, 1);
-    setFixedHeight(ui::Pixel(modello.Altezza()));
-    connect(ok, &QPushButton::clicked, this, [this, &modello, caselle] {
+    griglia->addLayout(pulsanti, 6, 0, 1, 2);
+    griglia->setRowStretch(7, 1);
+    setFixedHeight(ui::Pixel(modello.Altezza() + (calore != nullptr ? AltezzaRigaCalore : 0)));
+    connect(ok, &QPushButton::clicked, this, [this, &modello, caselle, calore] {
         std::array<std::string, 5> testi;
         for (std::size_t i = 0; i < caselle.size(); ++i) {
             testi[i] = caselle[i]->text().toStdString();
         }
-        modello.CommandSalvaModifiche_Click(testi);
+        modello.CommandSalvaModifiche_Click(
+            testi, calore != nullptr ? std::optional<std::string>(calore->text().toStdString())
+                                     : std::nullopt);
         accept();
     });
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);

@@ -34,16 +34,17 @@ ElencoMaterialiQt::ElencoMaterialiQt(ElencoMateriali& modello, Dialoghi& dialogh
     setWindowTitle(QString::fromUtf8(TitoloElencoMateriali));
     setModal(true);
     setMouseTracking(true);
-    setFixedSize(Pixel(DimensioneElencoMateriali()).size());
+    setFixedSize(Pixel(DimensioneElencoMateriali(modello_.Colonne())).size());
     CreaGriglia();
     CreaMenu();
     Aggiorna();
 }
 
 void ElencoMaterialiQt::CreaGriglia() {
-    for (int c = 1; c <= ColonneGriglia; ++c) {
-        auto* intestazione =
-            new QLabel(QString::fromUtf8(IntestazioniCampi[static_cast<std::size_t>(c - 1)]), this);
+    for (int c = 1; c <= modello_.Colonne(); ++c) {
+        const char* testo = c <= ColonneGriglia ? IntestazioniCampi[static_cast<std::size_t>(c - 1)]
+                                                : IntestazioneCaloreSpecifico;
+        auto* intestazione = new QLabel(QString::fromUtf8(testo), this);
         intestazione->setObjectName(Nome("Label7", c));
         intestazione->setGeometry(Pixel(PosizioneIntestazione(c)));
         intestazione->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
@@ -53,7 +54,7 @@ void ElencoMaterialiQt::CreaGriglia() {
     }
     // Every cell takes the same font; a group title only adds bold.
     for (int k = 1; k < RigheGriglia * 10; ++k) {
-        if (!IndiceCellaValido(k)) {
+        if (!IndiceCellaValido(k, modello_.Colonne())) {
             continue;
         }
         auto* cella = new QLabel(this);
@@ -68,12 +69,12 @@ void ElencoMaterialiQt::CreaGriglia() {
     }
     auto* info = new QLabel(QString::fromUtf8(InfoElencoMateriali), this);
     info->setObjectName(QStringLiteral("Label8"));
-    info->setGeometry(Pixel(PosizioneInfo()));
+    info->setGeometry(Pixel(PosizioneInfo(modello_.Colonne())));
     info->setWordWrap(true);
 
     vscroll_ = new QScrollBar(Qt::Vertical, this);
     vscroll_->setObjectName(QStringLiteral("VScroll1"));
-    vscroll_->setGeometry(Pixel(PosizioneVScroll1()));
+    vscroll_->setGeometry(Pixel(PosizioneVScroll1(modello_.Colonne())));
     vscroll_->setPageStep(RigheGriglia);
     connect(vscroll_, &QScrollBar::valueChanged, this, [this](int valore) {
         modello_.VScroll1_Change(valore);
@@ -82,7 +83,7 @@ void ElencoMaterialiQt::CreaGriglia() {
 
     auto* chiudi = new QPushButton(QString::fromUtf8(CaptionChiudi), this);
     chiudi->setObjectName(QStringLiteral("Command1"));
-    chiudi->setGeometry(Pixel(PosizioneChiudi()));
+    chiudi->setGeometry(Pixel(PosizioneChiudi(modello_.Colonne())));
     connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
 }
 

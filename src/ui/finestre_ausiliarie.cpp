@@ -73,7 +73,7 @@ void FinestreAusiliarie::DaAbaco() {
         modello.CaricaMaterialeNelloStratoSelezionato(voce);
     };
     if (ApriAbacoConsultazione(&finestra_, PercorsoAbaco(modello.Stato().CartellaDati), carica,
-                               dialoghi_)) {
+                               dialoghi_, modello.CheckVerifiche())) {
         finestra_.Aggiorna();
     }
 }
@@ -81,7 +81,7 @@ void FinestreAusiliarie::DaAbaco() {
 void FinestreAusiliarie::AbacoMateriali() {
     const StatoFinestra& s = finestra_.Modello().Stato();
     ApriAbacoModifica(&finestra_, PercorsoAbaco(s.CartellaDati), s.ScritturaConsentita == Si,
-                      dialoghi_);
+                      dialoghi_, finestra_.Modello().CheckVerifiche());
 }
 
 void FinestreAusiliarie::DatiVerifiche() {

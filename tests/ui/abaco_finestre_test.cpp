@@ -74,6 +74,7 @@ class AbacoFinestreTest : public QObject {
     void consultaCaricaIlMaterialeEChiude();
     void menuEDialogoDiModifica();
     void apertureDallaFinestraPrincipale();
+    void caloreSpecificoConLeVerifiche();
 };
 
 void AbacoFinestreTest::grigliaScorrimentoPassaggioEChiudi() {
@@ -206,6 +207,39 @@ void AbacoFinestreTest::apertureDallaFinestraPrincipale() {
     QVERIFY(!ApriAbacoConsultazione(
         nullptr, percorso + ".manca", [](const VoceAbaco&) {}, dialoghi));
     QVERIFY(Messaggio(dialoghi).startsWith("Abaco: "));
+}
+
+// With the compliance checks on: a sixth column and a sixth box in the edit dialog.
+void AbacoFinestreTest::caloreSpecificoConLeVerifiche() {
+    Abaco salvato;
+    Abaco righe = Righe(2);
+    righe[0].CaloreSpecifico = "840";
+    ElencoMateriali modello =
+        ElencoMateriali::Modifica(righe, [&](const Abaco& a) { salvato = a; });
+    modello.MostraCaloreSpecifico(true);
+    DialoghiRegistrati dialoghi;
+    ElencoMaterialiQt v(modello, dialoghi);
+    v.show();
+    QCOMPARE(Trova<QLabel>(&v, "Label7(6)")->text(), QStringLiteral("Calore specifico J/kgK"));
+    QCOMPARE(Cella(&v, 6)->text(), QStringLiteral("840"));
+    QCOMPARE(Cella(&v, 6)->geometry(), QRect(800, 48, 113, 17));
+    QCOMPARE(v.width(), (12000 + 1695 + 255 + 30) / 15);
+
+    QTest::mouseClick(Cella(&v, 1), Qt::LeftButton);
+    Trova<QMenu>(&v, "menunascosto")->hide();
+    auto visto = SulProssimoDialogo("Form5", [](QDialog* d) {
+        auto* calore = Trova<QLineEdit>(d, "Text6");
+        QCOMPARE(calore->text(), QStringLiteral("840"));
+        int posizione = 0;
+        QString uguale = "8=40";
+        QCOMPARE(calore->validator()->validate(uguale, posizione), QValidator::Invalid);
+        calore->setText("900");
+        Trova<QPushButton>(d, "CommandSalvaModifiche")->click();
+    });
+    Trova<QAction>(&v, "ModificareMateriale")->trigger();
+    QVERIFY(*visto);
+    QCOMPARE(salvato.at(0).CaloreSpecifico, std::string("900"));
+    QCOMPARE(Cella(&v, 6)->text(), QStringLiteral("900"));
 }
 
 QTEST_MAIN(AbacoFinestreTest)

@@ -23,6 +23,7 @@ void DialogoMateriale::VisualizzaCosaEventualmenteCaricare() {
                  ? std::array<std::string, 5>{}
                  : std::array<std::string, 5>{voce->Materiale, voce->Densità, voce->Conduttività,
                                               voce->Permeabilità, voce->FatAssorbimento};
+    calore_ = voce == nullptr ? std::string() : voce->CaloreSpecifico;
 }
 
 void DialogoMateriale::CommandCarica_Click() {

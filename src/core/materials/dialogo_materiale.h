@@ -27,6 +27,9 @@ class DialogoMateriale {
     const std::string& Caption() const { return caption_; }
     // The five fields of the row, Label1 to Label5.
     const std::array<std::string, 5>& Label() const { return label_; }
+    // The row's specific heat, shown while the browser shows it.
+    bool MostraCaloreSpecifico() const { return abaco_.ConCaloreSpecifico(); }
+    const std::string& CaloreSpecifico() const { return calore_; }
 
     // "Si": the load or the deletion. "No" changes nothing and needs no handler here.
     void CommandCarica_Click();
@@ -37,6 +40,7 @@ class DialogoMateriale {
     ElencoMateriali& abaco_;
     std::string caption_;
     std::array<std::string, 5> label_{};
+    std::string calore_;
     int riga_ = 0;
 };
 

@@ -14,6 +14,10 @@ bool TestoAmmessoModificaAbaco(std::string_view testo) {
     return !controllo && RappresentabileWin1252(testo);
 }
 
+bool CaloreAmmessoModificaAbaco(std::string_view testo) {
+    return TestoAmmessoModificaAbaco(testo) && testo.find('=') == std::string_view::npos;
+}
+
 void DialogoModificaAbaco::Form_Load() {
     soloTitolo_ = ModoTitoloGruppo(abaco_.ModoAbaco());
     riga_ = abaco_.RigaSelezionata();
@@ -36,15 +40,19 @@ void DialogoModificaAbaco::VisualizzaCosaEventualmenteCaricare() {
                     ? std::array<std::string, 5>{}
                     : std::array<std::string, 5>{voce->Materiale, voce->Densità, voce->Conduttività,
                                                  voce->Permeabilità, voce->FatAssorbimento};
+        calore_ = voce == nullptr ? std::string() : voce->CaloreSpecifico;
     } else {
         caption_ = CaptionInserisci;
         text_.fill(" ");
+        calore_.clear();
     }
 }
 
-void DialogoModificaAbaco::CommandSalvaModifiche_Click(const std::array<std::string, 5>& testi) {
+void DialogoModificaAbaco::CommandSalvaModifiche_Click(const std::array<std::string, 5>& testi,
+                                                       const std::optional<std::string>& calore) {
     if (abaco_.ModoAbaco() == ModificaAbacoModifica) {
-        abaco_.ModificaVoce(riga_, {testi[0], testi[1], testi[2], testi[3], testi[4]});
+        abaco_.ModificaVoce(
+            riga_, {testi[0], testi[1], testi[2], testi[3], testi[4], calore.value_or(calore_)});
         return;
     }
     // A new row keeps its texts with one space after each until the file is written and read.
@@ -53,7 +61,8 @@ void DialogoModificaAbaco::CommandSalvaModifiche_Click(const std::array<std::str
     const auto spazio = [&](std::size_t i) {
         return (soloTitolo_ && i > 0 ? text_[i] : testi[i]) + " ";
     };
-    abaco_.Inserisci(riga_, {spazio(0), spazio(1), spazio(2), spazio(3), spazio(4)});
+    abaco_.Inserisci(riga_, {spazio(0), spazio(1), spazio(2), spazio(3), spazio(4),
+                             soloTitolo_ ? std::string() : calore.value_or("")});
 }
 
 } // namespace paretix

@@ -3,6 +3,7 @@
 // the insertion of a new material or group title before or after it.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,10 +20,14 @@ inline constexpr const char* CaptionAnnulla = "Annulla";
 // Heights of the dialog in twips: a group title needs one box, a material five.
 constexpr int AltezzaModificaGruppo = 1260;
 constexpr int AltezzaModificaMateriale = 2220;
+// The sixth box, the specific heat, adds one row.
+constexpr int AltezzaRigaCalore = 390;
 
 // Whether a box of the dialog may hold the text: every character must be storable in the file
 // (Windows-1252), and no line break or other control character may split a row's lines.
 bool TestoAmmessoModificaAbaco(std::string_view testo);
+// The specific heat's box also refuses "=", which separates a name from its value in the file.
+bool CaloreAmmessoModificaAbaco(std::string_view testo);
 
 class DialogoModificaAbaco {
   public:
@@ -37,9 +42,15 @@ class DialogoModificaAbaco {
     // The starting texts of Text1 to Text5: the row's fields to modify, a single space each for
     // an insertion.
     const std::array<std::string, 5>& Text() const { return text_; }
+    // The sixth box, the specific heat, for a material while the browser shows it; its
+    // starting text is the row's value, empty for an insertion.
+    bool MostraCaloreSpecifico() const { return abaco_.ConCaloreSpecifico() && !soloTitolo_; }
+    const std::string& CaloreSpecifico() const { return calore_; }
 
-    // "Ok" with the texts of the five boxes as typed. "Annulla" changes nothing.
-    void CommandSalvaModifiche_Click(const std::array<std::string, 5>& testi);
+    // "Ok" with the texts of the five boxes as typed, and of the sixth when it is shown;
+    // without it a modified row keeps its specific heat. "Annulla" changes nothing.
+    void CommandSalvaModifiche_Click(const std::array<std::string, 5>& testi,
+                                     const std::optional<std::string>& calore = std::nullopt);
 
   private:
     void VisualizzaCosaEventualmenteCaricare();
@@ -48,6 +59,7 @@ class DialogoModificaAbaco {
     std::string caption_;
     bool soloTitolo_ = false;
     std::array<std::string, 5> text_{};
+    std::string calore_;
     int riga_ = 0;
 };
 

@@ -15,11 +15,9 @@ constexpr int PassoRiga = 240;
 constexpr int AltezzaCella = 255;
 constexpr int LarghezzaPrimaColonna = 5295;
 constexpr int LarghezzaColonna = 1695;
-constexpr std::array<int, 5> SinistraColonna = {0, 5280, 6960, 8640, 10320};
-constexpr int FineGriglia = 10320 + LarghezzaColonna;
+constexpr std::array<int, 6> SinistraColonna = {0, 5280, 6960, 8640, 10320, 12000};
 constexpr int FondoGriglia = AltoGriglia + (RigheGriglia - 1) * PassoRiga + AltezzaCella;
 constexpr int LarghezzaVScroll = 255;
-constexpr int LarghezzaForm = FineGriglia + LarghezzaVScroll + 30;
 constexpr int AltoInfo = FondoGriglia + 120;
 constexpr int AltezzaInfo = 780;
 constexpr int AltoChiudi = AltoInfo + AltezzaInfo + 120;
@@ -28,6 +26,14 @@ constexpr int AltezzaChiudi = 375;
 
 int LarghezzaDiColonna(int c) {
     return c == 1 ? LarghezzaPrimaColonna : LarghezzaColonna;
+}
+
+int FineGriglia(int colonne) {
+    return SinistraColonna[static_cast<std::size_t>(colonne - 1)] + LarghezzaColonna;
+}
+
+int LarghezzaForm(int colonne) {
+    return FineGriglia(colonne) + LarghezzaVScroll + 30;
 }
 
 } // namespace
@@ -47,8 +53,8 @@ const std::array<VoceMenuAbaco, 8> MenuNascosto = {{
      "InserisciTitoloGruppoMateriali", ModificaAbacoGruppoSotto},
 }};
 
-bool IndiceCellaValido(int k) {
-    return k >= 1 && k < RigheGriglia * 10 && k % 10 >= 1 && k % 10 <= ColonneGriglia;
+bool IndiceCellaValido(int k, int colonne) {
+    return k >= 1 && k < RigheGriglia * 10 && k % 10 >= 1 && k % 10 <= colonne;
 }
 
 RettangoloTwips PosizioneLabelMat(int k) {
@@ -63,20 +69,21 @@ RettangoloTwips PosizioneIntestazione(int c) {
             AltoGriglia - 90};
 }
 
-RettangoloTwips PosizioneInfo() {
-    return {60, AltoInfo, FineGriglia + LarghezzaVScroll - 60, AltezzaInfo};
+RettangoloTwips PosizioneInfo(int colonne) {
+    return {60, AltoInfo, FineGriglia(colonne) + LarghezzaVScroll - 60, AltezzaInfo};
 }
 
-RettangoloTwips PosizioneChiudi() {
-    return {(LarghezzaForm - LarghezzaChiudi) / 2, AltoChiudi, LarghezzaChiudi, AltezzaChiudi};
+RettangoloTwips PosizioneChiudi(int colonne) {
+    return {(LarghezzaForm(colonne) - LarghezzaChiudi) / 2, AltoChiudi, LarghezzaChiudi,
+            AltezzaChiudi};
 }
 
-RettangoloTwips PosizioneVScroll1() {
-    return {FineGriglia + 15, AltoGriglia, LarghezzaVScroll, FondoGriglia - AltoGriglia};
+RettangoloTwips PosizioneVScroll1(int colonne) {
+    return {FineGriglia(colonne) + 15, AltoGriglia, LarghezzaVScroll, FondoGriglia - AltoGriglia};
 }
 
-RettangoloTwips DimensioneElencoMateriali() {
-    return {0, 0, LarghezzaForm, AltoChiudi + AltezzaChiudi + 180};
+RettangoloTwips DimensioneElencoMateriali(int colonne) {
+    return {0, 0, LarghezzaForm(colonne), AltoChiudi + AltezzaChiudi + 180};
 }
 
 ElencoMateriali::ElencoMateriali(Abaco abaco, std::string modo)
@@ -94,6 +101,11 @@ ElencoMateriali ElencoMateriali::Modifica(Abaco abaco, Salvataggio salva) {
     ElencoMateriali f(std::move(abaco), ModificaAbaco);
     f.salva_ = std::move(salva);
     return f;
+}
+
+void ElencoMateriali::MostraCaloreSpecifico(bool mostra) {
+    conCalore_ = mostra;
+    RidisegnaDa(vscrollValore_);
 }
 
 const VoceAbaco* ElencoMateriali::Voce(int r) const {
@@ -126,6 +138,7 @@ void ElencoMateriali::MostraRiga(int rigaGriglia, int i) {
     Cella(base + 3).Caption = v.Conduttività;
     Cella(base + 4).Caption = v.Permeabilità;
     Cella(base + 5).Caption = v.FatAssorbimento;
+    Cella(base + 6).Caption = conCalore_ ? v.CaloreSpecifico : std::string();
     CellaAbaco& nome = Cella(base + 1);
     const bool titolo = v.TitoloGruppo();
     nome.ColoreTesto = titolo ? ColoreRosso : ColoreNero;
@@ -138,7 +151,7 @@ void ElencoMateriali::Prosegui2() {
         MostraRiga(r, r);
     }
     for (int r = UltimoIndice() + 1; r < RigheGriglia; ++r) {
-        for (int c = 1; c <= ColonneGriglia; ++c) {
+        for (int c = 1; c <= ColonneGrigliaConCalore; ++c) {
             Cella(10 * r + c).Caption.clear();
         }
     }
@@ -159,7 +172,7 @@ void ElencoMateriali::VScroll1_Change(int valore) {
 void ElencoMateriali::LabelMat_MouseMove(int k) {
     const int rigaEvidenziata = k / 10;
     for (int r = 0; r < RigheGriglia; ++r) {
-        for (int c = 1; c <= ColonneGriglia; ++c) {
+        for (int c = 1; c <= ColonneGrigliaConCalore; ++c) {
             Cella(10 * r + c).ColoreSfondo = r == rigaEvidenziata ? ColoreGiallo : ColoreBianco;
         }
     }

@@ -25,8 +25,13 @@ inline constexpr std::array<const char*, 5> IntestazioniCampi = {
     "Materiale", "Densità (kg/m³)", "Conduttività K (W/m °C)",
     "Permeabilità al vapore 10^-12 (kg/s m Pa)", "Fattore di assorbimento a o ε"};
 
+// The heading of the sixth column, shown while the compliance checks are on.
+inline constexpr const char* IntestazioneCaloreSpecifico = "Calore specifico J/kgK";
+
 constexpr int RigheGriglia = 10;
 constexpr int ColonneGriglia = 5;
+// With the specific heat: one column more on the right.
+constexpr int ColonneGrigliaConCalore = 6;
 
 // A position on a window in twips (15 twips to a pixel at normal scale).
 struct RettangoloTwips {
@@ -36,16 +41,16 @@ struct RettangoloTwips {
     int Altezza = 0;
 };
 
-// The grid cell LabelMat(k), k = 10 * row + column, rows 0..9 and columns 1..5.
-bool IndiceCellaValido(int k);
+// The grid cell LabelMat(k), k = 10 * row + column, rows 0..9 and columns 1..colonne.
+bool IndiceCellaValido(int k, int colonne = ColonneGriglia);
 RettangoloTwips PosizioneLabelMat(int k);
-// Column heading c (1..5) above the grid, the information text and "Chiudi" under it, the
-// scroll bar beside it, and the size of the window.
+// Column heading c above the grid, the information text and "Chiudi" under it, the scroll bar
+// beside it, and the size of the window, for a grid of colonne columns.
 RettangoloTwips PosizioneIntestazione(int c);
-RettangoloTwips PosizioneInfo();
-RettangoloTwips PosizioneChiudi();
-RettangoloTwips PosizioneVScroll1();
-RettangoloTwips DimensioneElencoMateriali();
+RettangoloTwips PosizioneInfo(int colonne = ColonneGriglia);
+RettangoloTwips PosizioneChiudi(int colonne = ColonneGriglia);
+RettangoloTwips PosizioneVScroll1(int colonne = ColonneGriglia);
+RettangoloTwips DimensioneElencoMateriali(int colonne = ColonneGriglia);
 
 struct CellaAbaco {
     std::string Caption;
@@ -95,6 +100,12 @@ class ElencoMateriali {
     int VScroll1Valore() const { return vscrollValore_; }
 
     const std::string& ModoAbaco() const { return modo_; }
+
+    // While the compliance checks are on the grid shows the specific heat as a sixth column
+    // and the dialogs show and edit it; otherwise it is kept unseen through every edit.
+    void MostraCaloreSpecifico(bool mostra);
+    bool ConCaloreSpecifico() const { return conCalore_; }
+    int Colonne() const { return conCalore_ ? ColonneGrigliaConCalore : ColonneGriglia; }
     // The row a dialog works on: the clicked grid row, moved by the scroll bar when it is shown.
     int RigaSelezionata() const;
     // Whether a material has been loaded into the layer: the browser then closes.
@@ -141,6 +152,7 @@ class ElencoMateriali {
     int vscrollValore_ = 0;
     int cellaCliccata_ = 0;
     bool caricato_ = false;
+    bool conCalore_ = false;
 };
 
 } // namespace paretix
