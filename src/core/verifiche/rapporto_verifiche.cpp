@@ -22,8 +22,9 @@ constexpr const char* PerRispettare = " per rispettare il valore";
 constexpr const char* InizioRequisito = "Requisito: ";
 constexpr const char* InizioMassaEmpirica = " (Ms = ";
 
-void Riga(std::string& testo, const std::string& riga) {
-    AggiungiTesti(testo, riga, ACapo);
+// One line of the section from its pieces, appended without building it apart first.
+template <typename... Parti> void Riga(std::string& testo, const Parti&... parti) {
+    AggiungiTesti(testo, parti..., ACapo);
 }
 
 void Maiuscola(std::string& testo) {
@@ -40,42 +41,42 @@ void Mancanti(std::string& testo, const std::vector<std::string>& mancanti) {
 
 void Note(std::string& testo, const std::vector<std::string>& note) {
     for (const std::string& nota : note) {
-        Riga(testo, InizioNota + nota);
+        Riga(testo, InizioNota, nota);
     }
 }
 
 void Trasmittanza(std::string& testo, const VerificaTrasmittanza& v) {
-    Riga(testo, std::string(GrandezzaTrasmittanza) + Uguale + TestoTrasmittanza(v.U));
+    Riga(testo, GrandezzaTrasmittanza, Uguale, TestoTrasmittanza(v.U));
     if (v.Btr) {
-        Riga(testo, std::string(GrandezzaTrasmittanzaCorretta) + Uguale +
-                        TestoTrasmittanza(v.UConfrontata) + " (" + TestoBtr(*v.Btr) + ")");
+        Riga(testo, GrandezzaTrasmittanzaCorretta, Uguale, TestoTrasmittanza(v.UConfrontata), " (",
+             TestoBtr(*v.Btr), ")");
     }
     if (!v.Mancanti.empty()) {
         Mancanti(testo, v.Mancanti);
     } else {
         Riga(testo, TestoLimite(v));
-        Riga(testo, InizioEsito + v.Esito);
+        Riga(testo, InizioEsito, v.Esito);
     }
     if (v.SpessoreAggiuntivo) {
-        Riga(testo, GrandezzaSpessore + std::to_string(v.StratoIsolante) + PerRispettare + Uguale +
-                        TestoSpessore(*v.SpessoreAggiuntivo));
+        Riga(testo, GrandezzaSpessore, std::to_string(v.StratoIsolante), PerRispettare, Uguale,
+             TestoSpessore(*v.SpessoreAggiuntivo));
     }
     Note(testo, v.Note);
 }
 
 void Acustica(std::string& testo, const VerificaAcustica& v) {
-    Riga(testo, EtichettaRwOttave + std::string(Uguale) + TestoRwOttave(v));
+    Riga(testo, EtichettaRwOttave, Uguale, TestoRwOttave(v));
     std::string empirico = EtichettaRwEmpirico;
     if (v.RwEmpirico) {
         empirico += Uguale + TestoDecibel(*v.RwEmpirico);
     }
-    Riga(testo, empirico + InizioMassaEmpirica + TestoMassa(v.Ms) + ")");
+    Riga(testo, empirico, InizioMassaEmpirica, TestoMassa(v.Ms), ")");
     if (!v.Mancanti.empty()) {
         Mancanti(testo, v.Mancanti);
     } else {
-        Riga(testo, InizioRequisito + TestoRequisito(v));
+        Riga(testo, InizioRequisito, TestoRequisito(v));
         if (v.Superata) {
-            Riga(testo, InizioEsito + v.Esito);
+            Riga(testo, InizioEsito, v.Esito);
         }
     }
     Note(testo, v.Note);
@@ -87,7 +88,7 @@ void Dinamica(std::string& testo, const VerificaDinamica& v) {
         return;
     }
     for (const auto& [grandezza, valore] : TestiDinamica(*v.Caratteristiche)) {
-        Riga(testo, grandezza + Uguale + valore);
+        Riga(testo, grandezza, Uguale, valore);
     }
 }
 
@@ -97,8 +98,12 @@ void Estiva(std::string& testo, const VerificaEstiva& v) {
         Mancanti(testo, v.Mancanti);
         return;
     }
-    Riga(testo, InizioRequisito + std::string(RequisitoEstivo));
-    Riga(testo, InizioEsito + v.Esito + (v.Motivo.empty() ? "" : " (" + v.Motivo + ")"));
+    Riga(testo, InizioRequisito, RequisitoEstivo);
+    if (v.Motivo.empty()) {
+        Riga(testo, InizioEsito, v.Esito);
+    } else {
+        Riga(testo, InizioEsito, v.Esito, " (", v.Motivo, ")");
+    }
 }
 
 template <typename Verifica, typename Blocco>
@@ -108,7 +113,7 @@ void Sezione(std::string& testo, const char* titolo, const std::optional<Verific
     if (verifica) {
         blocco(testo, *verifica);
     } else {
-        Riga(testo, NonEseguita + std::string(richiede));
+        Riga(testo, NonEseguita, richiede);
     }
     testo.append(ACapo);
 }
@@ -116,6 +121,8 @@ void Sezione(std::string& testo, const char* titolo, const std::optional<Verific
 } // namespace
 
 void AggiungiRapportoVerifiche(const RisultatiVerifiche& v, std::string& testo) {
+    // About two kilobytes: one allocation for the whole section.
+    testo.reserve(testo.size() + 4096);
     // Like every section, this one opens after an empty line.
     if (!testo.empty() && !testo.ends_with(ACapoERigaVuota)) {
         testo.append(ACapo);
@@ -124,9 +131,7 @@ void AggiungiRapportoVerifiche(const RisultatiVerifiche& v, std::string& testo) 
     Sezione(testo, TitoloTrasmittanza, v.Trasmittanza, RichiedeCalcoloTermico, Trasmittanza);
     Sezione(testo, TitoloAcustica, v.Acustica, RichiedeCalcoloAcustico, Acustica);
     Sezione(testo, TitoloMassa, v.MassaSuperficiale, RichiedeCalcoloAcustico,
-            [](std::string& t, double ms) {
-                Riga(t, std::string(GrandezzaMassa) + Uguale + TestoMassa(ms));
-            });
+            [](std::string& t, double ms) { Riga(t, GrandezzaMassa, Uguale, TestoMassa(ms)); });
     Sezione(testo, TitoloDinamica, v.Dinamica, RichiedeCalcoloTermicoEAcustico, Dinamica);
     Sezione(testo, GrandezzaEstiva, v.Estiva, RichiedeCalcoloTermicoEAcustico, Estiva);
 }
