@@ -3,6 +3,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <string>
+
 #include "core/calc/calcolo.h"
 #include "core/model/camera_aria.h"
 #include "core/model/caselle_visibili.h"
@@ -136,8 +141,31 @@ void Command1ClickConVerifichePareteDiQuindiciStrati(benchmark::State& stato) {
     stato.counters["caratteri"] = static_cast<double>(testo.size());
 }
 
+// The floor of the Calculate command above: its report writes about 115 numbers, and this only
+// formats 115 numbers of that size (general form, 15 digits, decimal comma) into one string.
+void CentoquindiciNumeri(benchmark::State& stato) {
+    std::array<double, 115> numeri{};
+    for (std::size_t i = 0; i < numeri.size(); ++i) {
+        numeri[i] = (static_cast<double>(i) - 40) / 7.3 + 1e-3 * static_cast<double>(i * i);
+    }
+    std::string testo;
+    for (auto _ : stato) {
+        testo.clear();
+        testo.reserve(4096);
+        for (double x : numeri) {
+            char cifre[32];
+            const auto fine =
+                std::to_chars(cifre, cifre + sizeof cifre, x, std::chars_format::general, 15).ptr;
+            std::replace(cifre, fine, '.', ',');
+            testo.append(cifre, fine).append(" ");
+        }
+        benchmark::DoNotOptimize(testo.data());
+    }
+}
+
 } // namespace
 
+BENCHMARK(CentoquindiciNumeri);
 BENCHMARK(Command1ClickPareteDiQuindiciStrati);
 BENCHMARK(CalcolaVerifichePareteDiQuindiciStrati);
 BENCHMARK(RapportoVerifichePareteDiQuindiciStrati);
