@@ -10,6 +10,7 @@ set(PARETIX_CORE_SOURCES
   charts/elementi.cpp
   charts/grafici_calcolo.cpp
   charts/grafico_energia.cpp
+  charts/grafico_sfasamento.cpp
   charts/grafico_temperature.cpp
   charts/grafico_umidita.cpp
   charts/isoterme.cpp

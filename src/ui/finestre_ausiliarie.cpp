@@ -102,7 +102,7 @@ void FinestreAusiliarie::MostraVerifiche() {
     if (verifiche_ == nullptr) {
         verifiche_ = new VerificheQt(&finestra_);
     }
-    verifiche_->Mostra(s.RigheVerifiche, s.NoteVerifiche);
+    verifiche_->Mostra(s.RigheVerifiche, s.NoteVerifiche, s.GraficoVerifiche);
     verifiche_->show();
     verifiche_->raise();
 }
@@ -115,7 +115,7 @@ void FinestreAusiliarie::AggiornaVerifiche() {
     if (s.RigheVerifiche.empty()) {
         verifiche_->hide();
     } else {
-        verifiche_->Mostra(s.RigheVerifiche, s.NoteVerifiche);
+        verifiche_->Mostra(s.RigheVerifiche, s.NoteVerifiche, s.GraficoVerifiche);
     }
 }
 

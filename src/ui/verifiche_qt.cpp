@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/colore.h"
+#include "ui/grafico_widget.h"
 
 namespace paretix::ui {
 
@@ -22,7 +23,7 @@ QString Testo(const std::string& testo) {
 VerificheQt::VerificheQt(QWidget* genitore) : QDialog(genitore) {
     setObjectName(QStringLiteral("FinestraVerifiche"));
     setWindowTitle(QString::fromUtf8(TitoloFinestraVerifiche));
-    resize(900, 360);
+    resize(900, 560);
 
     tabella_ = new QTableWidget(0, static_cast<int>(IntestazioniVerifiche.size()), this);
     tabella_->setObjectName(QStringLiteral("TabellaVerifiche"));
@@ -44,6 +45,10 @@ VerificheQt::VerificheQt(QWidget* genitore) : QDialog(genitore) {
     note_->setWordWrap(true);
     note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    grafico_ = new GraficoWidget(this);
+    grafico_->setObjectName(QStringLiteral("GraficoSfasamento"));
+    grafico_->setMinimumHeight(160);
+
     auto* pulsanti = new QDialogButtonBox(this);
     QPushButton* chiudi = pulsanti->addButton(QString::fromUtf8(CaptionChiudiVerifiche),
                                               QDialogButtonBox::RejectRole);
@@ -53,11 +58,17 @@ VerificheQt::VerificheQt(QWidget* genitore) : QDialog(genitore) {
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(tabella_, 1);
     colonna->addWidget(note_);
+    colonna->addWidget(grafico_);
     colonna->addWidget(pulsanti);
 }
 
 void VerificheQt::Mostra(const std::vector<RigaVerifica>& righe,
-                         const std::vector<std::string>& note) {
+                         const std::vector<std::string>& note,
+                         const std::optional<Superficie>& grafico) {
+    grafico_->setVisible(grafico.has_value());
+    if (grafico) {
+        grafico_->ImpostaSuperficie(*grafico);
+    }
     tabella_->setRowCount(static_cast<int>(righe.size()));
     for (int r = 0; r < static_cast<int>(righe.size()); ++r) {
         const RigaVerifica& riga = righe[static_cast<std::size_t>(r)];

@@ -86,12 +86,27 @@ class VerificheFinestreTest : public QObject {
         }
         QVERIFY(!tabella->findItems(QStringLiteral("✔"), Qt::MatchExactly).isEmpty() ||
                 !tabella->findItems(QStringLiteral("✘"), Qt::MatchExactly).isEmpty());
+        // Every specific heat is given: the chart of the daily wave is there too.
+        QVERIFY(test::Trova<QWidget>(FinestraVerifiche(), QStringLiteral("GraficoSfasamento"))
+                    ->isVisible());
 
         // An edit clears the results, and the window that showed them goes.
         test::Scrivi(test::Trova<QLineEdit>(finestra_.get(), QStringLiteral("TextSpessore(1)")),
                      QStringLiteral("3"));
         QVERIFY(Modello().Stato().RigheVerifiche.empty());
         QVERIFY(!FinestraVerifiche()->isVisible());
+    }
+
+    void withoutASpecificHeatTheWindowHasNoChart() {
+        ApriEsempio();
+        DialogoDatiVerifiche d = Modello().DatiVerifiche_Click();
+        d.Strati[1].CaloreSpecifico.clear();
+        QVERIFY(Modello().DatiVerifiche_Ok(d));
+        finestra_->Aggiorna();
+        test::Trova<QPushButton>(finestra_.get(), QStringLiteral("Command1"))->click();
+        QVERIFY(FinestraVerifiche() != nullptr && FinestraVerifiche()->isVisible());
+        QVERIFY(!test::Trova<QWidget>(FinestraVerifiche(), QStringLiteral("GraficoSfasamento"))
+                     ->isVisible());
     }
 
     void withTheBoxOffCalculateOpensNoChecksWindow() {

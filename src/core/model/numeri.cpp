@@ -193,4 +193,22 @@ double LetturaNumeroIniziale(std::string_view testo) {
     return valore;
 }
 
+std::string Decimali(double valore, int cifre) {
+    // Room for the largest finite number written out in full.
+    char buffer[400];
+    const auto [fine, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, valore, std::chars_format::fixed, cifre);
+    (void)ec;
+    std::string testo(buffer, fine);
+    for (char& c : testo) {
+        if (c == '.') {
+            c = ',';
+        }
+    }
+    if (testo.starts_with('-') && testo.find_first_not_of("-0,") == std::string::npos) {
+        testo.erase(0, 1);
+    }
+    return testo;
+}
+
 } // namespace paretix

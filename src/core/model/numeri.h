@@ -21,6 +21,10 @@ double ConvertiNumeroOZero(std::string_view testo);
 // trailing zeros, exponent as "E-06"; a negative zero is "0".
 std::string FormaGenerale(double valore);
 
+// valore with cifre decimals after the comma, rounded; never "-0". For the figures of the
+// compliance checks and their chart, written as an engineer writes them.
+std::string Decimali(double valore, int cifre);
+
 // Appends the general number form of valore to testo, without a temporary string.
 void AggiungiFormaGenerale(std::string& testo, double valore);
 

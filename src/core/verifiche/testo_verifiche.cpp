@@ -1,7 +1,5 @@
 #include "core/verifiche/testo_verifiche.h"
 
-#include <charconv>
-
 namespace paretix {
 
 namespace {
@@ -27,24 +25,6 @@ std::string TraParentesi(const std::string& testo) {
 }
 
 } // namespace
-
-std::string Decimali(double valore, int cifre) {
-    // Room for the largest finite number written out in full.
-    char buffer[400];
-    const auto [fine, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, valore, std::chars_format::fixed, cifre);
-    (void)ec;
-    std::string testo(buffer, fine);
-    for (char& c : testo) {
-        if (c == '.') {
-            c = ',';
-        }
-    }
-    if (testo.starts_with('-') && testo.find_first_not_of("-0,") == std::string::npos) {
-        testo.erase(0, 1);
-    }
-    return testo;
-}
 
 std::string TestoTrasmittanza(double U) {
     return Decimali(U, DecimaliTrasmittanza) + UnitàTrasmittanza;

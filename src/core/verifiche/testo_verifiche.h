@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/model/numeri.h"
 #include "core/verifiche/risultati_verifiche.h"
 
 namespace paretix {
@@ -26,9 +27,6 @@ inline constexpr const char* GrandezzaEstiva = "Requisito estivo";
 inline constexpr const char* InizioSenzaCaloreSpecifico = "Calore specifico mancante: strati ";
 inline constexpr const char* RequisitoEstivo =
     "Ms > 230 kg/m² oppure |Yie| < 0,100 W/m²K (DM 26/06/2015, All. 1, §3.3)";
-
-// valore with cifre decimals after the comma, rounded; never "-0".
-std::string Decimali(double valore, int cifre);
 
 std::string TestoTrasmittanza(double U);              // "0,452 W/m²K"
 std::string TestoSpessore(double metri);              // "8,5 cm"

@@ -4,6 +4,7 @@
 // shows the state; every message goes through Dialoghi.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,8 @@ struct StatoFinestra {
     // window; empty while there are no results or the checks are off.
     std::vector<RigaVerifica> RigheVerifiche;
     std::vector<std::string> NoteVerifiche;
+    // The daily wave through the wall, when the periodic characteristics were computed.
+    std::optional<Superficie> GraficoVerifiche;
     std::string Text2;
     // Whether the charts hold the results of a calculation.
     bool GraficiDisegnati = false;
