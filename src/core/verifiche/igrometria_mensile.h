@@ -16,11 +16,10 @@
 #include <optional>
 #include <vector>
 
+#include "core/model/clima.h"
+
 namespace paretix {
 
-inline constexpr int MesiAnno = 12;
-inline constexpr std::array<int, MesiAnno> GiorniMese{31, 28, 31, 30, 31, 30,
-                                                      31, 31, 30, 31, 30, 31};
 // Water-vapour permeability of still air used to turn a layer's permeability into its sd,
 // kg/(m s Pa).
 inline constexpr double PermeabilitàAria = 2e-10;
@@ -40,12 +39,6 @@ struct StratoIgrometrico {
     double Resistenza = 0; // m² K/W
     double Sd = 0;         // m
 };
-
-struct ClimaMese {
-    double Temperatura = 0; // °C
-    double Umidità = 0;     // %
-};
-using ClimaAnno = std::array<ClimaMese, MesiAnno>;
 
 // The inside conditions: a humidity class 1..5 at 20 °C, or a typed year.
 struct CondizioniInterne {
