@@ -38,7 +38,7 @@ Esercizio ConDati() {
     v.Irradianza290 = true;
     v.Categoria = CategoriaEdificio::G;
     v.StratoIsolante = 3;
-    v.AltreChiavi = {{"strato.3.sd", "1,5"}, {"classe-umidita", "3=alta"}};
+    v.AltreChiavi = {{"finestra.3.telaio", "1,5"}, {"ponte-termico", "3=alta"}};
     e.Appunti = "Note";
     return e;
 }
@@ -95,7 +95,7 @@ TEST(FileVersione2, AnyAdditionalValueMakesAVersion2File) {
         [](Esercizio& e) { e.strato(1).Intonaco = true; },
         [](Esercizio& e) { e.strato(1).CaloreSpecifico = "900"; },
         [](Esercizio& e) {
-            e.Verifiche.AltreChiavi = {{"clima.1", "x"}};
+            e.Verifiche.AltreChiavi = {{"finestra.1", "x"}};
         },
     };
     for (std::size_t i = 0; i < modifiche.size(); ++i) {
@@ -125,8 +125,8 @@ TEST(FileVersione2, TheSectionStandsBeforeTheNotesWithKnownKeysFirst) {
                              "strato.1.intonaco=1\r\n"
                              "strato.1.calore-specifico=1000\r\n"
                              "strato.3.calore-specifico=840,5\r\n"
-                             "strato.3.sd=1,5\r\n"
-                             "classe-umidita=3=alta\r\n");
+                             "finestra.3.telaio=1,5\r\n"
+                             "ponte-termico=3=alta\r\n");
     const std::string fine = std::string(Separatore) + "\r\n" + TitoloAppunti + "\r\nNote\r\n";
     EXPECT_EQ(file.substr(file.size() - fine.size()), fine);
     EXPECT_EQ(std::string(TitoloDatiAggiuntivi).size(), 46u);
@@ -143,10 +143,11 @@ TEST(FileVersione2, RoundTripIsByteForByteAndKeepsUnknownKeysInOrder) {
 
     // Known keys in any order read the same; the writer puts them back in its order.
     const std::string mescolato =
-        ConSezione(file, "strato.3.sd=1,5\r\ncategoria=G\r\nzona=E\r\nverifiche=1\r\n");
+        ConSezione(file, "finestra.3.telaio=1,5\r\ncategoria=G\r\nzona=E\r\nverifiche=1\r\n");
     Esercizio e;
     ASSERT_TRUE(LetturaEsercizio(mescolato, e));
-    EXPECT_EQ(Sezione(FileDi(e)), "verifiche=1\r\nzona=E\r\ncategoria=G\r\nstrato.3.sd=1,5\r\n");
+    EXPECT_EQ(Sezione(FileDi(e)),
+              "verifiche=1\r\nzona=E\r\ncategoria=G\r\nfinestra.3.telaio=1,5\r\n");
 }
 
 TEST(FileVersione2, AVersion1FileClearsTheAdditionalDataOfTheExercise) {
@@ -154,6 +155,42 @@ TEST(FileVersione2, AVersion1FileClearsTheAdditionalDataOfTheExercise) {
     ASSERT_TRUE(LetturaEsercizio(FileDi(Esercizio{}), e));
     EXPECT_EQ(e, Esercizio{});
     EXPECT_FALSE(e.Verifiche.Attive);
+}
+
+TEST(FileVersione2, TheMonthlyCheckDataRoundTripInTheirOrder) {
+    Esercizio e = ConDati();
+    DatiVerifiche& v = e.Verifiche;
+    v.AltreChiavi.clear();
+    v.ClimaEsterno[0] = {"-0,3", "83"};
+    v.ClimaEsterno[11] = {"", "80"}; // a table being filled keeps what was typed
+    v.ClasseUmidità = 0;
+    v.ClimaInterno[6] = {"26", "55,5"};
+    v.CondensaAmmissibile = "250";
+    v.InterfacciaFreno = 2;
+    e.strato(3).Sd = "0,02";
+    const std::string file = FileDi(e);
+    const std::string sezione = Sezione(file);
+    const std::string attese = "strato-isolante=3\r\n"
+                               "clima.1=-0,3;83\r\n"
+                               "clima.12=;80\r\n"
+                               "classe-umidita=0\r\n"
+                               "interno.7=26;55,5\r\n"
+                               "condensa-ammissibile=250\r\n"
+                               "interfaccia-freno=2\r\n"
+                               "strato.1.intonaco=1\r\n";
+    EXPECT_NE(sezione.find(attese), std::string::npos) << sezione;
+    EXPECT_TRUE(sezione.ends_with("strato.3.calore-specifico=840,5\r\nstrato.3.sd=0,02\r\n"));
+    Esercizio letto;
+    ASSERT_TRUE(LetturaEsercizio(file, letto));
+    EXPECT_EQ(letto, e);
+    EXPECT_EQ(FileDi(letto), file);
+
+    // An sd alone makes the file a version-2 one; an air cavity loses it.
+    Esercizio soloSd;
+    soloSd.strato(1).Sd = "100";
+    EXPECT_TRUE(HaDatiAggiuntivi(soloSd));
+    CameraAria1(soloSd, 1);
+    EXPECT_TRUE(soloSd.strato(1).Sd.empty());
 }
 
 TEST(FileVersione2, AWrongLineOfTheSectionRefusesTheFileAndIsNamed) {
@@ -184,6 +221,21 @@ TEST(FileVersione2, AWrongLineOfTheSectionRefusesTheFileAndIsNamed) {
         {"strato.1.calore-specifico=\r\n", 0},
         {"strato.2.intonaco=1\r\n", 0}, // an air cavity
         {"strato.2.calore-specifico=1000\r\n", 0},
+        {"strato.2.sd=1\r\n", 0},
+        {"strato.1.sd=\r\n", 0},
+        {"clima.0=1;80\r\n", 0},
+        {"clima.13=1;80\r\n", 0},
+        {"clima.01=1;80\r\n", 0},
+        {"clima.1=1,80\r\n", 0},
+        {"clima.1=1;80;5\r\n", 0},
+        {"clima.1=;\r\n", 0},
+        {"clima.1=1;80\r\nclima.1=1;80\r\n", 1},
+        {"interno.1=20\r\n", 0},
+        {"classe-umidita=6\r\n", 0},
+        {"classe-umidita=33\r\n", 0},
+        {"condensa-ammissibile=\r\n", 0},
+        {"interfaccia-freno=3\r\n", 0}, // three layers: boundaries 1 and 2 only
+        {"interfaccia-freno=0\r\n", 0},
         {"zona=A\r\nzona=A\r\n", 1},
         {"altra=1\r\naltra=2\r\n", 1},
         {"verifiche=1\r\nsenza uguale\r\n", 1},

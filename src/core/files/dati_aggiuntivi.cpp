@@ -17,10 +17,17 @@ constexpr std::string_view ChiaveOrientamento = "orientamento";
 constexpr std::string_view ChiaveIrradianza = "irradianza-290";
 constexpr std::string_view ChiaveCategoria = "categoria";
 constexpr std::string_view ChiaveStratoIsolante = "strato-isolante";
+constexpr std::string_view ChiaveClasseUmidità = "classe-umidita";
+constexpr std::string_view ChiaveCondensaAmmissibile = "condensa-ammissibile";
+constexpr std::string_view ChiaveInterfacciaFreno = "interfaccia-freno";
+constexpr std::string_view PrefissoClima = "clima.";
+constexpr std::string_view PrefissoInterno = "interno.";
+constexpr char SeparatoreMese = ';';
 constexpr std::string_view PrefissoStrato = "strato.";
 constexpr std::string_view SuffissoIntonaco = "intonaco";
 constexpr std::string_view SuffissoCaloreSpecifico = "calore-specifico";
 constexpr std::string_view SuffissoCaloreSpecificoDaAbaco = "calore-specifico-abaco";
+constexpr std::string_view SuffissoSd = "sd";
 
 // The file values of each choice, in the order of the enumeration.
 constexpr std::array<std::string_view, 6> ValoriZona{"A", "B", "C", "D", "E", "F"};
@@ -75,6 +82,46 @@ std::optional<int> NumeroStrato(const Esercizio& e, std::string_view testo) {
     return numero;
 }
 
+// A month number 1..12 without a leading zero.
+std::optional<int> NumeroMese(std::string_view testo) {
+    int numero = 0;
+    const auto [fine, errore] = std::from_chars(testo.data(), testo.data() + testo.size(), numero);
+    if (errore != std::errc{} || fine != testo.data() + testo.size() || testo.empty() ||
+        testo.front() == '0' || numero < 1 || numero > MesiAnno) {
+        return std::nullopt;
+    }
+    return numero;
+}
+
+// "clima.M" or "interno.M": the month's "temperature;humidity" as typed, either part may be
+// empty but not both.
+bool ApplicaMese(AnnoDigitato& anno, std::string_view mese, std::string_view valore) {
+    const auto m = NumeroMese(mese);
+    const std::size_t separatore = valore.find(SeparatoreMese);
+    if (!m || separatore == std::string_view::npos ||
+        valore.find(SeparatoreMese, separatore + 1) != std::string_view::npos) {
+        return false;
+    }
+    MeseDigitato letto{std::string(valore.substr(0, separatore)),
+                       std::string(valore.substr(separatore + 1))};
+    if (letto.Vuoto()) {
+        return false;
+    }
+    anno[static_cast<std::size_t>(*m - 1)] = std::move(letto);
+    return true;
+}
+
+void RigheAnno(std::vector<std::string>& righe, std::string_view prefisso,
+               const AnnoDigitato& anno) {
+    for (int m = 1; m <= MesiAnno; ++m) {
+        const MeseDigitato& mese = anno[static_cast<std::size_t>(m - 1)];
+        if (!mese.Vuoto()) {
+            righe.push_back(std::string(prefisso) + std::to_string(m) + "=" + mese.Temperatura +
+                            SeparatoreMese + mese.Umidità);
+        }
+    }
+}
+
 // Keys are ASCII lower-case letters, digits, "-" and ".".
 bool ChiaveBenFormata(std::string_view chiave) {
     if (chiave.empty()) {
@@ -118,7 +165,7 @@ std::optional<ChiaveDiStrato> DividiChiaveStrato(std::string_view chiave) {
     }
     const std::string_view suffisso = resto.substr(punto + 1);
     if (suffisso != SuffissoIntonaco && suffisso != SuffissoCaloreSpecifico &&
-        suffisso != SuffissoCaloreSpecificoDaAbaco) {
+        suffisso != SuffissoCaloreSpecificoDaAbaco && suffisso != SuffissoSd) {
         return std::nullopt;
     }
     return ChiaveDiStrato{resto.substr(0, punto), suffisso};
@@ -144,6 +191,10 @@ bool ApplicaStrato(Esercizio& e, const ChiaveDiStrato& chiave, std::string_view 
             return false;
         }
         s.CaloreSpecificoDaAbaco = *daAbaco;
+        return true;
+    }
+    if (chiave.Suffisso == SuffissoSd) {
+        s.Sd = std::string(valore);
         return true;
     }
     s.CaloreSpecifico = std::string(valore);
@@ -190,6 +241,29 @@ bool ApplicaChiaveNota(DatiVerifiche& v, const Esercizio& e, std::string_view ch
         v.StratoIsolante = k.value_or(0);
         return k.has_value();
     }
+    if (chiave == ChiaveClasseUmidità) {
+        if (valore.size() != 1 || valore[0] < '0' || valore[0] > '5') {
+            return false;
+        }
+        v.ClasseUmidità = valore[0] - '0';
+        return true;
+    }
+    if (chiave == ChiaveCondensaAmmissibile) {
+        v.CondensaAmmissibile = std::string(valore);
+        return true;
+    }
+    if (chiave == ChiaveInterfacciaFreno) {
+        // A boundary between two layers: 1 .. layers - 1.
+        const auto k = NumeroStrato(e, valore);
+        v.InterfacciaFreno = k.value_or(0);
+        return k.has_value() && *k < e.NumeroStrati();
+    }
+    if (chiave.starts_with(PrefissoClima)) {
+        return ApplicaMese(v.ClimaEsterno, chiave.substr(PrefissoClima.size()), valore);
+    }
+    if (chiave.starts_with(PrefissoInterno)) {
+        return ApplicaMese(v.ClimaInterno, chiave.substr(PrefissoInterno.size()), valore);
+    }
     nota = false;
     return true;
 }
@@ -201,7 +275,7 @@ bool HaDatiAggiuntivi(const Esercizio& e) {
         return true;
     }
     for (const Strato& s : e.Strati) {
-        if (s.Intonaco || !s.CaloreSpecifico.empty() || s.CaloreSpecificoDaAbaco) {
+        if (s.Intonaco || !s.CaloreSpecifico.empty() || s.CaloreSpecificoDaAbaco || !s.Sd.empty()) {
             return true;
         }
     }
@@ -239,6 +313,17 @@ std::vector<std::string> RigheDatiAggiuntivi(const Esercizio& e) {
     if (v.StratoIsolante != 0) {
         righe.push_back(Riga(ChiaveStratoIsolante, std::to_string(v.StratoIsolante)));
     }
+    RigheAnno(righe, PrefissoClima, v.ClimaEsterno);
+    if (v.ClasseUmidità) {
+        righe.push_back(Riga(ChiaveClasseUmidità, std::to_string(*v.ClasseUmidità)));
+    }
+    RigheAnno(righe, PrefissoInterno, v.ClimaInterno);
+    if (!v.CondensaAmmissibile.empty()) {
+        righe.push_back(Riga(ChiaveCondensaAmmissibile, v.CondensaAmmissibile));
+    }
+    if (v.InterfacciaFreno != 0) {
+        righe.push_back(Riga(ChiaveInterfacciaFreno, std::to_string(v.InterfacciaFreno)));
+    }
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
         const Strato& s = e.strato(k);
         if (s.Intonaco) {
@@ -250,6 +335,9 @@ std::vector<std::string> RigheDatiAggiuntivi(const Esercizio& e) {
         if (s.CaloreSpecificoDaAbaco) {
             righe.push_back(
                 Riga(ChiaveStrato(k, SuffissoCaloreSpecificoDaAbaco), ValoreSiNo(true)));
+        }
+        if (!s.Sd.empty()) {
+            righe.push_back(Riga(ChiaveStrato(k, SuffissoSd), s.Sd));
         }
     }
     for (const auto& [chiave, valore] : v.AltreChiavi) {

@@ -15,8 +15,15 @@
 //   irradianza-290       1 or 0
 //   categoria            A to G
 //   strato-isolante      the number of the insulation layer
+//   clima.M              "θe;φe" of month M = 1..12, °C and %, as typed (e.g. "-0,3;83")
+//   classe-umidita       1 to 5, or 0 when the inside conditions are typed
+//   interno.M            "θi;φi" of month M, when the inside conditions are typed
+//   condensa-ammissibile the admissible condensate, g/m², as typed
+//   interfaccia-freno    K: the vapour retarder of the remedy between layers K and K+1
 //   strato.K.intonaco    1 or 0 for layer K
 //   strato.K.calore-specifico  J/(kg K) of layer K, as typed
+//   strato.K.calore-specifico-abaco  1 when that value came from the materials database
+//   strato.K.sd          the sd of layer K in m, as typed
 // A choice not made and an empty text are not written. Keys the program does not know are
 // kept in memory in their order and written back after the known ones.
 

@@ -24,10 +24,11 @@ void CameraAria1(Esercizio& e, int k) {
     s.ConduttivitàVisibile = false;
     Digitata(s.Permeabilità, PermeabilitàAria, PermeabilitàAria);
     Digitata(s.FatAssorbimento, "", "");
-    // Air is neither a plaster nor a mass with a specific heat.
+    // Air is neither a plaster nor a mass with a specific heat, nor a membrane.
     s.Intonaco = false;
     s.CaloreSpecifico.clear();
     s.CaloreSpecificoDaAbaco = false;
+    s.Sd.clear();
     if (e.Termico) {
         if (k > 1) {
             e.strato(k - 1).FatAssorbimentoVisibile = true;

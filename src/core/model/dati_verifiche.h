@@ -4,10 +4,13 @@
 // text typed with the decimal comma. The per-layer data (plaster flag, specific heat) live in
 // each Strato so that they move with their layer.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "core/model/clima.h"
 
 namespace paretix {
 
@@ -29,6 +32,16 @@ enum class Orientamento { N, NE, E, SE, S, SO, O, NO };
 // Building categories of the acoustic requirements decree, A (dwellings) to G (commerce).
 enum class CategoriaEdificio { A, B, C, D, E, F, G };
 
+// One month of a climate table as typed: temperature °C and relative humidity %.
+struct MeseDigitato {
+    std::string Temperatura;
+    std::string Umidità;
+
+    bool Vuoto() const { return Temperatura.empty() && Umidità.empty(); }
+    bool operator==(const MeseDigitato&) const = default;
+};
+using AnnoDigitato = std::array<MeseDigitato, MesiAnno>;
+
 struct DatiVerifiche {
     bool Attive = false; // the "Verifiche di legge" check box
     std::optional<ZonaClimatica> Zona;
@@ -40,6 +53,15 @@ struct DatiVerifiche {
     std::optional<bool> Irradianza290; // Im,s >= 290 W/m² in the sunniest month
     std::optional<CategoriaEdificio> Categoria;
     int StratoIsolante = 0; // the layer the U remedy thickens; 0: the least conductive one
+    // The monthly hygrothermal check: the outside year, the inside conditions as a humidity
+    // class 1..5 or 0 for the typed inside year, the admissible condensate in g/m² (empty: the
+    // usual amount) and the boundary of the vapour retarder the remedy proposes (k: between
+    // layers k and k+1; 0: the first condensing one).
+    AnnoDigitato ClimaEsterno{};
+    std::optional<int> ClasseUmidità;
+    AnnoDigitato ClimaInterno{};
+    std::string CondensaAmmissibile;
+    int InterfacciaFreno = 0;
     // Keys of the file section this program does not know, kept in order and written back.
     std::vector<std::pair<std::string, std::string>> AltreChiavi;
 

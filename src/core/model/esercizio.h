@@ -59,6 +59,9 @@ struct Strato {
     // Loaded with the material from the database: read-only and yellow like the other loaded
     // values, until the layer is typed by hand again.
     bool CaloreSpecificoDaAbaco = false;
+    // The equivalent air thickness sd in m of a membrane or a paint, as typed: when given, the
+    // monthly hygrothermal check uses it instead of the one of the permeability.
+    std::string Sd;
 
     // Exactly "A": the test of the Calculate command and of the schema (no trimming).
     bool CameraAria() const { return TipoStrato == TipoCameraAria; }
