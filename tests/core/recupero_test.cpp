@@ -12,7 +12,6 @@
 #include "core/window/recupero.h"
 #include "support/cartella_temporanea.h"
 #include "support/dialoghi_registrati.h"
-#include "support/finestra_di_prova.h"
 
 using namespace paretix;
 using namespace paretix::test;
