@@ -51,9 +51,13 @@ set(PARETIX_CORE_SOURCES
   verifiche/righe_verifiche.cpp
   verifiche/testo_verifiche.cpp
   verifiche/trasmittanza.cpp
+  window/annulla_ripeti.cpp
   window/avvio.cpp
+  window/cartelle_utente.cpp
   window/ciclo_vita.cpp
+  window/cronologia.cpp
   window/dati_verifiche_dialogo.cpp
+  window/file_recenti.cpp
   window/finestra_appunti.cpp
   window/finestra_principale.cpp
   window/finestra_stampa.cpp
@@ -62,9 +66,11 @@ set(PARETIX_CORE_SOURCES
   window/menu_strato.cpp
   window/operazioni_strati.cpp
   window/percorso_esercizio.cpp
+  window/recupero.cpp
   window/righe_testo.cpp
   window/schema_strati.cpp
   window/stampa.cpp
+  window/ultima_cartella.cpp
   window/unita_suono.cpp
 )
 list(TRANSFORM PARETIX_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)

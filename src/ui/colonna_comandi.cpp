@@ -205,6 +205,9 @@ QWidget* ColonnaComandi::CreaStratiELiminari() {
     connect(liminariEsterno_, &QLineEdit::textEdited, this, [this](const QString& t) {
         Esegui([this, &t] { modello_.TextLiminariEsterno_Change(t.toStdString()); });
     });
+    for (QLineEdit* c : {liminariInterno_, liminariEsterno_}) {
+        connect(c, &QLineEdit::editingFinished, this, [this] { modello_.ConfermaCasella(); });
+    }
     disposizione->addWidget(liminari_, 1);
     return riga;
 }

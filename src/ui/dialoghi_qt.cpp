@@ -35,13 +35,6 @@ int Mostra(const std::string& titolo, const std::string& testo, Icona icona,
     return box.exec();
 }
 
-std::optional<std::string> Scelto(const QString& percorso) {
-    if (percorso.isEmpty()) {
-        return std::nullopt;
-    }
-    return percorso.toStdString();
-}
-
 } // namespace
 
 QString FiltroQt(const std::string& filtro) {
@@ -58,6 +51,18 @@ QString FiltroQt(const std::string& filtro) {
         filtri << descrizione.trimmed() + QStringLiteral(" (") + modello + u')';
     }
     return filtri.join(QStringLiteral(";;"));
+}
+
+void DialoghiQt::ImpostaUltimaCartella(std::string memoria) {
+    ultimaCartella_.Carica(std::move(memoria));
+}
+
+std::optional<std::string> DialoghiQt::Scelto(const QString& percorso) {
+    if (percorso.isEmpty()) {
+        return std::nullopt;
+    }
+    ultimaCartella_.Ricorda(percorso.toStdString());
+    return percorso.toStdString();
 }
 
 void DialoghiQt::Messaggio(const std::string& titolo, const std::string& testo, Icona icona) {
@@ -84,15 +89,17 @@ Risposta DialoghiQt::DomandaSiNoAnnulla(const std::string& titolo, const std::st
 std::optional<std::string> DialoghiQt::ApriFile(const std::string& titolo,
                                                 const std::string& filtro) {
     return Scelto(QFileDialog::getOpenFileName(
-        QApplication::activeWindow(), QString::fromStdString(titolo), QString(), FiltroQt(filtro)));
+        QApplication::activeWindow(), QString::fromStdString(titolo),
+        QString::fromStdString(ultimaCartella_.Cartella()), FiltroQt(filtro)));
 }
 
 std::optional<std::string> DialoghiQt::SalvaFile(const std::string& titolo,
                                                  const std::string& filtro) {
     // The program asks itself before replacing a file.
-    return Scelto(QFileDialog::getSaveFileName(
-        QApplication::activeWindow(), QString::fromStdString(titolo), QString(), FiltroQt(filtro),
-        nullptr, QFileDialog::DontConfirmOverwrite));
+    return Scelto(
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), QString::fromStdString(titolo),
+                                     QString::fromStdString(ultimaCartella_.Cartella()),
+                                     FiltroQt(filtro), nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
 } // namespace paretix::ui

@@ -170,6 +170,7 @@ void PannelloSchema::CreaStrato(int k) {
             c->setValidator(new ValidatoreWin1252(c));
             connect(c, &QLineEdit::textEdited, this,
                     [this, k, r](const QString& testo) { CambiaCasellaStrato(k, r, testo); });
+            connect(c, &QLineEdit::editingFinished, this, [this] { modello_.ConfermaCasella(); });
         }
         caselle_[static_cast<std::size_t>(k)][static_cast<std::size_t>(r)] = c;
     }
@@ -253,6 +254,7 @@ QLineEdit* PannelloSchema::CasellaContorno(QWidget* genitore, const char* nome,
         }
         emit Cambiato();
     });
+    connect(c, &QLineEdit::editingFinished, this, [this] { modello_.ConfermaCasella(); });
     return c;
 }
 

@@ -40,6 +40,10 @@ std::string DomandaSostituzione(const std::string& nome) {
     return nome + ACapo + FileGiàEsistente + ACapo + ACapo + SostituireIlFile;
 }
 
+void FinestraPrincipale::ImpostaFileRecenti(std::string elenco) {
+    recenti_.Carica(std::move(elenco));
+}
+
 bool FinestraPrincipale::SalvataggioOfferto() {
     if (stato_.Modificato != Si) {
         return true;
@@ -83,7 +87,12 @@ bool FinestraPrincipale::Esci_Click() {
 bool FinestraPrincipale::Form_Unload() {
     stato_.AnnullaChiusura = 0;
     EsciDefinitivamente();
-    return stato_.AnnullaChiusura != 0;
+    if (stato_.AnnullaChiusura != 0) {
+        return true;
+    }
+    // A clean exit: nothing is left to recover.
+    RimuoviRecupero();
+    return false;
 }
 
 bool FinestraPrincipale::EsciDefinitivamente() {
@@ -95,21 +104,43 @@ bool FinestraPrincipale::EsciDefinitivamente() {
 }
 
 void FinestraPrincipale::ApriProgetto0() {
-    const auto nome = dialoghi_.ApriFile(TitoloApriEsercizio, FiltroApriEsercizio);
-    if (!nome) {
+    if (const auto nome = dialoghi_.ApriFile(TitoloApriEsercizio, FiltroApriEsercizio)) {
+        Apertura(*nome);
+    }
+}
+
+void FinestraPrincipale::ApriRecente_Click(int indice) {
+    if (indice < 0 || static_cast<std::size_t>(indice) >= recenti_.Elenco().size()) {
         return;
     }
+    const std::string nome = recenti_.Elenco()[static_cast<std::size_t>(indice)];
+    std::error_code errore;
+    if (!std::filesystem::is_regular_file(nome, errore)) {
+        recenti_.Togli(nome);
+        dialoghi_.Messaggio(NomeProgramma, MessaggioFileRecenteMancante(nome), Icona::Esclamazione);
+        return;
+    }
+    if (SalvataggioOfferto()) {
+        Apertura(nome);
+    }
+}
+
+bool FinestraPrincipale::Apertura(const std::string& nome) {
     // The file is read onto a copy, so the window changes only once the reading is over.
     Esercizio letto = esercizio_;
-    if (const auto errore = AperturaFile(*nome, letto)) {
+    if (const auto errore = AperturaFile(nome, letto)) {
         NuovoProgettoVuoto();
         dialoghi_.Messaggio(TitoloErroreDiApertura, *errore, Icona::Esclamazione);
-        return;
+        return false;
     }
     MostraEsercizio(std::move(letto));
-    stato_.PercorsoEsercizio = *nome;
-    stato_.Caption = *nome + SuffissoDopoApertura;
+    stato_.PercorsoEsercizio = nome;
+    stato_.Caption = nome + SuffissoDopoApertura;
     stato_.Modificato = No;
+    cronologia_.Azzera(true);
+    RimuoviRecupero();
+    recenti_.Aggiungi(nome);
+    return true;
 }
 
 bool FinestraPrincipale::Salva1() {
@@ -141,6 +172,9 @@ bool FinestraPrincipale::Scrittura(const std::string& percorso) {
     stato_.PercorsoEsercizio = percorso;
     stato_.Caption = percorso + SuffissoDopoSalvataggio;
     stato_.Modificato = No;
+    cronologia_.Salvato();
+    RimuoviRecupero();
+    recenti_.Aggiungi(percorso);
     return true;
 }
 

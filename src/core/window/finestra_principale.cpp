@@ -13,6 +13,7 @@
 #include "core/model/numeri.h"
 #include "core/model/validazione.h"
 #include "core/verifiche/calcola_verifiche.h"
+#include "core/window/passi.h"
 #include "core/window/unita_suono.h"
 
 namespace paretix {
@@ -43,6 +44,10 @@ bool TestiUguali(const Esercizio& a, const Esercizio& b) {
     return true;
 }
 
+std::string NomePassoStrato(const char* casella, int k) {
+    return casella + (SuffissoPassoStrato + std::to_string(k));
+}
+
 } // namespace
 
 FinestraPrincipale::FinestraPrincipale(Dialoghi& dialoghi) : dialoghi_(dialoghi) {}
@@ -50,6 +55,7 @@ FinestraPrincipale::FinestraPrincipale(Dialoghi& dialoghi) : dialoghi_(dialoghi)
 void FinestraPrincipale::Form_Load(const EsitoAvvio& avvio) {
     esercizio_ = Esercizio{};
     stato_ = StatoFinestra{};
+    cronologia_.Azzera(true);
     stato_.CartellaProgramma = avvio.CartellaProgramma;
     stato_.CartellaDati = avvio.CartellaDati();
     stato_.ScritturaConsentita = avvio.ScritturaConsentita;
@@ -66,6 +72,8 @@ void FinestraPrincipale::NuovoProgettoVuoto() {
     stato_.PercorsoEsercizio.clear();
     stato_.Caption = CaptionSenzaNome;
     stato_.Modificato = No;
+    cronologia_.Azzera(true);
+    RimuoviRecupero();
 }
 
 void FinestraPrincipale::MostraEsercizio(Esercizio e) {
@@ -82,6 +90,7 @@ void FinestraPrincipale::Command1_Click() {
     if (!stato_.Command1Abilitato) {
         return;
     }
+    const Passo passo(*this, PassoCorrezioneValori);
     const Esercizio prima = esercizio_;
     std::optional<RisultatiVerifiche> verifiche;
     const EsitoCalcola esito =
@@ -132,6 +141,7 @@ void FinestraPrincipale::CaricaMaterialeNelloStratoSelezionato(const VoceAbaco& 
     if (k < 1 || k > esercizio_.NumeroStrati()) {
         return;
     }
+    const Passo passo(*this, PassoMaterialeDaAbaco);
     CaricaMateriale(esercizio_, k, voce);
     Modifica();
     VisualizzaStrati();
@@ -174,6 +184,7 @@ void FinestraPrincipale::Check1_Click(int indice, bool valore) {
     if (casella == valore) {
         return;
     }
+    const Passo passo(*this, PassoTipiCalcolo);
     casella = valore;
     Modifica();
     // The hygrometric calculation needs the temperatures of the thermal one.
@@ -191,6 +202,7 @@ void FinestraPrincipale::CheckVerifiche_Click(bool valore) {
     if (esercizio_.Verifiche.Attive == valore) {
         return;
     }
+    const Passo passo(*this, PassoVerificheDiLegge);
     esercizio_.Verifiche.Attive = valore;
     Modifica();
 }
@@ -204,6 +216,7 @@ bool FinestraPrincipale::DatiVerifiche_Ok(const DialogoDatiVerifiche& dialogo) {
         dialoghi_.Messaggio(TitoloDatiVerifiche, *errore, Icona::Esclamazione);
         return false;
     }
+    const Passo passo(*this, PassoDatiVerifiche);
     if (dialogo.Applica(esercizio_)) {
         Modifica();
     }
@@ -229,6 +242,7 @@ void FinestraPrincipale::Option1_Click(int indice) {
     if (nuova == precedente) {
         return;
     }
+    const Passo passo(*this, PassoUnitaSuono);
     esercizio_.UnitaDistSonoro = nuova;
     stato_.Modificato = Si;
     if (DistSonoroVisibile(esercizio_)) {
@@ -257,7 +271,9 @@ void FinestraPrincipale::Option1_Click(int indice) {
     TextDistSonoro_Change(FormaGenerale(*convertito));
 }
 
-void FinestraPrincipale::Spin(std::string Esercizio::*campo, double passo, bool umidità) {
+void FinestraPrincipale::Spin(const char* nome, std::string Esercizio::*campo, double passo,
+                              bool umidità) {
+    const Passo passoCronologia(*this, nome);
     double valore = LetturaNumeroIniziale(esercizio_.*campo) + passo;
     if (umidità) {
         valore = std::clamp(valore, UmiditàMinima, UmiditàMassima);
@@ -268,34 +284,35 @@ void FinestraPrincipale::Spin(std::string Esercizio::*campo, double passo, bool 
 }
 
 void FinestraPrincipale::CommandSuTi_Click() {
-    Spin(&Esercizio::TInterna, 1, false);
+    Spin(PassoTInterna, &Esercizio::TInterna, 1, false);
 }
 void FinestraPrincipale::CommandGiuTi_Click() {
-    Spin(&Esercizio::TInterna, -1, false);
+    Spin(PassoTInterna, &Esercizio::TInterna, -1, false);
 }
 void FinestraPrincipale::CommandSuTe_Click() {
-    Spin(&Esercizio::TEsterna, 1, false);
+    Spin(PassoTEsterna, &Esercizio::TEsterna, 1, false);
 }
 void FinestraPrincipale::CommandGiuTe_Click() {
-    Spin(&Esercizio::TEsterna, -1, false);
+    Spin(PassoTEsterna, &Esercizio::TEsterna, -1, false);
 }
 void FinestraPrincipale::CommandSuUi_Click() {
-    Spin(&Esercizio::UInterna, 1, true);
+    Spin(PassoUInterna, &Esercizio::UInterna, 1, true);
 }
 void FinestraPrincipale::CommandGiuUi_Click() {
-    Spin(&Esercizio::UInterna, -1, true);
+    Spin(PassoUInterna, &Esercizio::UInterna, -1, true);
 }
 void FinestraPrincipale::CommandSuUe_Click() {
-    Spin(&Esercizio::UEsterna, 1, true);
+    Spin(PassoUEsterna, &Esercizio::UEsterna, 1, true);
 }
 void FinestraPrincipale::CommandGiuUe_Click() {
-    Spin(&Esercizio::UEsterna, -1, true);
+    Spin(PassoUEsterna, &Esercizio::UEsterna, -1, true);
 }
 
 bool FinestraPrincipale::TextAppunti_Change(const std::string& testo) {
     if (!RappresentabileWin1252(testo)) {
         return false;
     }
+    const Passo passo(*this, PassoAppunti, CasellaDigitata{PassoAppunti});
     if (esercizio_.Appunti != testo) {
         // Notes are no input of the calculation: the results stay.
         esercizio_.Appunti = testo;
@@ -329,39 +346,54 @@ bool FinestraPrincipale::CambiaStrato(int k, Casella Strato::*campo, const std::
 }
 
 bool FinestraPrincipale::TextLiminariInterno_Change(const std::string& testo) {
+    const Passo passo(*this, PassoLiminariInterno, CasellaDigitata{PassoLiminariInterno});
     return CambiaContorno(&Esercizio::LiminariInterno, testo);
 }
 bool FinestraPrincipale::TextLiminariEsterno_Change(const std::string& testo) {
+    const Passo passo(*this, PassoLiminariEsterno, CasellaDigitata{PassoLiminariEsterno});
     return CambiaContorno(&Esercizio::LiminariEsterno, testo);
 }
 bool FinestraPrincipale::TextTInterna_Change(const std::string& testo) {
+    const Passo passo(*this, PassoTInterna, CasellaDigitata{PassoTInterna});
     return CambiaContorno(&Esercizio::TInterna, testo);
 }
 bool FinestraPrincipale::TextTEsterna_Change(const std::string& testo) {
+    const Passo passo(*this, PassoTEsterna, CasellaDigitata{PassoTEsterna});
     return CambiaContorno(&Esercizio::TEsterna, testo);
 }
 bool FinestraPrincipale::TextUInterna_Change(const std::string& testo) {
+    const Passo passo(*this, PassoUInterna, CasellaDigitata{PassoUInterna});
     return CambiaContorno(&Esercizio::UInterna, testo);
 }
 bool FinestraPrincipale::TextUEsterna_Change(const std::string& testo) {
+    const Passo passo(*this, PassoUEsterna, CasellaDigitata{PassoUEsterna});
     return CambiaContorno(&Esercizio::UEsterna, testo);
 }
 bool FinestraPrincipale::TextDistSonoro_Change(const std::string& testo) {
+    const Passo passo(*this, PassoDistSonoro, CasellaDigitata{PassoDistSonoro});
     return CambiaContorno(&Esercizio::DistSonoro, testo);
 }
 bool FinestraPrincipale::TextSpessore_Change(int k, const std::string& testo) {
+    const Passo passo(*this, NomePassoStrato(PassoSpessore, k), CasellaDigitata{PassoSpessore, k});
     return CambiaStrato(k, &Strato::Spessore, testo);
 }
 bool FinestraPrincipale::TextDensità_Change(int k, const std::string& testo) {
+    const Passo passo(*this, NomePassoStrato(PassoDensità, k), CasellaDigitata{PassoDensità, k});
     return CambiaStrato(k, &Strato::Densità, testo);
 }
 bool FinestraPrincipale::TextConduttività_Change(int k, const std::string& testo) {
+    const Passo passo(*this, NomePassoStrato(PassoConduttività, k),
+                      CasellaDigitata{PassoConduttività, k});
     return CambiaStrato(k, &Strato::Conduttività, testo);
 }
 bool FinestraPrincipale::TextPermeabilità_Change(int k, const std::string& testo) {
+    const Passo passo(*this, NomePassoStrato(PassoPermeabilità, k),
+                      CasellaDigitata{PassoPermeabilità, k});
     return CambiaStrato(k, &Strato::Permeabilità, testo);
 }
 bool FinestraPrincipale::TextFatAssorbimento_Change(int k, const std::string& testo) {
+    const Passo passo(*this, NomePassoStrato(PassoFatAssorbimento, k),
+                      CasellaDigitata{PassoFatAssorbimento, k});
     return CambiaStrato(k, &Strato::FatAssorbimento, testo);
 }
 

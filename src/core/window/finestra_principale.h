@@ -16,7 +16,9 @@
 #include "core/porte/dialoghi.h"
 #include "core/verifiche/righe_verifiche.h"
 #include "core/window/avvio.h"
+#include "core/window/cronologia.h"
 #include "core/window/dati_verifiche_dialogo.h"
+#include "core/window/file_recenti.h"
 #include "core/window/menu_strato.h"
 #include "core/window/pannelli.h"
 #include "core/window/schema_strati.h"
@@ -207,7 +209,58 @@ class FinestraPrincipale {
     // and the layer's boxes change, so the schema is drawn again.
     void CaricaMaterialeNelloStratoSelezionato(const VoceAbaco& voce);
 
+    // "Annulla" and "Ripeti" in the Edit menu: every edit of the exercise is one step (typing in
+    // a box one step per value, until ConfermaCasella); New and Open start a new history.
+    // Modificato follows the history: back at the saved state the exercise is unmodified.
+    void Annulla_Click();
+    void Ripeti_Click();
+    // The value typed in a box is complete (Enter, or the box lost the focus).
+    void ConfermaCasella();
+    // The menu captions ("Annulla inserimento strato", or "Annulla" alone) and whether the
+    // entries are enabled.
+    std::string CaptionAnnulla() const;
+    std::string CaptionRipeti() const;
+    bool AnnullaAbilitato() const { return !cronologia_.NomeAnnulla().empty(); }
+    bool RipetiAbilitato() const { return !cronologia_.NomeRipeti().empty(); }
+
+    // The recovery file (empty: none), written by TimerRecupero_Timer while the exercise is
+    // modified and removed once it is not: after a save, New, Open and a clean exit.
+    void ImpostaRecupero(std::string percorso);
+    // At start-up: a recovery file left by a session that did not end cleanly is offered for
+    // restoring. Restored, the exercise has no file and is modified; refused, the file goes.
+    void OffriRipristino();
+    void TimerRecupero_Timer();
+
+    // The last files opened or saved, kept in the file elenco (empty: only in memory), and the
+    // File menu's entries that open them.
+    void ImpostaFileRecenti(std::string elenco);
+    const std::vector<std::string>& FileRecenti() const { return recenti_.Elenco(); }
+    void ApriRecente_Click(int indice);
+
   private:
+    // While it lives, the operation that made it is one step of the history: an exercise that
+    // changed is recorded under its name. An operation run by another is part of that one's step.
+    class Passo {
+      public:
+        Passo(FinestraPrincipale& finestra, std::string nome,
+              std::optional<CasellaDigitata> casella = std::nullopt);
+        ~Passo();
+        Passo(const Passo&) = delete;
+        Passo& operator=(const Passo&) = delete;
+
+      private:
+        FinestraPrincipale& finestra_;
+        bool esterno_;
+        std::string nome_;
+        std::optional<CasellaDigitata> casella_;
+        Esercizio prima_;
+    };
+
+    // Shows an exercise of the history.
+    void Ripristina(const Esercizio& e);
+    // Reads the file nome into the window (Open); whether it was read.
+    bool Apertura(const std::string& nome);
+    void RimuoviRecupero() const;
     // The window shows exercise e as a freshly loaded one: results cleared, the schema in front,
     // the controls that follow the calculation types, the schema redrawn.
     void MostraEsercizio(Esercizio e);
@@ -220,7 +273,7 @@ class FinestraPrincipale {
     // What follows from the chosen calculation types: the chart view's caption and sizes,
     // "Calcola", the frame of hi and he.
     void ApplicaTipiCalcolo();
-    void Spin(std::string Esercizio::*campo, double passo, bool umidità);
+    void Spin(const char* nome, std::string Esercizio::*campo, double passo, bool umidità);
     bool CambiaContorno(std::string Esercizio::*campo, const std::string& testo);
     bool CambiaStrato(int k, Casella Strato::*campo, const std::string& testo);
     // Runs the change handlers of the boxes whose text differs from prima.
@@ -235,6 +288,10 @@ class FinestraPrincipale {
     Esercizio esercizio_;
     RisultatiCalcolo risultati_;
     StatoFinestra stato_;
+    Cronologia cronologia_;
+    bool passoInCorso_ = false;
+    std::string recupero_;
+    ElencoFileRecenti recenti_;
 };
 
 } // namespace paretix

@@ -3,6 +3,7 @@
 #include "core/model/camera_aria.h"
 #include "core/model/caselle_visibili.h"
 #include "core/window/finestra_principale.h"
+#include "core/window/passi.h"
 
 namespace paretix {
 
@@ -69,6 +70,7 @@ bool FinestraPrincipale::StratoSelezionatoValido() const {
 }
 
 void FinestraPrincipale::CommandPiù_Click() {
+    const Passo passo(*this, PassoAggiuntaStrato);
     Modifica();
     if (esercizio_.NumeroStrati() < NumeroStratiMax) {
         esercizio_.Strati.emplace_back();
@@ -77,6 +79,7 @@ void FinestraPrincipale::CommandPiù_Click() {
 }
 
 void FinestraPrincipale::CommandMeno_Click() {
+    const Passo passo(*this, PassoRimozioneStrato);
     Modifica();
     if (esercizio_.NumeroStrati() >= 2) {
         esercizio_.Strati.pop_back();
@@ -93,6 +96,7 @@ void FinestraPrincipale::EliminaStrato_Click() {
     if (!StratoSelezionatoValido() || !MenuPerStrato(esercizio_, k).EliminaStrato) {
         return;
     }
+    const Passo passo(*this, PassoEliminazioneStrato);
     for (int j = k; j < esercizio_.NumeroStrati(); ++j) {
         EventiTraslazione(esercizio_, j, +1);
     }
@@ -104,6 +108,7 @@ void FinestraPrincipale::InserisciStrato(bool aDestra) {
     if (!StratoSelezionatoValido() || !MenuPerStrato(esercizio_, k).InserisciStrato) {
         return;
     }
+    const Passo passo(*this, PassoInserimentoStrato);
     CommandPiù_Click();
     for (int j = esercizio_.NumeroStrati(); j >= k + 1; --j) {
         EventiTraslazione(esercizio_, j, -1);
@@ -126,6 +131,7 @@ void FinestraPrincipale::CameraAria_Click() {
     if (!StratoSelezionatoValido() || !MenuPerStrato(esercizio_, k).CameraAria) {
         return;
     }
+    const Passo passo(*this, PassoCameraAria);
     Modifica();
     CameraAria1(esercizio_, k);
 }
@@ -134,6 +140,7 @@ void FinestraPrincipale::DaTastiera_Click() {
     if (!StratoSelezionatoValido()) {
         return;
     }
+    const Passo passo(*this, PassoDaTastiera);
     Modifica();
     StratoDaTastiera(esercizio_, stato_.StratoSelezionato);
     VisualizzaStrati();
