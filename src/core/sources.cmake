@@ -17,11 +17,14 @@ set(PARETIX_CORE_SOURCES
   charts/profili.cpp
   charts/scala.cpp
   files/apertura_file.cpp
+  files/clima_epw.cpp
+  files/clima_incollato.cpp
   files/creazione_file.cpp
   files/dati_aggiuntivi.cpp
   files/esito_scrittura.cpp
   files/formato_esercizio.cpp
   files/lettura_file.cpp
+  files/libreria_clima.cpp
   files/righe.cpp
   files/scrittura_atomica.cpp
   files/testo_terminale.cpp
