@@ -6,16 +6,20 @@ set(PARETIX_CORE_SOURCES
   calc/igrometrico.cpp
   calc/termico.cpp
   calc/valori_finiti.cpp
+  charts/assi.cpp
   charts/cornici.cpp
   charts/elementi.cpp
+  charts/etichette_livelli.cpp
   charts/grafici_calcolo.cpp
   charts/grafico_energia.cpp
   charts/grafico_sfasamento.cpp
   charts/grafico_temperature.cpp
   charts/grafico_umidita.cpp
   charts/isoterme.cpp
+  charts/posa_etichette.cpp
   charts/profili.cpp
   charts/scala.cpp
+  charts/testo_grafico.cpp
   files/apertura_file.cpp
   files/clima_epw.cpp
   files/clima_incollato.cpp
