@@ -17,6 +17,22 @@ namespace {
 constexpr double SinistraEtichettaDecibel = 100;
 constexpr double AltoEtichettaDecibel = 30;
 
+constexpr int PuntiCurva =
+    (FrequenzaFinaleGrafico - FrequenzaInizialeGrafico) / PassoFrequenzaGrafico + 1;
+
+// The abscissae of the curve's points, the same for every wall: a logarithm each, taken once.
+const std::array<double, PuntiCurva>& AscisseCurva() {
+    static const std::array<double, PuntiCurva> ascisse = [] {
+        std::array<double, PuntiCurva> x{};
+        for (int i = 0; i < PuntiCurva; ++i) {
+            x[static_cast<std::size_t>(i)] =
+                AscissaFrequenza(FrequenzaInizialeGrafico + i * PassoFrequenzaGrafico);
+        }
+        return x;
+    }();
+    return ascisse;
+}
+
 // The rank 1..6 of an octave frequency, 0 for the others.
 int RangoOttava(int F) {
     for (std::size_t i = 0; i < FrequenzeOttava.size(); ++i) {
@@ -40,14 +56,16 @@ void DisegnaGraficoEnergiaTrasmessaInbBPerLeVarieFrequenzeHz(
     SpostaLineaZero(g3, "LineXg3", scala.y(0));
 
     g3.Pennellate.clear();
+    g3.Pennellate.reserve(PuntiCurva - 1);
+    const auto& ascisse = AscisseCurva();
     std::array<double, 6> altezzeOttave{};
     double xPrecedente = 0;
     double yPrecedente = 0;
-    for (int F = FrequenzaInizialeGrafico; F <= FrequenzaFinaleGrafico;
-         F += PassoFrequenzaGrafico) {
-        const double x = AscissaFrequenza(F);
+    for (int i = 0; i < PuntiCurva; ++i) {
+        const int F = FrequenzaInizialeGrafico + i * PassoFrequenzaGrafico;
+        const double x = ascisse[static_cast<std::size_t>(i)];
         const double y = scala.y(livello(F));
-        if (F > FrequenzaInizialeGrafico) {
+        if (i > 0) {
             g3.Pennellate.push_back(Linea{"curva", xPrecedente, yPrecedente, x, y, VerdeBGR, 1,
                                           StileTratto::Continuo, true});
         }

@@ -15,7 +15,7 @@ struct Posto {
 } // namespace
 
 PosaEtichette::PosaEtichette(const Superficie& s, const std::vector<std::string_view>& famiglie)
-    : superficie_(s), curve_(s.Pennellate) {
+    : superficie_(s) {
     for (const Linea& l : s.Linee) {
         const bool curva = std::any_of(famiglie.begin(), famiglie.end(),
                                        [&](std::string_view f) { return l.Nome.starts_with(f); });
@@ -35,6 +35,8 @@ bool PosaEtichette::Libero(const Rettangolo& r) const {
            std::none_of(occupati_.begin(), occupati_.end(),
                         [&](const Rettangolo& o) { return Sovrapposti(o, r); }) &&
            std::none_of(curve_.begin(), curve_.end(),
+                        [&](const Linea& l) { return Attraversa(l, r); }) &&
+           std::none_of(superficie_.Pennellate.begin(), superficie_.Pennellate.end(),
                         [&](const Linea& l) { return Attraversa(l, r); });
 }
 

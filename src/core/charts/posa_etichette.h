@@ -22,7 +22,8 @@ enum class Lato { Destra, Sinistra };
 class PosaEtichette {
   public:
     // The curves of s that no label may cross are the elements whose names start with one of
-    // famiglie and the strokes; every visible label already on s is taken.
+    // famiglie and the strokes; every visible label already on s is taken. The strokes are
+    // read where they are: they must stay unchanged while the labels are placed.
     PosaEtichette(const Superficie& s, const std::vector<std::string_view>& famiglie);
 
     // Whether r is inside the surface and free of curves and taken labels.

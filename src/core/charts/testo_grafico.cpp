@@ -66,6 +66,10 @@ bool Attraversa(const Linea& l, const Rettangolo& r) {
         !std::isfinite(l.Y2)) {
         return false;
     }
+    if (std::max(l.X1, l.X2) < r.Sinistra || std::min(l.X1, l.X2) > r.Destra ||
+        std::max(l.Y1, l.Y2) < r.Alto || std::min(l.Y1, l.Y2) > r.Basso) {
+        return false;
+    }
     // The part of the segment within the rectangle's slabs, as fractions t of its length.
     double da = 0;
     double a = 1;
