@@ -6,22 +6,29 @@ set(PARETIX_CORE_SOURCES
   calc/igrometrico.cpp
   calc/termico.cpp
   calc/valori_finiti.cpp
+  charts/assi.cpp
   charts/cornici.cpp
   charts/elementi.cpp
+  charts/etichette_livelli.cpp
   charts/grafici_calcolo.cpp
   charts/grafico_energia.cpp
   charts/grafico_sfasamento.cpp
   charts/grafico_temperature.cpp
   charts/grafico_umidita.cpp
   charts/isoterme.cpp
+  charts/posa_etichette.cpp
   charts/profili.cpp
   charts/scala.cpp
+  charts/testo_grafico.cpp
   files/apertura_file.cpp
+  files/clima_epw.cpp
+  files/clima_incollato.cpp
   files/creazione_file.cpp
   files/dati_aggiuntivi.cpp
   files/esito_scrittura.cpp
   files/formato_esercizio.cpp
   files/lettura_file.cpp
+  files/libreria_clima.cpp
   files/righe.cpp
   files/scrittura_atomica.cpp
   files/testo_terminale.cpp

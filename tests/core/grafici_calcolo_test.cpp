@@ -72,7 +72,8 @@ TEST(GraficiCalcolo, EachCalculationTypeDrawsOnlyItsCharts) {
     EXPECT_EQ(a.g.Grafico2, vuoti.Grafico2);
     // The energy curve asks the chart variant of the acoustic calculation; the labels show
     // the report's octave levels.
-    ASSERT_EQ(a.g.Grafico3.Pennellate.size(), 776u);
+    // 776 levels, every 5 Hz from 125 to 4000, joined by 775 strokes.
+    ASSERT_EQ(a.g.Grafico3.Pennellate.size(), 775u);
     for (int k = 1; k <= 6; ++k) {
         const double livello = a.r.EnergiaTrasmessa[static_cast<std::size_t>(k - 1)];
         EXPECT_EQ(EtichettaDi(a.g.Grafico3, NomeIndice("LabeldB", k)).Testo,

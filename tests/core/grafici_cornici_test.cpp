@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/charts/cornici.h"
+#include "core/charts/testo_grafico.h"
 #include "grafici_aiuto.h"
 
 using namespace paretix;
@@ -49,7 +50,8 @@ TEST(GraficiCornici, AcousticFrameKeepsOnlyItsAxesUntilTheChartIsDrawn) {
     }
 
     PosizionaGrigliaFrequenze(g3, true);
-    const double x[] = {750, 1000, 1500, 2500, 4500, 8500};
+    // One octave every 1550 twips from 750.
+    const double x[] = {750, 2300, 3850, 5400, 6950, 8500};
     const char* testi[] = {"125", "250", "500", "1000", "2000", "4000"};
     for (int k = 1; k <= 6; ++k) {
         const Linea l = LineaDi(g3, NomeIndice("L3", k));
@@ -58,7 +60,9 @@ TEST(GraficiCornici, AcousticFrameKeepsOnlyItsAxesUntilTheChartIsDrawn) {
         EXPECT_EQ(l.Tratto, StileTratto::Punteggiato);
         const Etichetta e = EtichettaDi(g3, NomeIndice("LabelErz", k));
         EXPECT_EQ(e.Testo, testi[k - 1]);
-        EXPECT_EQ(e.Sinistra, x[k - 1] - (k == 1 ? 130 : 70));
+        // Centred on its line.
+        const Rettangolo r = Ingombro(e);
+        EXPECT_DOUBLE_EQ((r.Sinistra + r.Destra) / 2, x[k - 1]);
         EXPECT_EQ(e.Alto, 270);
     }
     EXPECT_EQ(EtichettaDi(g3, "LabelErz(0)").Testo, "Hz");

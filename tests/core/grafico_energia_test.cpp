@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/calc/risultati.h"
 #include "core/charts/cornici.h"
 #include "core/charts/grafico_energia.h"
+#include "core/charts/testo_grafico.h"
 #include "grafici_aiuto.h"
 
 using namespace paretix;
@@ -30,26 +34,30 @@ Superficie Disegnato(const std::array<double, 6>& ottave, const LivelloAllaFrequ
 
 } // namespace
 
-TEST(GraficoEnergia, CurveIsAStaircaseOf776StrokesEvery5Hz) {
+TEST(GraficoEnergia, CurveJoinsTheLevelsEvery5HzOnTheOctaveAxis) {
     std::vector<double> chieste;
     const Superficie g3 = Disegnato(Ottave, [&](double F) {
         chieste.push_back(F);
         return Rampa(F);
     });
-    ASSERT_EQ(g3.Pennellate.size(), 776u);
     ASSERT_EQ(chieste.size(), 776u);
+    ASSERT_EQ(g3.Pennellate.size(), 775u);
     EXPECT_EQ(chieste.back(), 4000);
+    EXPECT_EQ(chieste[1] - chieste[0], 5);
+    // Stroke i joins the levels at chieste[i] and chieste[i + 1], each at
+    // x = 750 + 1550·log2(F / 125).
+    const auto x = [](double F) { return 750 + 1550 * std::log2(F / 125); };
     for (std::size_t i = 0; i < g3.Pennellate.size(); ++i) {
         const Linea& p = g3.Pennellate[i];
-        EXPECT_EQ(p.X1, 500 + 2 * chieste[i]);
-        EXPECT_EQ(p.X2, p.X1 + 10);
+        EXPECT_DOUBLE_EQ(p.X1, x(chieste[i]));
+        EXPECT_DOUBLE_EQ(p.X2, x(chieste[i + 1]));
         EXPECT_DOUBLE_EQ(p.Y1, y(Rampa(chieste[i])));
-        EXPECT_EQ(p.Y2, p.Y1);
+        EXPECT_DOUBLE_EQ(p.Y2, y(Rampa(chieste[i + 1])));
         EXPECT_EQ(p.Colore, 0x0000FF00u);
     }
-    EXPECT_EQ(chieste[1] - chieste[0], 5);
-    EXPECT_EQ(g3.Pennellate.back().X2, 8510);
-    EXPECT_EQ(g3.Pennellate.back().Y1, 557.5);
+    EXPECT_EQ(g3.Pennellate.front().X1, 750);
+    EXPECT_EQ(g3.Pennellate.back().X2, 8500);
+    EXPECT_EQ(g3.Pennellate.back().Y2, 557.5);
     EXPECT_EQ(LineaDi(g3, "LineXg3").Y1, 7335 - 557.5);
 }
 
@@ -62,7 +70,7 @@ TEST(GraficoEnergia, LeaderLinesAndWholeDecibelLabels) {
         // From the vertical axis to the curve, at the curve's height there.
         const Linea guida = LineaDi(g3, NomeIndice("L3x", k));
         EXPECT_EQ(guida.X1, 500);
-        EXPECT_EQ(guida.X2, 500 + 2 * F);
+        EXPECT_EQ(guida.X2, 750 + 1550 * (k - 1));
         EXPECT_DOUBLE_EQ(guida.Y1, y(Rampa(F)));
         EXPECT_EQ(guida.Y2, guida.Y1);
         EXPECT_EQ(guida.Tratto, StileTratto::Punteggiato);
@@ -70,13 +78,36 @@ TEST(GraficoEnergia, LeaderLinesAndWholeDecibelLabels) {
 
         const Etichetta livello = EtichettaDi(g3, NomeIndice("LabeldB", k));
         EXPECT_EQ(livello.Testo, testi[k - 1]);
-        EXPECT_EQ(livello.Sinistra, 120);
-        EXPECT_EQ(livello.Alto, guida.Y1 - (k == 1 ? 100 : 60));
+        // Near its octave point, off the rising curve and the leader lines.
+        const Rettangolo r = Ingombro(livello);
+        EXPECT_LE(std::max({r.Sinistra - guida.X2, guida.X2 - r.Destra, 0.0}), 40);
+        EXPECT_LE(std::max({r.Alto - guida.Y1, guida.Y1 - r.Basso, 0.0}), 400);
+        for (const Linea& l : g3.Pennellate) {
+            ASSERT_FALSE(Attraversa(l, r));
+        }
+        for (int j = 1; j <= 6; ++j) {
+            EXPECT_FALSE(Attraversa(LineaDi(g3, NomeIndice("L3x", j)), r)) << j;
+        }
     }
     for (const Etichetta& e : g3.Etichette) {
         EXPECT_TRUE(e.Visibile) << e.Nome;
     }
     EXPECT_EQ(EtichettaDi(g3, "LabeldB(0)").Testo, "dB");
+}
+
+TEST(GraficoEnergia, LevelLabelsAboveAFlatCurve) {
+    // Octave levels of 40 dB over a flat curve at 20: the curve and every leader line lie at
+    // y = 557.5 + 20·6220/40 = 3667.5. Each label, 200 wide, stands 20 above it (bottom at
+    // 3647.5), starting 40 right of its octave point; the last one, at the right edge, ends 40
+    // left of it.
+    const Superficie g3 = Disegnato({40, 40, 40, 40, 40, 40}, [](double) { return 20.0; });
+    const double x[] = {750, 2300, 3850, 5400, 6950, 8500};
+    for (int k = 1; k <= 6; ++k) {
+        SCOPED_TRACE(k);
+        const Rettangolo r = Ingombro(EtichettaDi(g3, NomeIndice("LabeldB", k)));
+        EXPECT_EQ(r.Basso, 3647.5);
+        EXPECT_EQ(k == 6 ? r.Destra : r.Sinistra, x[k - 1] + (k == 6 ? -40 : 40));
+    }
 }
 
 TEST(GraficoEnergia, NegativeAndZeroLevels) {

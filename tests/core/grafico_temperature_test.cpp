@@ -3,6 +3,7 @@
 #include "core/charts/cornici.h"
 #include "core/charts/grafico_temperature.h"
 #include "core/charts/isoterme.h"
+#include "core/charts/testo_grafico.h"
 #include "grafici_aiuto.h"
 
 using namespace paretix;
@@ -40,10 +41,12 @@ TEST(GraficoTemperature, ProfileThroughTheWallOnTheWorkedScale) {
 
     const Etichetta interna = EtichettaDi(g1, "Label1y(1)");
     const Etichetta esterna = EtichettaDi(g1, "Label1y(2)");
+    // Each one line (180) high and 20 above its level, y(20) = 557.5 and y(-5) = 3057.5: the
+    // inside one 40 right of the vertical axis, the outside one ending 40 before the edge.
     EXPECT_EQ((std::tuple{interna.Testo, interna.Sinistra, interna.Alto}),
-              (std::tuple{"20 °C", 0.0, 357.5}));
-    EXPECT_EQ((std::tuple{esterna.Testo, esterna.Sinistra, esterna.Alto}),
-              (std::tuple{"-5 °C", 8280.0, 2857.5}));
+              (std::tuple{"20 °C", 540.0, 357.5}));
+    EXPECT_EQ((std::tuple{esterna.Testo, Ingombro(esterna).Destra, esterna.Alto}),
+              (std::tuple{"-5 °C", 8855.0, 2857.5}));
 }
 
 TEST(GraficoTemperature, ZeroBelongsToTheRange) {

@@ -3,6 +3,7 @@
 #include "core/charts/cornici.h"
 #include "core/charts/grafico_umidita.h"
 #include "core/charts/isoterme.h"
+#include "core/charts/testo_grafico.h"
 #include "grafici_aiuto.h"
 
 using namespace paretix;
@@ -57,15 +58,23 @@ TEST(GraficoUmidita, BothProfilesShareOneScale) {
     EXPECT_EQ(Estremi(LineaDi(g2, "LineaU1(0)")), (A{0, 557.5, 1500, 557.5}));
     EXPECT_EQ(Estremi(LineaDi(g2, "LineaU2(4)")), (A{7800, y(3), 9800, y(3)}));
 
+    // The inside labels start 40 right of the vertical axis, the outside ones end 40 before
+    // the edge (8855); each stands 20 above its level, one line (180) high, where that is
+    // free. Above the red outside level y(3) the label would cross the green one at y(4),
+    // 100 higher: it goes 20 below its level instead.
     using Attesa = std::tuple<std::string, double, double>;
-    auto etichetta = [&](const char* nome) {
+    auto interna = [&](const char* nome) {
         const Etichetta e = EtichettaDi(g2, nome);
         return Attesa{e.Testo, e.Sinistra, e.Alto};
     };
-    EXPECT_EQ(etichetta("Label2yV(1)"), (Attesa{"25", 0, 357.5}));
-    EXPECT_EQ(etichetta("Label2yV(2)"), (Attesa{"4", 7920, y(4) - 200}));
-    EXPECT_EQ(etichetta("Label2yR(1)"), (Attesa{"12,5", 0, y(12.5) - 200}));
-    EXPECT_EQ(etichetta("Label2yR(2)"), (Attesa{"3", 7920, y(3) - 200}));
+    auto esterna = [&](const char* nome) {
+        const Etichetta e = EtichettaDi(g2, nome);
+        return Attesa{e.Testo, Ingombro(e).Destra, e.Alto};
+    };
+    EXPECT_EQ(interna("Label2yV(1)"), (Attesa{"25", 540, 357.5}));
+    EXPECT_EQ(esterna("Label2yV(2)"), (Attesa{"4", 8855, y(4) - 200}));
+    EXPECT_EQ(interna("Label2yR(1)"), (Attesa{"12,5", 540, y(12.5) - 200}));
+    EXPECT_EQ(esterna("Label2yR(2)"), (Attesa{"3", 8855, y(3) + 20}));
 }
 
 TEST(GraficoUmidita, HatchingMarksExactlyWhereTheEffectivePressureIsAbove) {

@@ -1,12 +1,18 @@
 // The chart widget paints the core's element list: colours at known places of a rendering.
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QtTest>
+
+#include <cmath>
+
+#include <cmath>
 
 #include "core/charts/cornici.h"
 #include "core/charts/grafico_energia.h"
 #include "core/charts/grafico_umidita.h"
 #include "core/charts/isoterme.h"
+#include "core/charts/testo_grafico.h"
 #include "ui/grafico_widget.h"
 
 using namespace paretix;
@@ -110,12 +116,28 @@ class GraficoWidgetTest : public QObject {
         Superficie g3 = GraficiAzzerati(true).Grafico3;
         DisegnaGraficoEnergiaTrasmessaInbBPerLeVarieFrequenzeHz(g3, {1.25, 2.5, 5, 10, 20, 40},
                                                                 [](double F) { return F / 100; });
-        // At 3000 Hz: x = 6500, 30 dB of 40 over 6220 twips.
+        // At 3000 Hz: x = 750 + 1550·log2(3000 / 125) = 7856,7, 30 dB of 40 over 6220 twips.
+        const double x = 750 + 1550 * std::log2(24.0);
         const double y = 557.5 + (40 - 30.0) * 6220 / 40;
-        QVERIFY(Intorno(Disegna(g3, 1.0 / 15), 6505, y, 1.0 / 15).contains(Verde));
-        QVERIFY(Nero(Intorno(Disegna(g3, 1.0 / 15), 6505, y - 600, 1.0 / 15)));
+        QVERIFY(Intorno(Disegna(g3, 1.0 / 15), x, y, 1.0 / 15).contains(Verde));
+        QVERIFY(Nero(Intorno(Disegna(g3, 1.0 / 15), x, y - 600, 1.0 / 15)));
         const QImage vuota = Disegna(GraficiAzzerati(true).Grafico3, 1.0 / 15);
-        QVERIFY(Nero(Intorno(vuota, 6505, y, 1.0 / 15)));
+        QVERIFY(Nero(Intorno(vuota, x, y, 1.0 / 15)));
+    }
+
+    // The core places labels by the room it reckons a text takes; the widget's font, at its
+    // design size (10 pixels, 15 twips each), never takes more.
+    void labelsTakeNoMoreRoomThanTheCoreReckons() {
+        GraficoWidget w;
+        QFont carattere = w.font();
+        carattere.setPixelSize(10);
+        const QFontMetricsF misure(carattere);
+        QVERIFY(misure.height() * 15 <= AltezzaTesto);
+        for (const char* testo : {"-12,35 °C", "20 °C", "2337", "-0,0001235", "1,235E+05", "hPa",
+                                  "°C", "dB", "Hz", "4000", "i15", "-60"}) {
+            const QString t = QString::fromUtf8(testo);
+            QVERIFY2(misure.horizontalAdvance(t) * 15 <= LarghezzaTesto(testo), testo);
+        }
     }
 };
 

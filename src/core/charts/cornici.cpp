@@ -1,9 +1,11 @@
 #include "core/charts/cornici.h"
 
+#include <cmath>
 #include <string>
 
 #include "core/calc/risultati.h"
 #include "core/charts/scala.h"
+#include "core/charts/testo_grafico.h"
 
 namespace paretix {
 
@@ -52,6 +54,10 @@ void NascondiGraficoEnergia(Superficie& g3) {
 
 } // namespace
 
+double AscissaFrequenza(double F) {
+    return AscissaPrimaOttava + LarghezzaOttava * std::log2(F / FrequenzeOttava.front());
+}
+
 void PosizionaGrigliaFrequenze(Superficie& g3, bool visibile) {
     const double basso = g3.Altezza - MargineBassoMuro;
     PosizionaEtichetta(
@@ -63,10 +69,10 @@ void PosizionaGrigliaFrequenze(Superficie& g3, bool visibile) {
                                  StileTratto::Punteggiato);
         griglia.Visibile = visibile;
         PosizionaLinea(g3, std::move(griglia));
-        const double sinistra = x - (k == 1 ? 130 : 70);
-        PosizionaEtichetta(g3,
-                           Etichetta{NomeIndice("LabelErz", k), sinistra, AltoEtichetteFrequenza,
-                                     std::to_string(FrequenzeOttava[i]), GialloBGR, visibile});
+        const std::string testo = std::to_string(FrequenzeOttava[i]);
+        const double sinistra = x - LarghezzaTesto(testo) / 2;
+        PosizionaEtichetta(g3, Etichetta{NomeIndice("LabelErz", k), sinistra,
+                                         AltoEtichetteFrequenza, testo, GialloBGR, visibile});
     }
 }
 

@@ -21,14 +21,15 @@ constexpr double MargineBassoAsse = 310;
 // The vapour chart's empty frame has its zero line at this fixed height.
 constexpr double AltezzaRiferimentoGrafico2 = 3100;
 
-// The acoustic chart's frequency axis: two twips per hertz from the vertical axis.
-constexpr double AscissaFrequenza(double F) {
-    return AsseVerticale + 2 * F;
-}
+// The acoustic chart's frequency axis is logarithmic: every octave takes the same width, from
+// 125 Hz at 750 twips to 4000 Hz at 8500.
+constexpr double AscissaPrimaOttava = 750;
+constexpr double LarghezzaOttava = 1550;
+double AscissaFrequenza(double F);
 constexpr double AltoEtichetteFrequenza = AltoMuro + 30;
 
-// The frequency grid lines and their labels: "L3(k)" and "LabelErz(k)", k = 1 to 6, with
-// "LabelErz(0)" ("Hz").
+// The frequency grid lines and their labels: "L3(k)" and "LabelErz(k)", k = 1 to 6, each label
+// centred on its line, with "LabelErz(0)" ("Hz").
 void PosizionaGrigliaFrequenze(Superficie& g3, bool visibile);
 
 // Places the frame elements of the three surfaces for their current width and height;

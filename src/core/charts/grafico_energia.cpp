@@ -3,21 +3,35 @@
 #include <cmath>
 
 #include "core/calc/risultati.h"
+#include "core/charts/assi.h"
 #include "core/charts/cornici.h"
+#include "core/charts/posa_etichette.h"
 #include "core/charts/profili.h"
 #include "core/charts/scala.h"
-#include "core/model/numeri.h"
+#include "core/charts/testo_grafico.h"
 
 namespace paretix {
 
 namespace {
 
-constexpr double SinistraEtichetteLivello = 120;
-// The first level label stands higher above its leader line than the others.
-constexpr double DistanzaPrimaEtichettaLivello = 100;
-constexpr double DistanzaEtichetteLivello = 60;
 constexpr double SinistraEtichettaDecibel = 100;
 constexpr double AltoEtichettaDecibel = 30;
+
+constexpr int PuntiCurva =
+    (FrequenzaFinaleGrafico - FrequenzaInizialeGrafico) / PassoFrequenzaGrafico + 1;
+
+// The abscissae of the curve's points, the same for every wall: a logarithm each, taken once.
+const std::array<double, PuntiCurva>& AscisseCurva() {
+    static const std::array<double, PuntiCurva> ascisse = [] {
+        std::array<double, PuntiCurva> x{};
+        for (int i = 0; i < PuntiCurva; ++i) {
+            x[static_cast<std::size_t>(i)] =
+                AscissaFrequenza(FrequenzaInizialeGrafico + i * PassoFrequenzaGrafico);
+        }
+        return x;
+    }();
+    return ascisse;
+}
 
 // The rank 1..6 of an octave frequency, 0 for the others.
 int RangoOttava(int F) {
@@ -42,26 +56,50 @@ void DisegnaGraficoEnergiaTrasmessaInbBPerLeVarieFrequenzeHz(
     SpostaLineaZero(g3, "LineXg3", scala.y(0));
 
     g3.Pennellate.clear();
-    for (int F = FrequenzaInizialeGrafico; F <= FrequenzaFinaleGrafico;
-         F += PassoFrequenzaGrafico) {
-        const double x = AscissaFrequenza(F);
+    g3.Pennellate.reserve(PuntiCurva - 1);
+    const auto& ascisse = AscisseCurva();
+    std::array<double, 6> altezzeOttave{};
+    double xPrecedente = 0;
+    double yPrecedente = 0;
+    for (int i = 0; i < PuntiCurva; ++i) {
+        const int F = FrequenzaInizialeGrafico + i * PassoFrequenzaGrafico;
+        const double x = ascisse[static_cast<std::size_t>(i)];
         const double y = scala.y(livello(F));
-        g3.Pennellate.push_back(Linea{"curva", x, y, x + LunghezzaPennellataEnergia, y, VerdeBGR, 1,
-                                      StileTratto::Continuo, true});
+        if (i > 0) {
+            g3.Pennellate.push_back(Linea{"curva", xPrecedente, yPrecedente, x, y, VerdeBGR, 1,
+                                          StileTratto::Continuo, true});
+        }
+        xPrecedente = x;
+        yPrecedente = y;
         const int k = RangoOttava(F);
         if (k == 0) {
             continue;
         }
+        altezzeOttave[static_cast<std::size_t>(k - 1)] = y;
         PosizionaLinea(g3, Linea{NomeIndice("L3x", k), AsseVerticale, y, x, y, GialloBGR, 1,
                                  StileTratto::Punteggiato, true});
-        const double distanza = k == 1 ? DistanzaPrimaEtichettaLivello : DistanzaEtichetteLivello;
-        const double decibel = std::floor(EnergiaTrasmessa[static_cast<std::size_t>(k - 1)]);
-        PosizionaEtichetta(g3, Etichetta{NomeIndice("LabeldB", k), SinistraEtichetteLivello,
-                                         y - distanza, FormaGenerale(decibel), GialloBGR, true});
     }
     PosizionaGrigliaFrequenze(g3, true);
+    for (int k = 1; k <= 6; ++k) {
+        RimuoviEtichetta(g3, NomeIndice("LabeldB", k));
+    }
     PosizionaEtichetta(g3, Etichetta{"LabeldB(0)", SinistraEtichettaDecibel, AltoEtichettaDecibel,
                                      "dB", BiancoBGR, true});
+
+    PosaEtichette posa(g3, {"L3x("});
+    for (std::size_t i = 0; i < FrequenzeOttava.size(); ++i) {
+        const int k = static_cast<int>(i) + 1;
+        Etichetta e{NomeIndice("LabeldB", k),
+                    0,
+                    0,
+                    FormaGrafico(std::floor(EnergiaTrasmessa[i])),
+                    GialloBGR,
+                    true};
+        posa.PosaVicinoAlPunto(e, AscissaFrequenza(FrequenzeOttava[i]), altezzeOttave[i],
+                               k == 6 ? Lato::Sinistra : Lato::Destra);
+        PosizionaEtichetta(g3, std::move(e));
+    }
+    DisegnaAsseValori(g3, scala, "", posa);
 }
 
 } // namespace paretix

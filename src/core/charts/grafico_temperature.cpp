@@ -1,19 +1,17 @@
 #include "core/charts/grafico_temperature.h"
 
+#include "core/charts/assi.h"
+#include "core/charts/cornici.h"
+#include "core/charts/etichette_livelli.h"
 #include "core/charts/profili.h"
-#include "core/model/numeri.h"
 
 namespace paretix {
-
-namespace {
-
-constexpr double SinistraEtichettaEsterna = 8280;
-
-} // namespace
 
 void DisegnaGraficoTemperature(Superficie& g1, const RisultatiCalcolo& r,
                                const std::vector<double>& ascisse) {
     RimuoviProfilo(g1, "LineaTemperatura");
+    RimuoviEtichetta(g1, "Label1y(1)");
+    RimuoviEtichetta(g1, "Label1y(2)");
     // Only the two air temperatures and zero set the range: the boundary temperatures lie
     // between them.
     ScalaValori scala(g1.Altezza, r.Ti);
@@ -21,11 +19,13 @@ void DisegnaGraficoTemperature(Superficie& g1, const RisultatiCalcolo& r,
     scala.Includi(0);
     SpostaLineaZero(g1, "LineXg1", scala.y(0));
     DisegnaProfilo(g1, "LineaTemperatura", CianoBGR, scala, r.Ti, r.T, r.Te, ascisse);
-    PosizionaEtichetta(g1, Etichetta{"Label1y(1)", 0, scala.y(r.Ti) - DistanzaEtichettaValore,
-                                     FormaGenerale(r.Ti) + " °C", CianoBGR, true});
-    PosizionaEtichetta(g1, Etichetta{"Label1y(2)", SinistraEtichettaEsterna,
-                                     scala.y(r.Te) - DistanzaEtichettaValore,
-                                     FormaGenerale(r.Te) + " °C", CianoBGR, true});
+
+    PosaEtichette posa(g1, {"LineaTemperatura"});
+    EtichettaLivelloInterno(g1, posa, "Label1y(1)", FormaGrafico(r.Ti) + " °C", scala.y(r.Ti),
+                            CianoBGR);
+    EtichettaLivelloEsterno(g1, posa, "Label1y(2)", FormaGrafico(r.Te) + " °C", scala.y(r.Te),
+                            CianoBGR);
+    DisegnaAsseValori(g1, scala, "°C", posa);
 }
 
 } // namespace paretix

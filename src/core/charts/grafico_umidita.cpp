@@ -1,20 +1,14 @@
 #include "core/charts/grafico_umidita.h"
 
+#include "core/charts/assi.h"
+#include "core/charts/etichette_livelli.h"
 #include "core/charts/profili.h"
-#include "core/model/numeri.h"
 
 namespace paretix {
 
 namespace {
 
-constexpr double SinistraEtichetteEsterne = 7920;
 constexpr double PassoTratteggio = 60;
-
-void Etichetta2y(Superficie& g2, const char* nome, double sinistra, double yLivello, double valore,
-                 ColoreBGR colore) {
-    PosizionaEtichetta(g2, Etichetta{nome, sinistra, yLivello - DistanzaEtichettaValore,
-                                     FormaGenerale(valore), colore, true});
-}
 
 // The height of the element at x, on the straight line through its two ends.
 double AltezzaIn(const Linea& l, double x) {
@@ -28,6 +22,9 @@ void DisegnaGraficiUmidità(Superficie& g2, const RisultatiCalcolo& r,
     const auto N = ascisse.size() - 1;
     RimuoviProfilo(g2, "LineaU1");
     RimuoviProfilo(g2, "LineaU2");
+    for (const char* nome : {"Label2yV(1)", "Label2yV(2)", "Label2yR(1)", "Label2yR(2)"}) {
+        RimuoviEtichetta(g2, nome);
+    }
     g2.Pennellate.clear();
 
     ScalaValori scala(g2.Altezza, r.Pvsi);
@@ -46,10 +43,14 @@ void DisegnaGraficiUmidità(Superficie& g2, const RisultatiCalcolo& r,
     DisegnaProfilo(g2, "LineaU1", VerdeBGR, scala, r.Pvsi, r.Pvs, r.Pvse, ascisse);
     DisegnaProfilo(g2, "LineaU2", RossoBGR, scala, r.Pvi, r.Pv, r.Pve, ascisse);
 
-    Etichetta2y(g2, "Label2yV(1)", 0, scala.y(r.Pvsi), r.Pvsi, VerdeBGR);
-    Etichetta2y(g2, "Label2yV(2)", SinistraEtichetteEsterne, scala.y(r.Pvse), r.Pvse, VerdeBGR);
-    Etichetta2y(g2, "Label2yR(1)", 0, scala.y(r.Pvi), r.Pvi, RossoBGR);
-    Etichetta2y(g2, "Label2yR(2)", SinistraEtichetteEsterne, scala.y(r.Pve), r.Pve, RossoBGR);
+    PosaEtichette posa(g2, {"LineaU1", "LineaU2"});
+    EtichettaLivelloInterno(g2, posa, "Label2yV(1)", FormaGrafico(r.Pvsi), scala.y(r.Pvsi),
+                            VerdeBGR);
+    EtichettaLivelloEsterno(g2, posa, "Label2yV(2)", FormaGrafico(r.Pvse), scala.y(r.Pvse),
+                            VerdeBGR);
+    EtichettaLivelloInterno(g2, posa, "Label2yR(1)", FormaGrafico(r.Pvi), scala.y(r.Pvi), RossoBGR);
+    EtichettaLivelloEsterno(g2, posa, "Label2yR(2)", FormaGrafico(r.Pve), scala.y(r.Pve), RossoBGR);
+    DisegnaAsseValori(g2, scala, "hPa", posa);
 }
 
 void tratteggio(Superficie& g2, int N) {

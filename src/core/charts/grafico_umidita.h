@@ -11,8 +11,9 @@ namespace paretix {
 
 // Draws on surface 2, on one common scale, the green saturation profile "LineaU1(0..N+1)"
 // (Pvsi, Pvs, Pvse) and the red effective profile "LineaU2(0..N+1)" (Pvi, Pv, Pve), moves
-// the zero line "LineXg2" to pressure 0 and labels the four air pressures ("Label2yV(1)",
-// "Label2yV(2)", "Label2yR(1)", "Label2yR(2)"). The hatching of an earlier drawing goes.
+// the zero line "LineXg2" to pressure 0, labels the four air pressures ("Label2yV(1)",
+// "Label2yV(2)", "Label2yR(1)", "Label2yR(2)", four significant digits, etichette_livelli.h)
+// and draws the value axis in hPa (assi.h). The hatching of an earlier drawing goes.
 // ascisse are the boundaries x0 .. xN.
 void DisegnaGraficiUmidità(Superficie& g2, const RisultatiCalcolo& r,
                            const std::vector<double>& ascisse);

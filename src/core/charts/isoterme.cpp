@@ -1,9 +1,11 @@
 #include "core/charts/isoterme.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "core/charts/cornici.h"
+#include "core/charts/posa_etichette.h"
 #include "core/model/numeri.h"
 
 namespace paretix {
@@ -15,6 +17,23 @@ constexpr double DistanzaEtichetteIsoterme = 100; // below the lower edge of the
 
 std::string NomeConfine(int i) {
     return "i" + std::to_string(i);
+}
+
+// Thin layers put their boundaries closer than their labels are wide: a label that would touch
+// the one before it moves right, and then, from the right edge of the surface back, one that
+// would touch the one after it moves left.
+void Distanzia(std::vector<Etichetta>& etichette, double larghezza) {
+    for (std::size_t i = 1; i < etichette.size(); ++i) {
+        const Etichetta& prima = etichette[i - 1];
+        etichette[i].Sinistra =
+            std::max(etichette[i].Sinistra,
+                     prima.Sinistra + LarghezzaTesto(prima.Testo) + DistanzaEtichetta);
+    }
+    double limite = larghezza;
+    for (auto e = etichette.rbegin(); e != etichette.rend(); ++e) {
+        e->Sinistra = std::min(e->Sinistra, limite - LarghezzaTesto(e->Testo));
+        limite = e->Sinistra - DistanzaEtichetta;
+    }
 }
 
 } // namespace
@@ -59,13 +78,17 @@ void DisegnaLeIsoterme(Grafici& g, const Esercizio& e) {
         }
     }
     const double alto = g.Grafico1.Altezza - MargineBassoMuro + DistanzaEtichetteIsoterme;
+    std::vector<Etichetta> etichette;
     for (int i = 0; i < N; ++i) {
-        PosizionaEtichetta(g.Grafico1,
-                           Etichetta{NomeIndice("Label8", i), x[static_cast<std::size_t>(i)], alto,
-                                     NomeConfine(i), GialloBGR, true});
+        etichette.push_back(Etichetta{NomeIndice("Label8", i), x[static_cast<std::size_t>(i)], alto,
+                                      NomeConfine(i), GialloBGR, true});
     }
-    PosizionaEtichetta(g.Grafico1, Etichetta{"Label9", SinistraEtichettaFacciaEsterna, alto,
-                                             NomeConfine(N), GialloBGR, true});
+    etichette.push_back(
+        Etichetta{"Label9", SinistraEtichettaFacciaEsterna, alto, NomeConfine(N), GialloBGR, true});
+    Distanzia(etichette, g.Grafico1.Larghezza);
+    for (Etichetta& e : etichette) {
+        PosizionaEtichetta(g.Grafico1, std::move(e));
+    }
 }
 
 } // namespace paretix

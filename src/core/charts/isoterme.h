@@ -16,7 +16,8 @@ std::vector<double> AscisseConfini(const Esercizio& e);
 
 // Places the isotherms "L1(i)" on surface 1 and "L2(i)" on surface 2, i = 1 to N - 1, and the
 // labels "i0" .. "iN" below the section of surface 1 ("Label8(i)", and "Label9" for the
-// outside face).
+// outside face), each at its boundary unless it would touch its neighbour: then moved along
+// just enough.
 void DisegnaLeIsoterme(Grafici& g, const Esercizio& e);
 
 } // namespace paretix

@@ -14,8 +14,6 @@
 namespace paretix {
 
 constexpr double FineLivelloEsterno = 9800;
-// Value labels stand with their top this far above the level they name.
-constexpr double DistanzaEtichettaValore = 200;
 
 // Moves the zero line (a white axis 3 pixels wide) to the height y, across the surface.
 void SpostaLineaZero(Superficie& s, std::string_view nome, double y);

@@ -19,6 +19,9 @@ class ScalaValori {
     // the bottom. When every value is equal, all lie at the bottom of the band.
     double y(double valore) const;
 
+    double Minimo() const { return Vmin; }
+    double Massimo() const { return Vmax; }
+
   private:
     double H;
     double Vmax, Vmin;

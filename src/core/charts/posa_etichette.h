@@ -1,0 +1,50 @@
+#pragma once
+// Where the value labels of a chart go: each one near the point it names, but inside the
+// surface, off the curves and off every other label. A label tries its places in order and
+// takes the first free one.
+
+#include <string_view>
+#include <vector>
+
+#include "core/charts/elementi.h"
+#include "core/charts/testo_grafico.h"
+
+namespace paretix {
+
+// The gap kept between a label and the level, point or axis it names.
+constexpr double DistanzaEtichetta = 20;
+// How far each next place of a label moves from the previous one.
+constexpr double PassoPosto = 60;
+
+// Where a label's text stands against the point it names.
+enum class Lato { Destra, Sinistra };
+
+class PosaEtichette {
+  public:
+    // The curves of s that no label may cross are the elements whose names start with one of
+    // famiglie and the strokes; every visible label already on s is taken. The strokes are
+    // read where they are: they must stay unchanged while the labels are placed.
+    PosaEtichette(const Superficie& s, const std::vector<std::string_view>& famiglie);
+
+    // Whether r is inside the surface and free of curves and taken labels.
+    bool Libero(const Rettangolo& r) const;
+
+    // Places e beside the level y, with its left edge at sinistra: above it, then below it,
+    // then further away by PassoPosto each time; then marks it taken. Whether a free place
+    // was found: otherwise e stands at the first place, moved inside the surface.
+    bool PosaSopraLivello(Etichetta& e, double sinistra, double y);
+
+    // Places e beside the point (x, y), above and to the lato side of it first; then the
+    // other side, then below, then further above and below.
+    bool PosaVicinoAlPunto(Etichetta& e, double x, double y, Lato lato);
+
+    // Marks e taken without moving it.
+    void Occupa(const Etichetta& e);
+
+  private:
+    const Superficie& superficie_;
+    std::vector<Linea> curve_;
+    std::vector<Rettangolo> occupati_;
+};
+
+} // namespace paretix

@@ -1,0 +1,147 @@
+// The climate table pasted from a spreadsheet: tab or semicolon columns, decimal comma or
+// point, the month column and the heading skipped, and the rows refused with their number.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/files/clima_incollato.h"
+
+using namespace paretix;
+
+namespace {
+
+// The year the pastes below hold, month by month (θe °C, φe %).
+const ClimaAnno Anno{{{-0.3, 83},
+                      {1.5, 79},
+                      {6, 75.5},
+                      {10.25, 72},
+                      {15, 70},
+                      {19.5, 68},
+                      {22, 65},
+                      {21.75, 67},
+                      {17, 72},
+                      {11, 80},
+                      {5.5, 85},
+                      {0, 100}}};
+
+// A CSV of the Italian kind: semicolons, decimal comma, a heading and the month names.
+const std::string ConVirgola = "Mese;θe (°C);φe (%)\r\n"
+                               "gennaio;-0,3;83\r\n"
+                               "febbraio;1,5;79\r\n"
+                               "marzo;6;75,5\r\n"
+                               "aprile;10,25;72\r\n"
+                               "maggio; 15 ; 70 \r\n"
+                               "giugno;19,5;68\r\n"
+                               "luglio;+22;65\r\n"
+                               "agosto;21,75;67\r\n"
+                               "settembre;17,;72\r\n"
+                               "ottobre;11;80\r\n"
+                               "novembre;5,5;85\r\n"
+                               "dicembre;0;100\r\n";
+
+// Cells copied from a spreadsheet of the English kind: tabs, decimal point, no month column,
+// a percent format on φe, empty columns copied at the end of some rows, no final line end.
+const std::string ConPunto = "-0.3\t83%\n"
+                             "1.5\t79 %\t\t\n"
+                             "6\t75.5\n"
+                             "10.25\t72\n"
+                             "15.0\t70\n"
+                             "19.5\t68\n"
+                             "22\t65\n"
+                             "21.75\t67\n"
+                             "17\t72\n"
+                             "11\t80\t\n"
+                             "5.5\t85\n"
+                             ".0\t100";
+
+std::string Righe(int primo, int ultimo, const std::string& separatore) {
+    std::string testo;
+    for (int m = primo; m <= ultimo; ++m) {
+        testo += "10" + separatore + "50\n";
+    }
+    return testo;
+}
+
+// The error for the text, checking that the year given keeps its values.
+std::string Errore(const std::string& testo) {
+    ClimaAnno clima = Anno;
+    const auto errore = LetturaClimaIncollato(testo, clima);
+    EXPECT_EQ(clima, Anno);
+    return errore.value_or("accettato");
+}
+
+} // namespace
+
+TEST(ClimaIncollato, DueStiliDecimali) {
+    for (const std::string& testo : {ConVirgola, ConPunto}) {
+        ClimaAnno clima;
+        EXPECT_EQ(LetturaClimaIncollato(testo, clima), std::nullopt);
+        EXPECT_EQ(clima, Anno);
+    }
+    // With tabs either decimal sign may come, even mixed in one row.
+    ClimaAnno clima;
+    EXPECT_EQ(LetturaClimaIncollato("1,5\t79.5\n" + Righe(2, 12, "\t"), clima), std::nullopt);
+    EXPECT_EQ(clima[0], (ClimaMese{1.5, 79.5}));
+    // With semicolons a comma is a decimal sign, never a column.
+    EXPECT_EQ(LetturaClimaIncollato("1,5;79,5\n" + Righe(2, 12, ";"), clima), std::nullopt);
+    EXPECT_EQ(clima[0], (ClimaMese{1.5, 79.5}));
+    EXPECT_EQ(Errore("1,5,80\n" + Righe(2, 12, ";")),
+              "Riga 1: attese 2 colonne (θe, φe), eventualmente precedute dal mese, trovate 1");
+}
+
+TEST(ClimaIncollato, ColonnaDelMese) {
+    std::string numerati;
+    std::string abbreviati;
+    const char* nomi[] = {"Gen", "Feb", "Mar", "Apr", "Mag", "Giu",
+                          "Lug", "Ago", "Set", "Ott", "Nov", "Dic"};
+    for (int m = 1; m <= 12; ++m) {
+        numerati += std::to_string(m) + "\t" + std::to_string(m) + "\t50\n";
+        abbreviati += std::string(nomi[m - 1]) + ";" + std::to_string(-m) + ";50\n";
+    }
+    ClimaAnno clima;
+    EXPECT_EQ(LetturaClimaIncollato(numerati, clima), std::nullopt);
+    EXPECT_EQ(clima[0], (ClimaMese{1, 50}));
+    EXPECT_EQ(clima[11], (ClimaMese{12, 50}));
+    EXPECT_EQ(LetturaClimaIncollato(abbreviati, clima), std::nullopt);
+    EXPECT_EQ(clima[2], (ClimaMese{-3, 50}));
+
+    // A shifted table, or three columns of figures, is not a climate.
+    EXPECT_EQ(Errore(Righe(1, 2, ";") + "4;10;50\n" + Righe(4, 12, ";")),
+              "Riga 3: la prima di tre colonne \"4\" non è il mese della riga (atteso 3 o il suo "
+              "nome)");
+    EXPECT_EQ(Errore("-0,3;83;610\n" + Righe(2, 12, ";")),
+              "Riga 1: la prima di tre colonne \"-0,3\" non è il mese della riga (atteso 1 o il "
+              "suo nome)");
+}
+
+TEST(ClimaIncollato, NumeroDiRighe) {
+    EXPECT_EQ(Errore(""), "Incollate 0 righe di dati: attese 12, da gennaio a dicembre");
+    EXPECT_EQ(Errore(Righe(1, 11, ";")),
+              "Incollate 11 righe di dati: attese 12, da gennaio a dicembre");
+    EXPECT_EQ(Errore("θe;φe\n" + Righe(1, 13, ";")),
+              "Incollate 13 righe di dati: attese 12, da gennaio a dicembre");
+    // Blank rows do not count, but the rows keep their number in the pasted text.
+    EXPECT_EQ(Errore("\n \n" + Righe(1, 2, ";") + " \n" + "10;50;60;70\n" + Righe(4, 12, ";")),
+              "Riga 6: attese 2 colonne (θe, φe), eventualmente precedute dal mese, trovate 4");
+}
+
+TEST(ClimaIncollato, ValoriRifiutati) {
+    const std::string prime = Righe(1, 2, ";");
+    const std::string dopo = Righe(4, 12, ";");
+    EXPECT_EQ(Errore(prime + "10\n" + dopo),
+              "Riga 3: attese 2 colonne (θe, φe), eventualmente precedute dal mese, trovate 1");
+    EXPECT_EQ(Errore(prime + ";;\n" + dopo),
+              "Riga 3: attese 2 colonne (θe, φe), eventualmente precedute dal mese, trovate 0");
+    EXPECT_EQ(Errore(prime + "abc;50\n" + dopo), "Riga 3: temperatura non numerica \"abc\"");
+    EXPECT_EQ(Errore(prime + ";50\n" + dopo), "Riga 3: temperatura non numerica \"\"");
+    EXPECT_EQ(Errore(prime + "1.000,5;50\n" + dopo),
+              "Riga 3: temperatura non numerica \"1.000,5\"");
+    EXPECT_EQ(Errore(prime + "2E1;50\n" + dopo), "Riga 3: temperatura non numerica \"2E1\"");
+    EXPECT_EQ(Errore(prime + "-;50\n" + dopo), "Riga 3: temperatura non numerica \"-\"");
+    EXPECT_EQ(Errore(prime + "10;x\n" + dopo), "Riga 3: umidità relativa non numerica \"x\"");
+    EXPECT_EQ(Errore(prime + "10;100,5\n" + dopo),
+              "Riga 3: umidità relativa \"100,5\" fuori campo (attesa da 0 a 100 %)");
+    EXPECT_EQ(Errore(prime + "10;-1\n" + dopo),
+              "Riga 3: umidità relativa \"-1\" fuori campo (attesa da 0 a 100 %)");
+}

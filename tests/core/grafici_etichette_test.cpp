@@ -1,0 +1,103 @@
+// The pieces that keep chart labels readable: the four-digit form, the room a text takes,
+// crossings of lines and boxes, the tick values and the search for a free place.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "core/charts/assi.h"
+#include "core/charts/posa_etichette.h"
+#include "core/charts/testo_grafico.h"
+
+using namespace paretix;
+
+TEST(GraficiEtichette, QuattroCifreSignificative) {
+    EXPECT_EQ(FormaGrafico(16.3593304), "16,36");
+    EXPECT_EQ(FormaGrafico(4.011809813), "4,012");
+    EXPECT_EQ(FormaGrafico(2337.4), "2337");
+    EXPECT_EQ(FormaGrafico(-5), "-5");
+    EXPECT_EQ(FormaGrafico(0.1 + 0.2), "0,3");
+    EXPECT_EQ(FormaGrafico(-0.000125), "-0,000125");
+    EXPECT_EQ(FormaGrafico(123456), "1,235E+05");
+    EXPECT_EQ(FormaGrafico(-1.5e300), "-1,5E+300");
+    EXPECT_EQ(FormaGrafico(-0.0), "0");
+}
+
+TEST(GraficiEtichette, IngombroDelTesto) {
+    // "2", "0" and " " 100 each, "°" one character of 100, "C" a capital of 115.
+    EXPECT_EQ(LarghezzaTesto("20 °C"), 515);
+    EXPECT_EQ(LarghezzaTesto("hPa"), 315);
+    EXPECT_EQ(LarghezzaTesto("mW"), 300);
+    EXPECT_EQ(LarghezzaTesto(""), 0);
+    const Rettangolo r = Ingombro(Etichetta{"x", 10, 20, "125", BiancoBGR, true});
+    EXPECT_EQ((std::array{r.Sinistra, r.Alto, r.Destra, r.Basso}),
+              (std::array<double, 4>{10, 20, 310, 200}));
+}
+
+TEST(GraficiEtichette, LineeCheAttraversanoUnRettangolo) {
+    const Rettangolo r{100, 100, 200, 150};
+    const auto linea = [](double x1, double y1, double x2, double y2) {
+        return Linea{"l", x1, y1, x2, y2, BiancoBGR, 1, StileTratto::Continuo, true};
+    };
+    EXPECT_TRUE(Attraversa(linea(0, 0, 300, 250), r));     // diagonal through the middle
+    EXPECT_TRUE(Attraversa(linea(150, 0, 150, 300), r));   // vertical through
+    EXPECT_TRUE(Attraversa(linea(120, 120, 130, 130), r)); // wholly inside
+    EXPECT_TRUE(Attraversa(linea(0, 150, 100, 150), r));   // touching a corner
+    EXPECT_FALSE(Attraversa(linea(0, 99, 300, 99), r));    // just above
+    EXPECT_FALSE(Attraversa(linea(0, 0, 300, 90), r));     // passing above
+    // A diagonal that passes the corner (200, 100) outside: at x = 200 it is at y = 90.
+    EXPECT_FALSE(Attraversa(linea(150, 40, 250, 140), r));
+    EXPECT_FALSE(Attraversa(linea(150, std::nan(""), 150, 300), r));
+    EXPECT_FALSE(Attraversa(linea(0, 120, std::numeric_limits<double>::infinity(), 120), r));
+
+    EXPECT_TRUE(Sovrapposti(r, Rettangolo{199, 149, 300, 300}));
+    EXPECT_FALSE(Sovrapposti(r, Rettangolo{200, 100, 300, 150})); // sharing an edge
+}
+
+TEST(GraficiEtichette, ValoriDelleTacche) {
+    // 2500 twips allow 8 intervals of 300: 25 °C / 8 = 3,125, the next round step is 5.
+    EXPECT_EQ(ValoriTacche(-5, 20, 2500), (std::vector<double>{-5, 0, 5, 10, 15, 20}));
+    // 6220 twips, 20 intervals: 2337 / 20 = 116,9, step 200.
+    EXPECT_EQ(ValoriTacche(0, 2337, 6220), (std::vector<double>{0, 200, 400, 600, 800, 1000, 1200,
+                                                                1400, 1600, 1800, 2000, 2200}));
+    // 0,001 over 2500: step 0,0002 from 0,001 to 0,002.
+    const std::vector<double> piccoli = ValoriTacche(0.001, 0.002, 2500);
+    ASSERT_EQ(piccoli.size(), 6u);
+    EXPECT_NEAR(piccoli[1], 0.0012, 1e-15);
+    EXPECT_EQ(ValoriTacche(7, 7, 2500), (std::vector<double>{7}));
+    EXPECT_TRUE(ValoriTacche(-1.7e308, 1.7e308, 2500).empty());
+    EXPECT_LE(ValoriTacche(-2e300, 1.5e300, 6220).size(), 21u);
+}
+
+TEST(GraficiEtichette, PostoLiberoPiuVicino) {
+    // A curve along y = 1000 across the surface, a label already at x 0..515, 700..880.
+    Superficie s;
+    s.Larghezza = 2000;
+    s.Altezza = 1500;
+    s.Linee.push_back(
+        Linea{"Curva(1)", 0, 1000, 2000, 1000, BiancoBGR, 1, StileTratto::Continuo, true});
+    s.Linee.push_back(Linea{"Asse", 0, 900, 2000, 900, BiancoBGR, 1, StileTratto::Continuo, true});
+    s.Etichette.push_back(Etichetta{"presa", 0, 700, "20 °C", BiancoBGR, true});
+    PosaEtichette posa(s, {"Curva("});
+
+    // Above the level at 1000: 1000 - 20 - 180 = 800 crosses the label taken (700..880); the
+    // next place is below, at 1020. The axis, not a curve, may be crossed.
+    Etichetta prima{"a", 0, 0, "1", BiancoBGR, true};
+    EXPECT_TRUE(posa.PosaSopraLivello(prima, 100, 1000));
+    EXPECT_EQ((std::pair{prima.Sinistra, prima.Alto}), (std::pair{100.0, 1020.0}));
+    // Below is now taken too (1020..1200). Moving 60 at a time, above and then below: 740,
+    // 680 and 620 stay on the label taken, 1080 and 1140 on the first; 1200 is free.
+    Etichetta seconda{"b", 0, 0, "2", BiancoBGR, true};
+    EXPECT_TRUE(posa.PosaSopraLivello(seconda, 100, 1000));
+    EXPECT_EQ(seconda.Alto, 1200);
+
+    // Where there is no room at all the label stays at its first place, inside the surface.
+    Superficie stretta;
+    stretta.Larghezza = 300;
+    stretta.Altezza = 100;
+    PosaEtichette nessuno(stretta, {});
+    Etichetta lunga{"c", 0, 0, "troppo lunga", BiancoBGR, true};
+    EXPECT_FALSE(nessuno.PosaSopraLivello(lunga, 50, 50));
+    EXPECT_EQ((std::pair{lunga.Sinistra, lunga.Alto}), (std::pair{0.0, 0.0}));
+}

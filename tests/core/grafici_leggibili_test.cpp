@@ -1,0 +1,235 @@
+// Every chart stays readable: each label inside its surface, no two labels on each other, no
+// label on a curve, the value axes with ticks and units and the frequency labels apart, on
+// the example walls and on values chosen to be awkward (long, negative, huge, equal).
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "core/calc/calcolo.h"
+#include "core/charts/cornici.h"
+#include "core/charts/grafici_calcolo.h"
+#include "core/charts/grafico_energia.h"
+#include "core/charts/grafico_temperature.h"
+#include "core/charts/grafico_umidita.h"
+#include "core/charts/isoterme.h"
+#include "core/charts/testo_grafico.h"
+#include "core/files/apertura_file.h"
+#include "grafici_aiuto.h"
+#include "pareti_esempio.h"
+
+using namespace paretix;
+using namespace paretix::prova;
+
+namespace {
+
+bool Curva(const Linea& l) {
+    for (const char* famiglia : {"LineaTemperatura(", "LineaU1(", "LineaU2(", "L3x("}) {
+        if (l.Nome.starts_with(famiglia)) {
+            return l.Visibile;
+        }
+    }
+    return false;
+}
+
+// The rules of a readable surface; nome tells the failing case.
+void ControllaLeggibile(const Superficie& s, const std::string& nome) {
+    SCOPED_TRACE(nome);
+    std::vector<Etichetta> visibili;
+    for (const Etichetta& e : s.Etichette) {
+        if (e.Visibile) {
+            visibili.push_back(e);
+        }
+    }
+    std::vector<Linea> curve = s.Pennellate;
+    for (const Linea& l : s.Linee) {
+        if (Curva(l)) {
+            curve.push_back(l);
+        }
+    }
+    std::set<std::string> tacche;
+    for (std::size_t i = 0; i < visibili.size(); ++i) {
+        const Etichetta& e = visibili[i];
+        const Rettangolo r = Ingombro(e);
+        EXPECT_TRUE(DentroSuperficie(r, s))
+            << e.Nome << " \"" << e.Testo << "\" at " << e.Sinistra << ", " << e.Alto;
+        for (std::size_t j = i + 1; j < visibili.size(); ++j) {
+            EXPECT_FALSE(Sovrapposti(r, Ingombro(visibili[j])))
+                << e.Nome << " \"" << e.Testo << "\" on " << visibili[j].Nome << " \""
+                << visibili[j].Testo << "\"";
+        }
+        for (const Linea& l : curve) {
+            EXPECT_FALSE(Attraversa(l, r)) << e.Nome << " \"" << e.Testo << "\" on " << l.Nome;
+        }
+        if (e.Nome.starts_with("EtichettaTacca")) {
+            EXPECT_TRUE(tacche.insert(e.Testo).second) << "two ticks read " << e.Testo;
+        }
+    }
+}
+
+void ControllaGrafici(const Grafici& g, const std::string& nome) {
+    ControllaLeggibile(g.Grafico1, nome + ", temperature");
+    ControllaLeggibile(g.Grafico2, nome + ", pressioni");
+    ControllaLeggibile(g.Grafico3, nome + ", suono");
+}
+
+int QuanteTacche(const Superficie& s) {
+    return static_cast<int>(std::count_if(s.Etichette.begin(), s.Etichette.end(), [](auto& e) {
+        return e.Visibile && e.Nome.starts_with("EtichettaTacca");
+    }));
+}
+
+// A wall of n layers with every boundary value set by valore(i), i = 0 .. n.
+RisultatiCalcolo Risultati(int n, double Ti, double Te, double pi, double pe, double psi,
+                           double pse) {
+    RisultatiCalcolo r;
+    r.Ti = Ti;
+    r.Te = Te;
+    r.Pvi = pi;
+    r.Pve = pe;
+    r.Pvsi = psi;
+    r.Pvse = pse;
+    for (int i = 0; i <= n; ++i) {
+        const double t = static_cast<double>(i) / n;
+        const auto k = static_cast<std::size_t>(i);
+        r.T[k] = Ti + (Te - Ti) * t;
+        r.Pv[k] = pi + (pe - pi) * t;
+        r.Pvs[k] = psi + (pse - psi) * t;
+    }
+    return r;
+}
+
+Grafici Disegna(const Esercizio& pareti, const RisultatiCalcolo& r,
+                const std::array<double, 6>& ottave, const LivelloAllaFrequenza& livello) {
+    Grafici g = GraficiAzzerati(true);
+    DisegnaLeIsoterme(g, pareti);
+    const std::vector<double> ascisse = AscisseConfini(pareti);
+    DisegnaGraficoTemperature(g.Grafico1, r, ascisse);
+    DisegnaGraficiUmidità(g.Grafico2, r, ascisse);
+    tratteggio(g.Grafico2, pareti.NumeroStrati());
+    DisegnaGraficoEnergiaTrasmessaInbBPerLeVarieFrequenzeHz(g.Grafico3, ottave, livello);
+    return g;
+}
+
+} // namespace
+
+TEST(GraficiLeggibili, ParetiDegliEsempi) {
+    for (const char* nome :
+         {"parete-intercapedine.css", "parete-pesante.css", "parete-verifiche.css"}) {
+        Esercizio e;
+        ASSERT_EQ(AperturaFile(PARETIX_TEST_DATA "/../../../examples/" + std::string(nome), e),
+                  std::nullopt);
+        RisultatiCalcolo r;
+        std::string testo;
+        ASSERT_TRUE(Command1_Click(e, r, testo).DatiValidi) << nome;
+        Grafici g = GraficiAzzerati(e.Igrometrico);
+        DisegnaGraficiDelCalcolo(g, e, r);
+        ControllaGrafici(g, nome);
+        // Each value axis drawn has ticks and its unit.
+        ASSERT_TRUE(e.Termico) << nome;
+        EXPECT_GE(QuanteTacche(g.Grafico1), 3) << nome;
+        EXPECT_EQ(EtichettaDi(g.Grafico1, "EtichettaUnita").Testo, "°C");
+        if (e.Igrometrico) {
+            EXPECT_GE(QuanteTacche(g.Grafico2), 3) << nome;
+            EXPECT_EQ(EtichettaDi(g.Grafico2, "EtichettaUnita").Testo, "hPa");
+        }
+        if (e.Acustico) {
+            EXPECT_GE(QuanteTacche(g.Grafico3), 3) << nome;
+            EXPECT_EQ(EtichettaDi(g.Grafico3, "LabeldB(0)").Testo, "dB");
+            EXPECT_EQ(EtichettaDi(g.Grafico3, "LabelErz(0)").Testo, "Hz");
+        }
+    }
+    for (const Esercizio& e : {PareteIsolataDentro(), PareteIsolataFuori()}) {
+        Esercizio copia = e;
+        RisultatiCalcolo r;
+        std::string testo;
+        ASSERT_TRUE(Command1_Click(copia, r, testo).DatiValidi);
+        Grafici g = GraficiAzzerati(true);
+        DisegnaGraficiDelCalcolo(g, copia, r);
+        ControllaGrafici(g, "parete di prova");
+    }
+}
+
+TEST(GraficiLeggibili, ValoriScomodi) {
+    const Esercizio tre = PareteDiSpessori({"10", "20", "30"});
+    const Esercizio sottili =
+        PareteDiSpessori({"0,5", "0,5", "0,5", "0,5", "0,5", "0,5", "0,5", "0,5", "0,5", "0,5",
+                          "0,5", "0,5", "0,5", "0,5", "50"});
+    const auto piatto = [](double) { return 30.0; };
+    const auto rampa = [](double F) { return 20 + 30 * (F - 125) / 3875; };
+    // A curve jumping between 0 and the highest octave level every 5 Hz fills its band.
+    const auto denti = [](double F) { return std::fmod(F, 10) == 0 ? 45.0 : 0.0; };
+    struct Caso {
+        const char* nome;
+        const Esercizio& parete;
+        RisultatiCalcolo r;
+        std::array<double, 6> ottave;
+        LivelloAllaFrequenza livello;
+    };
+    const Caso casi[] = {
+        {"numeri lunghi",
+         tre,
+         Risultati(3, 16.3593304, 4.011809813, 14.98765432, 8.0123456, 18.61234567, 8.1298765),
+         {37.8123, 41.25, 45.999, 50.0001, 53.5, 57.25},
+         rampa},
+        {"negativi",
+         tre,
+         Risultati(3, -30.5, -40.25, 0.4012, 0.1234, 0.4567, 0.1876),
+         {-12.5, -3, -20, -1, -7.5, -60},
+         [](double F) { return -F / 100; }},
+        {"enormi",
+         tre,
+         Risultati(3, 1.5e300, -2e300, 1e300, 2e300, 3e300, -1e300),
+         {1e300, 2e300, 3e300, 4e300, 5e300, 6e300},
+         [](double F) { return F * 1e297; }},
+        {"livelli uguali",
+         tre,
+         Risultati(3, 20, 19.99, 23.37, 23.37, 23.37, 23.37),
+         {30, 30, 30, 30, 30, 30},
+         piatto},
+        {"tutto zero",
+         tre,
+         Risultati(3, 0, 0, 0, 0, 0, 0),
+         {0, 0, 0, 0, 0, 0},
+         [](double) { return 0.0; }},
+        {"strati sottili",
+         sottili,
+         Risultati(15, 20, -5, 14.02, 3.21, 23.37, 4.21),
+         {20, 25, 30, 35, 40, 45},
+         denti},
+        {"pressioni alte",
+         tre,
+         Risultati(3, 20, -5, 123456.7, 98765.43, 234567.8, 4567.89),
+         {1e6, 2e6, 1.5e6, 3e6, 2.5e6, 1e6},
+         [](double F) { return F * 500; }},
+    };
+    for (const Caso& c : casi) {
+        const Grafici g = Disegna(c.parete, c.r, c.ottave, c.livello);
+        ControllaGrafici(g, c.nome);
+    }
+}
+
+TEST(GraficiLeggibili, FrequenzeSuUnaScalaDiOttave) {
+    Grafici g = GraficiAzzerati(true);
+    DisegnaGraficoEnergiaTrasmessaInbBPerLeVarieFrequenzeHz(g.Grafico3, {20, 25, 30, 35, 40, 45},
+                                                            [](double) { return 10.0; });
+    // The six octaves 1550 twips apart, their labels apart from each other.
+    for (int k = 1; k <= 6; ++k) {
+        EXPECT_EQ(LineaDi(g.Grafico3, NomeIndice("L3", k)).X1, 750 + 1550 * (k - 1));
+    }
+    for (int k = 1; k < 6; ++k) {
+        EXPECT_LT(Ingombro(EtichettaDi(g.Grafico3, NomeIndice("LabelErz", k))).Destra,
+                  Ingombro(EtichettaDi(g.Grafico3, NomeIndice("LabelErz", k + 1))).Sinistra);
+    }
+    // 1000 Hz is three octaves above 125 Hz, and 707 Hz halfway between 500 and 1000.
+    EXPECT_DOUBLE_EQ(AscissaFrequenza(1000), 750 + 3 * 1550);
+    EXPECT_NEAR(AscissaFrequenza(500 * std::sqrt(2.0)), 750 + 2.5 * 1550, 1e-9);
+    // One "0" on the dB axis.
+    int zeri = 0;
+    for (const Etichetta& e : g.Grafico3.Etichette) {
+        zeri += e.Nome.starts_with("EtichettaTacca") && e.Testo == "0";
+    }
+    EXPECT_EQ(zeri, 1);
+}

@@ -1,0 +1,227 @@
+// The user's library of climates, dati/clima.txt: the bytes written, the round trip, the lines
+// refused with their number, and the edits by name that never lose the file on disk.
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+
+#include "chiamate_finte.h"
+#include "core/files/libreria_clima.h"
+#include "core/files/win1252.h"
+#include "support/cartella_temporanea.h"
+
+using namespace paretix;
+using paretix::test::CartellaTemporanea;
+using paretix::test::ChiamateFinte;
+using paretix::test::LeggiTutto;
+using paretix::test::ScriviTutto;
+
+namespace {
+
+ClimaAnno Costante(double temperatura, double umidita) {
+    ClimaAnno anno;
+    anno.fill({temperatura, umidita});
+    return anno;
+}
+
+// θe = m - 1,5 °C, φe = 60 + m % for month m.
+ClimaAnno Crescente() {
+    ClimaAnno anno;
+    for (int m = 1; m <= 12; ++m) {
+        anno[static_cast<std::size_t>(m - 1)] = {m - 1.5, 60.0 + m};
+    }
+    return anno;
+}
+
+// Twelve lines "clima.M=" of the same value, each with its line end.
+std::string Mesi(const std::string& valore, const std::string& fine = "\r\n") {
+    std::string righe;
+    for (int m = 1; m <= 12; ++m) {
+        righe += "clima." + std::to_string(m) + "=" + valore + fine;
+    }
+    return righe;
+}
+
+std::string Errore(const std::string& contenuto) {
+    LibreriaClima libreria{{"Prima", Costante(1, 50)}};
+    const auto errore = LetturaLibreriaClima(contenuto, libreria);
+    EXPECT_EQ(libreria, (LibreriaClima{{"Prima", Costante(1, 50)}}));
+    return errore.value_or("accettato");
+}
+
+} // namespace
+
+TEST(LibreriaClima, ByteScrittiERilettura) {
+    // "Forlì" is stored in Windows-1252: "ì" is the byte 0xEC.
+    const LibreriaClima libreria{{"Forlì", Costante(-0.3, 83.5)}, {"Aosta", Crescente()}};
+    std::string atteso = *Utf8AWin1252(IntestazioneLibreriaClima);
+    atteso += "\r\nlocalita=Forl\xEC\r\n" + Mesi("-0,3;83,5");
+    atteso += "\r\nlocalita=Aosta\r\n"
+              "clima.1=-0,5;61\r\nclima.2=0,5;62\r\nclima.3=1,5;63\r\nclima.4=2,5;64\r\n"
+              "clima.5=3,5;65\r\nclima.6=4,5;66\r\nclima.7=5,5;67\r\nclima.8=6,5;68\r\n"
+              "clima.9=7,5;69\r\nclima.10=8,5;70\r\nclima.11=9,5;71\r\nclima.12=10,5;72\r\n";
+    const auto contenuto = ContenutoFileClima(libreria);
+    ASSERT_TRUE(contenuto);
+    EXPECT_EQ(*contenuto, atteso);
+
+    LibreriaClima letta;
+    EXPECT_EQ(LetturaLibreriaClima(*contenuto, letta), std::nullopt);
+    EXPECT_EQ(letta, libreria);
+
+    // Fifteen significant digits come back exactly, tiny and huge ones included.
+    const LibreriaClima fini{{"Fini", Costante(-12.3456789012345, 0.000123456789012345)},
+                             {"Grandi", Costante(1.5e300, 100)}};
+    EXPECT_EQ(LetturaLibreriaClima(*ContenutoFileClima(fini), letta), std::nullopt);
+    EXPECT_EQ(letta, fini);
+
+    // Nothing to write for a name or value the file cannot hold.
+    EXPECT_FALSE(ContenutoFileClima({{"", Costante(1, 50)}}));
+    EXPECT_FALSE(ContenutoFileClima({{" Milano", Costante(1, 50)}}));
+    EXPECT_FALSE(ContenutoFileClima({{"Mi\nlano", Costante(1, 50)}}));
+    EXPECT_FALSE(ContenutoFileClima({{"Łódź", Costante(1, 50)}}));
+    EXPECT_FALSE(ContenutoFileClima({{"A", Costante(1, 50)}, {"A", Costante(2, 50)}}));
+    EXPECT_FALSE(ContenutoFileClima({{"A", Costante(1, 100.5)}}));
+    EXPECT_TRUE(ContenutoFileClima({}));
+}
+
+TEST(LibreriaClima, FileScrittoAMano) {
+    // LF line ends, comments, blank lines, blanks around keys and values, no final line end.
+    const std::string contenuto = "# climi di prova\n\n"
+                                  "  localita = Val d'Is\xE8re  \n" +
+                                  Mesi(" -5 ; 80 ", "\n") +
+                                  "   # un commento fra le località\n"
+                                  "localita=Bari\n" +
+                                  Mesi("1000,5;0", "\n") + "\n\n";
+    LibreriaClima letta;
+    EXPECT_EQ(LetturaLibreriaClima(contenuto, letta), std::nullopt);
+    EXPECT_EQ(letta,
+              (LibreriaClima{{"Val d'Isère", Costante(-5, 80)}, {"Bari", Costante(1000.5, 0)}}));
+    std::string senzaFine = "localita=Bari\r" + Mesi("1;2", "\r");
+    senzaFine.pop_back();
+    EXPECT_EQ(LetturaLibreriaClima(senzaFine, letta), std::nullopt);
+    EXPECT_EQ(letta, (LibreriaClima{{"Bari", Costante(1, 2)}}));
+    EXPECT_EQ(LetturaLibreriaClima("# vuota\r\n", letta), std::nullopt);
+    EXPECT_TRUE(letta.empty());
+}
+
+TEST(LibreriaClima, RigheRifiutate) {
+    const std::string bari = "localita=Bari\r\n" + Mesi("1;2");
+    // Bari takes lines 1 to 13.
+    EXPECT_EQ(Errore(bari + "Milano\r\n"),
+              "Riga 14: attesa \"localita=<nome>\" o un commento che inizia con \"#\"");
+    EXPECT_EQ(Errore(bari + "clima.1=1;2\r\n"),
+              "Riga 14: attesa \"localita=<nome>\" o un commento che inizia con \"#\"");
+    EXPECT_EQ(Errore(bari + "localita=\r\n"), "Riga 14: nome della località vuoto");
+    EXPECT_EQ(Errore(bari + "\r\nlocalita= Bari\r\n" + Mesi("1;2")),
+              "Riga 15: località \"Bari\" già presente alla riga 1");
+    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1;2\r\nclima.3=1;2\r\n"),
+              "Riga 3: attesa \"clima.2=θe;φe\"");
+    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1;2\r\nlocalita=Roma\r\n"),
+              "Riga 3: la località \"Bari\" ha 1 mesi su 12 (attesa \"clima.2=θe;φe\")");
+    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1;2\r\n\r\n# fine\r\n"),
+              "Fine del file: la località \"Bari\" ha 1 mesi su 12 (attesa \"clima.2=θe;φe\")");
+    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1\r\n"),
+              "Riga 2: attesi due valori \"θe;φe\" separati da un punto e virgola, trovato \"1\"");
+    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1;2;3\r\n"),
+              "Riga 2: attesi due valori \"θe;φe\" separati da un punto e virgola, trovato "
+              "\"1;2;3\"");
+    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1.5;2\r\n"),
+              "Riga 2: temperatura non numerica \"1.5\"");
+    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1.000,5;2\r\n"),
+              "Riga 2: temperatura non numerica \"1.000,5\"");
+    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1; \r\n"),
+              "Riga 2: umidità relativa non numerica \"\"");
+    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1;100,01\r\n"),
+              "Riga 2: umidità relativa \"100,01\" fuori campo (attesa da 0 a 100 %)");
+    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1;-1\r\n"),
+              "Riga 2: umidità relativa \"-1\" fuori campo (attesa da 0 a 100 %)");
+}
+
+TEST(LibreriaClima, ModificheInMemoria) {
+    LibreriaClima libreria;
+    ImpostaLocalita(libreria, " Roma ", Costante(10, 70));
+    ImpostaLocalita(libreria, "Torino", Costante(5, 80));
+    ImpostaLocalita(libreria, "Roma", Costante(11, 71));
+    ImpostaLocalita(libreria, "roma", Costante(12, 72));
+    EXPECT_EQ(libreria, (LibreriaClima{{"Roma", Costante(11, 71)},
+                                       {"Torino", Costante(5, 80)},
+                                       {"roma", Costante(12, 72)}}));
+    ASSERT_NE(TrovaLocalita(libreria, "Torino "), nullptr);
+    EXPECT_EQ(TrovaLocalita(libreria, "Torino")->Clima, Costante(5, 80));
+    EXPECT_EQ(TrovaLocalita(libreria, "Milano"), nullptr);
+    EXPECT_TRUE(TogliLocalita(libreria, "Roma"));
+    EXPECT_FALSE(TogliLocalita(libreria, "Roma"));
+    EXPECT_EQ(libreria, (LibreriaClima{{"Torino", Costante(5, 80)}, {"roma", Costante(12, 72)}}));
+}
+
+TEST(LibreriaClima, SalvataggiSulDisco) {
+    CartellaTemporanea cartella;
+    const std::string percorso = cartella.Percorso() + "/clima.txt";
+    LibreriaClima libreria{{"Vecchia", Costante(0, 0)}};
+    // A missing file is an empty library; the first save makes it.
+    EXPECT_EQ(AperturaLibreriaClima(percorso, libreria), std::nullopt);
+    EXPECT_TRUE(libreria.empty());
+    EXPECT_EQ(SalvaLocalitaClima(percorso, "Milano", Costante(1, 80)), std::nullopt);
+    EXPECT_EQ(SalvaLocalitaClima(percorso, "Palermo", Crescente()), std::nullopt);
+    EXPECT_EQ(SalvaLocalitaClima(percorso, "Milano", Costante(2, 85)), std::nullopt);
+    EXPECT_EQ(AperturaLibreriaClima(percorso, libreria), std::nullopt);
+    EXPECT_EQ(libreria, (LibreriaClima{{"Milano", Costante(2, 85)}, {"Palermo", Crescente()}}));
+    EXPECT_EQ(EliminaLocalitaClima(percorso, "Milano"), std::nullopt);
+    EXPECT_EQ(AperturaLibreriaClima(percorso, libreria), std::nullopt);
+    EXPECT_EQ(libreria, (LibreriaClima{{"Palermo", Crescente()}}));
+    EXPECT_EQ(LeggiTutto(percorso), *ContenutoFileClima(libreria));
+
+    const std::string primaDegliErrori = LeggiTutto(percorso);
+    EXPECT_EQ(EliminaLocalitaClima(percorso, "Milano"),
+              "La località \"Milano\" non è nella libreria dei climi.");
+    EXPECT_EQ(SalvaLocalitaClima(percorso, "  ", Costante(1, 80)),
+              "Nome della località non valido: non può essere vuoto né contenere caratteri che "
+              "il file non può memorizzare.");
+    EXPECT_EQ(SalvaLocalitaClima(percorso, "Milano", Costante(1, 101)),
+              "Il clima non può essere salvato: ogni umidità relativa deve essere da 0 a 100 %.");
+    ChiamateFinte discoPieno("Scrivi", ENOSPC);
+    EXPECT_EQ(SalvaLocalitaClima(percorso, "Milano", Costante(1, 80), discoPieno),
+              std::string(MessaggioClimaNonSalvato) + "\n" + percorso + "\n" + DiscoPieno);
+    ChiamateFinte rinominaFallita("Rinomina", EIO);
+    EXPECT_EQ(EliminaLocalitaClima(percorso, "Palermo", rinominaFallita),
+              std::string(MessaggioClimaNonSalvato) + "\n" + percorso);
+    EXPECT_EQ(LeggiTutto(percorso), primaDegliErrori);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.Percorso()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST(LibreriaClima, FileMalformatoNonSiPerde) {
+    CartellaTemporanea cartella;
+    const std::string percorso = cartella.Percorso() + "/clima.txt";
+    const std::string aMano =
+        "localita=Bari\r\n" + Mesi("1;2") + "localita=Lecce\r\nclima.1=x;2\r\n";
+    ScriviTutto(percorso, aMano);
+    const std::string messaggio = std::string(MessaggioClimaNonValido) + "\n" + percorso +
+                                  "\nRiga 15: temperatura non numerica \"x\"";
+    LibreriaClima libreria{{"Vecchia", Costante(0, 0)}};
+    EXPECT_EQ(AperturaLibreriaClima(percorso, libreria), messaggio);
+    EXPECT_EQ(libreria, (LibreriaClima{{"Vecchia", Costante(0, 0)}}));
+    EXPECT_EQ(SalvaLocalitaClima(percorso, "Milano", Costante(1, 80)), messaggio);
+    EXPECT_EQ(EliminaLocalitaClima(percorso, "Bari"), messaggio);
+    EXPECT_EQ(LeggiTutto(percorso), aMano);
+
+    // A file that exists but cannot be read is not taken for an empty library.
+    std::filesystem::permissions(percorso, std::filesystem::perms::none);
+    if (LeggiTutto(percorso).empty()) {
+        EXPECT_EQ(SalvaLocalitaClima(percorso, "Milano", Costante(1, 80)),
+                  std::string(MessaggioClimaIlleggibile) + "\n" + percorso);
+    }
+    std::filesystem::permissions(percorso, std::filesystem::perms::owner_all);
+    EXPECT_EQ(LeggiTutto(percorso), aMano);
+}
+
+TEST(LibreriaClima, FileSpeditoVuoto) {
+    // The comment of a fresh file alone, in Windows-1252.
+    EXPECT_EQ(LeggiTutto(PARETIX_CLIMA_SPEDITO), Utf8AWin1252(IntestazioneLibreriaClima));
+    LibreriaClima libreria{{"Vecchia", Costante(0, 0)}};
+    EXPECT_EQ(AperturaLibreriaClima(PARETIX_CLIMA_SPEDITO, libreria), std::nullopt);
+    EXPECT_TRUE(libreria.empty());
+}
