@@ -50,12 +50,14 @@ set(PARETIX_CORE_SOURCES
   verifiche/dinamica.cpp
   verifiche/estiva.cpp
   verifiche/igrometria_mensile.cpp
+  verifiche/igrometrica.cpp
   verifiche/indice_acustico.cpp
   verifiche/json_risultati.cpp
   verifiche/limiti.cpp
   verifiche/massa_superficiale.cpp
   verifiche/rapporto_verifiche.cpp
   verifiche/righe_verifiche.cpp
+  verifiche/testo_igrometrica.cpp
   verifiche/testo_verifiche.cpp
   verifiche/trasmittanza.cpp
   window/annulla_ripeti.cpp

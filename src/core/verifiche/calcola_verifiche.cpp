@@ -24,6 +24,10 @@ RisultatiVerifiche CalcolaVerifiche(const Esercizio& e, const RisultatiCalcolo& 
         v.Dinamica = VerificaDellaDinamica(e, r);
         v.Estiva = VerificaDellaEstiva(e, *v.MassaSuperficiale, *v.Dinamica);
     }
+    v.IgrometricaRichiesta = ConDatiIgrometrici(e.Verifiche);
+    if (v.IgrometricaRichiesta && e.Termico && e.Igrometrico) {
+        v.Igrometrica = VerificaDellIgrometria(e, r);
+    }
     return v;
 }
 

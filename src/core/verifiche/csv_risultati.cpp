@@ -8,12 +8,13 @@
 #include "core/model/a_capo.h"
 #include "core/model/numeri.h"
 #include "core/verifiche/indice_acustico.h"
+#include "core/verifiche/testo_igrometrica.h"
 
 namespace paretix {
 
 namespace {
 
-constexpr std::array<const char*, 16> Colonne{
+constexpr std::array<const char*, 21> Colonne{
     "file",
     "U (W/m²K)",
     "R (m²K/W)",
@@ -29,6 +30,11 @@ constexpr std::array<const char*, 16> Colonne{
     "Ms (kg/m²)",
     "Yie (W/m²K)",
     "esito estivo",
+    "fRsi",
+    "fRsi,max",
+    "esito muffa",
+    "Ma,max (g/m²)",
+    "esito condensa",
     "errore",
 };
 constexpr const char* Sì = "sì";
@@ -116,6 +122,14 @@ std::string RigaCsv(const FormatoCsv& formato, const std::string& file, const Es
         if (const auto& s = verifiche->Estiva) {
             c[13] = s->Yie ? Numero(formato, *s->Yie) : "";
             c[14] = s->Esito;
+        }
+        if (const auto& g = verifiche->Igrometrica; g && g->Risultato) {
+            const RisultatoIgrometriaMensile& m = *g->Risultato;
+            c[15] = Numero(formato, m.FRsi);
+            c[16] = m.FRsiMax ? Numero(formato, *m.FRsiMax) : "";
+            c[17] = EsitoMuffa(m);
+            c[18] = Numero(formato, m.AccumuloMassimo);
+            c[19] = EsitoCondensaTesto(m.Esito);
         }
     }
     return Riga(formato, c);

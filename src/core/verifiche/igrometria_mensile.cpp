@@ -74,10 +74,28 @@ double PressioneInterna(const CondizioniInterne& interno, int mese, double Te, d
     return std::min(pe + FattoreSicurezzaUmidità * Δp, PressioneSaturazione(Ti));
 }
 
+// The vapour pressure at every boundary, along the line through the touch points.
+std::vector<double> PressioniSullaLinea(const Parete& parete, const std::vector<Punto>& contatti) {
+    std::vector<double> p;
+    p.reserve(parete.S.size());
+    std::size_t c = 1;
+    for (double s : parete.S) {
+        while (c + 1 < contatti.size() && contatti[c].S < s) {
+            ++c;
+        }
+        const Punto& a = contatti[c - 1];
+        const Punto& b = contatti[c];
+        p.push_back(b.S > a.S ? a.P + (b.P - a.P) * (s - a.S) / (b.S - a.S) : b.P);
+    }
+    return p;
+}
+
 // The condensation rates of one month, kg/(m² s), per interface (index j-1 for interface j),
-// from the saturation pressures at the boundaries and the water each interface holds.
+// from the saturation pressures at the boundaries and the water each interface holds; the
+// vapour pressures at the boundaries in *pressioni.
 std::vector<double> Tassi(const Parete& parete, const std::vector<double>& psat, double pi,
-                          double pe, const std::vector<double>& acqua) {
+                          double pe, const std::vector<double>& acqua,
+                          std::vector<double>* pressioni) {
     // The surfaces and the interfaces holding water are fixed points of the line; between two
     // fixed points the hull rule finds the others.
     std::vector<Punto> fissi{{0, pi, 0}};
@@ -103,13 +121,16 @@ std::vector<double> Tassi(const Parete& parete, const std::vector<double>& psat,
         contatti.insert(contatti.end(), h.begin() + 1, h.end());
     }
 
+    if (pressioni != nullptr) {
+        *pressioni = PressioniSullaLinea(parete, contatti);
+    }
     std::vector<double> g(static_cast<std::size_t>(std::max(parete.N - 1, 0)), 0.0);
     for (std::size_t c = 1; c + 1 < contatti.size(); ++c) {
         const Punto& a = contatti[c - 1];
         const Punto& p = contatti[c];
         const Punto& b = contatti[c + 1];
         g[static_cast<std::size_t>(p.Interfaccia - 1)] =
-            PermeabilitàAria * ((a.P - p.P) / (p.S - a.S) - (p.P - b.P) / (b.S - p.S));
+            PermeabilitàVaporeAria * ((a.P - p.P) / (p.S - a.S) - (p.P - b.P) / (b.S - p.S));
     }
     return g;
 }
@@ -157,11 +178,13 @@ RisultatoIgrometriaMensile CalcolaIgrometriaMensile(const DatiIgrometriaMensile&
     for (int m = 0; m < MesiAnno; ++m) {
         const auto i = static_cast<std::size_t>(m);
         stati[i] = Condizioni(d, parete, m);
+        MeseIgrometrico& mese = r.Mesi[i];
         const std::vector<double> g =
-            Tassi(parete, stati[i].Psat, stati[i].pi, stati[i].pe, asciutta);
+            Tassi(parete, stati[i].Psat, stati[i].pi, stati[i].pe, asciutta, &mese.Pressione);
         condensa[i] = std::any_of(g.begin(), g.end(), [](double x) { return x > 0; });
 
-        MeseIgrometrico& mese = r.Mesi[i];
+        mese.Saturazione = stati[i].Psat;
+        mese.Pe = stati[i].pe;
         mese.Te = stati[i].Te;
         mese.Ue = d.Esterno[i].Umidità;
         mese.Ti = stati[i].Ti;
@@ -202,9 +225,10 @@ RisultatoIgrometriaMensile CalcolaIgrometriaMensile(const DatiIgrometriaMensile&
     std::vector<double> acqua(interfacce, 0.0); // kg/m²
     for (int passo = 0; passo < MesiAnno; ++passo) {
         const auto i = static_cast<std::size_t>((r.MeseInizio + passo) % MesiAnno);
-        const std::vector<double> g = Tassi(parete, stati[i].Psat, stati[i].pi, stati[i].pe, acqua);
-        const double secondi = GiorniMese[i] * SecondiGiorno;
         MeseIgrometrico& mese = r.Mesi[i];
+        const std::vector<double> g =
+            Tassi(parete, stati[i].Psat, stati[i].pi, stati[i].pe, acqua, &mese.Pressione);
+        const double secondi = GiorniMese[i] * SecondiGiorno;
         for (std::size_t j = 0; j < interfacce; ++j) {
             const double quantità = g[j] * secondi;
             acqua[j] = std::max(0.0, acqua[j] + quantità);

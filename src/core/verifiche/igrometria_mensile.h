@@ -22,7 +22,7 @@ namespace paretix {
 
 // Water-vapour permeability of still air used to turn a layer's permeability into its sd,
 // kg/(m s Pa).
-inline constexpr double PermeabilitàAria = 2e-10;
+inline constexpr double PermeabilitàVaporeAria = 2e-10;
 // The amount of condensate accepted in Italian practice when the year dries it out, g/m².
 inline constexpr double CondensaAmmissibilePredefinita = 500;
 // The largest relative humidity at the inside surface that keeps mould away.
@@ -66,6 +66,11 @@ struct MeseIgrometrico {
     std::vector<double> Accumulo;
     double FlussoTotale = 0;   // g/m², before clipping at 0
     double AccumuloTotale = 0; // g/m², at the end of the month
+    // At the boundaries 0 (inside surface) .. n (outside surface): the saturation pressure and
+    // the vapour pressure of the month's line, Pa.
+    std::vector<double> Saturazione;
+    std::vector<double> Pressione;
+    double Pe = 0; // outside vapour pressure, Pa
 };
 
 enum class EsitoCondensa { Assente, Ammissibile, NonVerificata };

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/calc/igrometrico.h"
+#include "core/verifiche/testo_igrometrica.h"
 
 namespace paretix {
 
@@ -117,6 +118,62 @@ Json Estiva(const VerificaEstiva& v) {
             {"mancanti", v.Mancanti}};
 }
 
+// Months are numbered 1 to 12 in the output.
+int Mese(int indice) {
+    return indice + 1;
+}
+
+Json Muffa(const VerificaIgrometrica& v) {
+    if (!v.Risultato) {
+        return {{"mancanti", v.Mancanti}};
+    }
+    const RisultatoIgrometriaMensile& r = *v.Risultato;
+    Json j = {{"fRsi", r.FRsi},
+              {"fRsi_max", OppureNull(r.FRsiMax)},
+              {"mese_critico", r.FRsiMax ? Json(Mese(r.MeseCritico)) : Json(nullptr)},
+              {"esito", EsitoMuffa(r)}};
+    if (v.RimedioMuffa) {
+        j["strato_isolante"] = v.StratoIsolante;
+        j["spessore_aggiuntivo"] = OppureNull(v.SpessoreMuffa);
+    }
+    return j;
+}
+
+Json Condensa(const VerificaIgrometrica& v) {
+    if (!v.Risultato) {
+        return {{"mancanti", v.Mancanti}};
+    }
+    const RisultatoIgrometriaMensile& r = *v.Risultato;
+    Json mesi = Json::array();
+    for (int m = 0; m < MesiAnno; ++m) {
+        const MeseIgrometrico& mese = r.Mesi[static_cast<std::size_t>(m)];
+        mesi.push_back({{"mese", Mese(m)},
+                        {"theta_e", mese.Te},
+                        {"phi_e", mese.Ue},
+                        {"theta_i", mese.Ti},
+                        {"p_i", mese.Pi},
+                        {"theta_si", mese.Tsi},
+                        {"fRsi_min", OppureNull(mese.FRsiMin)},
+                        {"g", mese.FlussoTotale},
+                        {"Ma", mese.AccumuloTotale}});
+    }
+    const bool condensa = r.Esito != EsitoCondensa::Assente;
+    Json j = {{"mesi", mesi},
+              {"Ma_max", r.AccumuloMassimo},
+              {"mese_Ma_max", condensa ? Json(Mese(r.MeseAccumuloMassimo)) : Json(nullptr)},
+              {"interfaccia_Ma_max", condensa ? Json(r.InterfacciaAccumuloMassimo) : Json(nullptr)},
+              {"mese_inizio", condensa ? Json(Mese(r.MeseInizio)) : Json(nullptr)},
+              {"evapora", r.EvaporaTutta},
+              {"ammissibile", r.Ammissibile},
+              {"criterio", CriterioCondensa},
+              {"esito", EsitoCondensaTesto(r.Esito)}};
+    if (v.RimedioCondensa) {
+        j["interfaccia_freno"] = v.InterfacciaFreno;
+        j["sd_freno"] = OppureNull(v.SdFreno);
+    }
+    return j;
+}
+
 Json Radice(const Esercizio& e, const RisultatiCalcolo& r, const RisultatiVerifiche& v) {
     const int n = e.NumeroStrati();
     Json risultati = Json::object();
@@ -144,6 +201,10 @@ Json Radice(const Esercizio& e, const RisultatiCalcolo& r, const RisultatiVerifi
         if (v.Dinamica) {
             verifiche["dinamica"] = Dinamica(*v.Dinamica);
             verifiche["estiva"] = Estiva(*v.Estiva);
+        }
+        if (v.Igrometrica) {
+            verifiche["muffa"] = Muffa(*v.Igrometrica);
+            verifiche["condensa"] = Condensa(*v.Igrometrica);
         }
         radice["verifiche"] = verifiche;
     }

@@ -3,6 +3,7 @@
 #include "core/calc/testo_rapporto.h"
 #include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/indice_acustico.h"
+#include "core/verifiche/testo_igrometrica.h"
 #include "core/verifiche/testo_verifiche.h"
 
 namespace paretix {
@@ -106,6 +107,34 @@ void Estiva(std::string& testo, const VerificaEstiva& v) {
     }
 }
 
+void Igrometrica(std::string& testo, const VerificaIgrometrica& v) {
+    if (!v.Risultato) {
+        Mancanti(testo, v.Mancanti);
+        return;
+    }
+    const RisultatoIgrometriaMensile& r = *v.Risultato;
+    Riga(testo, TestoCondizioniInterne(v));
+    for (const std::string& riga : RigheTabellaMensile(r)) {
+        Riga(testo, riga);
+    }
+    Riga(testo, GrandezzaMuffa, Uguale, TestoFRsi(r), ", ", TestoMargineMuffa(r));
+    Riga(testo, InizioRequisito, RequisitoMuffa);
+    Riga(testo, InizioEsito, EsitoMuffa(r));
+    if (v.RimedioMuffa) {
+        Riga(testo, GrandezzaSpessoreMuffa, ", ", TestoSpessoreMuffa(v));
+    }
+    const std::string ciclo = TestoInizioCiclo(r);
+    if (!ciclo.empty()) {
+        Riga(testo, ciclo);
+    }
+    Riga(testo, GrandezzaCondensa, Uguale, TestoCondensa(r));
+    Riga(testo, InizioRequisito, RequisitoCondensa(r));
+    Riga(testo, InizioEsito, EsitoCondensaTesto(r.Esito));
+    if (v.RimedioCondensa) {
+        Riga(testo, GrandezzaFreno, " ", TestoFreno(v));
+    }
+}
+
 template <typename Verifica, typename Blocco>
 void Sezione(std::string& testo, const char* titolo, const std::optional<Verifica>& verifica,
              const char* richiede, Blocco blocco) {
@@ -134,6 +163,10 @@ void AggiungiRapportoVerifiche(const RisultatiVerifiche& v, std::string& testo) 
             [](std::string& t, double ms) { Riga(t, GrandezzaMassa, Uguale, TestoMassa(ms)); });
     Sezione(testo, TitoloDinamica, v.Dinamica, RichiedeCalcoloTermicoEAcustico, Dinamica);
     Sezione(testo, GrandezzaEstiva, v.Estiva, RichiedeCalcoloTermicoEAcustico, Estiva);
+    if (v.IgrometricaRichiesta) {
+        Sezione(testo, TitoloIgrometrica, v.Igrometrica, RichiedeCalcoloTermicoEIgrometrico,
+                Igrometrica);
+    }
 }
 
 } // namespace paretix

@@ -2,6 +2,7 @@
 
 #include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/indice_acustico.h"
+#include "core/verifiche/testo_igrometrica.h"
 #include "core/verifiche/testo_verifiche.h"
 
 namespace paretix {
@@ -83,6 +84,28 @@ void Estiva(std::vector<RigaVerifica>& righe, const VerificaEstiva& v) {
     righe.push_back(riga);
 }
 
+void Igrometrica(std::vector<RigaVerifica>& righe, const VerificaIgrometrica& v) {
+    if (!v.Risultato) {
+        for (const char* grandezza : {GrandezzaMuffa, GrandezzaCondensa}) {
+            RigaVerifica riga = SoloValore(grandezza, SegnoNessunEsito);
+            riga.Esito = TestoMancanti(v.Mancanti);
+            righe.push_back(riga);
+        }
+        return;
+    }
+    const RisultatoIgrometriaMensile& r = *v.Risultato;
+    righe.push_back(
+        {GrandezzaMuffa, TestoFRsi(r), TestoMargineMuffa(r), EsitoMuffa(r), Segno(r.MuffaEvitata)});
+    if (v.RimedioMuffa) {
+        righe.push_back(SoloValore(GrandezzaSpessoreMuffa, TestoSpessoreMuffa(v)));
+    }
+    righe.push_back({GrandezzaCondensa, TestoCondensa(r), RequisitoCondensa(r),
+                     EsitoCondensaTesto(r.Esito), Segno(r.Esito != EsitoCondensa::NonVerificata)});
+    if (v.RimedioCondensa) {
+        righe.push_back(SoloValore(GrandezzaFreno, TestoFreno(v)));
+    }
+}
+
 } // namespace
 
 std::vector<RigaVerifica> RigheVerifiche(const RisultatiVerifiche& v) {
@@ -108,6 +131,12 @@ std::vector<RigaVerifica> RigheVerifiche(const RisultatiVerifiche& v) {
     } else {
         righe.push_back(NonEseguita(GrandezzaYie, RichiedeCalcoloTermicoEAcustico));
         righe.push_back(NonEseguita(GrandezzaEstiva, RichiedeCalcoloTermicoEAcustico));
+    }
+    if (v.Igrometrica) {
+        Igrometrica(righe, *v.Igrometrica);
+    } else if (v.IgrometricaRichiesta) {
+        righe.push_back(NonEseguita(GrandezzaMuffa, RichiedeCalcoloTermicoEIgrometrico));
+        righe.push_back(NonEseguita(GrandezzaCondensa, RichiedeCalcoloTermicoEIgrometrico));
     }
     return righe;
 }

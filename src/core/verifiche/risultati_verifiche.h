@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/verifiche/dinamica.h"
+#include "core/verifiche/igrometrica.h"
 
 namespace paretix {
 
@@ -75,6 +76,11 @@ struct RisultatiVerifiche {
     // Both need the thermal calculation (resistances) and the acoustic one (densities).
     std::optional<VerificaDinamica> Dinamica;
     std::optional<VerificaEstiva> Estiva;
+    // The monthly hygrothermal check, asked for by an exercise that holds a climate or an inside
+    // humidity class; it needs the thermal calculation (temperatures) and the hygrometric one
+    // (permeabilities).
+    bool IgrometricaRichiesta = false;
+    std::optional<VerificaIgrometrica> Igrometrica;
 };
 
 } // namespace paretix

@@ -43,6 +43,8 @@ std::optional<double> LetturaBtr(const std::string& testo) {
     return btr;
 }
 
+} // namespace
+
 // The layer to thicken: the one chosen, or the material layer of lowest conductivity (the
 // first of equals); 0 when the choice is not a material layer of the wall.
 int StratoDaIsolare(const Esercizio& e, const RisultatiCalcolo& r) {
@@ -60,8 +62,6 @@ int StratoDaIsolare(const Esercizio& e, const RisultatiCalcolo& r) {
     }
     return migliore;
 }
-
-} // namespace
 
 std::optional<double> SpessoreAggiuntivo(double U, double Uobiettivo, double lambda) {
     if (U <= Uobiettivo) {

@@ -15,6 +15,10 @@ namespace paretix {
 // 1/Uobiettivo - 1/U, times λ, rounded up to the next 0,5 cm. Nothing when U already meets it.
 std::optional<double> SpessoreAggiuntivo(double U, double Uobiettivo, double lambda);
 
+// The layer a remedy thickens: the one chosen in the checks' data, or the material layer of
+// lowest conductivity (the first of equals); 0 when the choice is not a material layer.
+int StratoDaIsolare(const Esercizio& e, const RisultatiCalcolo& r);
+
 // The check of the run's U (the thermal calculation ran): towards the outside the table of the
 // zone and regime, +30 % in App. B for insulation from the inside or in the cavity (only when
 // the user says so: an unanswered question counts as no); towards an unheated space U·btr
