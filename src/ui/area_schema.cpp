@@ -1,7 +1,9 @@
 #include "ui/area_schema.h"
 
 #include <QEvent>
+#include <QScrollBar>
 #include <QStyle>
+#include <QWheelEvent>
 
 #include "ui/pannello_schema.h"
 
@@ -37,6 +39,7 @@ void AreaSchema::resizeEvent(QResizeEvent* evento) {
     // The strip of the scroll bar stays the schema's whether the bar shows or not, so that
     // nothing moves when a layer more makes the schema scroll.
     schema_->Adatta({width(), height() - StrisciaScorrimento(this)});
+    horizontalScrollBar()->setSingleStep(schema_->PassoStrati());
 }
 
 bool AreaSchema::event(QEvent* evento) {
@@ -51,6 +54,15 @@ bool AreaSchema::viewportEvent(QEvent* evento) {
         schema_->MuoveFuoriDagliStrati();
     }
     return QScrollArea::viewportEvent(evento);
+}
+
+void AreaSchema::wheelEvent(QWheelEvent* evento) {
+    QScrollBar* barra = horizontalScrollBar();
+    const QPoint passi = evento->angleDelta();
+    const int delta = passi.x() != 0 ? passi.x() : passi.y();
+    // One notch of the wheel (120) moves a layer's step.
+    barra->setValue(barra->value() - delta * barra->singleStep() / 120);
+    evento->accept();
 }
 
 } // namespace paretix::ui

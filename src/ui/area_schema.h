@@ -28,6 +28,8 @@ class AreaSchema : public QScrollArea {
     // schema's background.
     bool event(QEvent* evento) override;
     bool viewportEvent(QEvent* evento) override;
+    // The schema scrolls only sideways: the wheel turned either way moves it so.
+    void wheelEvent(QWheelEvent* evento) override;
 
   private:
     PannelloSchema* schema_;

@@ -79,16 +79,22 @@ void ImpostaSuggerimento(QWidget* w, const std::string& testo) {
     }
 }
 
-// The small black triangle of a spin button.
-QIcon IconaFreccia(bool su) {
-    QPixmap freccia(7, 4);
+// The small black triangle of a spin button, 105 × 60 twips at the platform's scale.
+QSize DimensioneFreccia(double base) {
+    return {static_cast<int>(std::lround(base * 105)), static_cast<int>(std::lround(base * 60))};
+}
+
+QIcon IconaFreccia(bool su, QSize d) {
+    QPixmap freccia(d);
     freccia.fill(Qt::transparent);
     QPainter p(&freccia);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
+    const qreal l = d.width();
+    const qreal a = d.height();
     const QPolygonF punta =
-        su ? QPolygonF({{0, 4}, {7, 4}, {3.5, 0}}) : QPolygonF({{0, 0}, {7, 0}, {3.5, 4}});
+        su ? QPolygonF({{0, a}, {l, a}, {l / 2, 0}}) : QPolygonF({{0, 0}, {l, 0}, {l / 2, a}});
     p.drawPolygon(punta);
     return QIcon(freccia);
 }
@@ -133,6 +139,7 @@ PannelloSchema::PannelloSchema(FinestraPrincipale& modello, QWidget* genitore)
     setPalette(p);
     setFont(Carattere(this, 8));
 
+    base_ = PixelPerTwip(logicalDpiX());
     CreaCornici();
     CreaIntestazioni();
     CreaEtichetteAriaInterna();
@@ -154,7 +161,6 @@ PannelloSchema::PannelloSchema(FinestraPrincipale& modello, QWidget* genitore)
     // The width the texts need, with the widest of what the labels made later may show: the
     // layers' boxes are all alike, the selection reads at most "Strato n." and "15".
     CreaStrato(1);
-    base_ = PixelPerTwip(logicalDpiX());
     std::vector<Fabbisogno> fabbisogni = posti_.Fabbisogni();
     const QFontMetrics selezione(scrittaSelezionato_->font());
     fabbisogni.push_back(
@@ -173,6 +179,11 @@ PannelloSchema::PannelloSchema(FinestraPrincipale& modello, QWidget* genitore)
 QSize PannelloSchema::Minimo() const {
     return {static_cast<int>(std::lround(base_ * LarghezzaPannello)),
             static_cast<int>(std::lround(base_ * AltezzaPannello))};
+}
+
+int PannelloSchema::PassoStrati() const {
+    return Disegno(scala_, SinistraStrato(1), 0, SinistraStrato(2) - SinistraStrato(1), 0)
+        .Larghezza;
 }
 
 int PannelloSchema::LarghezzaNaturale() const {
@@ -333,8 +344,8 @@ void PannelloSchema::CorniceCondizione(int indice, const char* caption, QLineEdi
     for (std::size_t i = 0; i < pulsanti.size(); ++i) {
         auto* b = new QToolButton(f);
         b->setObjectName(QLatin1String(pulsanti[i].first));
-        b->setIcon(IconaFreccia(i == 0));
-        b->setIconSize(QSize(7, 4));
+        b->setIcon(IconaFreccia(i == 0, DimensioneFreccia(base_)));
+        b->setIconSize(DimensioneFreccia(base_));
         posti_.Aggiungi(b, SinistraSpin, AltoCasellaCornice + AltezzaSpin * static_cast<int>(i),
                         LarghezzaSpin, AltezzaSpin, Modo::Interno, f);
         b->setFocusPolicy(Qt::NoFocus);

@@ -38,6 +38,8 @@ class PannelloSchema : public QWidget {
     void Adatta(const QSize& spazio);
     // The design at the platform's scale.
     QSize Minimo() const;
+    // The distance from one layer to the next on the screen.
+    int PassoStrati() const;
     // The width of a room in which fifteen layers fit with boxes wide enough for their values.
     int LarghezzaNaturale() const;
 

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QStackedLayout>
 #include <QStackedWidget>
+#include <QWheelEvent>
 #include <QtTest>
 #include <cmath>
 #include <memory>
@@ -142,6 +143,15 @@ class DisposizioneUiTest : public QObject {
         // the schema scrolls.
         QVERIFY(schema->widget()->width() > schema->viewport()->width());
         QVERIFY(schema->horizontalScrollBar()->isVisible());
+        // One notch of the wheel, turned as over a page, moves the schema by one layer.
+        const int passo = Geometria(QStringLiteral("TextSpessore(2)")).x() -
+                          Geometria(QStringLiteral("TextSpessore(1)")).x();
+        QWheelEvent rotella(QPointF(50, 50), schema->viewport()->mapToGlobal(QPointF(50, 50)),
+                            QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(schema->viewport(), &rotella);
+        QCOMPARE(schema->horizontalScrollBar()->value(), passo);
+        VerificaRegole(finestra_.get());
     }
 
     void maximisedTheSchemaFillsTheScreenWithoutScrolling() {
