@@ -198,6 +198,30 @@ class DisposizioneUiTest : public QObject {
         QCOMPARE(pannelli->geometry(), divisione);
     }
 
+    void everySizeBetweenKeepsTheRules_data() {
+        QTest::addColumn<int>("larghezza");
+        QTest::addColumn<int>("altezza");
+        QTest::newRow("un pixel oltre il minimo") << 0 << 0;
+        QTest::newRow("1366 × 768 al 100 %") << 1366 << 768;
+        QTest::newRow("1600 × 900 al 100 %") << 1600 << 900;
+    }
+    void everySizeBetweenKeepsTheRules() {
+        QFETCH(int, larghezza);
+        QFETCH(int, altezza);
+        finestra_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(finestra_.get()));
+        ParetePiena();
+        // Sizes given at 100 % grow with the screen's scale; at least a pixel over the
+        // smallest, where rounding is tightest.
+        const double scala = finestra_->logicalDpiX() / 96.0;
+        const QSize voluta =
+            QSize(static_cast<int>(larghezza * scala), static_cast<int>(altezza * scala))
+                .expandedTo(finestra_->minimumSizeHint() + QSize(1, 1));
+        finestra_->resize(voluta);
+        QTRY_COMPARE(finestra_->size(), voluta);
+        VerificaRegole(finestra_.get());
+    }
+
     void theChartsGrowWithTheirPanel() {
         finestra_->show();
         QVERIFY(QTest::qWaitForWindowExposed(finestra_.get()));
