@@ -196,6 +196,11 @@ class DisposizioneUiTest : public QObject {
         }
         QTest::mouseClick(Trova<QAbstractButton>(QStringLiteral("Command1")), Qt::LeftButton);
         QCOMPARE(pannelli->geometry(), divisione);
+        // Nor do the captions and commands that come and go with the calculations chosen.
+        for (const char* casella : {"Check1(1)", "CheckVerifiche", "Check1(0)"}) {
+            QTest::mouseClick(Trova<QAbstractButton>(QString::fromLatin1(casella)), Qt::LeftButton);
+            QCOMPARE(pannelli->geometry(), divisione);
+        }
     }
 
     void everySizeBetweenKeepsTheRules_data() {
