@@ -66,6 +66,7 @@ set(PARETIX_CORE_SOURCES
   window/ciclo_vita.cpp
   window/cronologia.cpp
   window/dati_verifiche_dialogo.cpp
+  window/disposizione.cpp
   window/file_recenti.cpp
   window/finestra_appunti.cpp
   window/finestra_principale.cpp

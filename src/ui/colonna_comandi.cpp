@@ -14,9 +14,12 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "core/window/didascalie.h"
+#include "core/window/disposizione.h"
 #include "ui/casella_testo.h"
+#include "ui/posti_scalati.h"
 #include "ui/pulsante_due_righe.h"
 
 namespace paretix::ui {
@@ -24,6 +27,11 @@ namespace paretix::ui {
 namespace {
 
 const QMargins MarginiRiquadro(8, 2, 8, 4);
+// The notes show at least this many lines; they share the height left with the report, a
+// quarter to them.
+constexpr int RigheAppunti = 4;
+// The buttons that add and remove a layer, in twips.
+constexpr int LarghezzaPiùMeno = 390;
 
 QString Testo(const char* testo) {
     return QString::fromUtf8(testo);
@@ -44,7 +52,7 @@ QLineEdit* CasellaNumero(QWidget* genitore, const char* nome) {
     auto* c = new QLineEdit(genitore);
     c->setObjectName(QLatin1String(nome));
     c->setValidator(new ValidatoreWin1252(c));
-    c->setFixedWidth(56);
+    c->setFixedWidth(PixelPerCasella(c, QString::fromUtf8(ValoreCampione)));
     return c;
 }
 
@@ -83,9 +91,9 @@ ColonnaComandi::ColonnaComandi(FinestraPrincipale& modello, QWidget* genitore)
     text2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text2_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     relazione->setBuddy(text2_);
-    colonna->addWidget(text2_, 1);
+    colonna->addWidget(text2_, 3);
 
-    colonna->addWidget(CreaStampaEAppunti());
+    colonna->addWidget(CreaStampaEAppunti(), 1);
 }
 
 QWidget* ColonnaComandi::CreaTipiEVista() {
@@ -160,7 +168,7 @@ QWidget* ColonnaComandi::CreaStratiELiminari() {
     numeroStrati_->setReadOnly(true);
     numeroStrati_->setFocusPolicy(Qt::NoFocus);
     numeroStrati_->setAlignment(Qt::AlignCenter);
-    numeroStrati_->setFixedWidth(34);
+    numeroStrati_->setFixedWidth(PixelPerCasella(numeroStrati_, QString::number(NumeroStratiMax)));
     griglia->addWidget(numeroStrati_, 0, 0);
     const std::array<
         std::tuple<const char*, const char*, const char*, void (FinestraPrincipale::*)()>, 2>
@@ -174,7 +182,8 @@ QWidget* ColonnaComandi::CreaStratiELiminari() {
         auto* b = new QPushButton(Testo(caption), strati);
         b->setObjectName(QString::fromUtf8(nome));
         b->setToolTip(Testo(suggerimento));
-        b->setFixedWidth(26);
+        b->setFixedWidth(
+            static_cast<int>(std::lround(PixelPerTwip(logicalDpiX()) * LarghezzaPiùMeno)));
         const auto op = operazione;
         connect(b, &QPushButton::clicked, this,
                 [this, op] { Esegui([this, op] { (modello_.*op)(); }); });
@@ -199,6 +208,8 @@ QWidget* ColonnaComandi::CreaStratiELiminari() {
     grigliaLiminari->addWidget(liminariInterno_, 0, 1);
     grigliaLiminari->addWidget(new QLabel(Testo(CaptionHe), liminari_), 0, 2);
     grigliaLiminari->addWidget(liminariEsterno_, 0, 3);
+    // hi and he stay side by side, the room left goes to the right of them.
+    grigliaLiminari->setColumnStretch(4, 1);
     connect(liminariInterno_, &QLineEdit::textEdited, this, [this](const QString& t) {
         Esegui([this, &t] { modello_.TextLiminariInterno_Change(t.toStdString()); });
     });
@@ -224,7 +235,9 @@ QWidget* ColonnaComandi::CreaStampaEAppunti() {
     appunti_->setObjectName(QStringLiteral("TextAppunti"));
     appunti_->setToolTip(Testo(CaptionAppunti));
     appunti_->setPlaceholderText(Testo(CaptionAppunti));
-    appunti_->setFixedHeight(50);
+    appunti_->setMinimumHeight(RigheAppunti * appunti_->fontMetrics().lineSpacing() +
+                               2 * appunti_->frameWidth() +
+                               static_cast<int>(2 * appunti_->document()->documentMargin()));
     connect(appunti_, &QPlainTextEdit::textChanged, this, [this] {
         Esegui([this] { modello_.TextAppunti_Change(appunti_->toPlainText().toStdString()); });
     });

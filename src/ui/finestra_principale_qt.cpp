@@ -1,14 +1,14 @@
 #include "ui/finestra_principale_qt.h"
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "core/window/didascalie.h"
+#include "ui/area_schema.h"
+#include "ui/centro_finestra.h"
 #include "ui/colonna_comandi.h"
 #include "ui/grafico_widget.h"
 #include "ui/pannelli_grafici.h"
@@ -17,8 +17,6 @@
 namespace paretix::ui {
 
 namespace {
-
-constexpr int LarghezzaColonna = 500;
 
 QString Testo(const char* testo) {
     return QString::fromUtf8(testo);
@@ -32,26 +30,17 @@ FinestraPrincipaleQt::FinestraPrincipaleQt(Dialoghi& dialoghi, const EsitoAvvio&
     setObjectName(QStringLiteral("Form2"));
     modello_.Form_Load(avvio);
 
-    auto* centro = new QWidget(this);
-    auto* disposizione = new QHBoxLayout(centro);
-    disposizione->setContentsMargins(6, 6, 6, 6);
-    disposizione->setSpacing(8);
-
+    auto* centro = new CentroFinestra(this);
     pannelli_ = new QStackedWidget(centro);
     schema_ = new PannelloSchema(modello_, pannelli_);
+    auto* area = new AreaSchema(schema_, pannelli_);
     grafici_ = std::make_unique<PannelliGrafici>(modello_, pannelli_);
-    pannelli_->addWidget(schema_);
+    pannelli_->addWidget(area);
     pannelli_->addWidget(grafici_->TavolaGrafici());
     pannelli_->addWidget(grafici_->TavolaGraficoSuono());
-    pannelli_->setFixedSize(schema_->size());
-    auto* sinistra = new QVBoxLayout;
-    sinistra->addWidget(pannelli_);
-    sinistra->addStretch();
-    disposizione->addLayout(sinistra);
-
+    pannelli_->setMinimumSize(area->minimumSizeHint());
     colonna_ = new ColonnaComandi(modello_, centro);
-    colonna_->setMinimumWidth(LarghezzaColonna);
-    disposizione->addWidget(colonna_, 1);
+    centro->Imposta(pannelli_, colonna_, schema_->LarghezzaNaturale());
     setCentralWidget(centro);
 
     CreaMenu();

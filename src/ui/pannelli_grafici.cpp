@@ -1,10 +1,13 @@
 #include "ui/pannelli_grafici.h"
 
 #include <QLabel>
+#include <cmath>
 
 #include "core/window/didascalie.h"
+#include "core/window/disposizione.h"
+#include "ui/area_schema.h"
 #include "ui/grafico_widget.h"
-#include "ui/twip.h"
+#include "ui/posti_scalati.h"
 
 namespace paretix::ui {
 
@@ -12,39 +15,54 @@ namespace {
 
 const QColor SfondoTavola(0x2b, 0x45, 0x5e);
 
-QWidget* Tavola(const char* nome, QWidget* genitore) {
-    auto* t = new QWidget(genitore);
-    t->setObjectName(QLatin1String(nome));
-    t->setFixedSize(Pixel(LarghezzaPannello), Pixel(AltezzaPannello));
-    t->setAutoFillBackground(true);
-    QPalette p = t->palette();
-    p.setColor(QPalette::Window, SfondoTavola);
-    p.setColor(QPalette::WindowText, Qt::white);
-    t->setPalette(p);
-    return t;
-}
+// A chart panel: its charts stretch with it both ways, the humidities beside the vapour
+// chart in width only.
+class Tavola : public QWidget {
+  public:
+    Tavola(const char* nome, QWidget* genitore) : QWidget(genitore) {
+        setObjectName(QLatin1String(nome));
+        setAutoFillBackground(true);
+        QPalette p = palette();
+        p.setColor(QPalette::Window, SfondoTavola);
+        p.setColor(QPalette::WindowText, Qt::white);
+        setPalette(p);
+        base_ = PixelPerTwip(logicalDpiX());
+        setMinimumSize(static_cast<int>(std::lround(base_ * LarghezzaPannello)),
+                       static_cast<int>(std::lround(base_ * AltezzaPannello)));
+    }
 
-GraficoWidget* Superficie(QWidget* tavola, int numero, const QRect& posto) {
+    PostiScalati& Posti() { return posti_; }
+    void Disponi() {
+        posti_.Colloca(ScalaPannello(LarghezzaPannello, AltezzaPannello, width(),
+                                     height() - StrisciaScorrimento(this), base_, base_));
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent*) override { Disponi(); }
+
+  private:
+    PostiScalati posti_;
+    double base_ = 0;
+};
+
+GraficoWidget* Superficie(Tavola* tavola, int numero, int sinistra, int alto, int altezza) {
     auto* g = new GraficoWidget(tavola);
     g->setObjectName(QStringLiteral("PictureGrafico%1").arg(numero));
-    g->setGeometry(posto);
+    tavola->Posti().Aggiungi(g, sinistra, alto, LarghezzaGrafico, altezza, Modo::Disegno);
     return g;
 }
 
 } // namespace
 
 PannelliGrafici::PannelliGrafici(const FinestraPrincipale& modello, QWidget* genitore)
-    : modello_(modello), tavolaGrafici_(Tavola("PictureTavolaGrafici", genitore)),
-      tavolaGraficoSuono_(Tavola("PictureTavolaGraficoSuono", genitore)) {
-    grafici_[0] = Superficie(
-        tavolaGrafici_, 1,
-        RettangoloTwip(SinistraGrafico1, AltoGrafico1, LarghezzaGrafico, AltezzaGraficoMezzo));
-    grafici_[1] = Superficie(
-        tavolaGrafici_, 2,
-        RettangoloTwip(SinistraGrafico2, AltoGrafico2, LarghezzaGrafico, AltezzaGraficoMezzo));
-    grafici_[2] = Superficie(
-        tavolaGraficoSuono_, 3,
-        RettangoloTwip(SinistraGrafico3, AltoGrafico3, LarghezzaGrafico, AltezzaGraficoIntero));
+    : modello_(modello) {
+    auto* grafici = new Tavola("PictureTavolaGrafici", genitore);
+    auto* suono = new Tavola("PictureTavolaGraficoSuono", genitore);
+    tavolaGrafici_ = grafici;
+    tavolaGraficoSuono_ = suono;
+    grafici_[0] = Superficie(grafici, 1, SinistraGrafico1, AltoGrafico1, AltezzaGraficoMezzo);
+    grafici_[1] = Superficie(grafici, 2, SinistraGrafico2, AltoGrafico2, AltezzaGraficoMezzo);
+    grafici_[2] = Superficie(suono, 3, SinistraGrafico3, AltoGrafico3, AltezzaGraficoIntero);
     const std::array<std::pair<const char*, int>, 4> etichette{{
         {CaptionUmiditàInterna, SinistraUmiditàInterna},
         {CaptionUmiditàEsterna, SinistraUmiditàEsterna},
@@ -52,11 +70,11 @@ PannelliGrafici::PannelliGrafici(const FinestraPrincipale& modello, QWidget* gen
         {"", SinistraUmiditàEsterna},
     }};
     for (std::size_t i = 0; i < etichette.size(); ++i) {
-        auto* l = new QLabel(QString::fromUtf8(etichette[i].first), tavolaGrafici_);
+        auto* l = new QLabel(QString::fromUtf8(etichette[i].first), grafici);
         l->setAlignment(Qt::AlignCenter);
-        l->setGeometry(RettangoloTwip(etichette[i].second,
-                                      i < 2 ? AltoCaptionUmidità : AltoValoreUmidità,
-                                      LarghezzaUmidità, AltezzaUmidità));
+        grafici->Posti().Aggiungi(l, etichette[i].second,
+                                  i < 2 ? AltoCaptionUmidità : AltoValoreUmidità, LarghezzaUmidità,
+                                  AltezzaUmidità, Modo::Controllo);
         QFont f = l->font();
         f.setPointSize(i < 2 ? 7 : 9);
         f.setBold(i >= 2);
@@ -67,6 +85,8 @@ PannelliGrafici::PannelliGrafici(const FinestraPrincipale& modello, QWidget* gen
     umidità_[1]->setObjectName(QStringLiteral("LabelCaptionUe"));
     umidità_[2]->setObjectName(QStringLiteral("LabelUi"));
     umidità_[3]->setObjectName(QStringLiteral("LabelUe"));
+    grafici->Disponi();
+    suono->Disponi();
 }
 
 GraficoWidget* PannelliGrafici::Grafico(int numero) const {
@@ -75,8 +95,10 @@ GraficoWidget* PannelliGrafici::Grafico(int numero) const {
 
 void PannelliGrafici::Aggiorna() {
     const StatoFinestra& s = modello_.Stato();
-    QWidget* g1 = grafici_[0];
-    g1->resize(g1->width(), Pixel(s.AltezzaPictureGrafico1));
+    auto* tavola = static_cast<Tavola*>(tavolaGrafici_);
+    tavola->Posti().Riposiziona(grafici_[0], SinistraGrafico1, AltoGrafico1, LarghezzaGrafico,
+                                s.AltezzaPictureGrafico1);
+    tavola->Disponi();
     grafici_[1]->setVisible(s.PictureGrafico2Visibile);
     if (versioneMostrata_ != s.VersioneDisegni) {
         versioneMostrata_ = s.VersioneDisegni;

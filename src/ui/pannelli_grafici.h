@@ -1,8 +1,8 @@
 #pragma once
 // The two chart panels: "Grafici termico e igrometrico" (PictureTavolaGrafici) with the
 // temperature chart above the vapour-pressure chart and the humidities beside it, and "Grafico
-// acustico" (PictureTavolaGraficoSuono). Each chart is a chart widget of its design size that
-// paints what the model's chart state holds.
+// acustico" (PictureTavolaGraficoSuono). Each chart is a chart widget that paints what the
+// model's chart state holds, stretched with its panel from the design in twips.
 
 #include <QWidget>
 #include <array>
@@ -28,8 +28,8 @@ class PannelliGrafici {
 
   private:
     const FinestraPrincipale& modello_;
-    QWidget* tavolaGrafici_;
-    QWidget* tavolaGraficoSuono_;
+    QWidget* tavolaGrafici_ = nullptr;
+    QWidget* tavolaGraficoSuono_ = nullptr;
     std::array<GraficoWidget*, 3> grafici_{};
     int versioneMostrata_ = -1;
     std::array<QLabel*, 4> umidità_{}; // captions and values, inside then outside

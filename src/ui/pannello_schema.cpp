@@ -9,10 +9,11 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QToolButton>
+#include <cmath>
 
 #include "core/window/didascalie.h"
+#include "core/window/pannelli.h"
 #include "ui/casella_testo.h"
-#include "ui/twip.h"
 
 namespace paretix::ui {
 
@@ -33,13 +34,23 @@ QFont Carattere(const QWidget* w, qreal punti, bool grassetto = false) {
     return f;
 }
 
-QLabel* Etichetta(QWidget* genitore, const QString& testo, const QRect& posto,
-                  Qt::Alignment allineamento, qreal punti) {
+// The values stand in narrow boxes side by side: a semi-condensed face of the panel's font.
+QFont CaratterePerValori(const QWidget* w) {
+    QFont f = w->font();
+    f.setStretch(QFont::SemiCondensed);
+    return f;
+}
+
+QLabel* Etichetta(QWidget* genitore, const QString& testo, Qt::Alignment allineamento,
+                  qreal punti) {
     auto* l = new QLabel(testo, genitore);
-    l->setGeometry(posto);
     l->setAlignment(allineamento);
     l->setFont(Carattere(l, punti));
     return l;
+}
+
+QRect Rettangolo(const RettangoloPixel& r) {
+    return {r.Sinistra, r.Alto, r.Larghezza, r.Altezza};
 }
 
 void ImpostaSfondo(QLineEdit* c, std::int32_t colore) {
@@ -68,16 +79,22 @@ void ImpostaSuggerimento(QWidget* w, const std::string& testo) {
     }
 }
 
-// The small black triangle of a spin button.
-QIcon IconaFreccia(bool su) {
-    QPixmap freccia(7, 4);
+// The small black triangle of a spin button, 105 × 60 twips at the platform's scale.
+QSize DimensioneFreccia(double base) {
+    return {static_cast<int>(std::lround(base * 105)), static_cast<int>(std::lround(base * 60))};
+}
+
+QIcon IconaFreccia(bool su, QSize d) {
+    QPixmap freccia(d);
     freccia.fill(Qt::transparent);
     QPainter p(&freccia);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
+    const qreal l = d.width();
+    const qreal a = d.height();
     const QPolygonF punta =
-        su ? QPolygonF({{0, 4}, {7, 4}, {3.5, 0}}) : QPolygonF({{0, 0}, {7, 0}, {3.5, 4}});
+        su ? QPolygonF({{0, a}, {l, a}, {l / 2, 0}}) : QPolygonF({{0, 0}, {l, 0}, {l / 2, a}});
     p.drawPolygon(punta);
     return QIcon(freccia);
 }
@@ -114,8 +131,7 @@ constexpr std::array<const char*, 3> NomiConfini{"Label17", "Label18", "Label19"
 
 PannelloSchema::PannelloSchema(FinestraPrincipale& modello, QWidget* genitore)
     : QWidget(genitore), modello_(modello) {
-    setObjectName(QStringLiteral("PictureSchemaStruttura"));
-    setFixedSize(Pixel(LarghezzaPannello), Pixel(AltezzaPannello));
+    setObjectName(QStringLiteral("ContenutoSchema"));
     setMouseTracking(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, SfondoPannello);
@@ -123,32 +139,87 @@ PannelloSchema::PannelloSchema(FinestraPrincipale& modello, QWidget* genitore)
     setPalette(p);
     setFont(Carattere(this, 8));
 
+    base_ = PixelPerTwip(logicalDpiX());
     CreaCornici();
     CreaIntestazioni();
     CreaEtichetteAriaInterna();
     CreaEtichetteConfine(0);
 
-    scrittaSelezionato_ =
-        Etichetta(this, QString(), RettangoloTwip(SinistraStrato(1), 90, 900, 300),
-                  Qt::AlignLeft | Qt::AlignVCenter, 9);
+    scrittaSelezionato_ = Etichetta(this, QString(), Qt::AlignLeft | Qt::AlignVCenter, 9);
     scrittaSelezionato_->setObjectName(QStringLiteral("LabelStratoSelezionatoScritta"));
-    numeroSelezionato_ =
-        Etichetta(this, QString(), RettangoloTwip(SinistraStrato(1) + 1020, 90, 600, 300),
-                  Qt::AlignLeft | Qt::AlignVCenter, 9);
+    posti_.Aggiungi(scrittaSelezionato_, SinistraStrato(1), 90, 900, 300, Modo::Controllo);
+    numeroSelezionato_ = Etichetta(this, QString(), Qt::AlignLeft | Qt::AlignVCenter, 9);
     numeroSelezionato_->setObjectName(QStringLiteral("LabelStratoSelezionatoNumero"));
+    posti_.Aggiungi(numeroSelezionato_, SinistraStrato(1) + 1020, 90, 600, 300, Modo::Controllo);
     for (QLabel* l : {scrittaSelezionato_, numeroSelezionato_}) {
         l->setFont(Carattere(l, 9, true));
         QPalette giallo = l->palette();
         giallo.setColor(QPalette::WindowText, ColoreSelezione);
         l->setPalette(giallo);
     }
+
+    // The width the texts need, with the widest of what the labels made later may show: the
+    // layers' boxes are all alike, the selection reads at most "Strato n." and "15".
+    CreaStrato(1);
+    std::vector<Fabbisogno> fabbisogni = posti_.Fabbisogni();
+    const QFontMetrics selezione(scrittaSelezionato_->font());
+    fabbisogni.push_back(
+        {900, selezione.horizontalAdvance(QString::fromUtf8(CaptionStratoSelezionato)) + 1});
+    fabbisogni.push_back({600, selezione.horizontalAdvance(QStringLiteral("15")) + 1});
+    const QFontMetrics confine(confini_[1][0]->font());
+    fabbisogni.push_back({LarghezzaEtichettaConfine,
+                          confine.horizontalAdvance(QString::fromStdString(
+                              CaptionEtichettaConfine(EtichettaConfine::Pvs, NumeroStratiMax))) +
+                              1});
+    minimaX_ = ScalaOrizzontaleMinima(base_, fabbisogni);
+    spazio_ = Minimo();
+    Disponi();
+}
+
+QSize PannelloSchema::Minimo() const {
+    return {static_cast<int>(std::lround(base_ * LarghezzaPannello)),
+            static_cast<int>(std::lround(base_ * AltezzaPannello))};
+}
+
+int PannelloSchema::PassoStrati() const {
+    return Disegno(scala_, SinistraStrato(1), 0, SinistraStrato(2) - SinistraStrato(1), 0)
+        .Larghezza;
+}
+
+int PannelloSchema::LarghezzaNaturale() const {
+    return static_cast<int>(std::ceil(minimaX_ * LarghezzaPannello));
+}
+
+void PannelloSchema::Adatta(const QSize& spazio) {
+    spazio_ = spazio;
+    Disponi();
+    update();
+}
+
+void PannelloSchema::Disponi() {
+    scala_ = ScalaPannello(LarghezzaPannello, AltezzaPannello, spazio_.width(), spazio_.height(),
+                           base_, minimaX_);
+    // Wider than its room only when the layers need it; the room scrolls then. Beyond the
+    // outside frames stands the margin the design leaves with fifteen layers.
+    const int n = modello_.esercizio().NumeroStrati();
+    const int margine = LarghezzaPannello - DestraSchema(NumeroStratiMax);
+    const QSize dimensioni(
+        std::max(spazio_.width(),
+                 static_cast<int>(std::lround(scala_.X * (DestraSchema(n) + margine)))),
+        std::max(spazio_.height(), static_cast<int>(std::lround(scala_.Y * AltezzaPannello))));
+    if (size() != dimensioni) {
+        resize(dimensioni);
+    }
+    posti_.Colloca(scala_);
 }
 
 void PannelloSchema::CreaStrato(int k) {
     auto* area = new QWidget(this);
     area->setObjectName(Nome("LabelStrato", k));
-    area->setGeometry(
-        RettangoloTwip(SinistraStrato(k), AltoStrato, LarghezzaStrato, AltezzaStrato));
+    // As wide as the layer's step, so that neighbouring areas do not overlap on the border
+    // the rectangles share.
+    posti_.Aggiungi(area, SinistraStrato(k), AltoStrato, LarghezzaCasella, AltezzaStrato,
+                    Modo::Disegno);
     area->setMouseTracking(true);
     area->setCursor(Qt::PointingHandCursor);
     area->installEventFilter(this);
@@ -157,9 +228,10 @@ void PannelloSchema::CreaStrato(int k) {
     for (int r = 1; r <= NumeroRighe; ++r) {
         auto* c = new QLineEdit(this);
         c->setObjectName(Nome(NomiCaselle[static_cast<std::size_t>(r)], k));
-        c->setGeometry(RettangoloTwip(SinistraStrato(k), AltoRiga(static_cast<RigaSchema>(r)),
-                                      LarghezzaCasella, AltezzaCasella));
+        posti_.Aggiungi(c, SinistraStrato(k), AltoRiga(static_cast<RigaSchema>(r)),
+                        LarghezzaCasella, AltezzaCasella, Modo::Controllo);
         c->setTextMargins(0, 0, 0, 0);
+        c->setFont(CaratterePerValori(c));
         // Pointing at a layer's boxes keeps the layer selected.
         c->setAttribute(Qt::WA_NoMousePropagation);
         if (r == static_cast<int>(RigaSchema::TipoStrato)) {
@@ -180,11 +252,10 @@ void PannelloSchema::CreaStrato(int k) {
 void PannelloSchema::CreaEtichetteConfine(int k) {
     for (int e = 0; e < 3; ++e) {
         const auto quale = static_cast<EtichettaConfine>(e);
-        QLabel* l =
-            Etichetta(this, QString::fromStdString(CaptionEtichettaConfine(quale, k)),
-                      RettangoloTwip(SinistraEtichettaConfine(k), AltoEtichettaConfine(quale),
-                                     LarghezzaEtichettaConfine, AltezzaEtichettaConfine),
-                      Qt::AlignCenter, 7);
+        QLabel* l = Etichetta(this, QString::fromStdString(CaptionEtichettaConfine(quale, k)),
+                              Qt::AlignCenter, 7);
+        posti_.Aggiungi(l, SinistraEtichettaConfine(k), AltoEtichettaConfine(quale),
+                        LarghezzaEtichettaConfine, AltezzaEtichettaConfine, Modo::Controllo);
         l->setObjectName(Nome(NomiConfini[static_cast<std::size_t>(e)], k));
         confini_[static_cast<std::size_t>(k)][static_cast<std::size_t>(e)] = l;
     }
@@ -194,10 +265,10 @@ void PannelloSchema::CreaEtichetteAriaInterna() {
     for (int e = 0; e < 3; ++e) {
         QLabel* l =
             Etichetta(this, QString::fromUtf8(CaptionAriaInterna[static_cast<std::size_t>(e)]),
-                      RettangoloTwip(SinistraEtichetteAriaInterna,
-                                     AltoEtichettaConfine(static_cast<EtichettaConfine>(e)),
-                                     LarghezzaEtichetteAriaInterna, AltezzaEtichettaConfine),
                       Qt::AlignRight | Qt::AlignVCenter, 7);
+        posti_.Aggiungi(l, SinistraEtichetteAriaInterna,
+                        AltoEtichettaConfine(static_cast<EtichettaConfine>(e)),
+                        LarghezzaEtichetteAriaInterna, AltezzaEtichettaConfine, Modo::Controllo);
         l->setObjectName(Nome("LabelAriaInterna", e));
     }
 }
@@ -209,19 +280,18 @@ void PannelloSchema::CreaIntestazioni() {
         const auto riga = static_cast<RigaSchema>(r);
         const auto i = static_cast<std::size_t>(r);
         QLabel* l = Etichetta(this, QString::fromUtf8(CaptionIntestazioni[i]),
-                              RettangoloTwip(SinistraIntestazione, AltoIntestazione(riga),
-                                             LarghezzaIntestazione, AltezzaIntestazione),
                               Qt::AlignRight | Qt::AlignVCenter, 7);
-        l->setWordWrap(true);
+        posti_.Aggiungi(l, SinistraIntestazione, AltoIntestazione(riga), LarghezzaIntestazione,
+                        AltezzaIntestazione, Modo::Controllo);
         l->setToolTip(QString::fromUtf8(SuggerimentoIntestazioni[i]));
         l->setObjectName(riga == RigaSchema::Permeabilità ? QStringLiteral("Image1")
                                                           : Nome("Label2", r));
         intestazioni_[i] = l;
 
-        QLabel* s = Etichetta(
-            simboli, QString::fromUtf8(SimboliRighe[i]),
-            RettangoloTwip(0, AltoRiga(riga) - altoSimboli, LarghezzaStrato, AltezzaCasella),
-            Qt::AlignCenter, 9);
+        // The symbols' frame stretches with the rows; each symbol keeps level with its row.
+        QLabel* s = Etichetta(simboli, QString::fromUtf8(SimboliRighe[i]), Qt::AlignCenter, 9);
+        posti_.Aggiungi(s, 0, AltoRiga(riga) - altoSimboli, LarghezzaStrato, AltezzaCasella,
+                        Modo::Controllo, simboli);
         s->setFont(QFont(QStringLiteral("DejaVu Serif"), 9, -1, true));
         s->setObjectName(Nome("Label2", 10 + r));
         simboli_[i] = s;
@@ -238,12 +308,16 @@ QFrame* PannelloSchema::Cornice(int indice) {
     p.setColor(QPalette::WindowText, Qt::white);
     f->setPalette(p);
     cornici_[static_cast<std::size_t>(indice)] = f;
+    const CorniceNera& c = modello_.Stato().Schema.FrameNero[static_cast<std::size_t>(indice)];
+    posti_.Aggiungi(f, c.Sinistra, c.Alto, LarghezzaCornice(indice), AltezzaCornice(indice),
+                    indice == CorniceSimboli ? Modo::Disegno : Modo::Controllo);
     return f;
 }
 
 QLineEdit* PannelloSchema::CasellaContorno(QWidget* genitore, const char* nome,
                                            CambioContorno cambio) {
     auto* c = new QLineEdit(genitore);
+    c->setFont(CaratterePerValori(c));
     c->setObjectName(QLatin1String(nome));
     c->setValidator(new ValidatoreWin1252(c));
     c->setMouseTracking(true);
@@ -261,15 +335,19 @@ QLineEdit* PannelloSchema::CasellaContorno(QWidget* genitore, const char* nome,
 void PannelloSchema::CorniceCondizione(int indice, const char* caption, QLineEdit* casella,
                                        const char* su, Spin spinSu, const char* giu, Spin spinGiu) {
     QFrame* f = cornici_[static_cast<std::size_t>(indice)];
-    Etichetta(f, QString::fromUtf8(caption), QRect(4, 2, 66, 14), Qt::AlignLeft, 7);
-    casella->setGeometry(4, 18, 46, 20);
+    posti_.Aggiungi(Etichetta(f, QString::fromUtf8(caption), Qt::AlignLeft | Qt::AlignVCenter, 7),
+                    SinistraInterna, AltoCaptionCornice, LarghezzaCaptionCondizione,
+                    AltezzaCaptionCornice, Modo::Interno, f);
+    posti_.Aggiungi(casella, SinistraInterna, AltoCasellaCornice, LarghezzaCasellaCondizione,
+                    AltezzaCasella, Modo::Interno, f);
     const std::array<std::pair<const char*, Spin>, 2> pulsanti{{{su, spinSu}, {giu, spinGiu}}};
     for (std::size_t i = 0; i < pulsanti.size(); ++i) {
         auto* b = new QToolButton(f);
         b->setObjectName(QLatin1String(pulsanti[i].first));
-        b->setIcon(IconaFreccia(i == 0));
-        b->setIconSize(QSize(7, 4));
-        b->setGeometry(52, 18 + 10 * static_cast<int>(i), 17, 10);
+        b->setIcon(IconaFreccia(i == 0, DimensioneFreccia(base_)));
+        b->setIconSize(DimensioneFreccia(base_));
+        posti_.Aggiungi(b, SinistraSpin, AltoCasellaCornice + AltezzaSpin * static_cast<int>(i),
+                        LarghezzaSpin, AltezzaSpin, Modo::Interno, f);
         b->setFocusPolicy(Qt::NoFocus);
         const Spin spin = pulsanti[i].second;
         connect(b, &QToolButton::clicked, this, [this, spin] {
@@ -281,14 +359,19 @@ void PannelloSchema::CorniceCondizione(int indice, const char* caption, QLineEdi
 
 void PannelloSchema::CreaCorniceSuono() {
     QFrame* f = cornici_[CorniceSuono];
-    Etichetta(f, QString::fromUtf8(CaptionCorniceSuono), QRect(4, 2, 72, 14), Qt::AlignLeft, 7);
-    distSonoro_->setGeometry(4, 18, 70, 20);
+    posti_.Aggiungi(
+        Etichetta(f, QString::fromUtf8(CaptionCorniceSuono), Qt::AlignLeft | Qt::AlignVCenter, 7),
+        SinistraInterna, AltoCaptionCornice, LarghezzaCaptionSuono, AltezzaCaptionCornice,
+        Modo::Interno, f);
+    posti_.Aggiungi(distSonoro_, SinistraInterna, AltoCasellaCornice, LarghezzaCasellaSuono,
+                    AltezzaCasella, Modo::Interno, f);
     auto* gruppo = new QButtonGroup(f);
     for (int i = 0; i < 2; ++i) {
         auto* o =
             new QRadioButton(QString::fromUtf8(CaptionOption1[static_cast<std::size_t>(i)]), f);
         o->setObjectName(Nome("Option1", i));
-        o->setGeometry(4 + 34 * i, 40, 34, 18);
+        posti_.Aggiungi(o, SinistraInterna + LarghezzaUnitàSuono * i, AltoUnitàSuono,
+                        LarghezzaUnitàSuono, AltezzaUnitàSuono, Modo::Interno, f);
         o->setFont(Carattere(o, 7));
         gruppo->addButton(o, i);
         option1_[static_cast<std::size_t>(i)] = o;
@@ -330,9 +413,9 @@ void PannelloSchema::CreaCornici() {
         QFrame* f = cornici_[e == 0 ? CorniceEtichetteTEsterna : CorniceEtichettePEsterna];
         const int alto = e == 2 ? AltezzaEtichettaConfine : 0;
         QLabel* l = Etichetta(f, QString::fromUtf8(CaptionAriaEsterna[static_cast<std::size_t>(e)]),
-                              RettangoloTwip(0, alto, LarghezzaCornice(CorniceEtichetteTEsterna),
-                                             AltezzaEtichettaConfine),
                               Qt::AlignCenter, 7);
+        posti_.Aggiungi(l, 0, alto, LarghezzaCornice(CorniceEtichetteTEsterna),
+                        AltezzaEtichettaConfine, Modo::Interno, f);
         l->setObjectName(Nome("LabelAriaEsterna", e));
     }
 }
@@ -401,6 +484,8 @@ void PannelloSchema::Aggiorna() {
     const Esercizio& e = modello_.esercizio();
     const StatoFinestra& s = modello_.Stato();
     const int n = e.NumeroStrati();
+    // A layer made now is placed and drawn below.
+    bool creati = false;
     // The controls of a layer are made the first time the wall has that layer, and hidden
     // while it has fewer.
     for (int k = 1; k <= NumeroStratiMax; ++k) {
@@ -410,6 +495,7 @@ void PannelloSchema::Aggiorna() {
                 break;
             }
             CreaStrato(k);
+            creati = true;
         }
         labelStrato_[i]->setVisible(k <= n);
         if (k <= n) {
@@ -426,13 +512,14 @@ void PannelloSchema::Aggiorna() {
     for (int i : IndiciCornici) {
         const CorniceNera& c = s.Schema.FrameNero[static_cast<std::size_t>(i)];
         QFrame* f = cornici_[static_cast<std::size_t>(i)];
-        f->setGeometry(RettangoloTwip(c.Sinistra, c.Alto, LarghezzaCornice(i), AltezzaCornice(i)));
+        posti_.Riposiziona(f, c.Sinistra, c.Alto, LarghezzaCornice(i), AltezzaCornice(i));
         f->setVisible(c.Visibile);
     }
     for (int r = 1; r <= NumeroRighe; ++r) {
         const bool visibile = s.Schema.RigaVisibile[static_cast<std::size_t>(r)];
         intestazioni_[static_cast<std::size_t>(r)]->setVisible(visibile);
-        simboli_[static_cast<std::size_t>(r)]->setVisible(visibile);
+        QLabel* simbolo = simboli_[static_cast<std::size_t>(r)];
+        simbolo->setVisible(visibile && !simbolo->text().isEmpty());
     }
     MostraContorno();
     scrittaSelezionato_->setText(QString::fromStdString(s.LabelStratoSelezionatoScritta));
@@ -443,7 +530,8 @@ void PannelloSchema::Aggiorna() {
     for (const Strato& strato : e.Strati) {
         disegno.push_back(strato.StileRiempimento);
     }
-    if (disegno != disegnato_) {
+    Disponi();
+    if (disegno != disegnato_ || creati) {
         disegnato_ = std::move(disegno);
         update();
     }
@@ -471,7 +559,9 @@ void PannelloSchema::paintEvent(QPaintEvent*) {
     const StatoFinestra& s = modello_.Stato();
     p.setPen(ColoreLinee);
     for (int alto : {AltoLinea1, AltoLinea2}) {
-        p.drawLine(Pixel(SinistraLinee), Pixel(alto), Pixel(s.Schema.FineLinee), Pixel(alto));
+        const RettangoloPixel linea =
+            Disegno(scala_, SinistraLinee, alto, s.Schema.FineLinee - SinistraLinee, 0);
+        p.drawLine(linea.Sinistra, linea.Alto, linea.Destra(), linea.Alto);
     }
     const Esercizio& e = modello_.esercizio();
     const int selezionato = s.UltimoStratoEvidenziato;
@@ -483,7 +573,8 @@ void PannelloSchema::paintEvent(QPaintEvent*) {
         p.setBrush(e.strato(k).StileRiempimento == RiempimentoTratteggio
                        ? QBrush(riempimento, Qt::FDiagPattern)
                        : Qt::NoBrush);
-        p.drawRect(RettangoloTwip(SinistraStrato(k), AltoStrato, LarghezzaStrato, AltezzaStrato)
+        p.drawRect(Rettangolo(Disegno(scala_, SinistraStrato(k), AltoStrato, LarghezzaStrato,
+                                      AltezzaStrato))
                        .adjusted(0, 0, -1, -1));
     };
     // The selected rectangle comes last, in front of its neighbours' shared borders.
@@ -497,11 +588,15 @@ void PannelloSchema::paintEvent(QPaintEvent*) {
     }
 }
 
-void PannelloSchema::mouseMoveEvent(QMouseEvent* evento) {
+void PannelloSchema::MuoveFuoriDagliStrati() {
     if (modello_.Stato().UltimoStratoEvidenziato != 0) {
         modello_.MuoveSu();
         Aggiorna();
     }
+}
+
+void PannelloSchema::mouseMoveEvent(QMouseEvent* evento) {
+    MuoveFuoriDagliStrati();
     QWidget::mouseMoveEvent(evento);
 }
 

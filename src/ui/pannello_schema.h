@@ -1,13 +1,16 @@
 #pragma once
-// The panel "Schema struttura" (PictureSchemaStruttura): the layer rectangles with their boxes,
-// the boundary names and the black frames of the boundary conditions, placed from the core's
-// geometry. It forwards every event to the presentation model and then signals Cambiato.
+// What the panel "Schema struttura" shows: the layer rectangles with their boxes, the boundary
+// names and the black frames of the boundary conditions, placed from the core's geometry
+// stretched to the room the panel has (AreaSchema scrolls it when the layers need more). It
+// forwards every event to the presentation model and then signals Cambiato.
 
 #include <QWidget>
 #include <array>
 #include <vector>
 
+#include "core/window/disposizione.h"
 #include "core/window/finestra_principale.h"
+#include "ui/posti_scalati.h"
 
 class QFrame;
 class QLabel;
@@ -27,6 +30,18 @@ class PannelloSchema : public QWidget {
     void Aggiorna();
     // Shows the layer boxes' tool tips (after the 100 ms timer).
     void AggiornaSuggerimenti();
+
+    // The mouse moves where no layer is: the selection is cleared.
+    void MuoveFuoriDagliStrati();
+
+    // Stretches the schema to a room of this size (the panel's visible part).
+    void Adatta(const QSize& spazio);
+    // The design at the platform's scale.
+    QSize Minimo() const;
+    // The distance from one layer to the next on the screen.
+    int PassoStrati() const;
+    // The width of a room in which fifteen layers fit with boxes wide enough for their values.
+    int LarghezzaNaturale() const;
 
   signals:
     // An event changed the model.
@@ -56,6 +71,7 @@ class PannelloSchema : public QWidget {
     void CambiaCasellaStrato(int k, int riga, const QString& testo);
     void MostraCaselleStrato(int k);
     void MostraContorno();
+    void Disponi();
 
     FinestraPrincipale& modello_;
     // Per layer 1..15 (index 0 unused): the mouse area over the rectangle and the boxes of
@@ -77,6 +93,11 @@ class PannelloSchema : public QWidget {
     std::vector<int> disegnato_;
     QLabel* scrittaSelezionato_ = nullptr;
     QLabel* numeroSelezionato_ = nullptr;
+    PostiScalati posti_;
+    double base_ = 0;
+    double minimaX_ = 0;
+    QSize spazio_;
+    Scala scala_;
 };
 
 } // namespace paretix::ui

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/window/finestra_principale.h"
+#include "core/window/pannelli.h"
 #include "support/dialoghi_registrati.h"
 #include "support/parete_di_prova.h"
 
@@ -52,6 +53,15 @@ TEST_F(Schema, LayersAndOutsideFramesFollowTheLayerCount) {
 
     f.CommandMeno_Click();
     EXPECT_EQ(Cornice(CorniceTEsterna).Sinistra, 8240);
+}
+
+TEST_F(Schema, TheOutsideFramesEndWithinThePanelForFifteenLayers) {
+    // One layer: the outside frames stand at 2000; the sound frame, 1170 wide, reaches 3170,
+    // further than the outside names (2000 + 280 + 600 = 2880).
+    EXPECT_EQ(DestraSchema(1), 3170);
+    // Fifteen layers: 8720 + 1170 = 9890, inside the panel's 9900.
+    EXPECT_EQ(DestraSchema(15), 9890);
+    EXPECT_LE(DestraSchema(NumeroStratiMax), LarghezzaPannello);
 }
 
 TEST_F(Schema, BoundaryNamesStandBetweenTheRectanglesAndTheBoxes) {

@@ -20,7 +20,8 @@ constexpr int AltezzaGraficoIntero = static_cast<int>(AltezzaSuperficieIntera);
 constexpr int SinistraGrafico1 = 480;
 constexpr int AltoGrafico1 = 360;
 constexpr int SinistraGrafico2 = 480;
-constexpr int AltoGrafico2 = 3960;
+// Right under the temperature chart, so that the two surfaces touch and never overlap.
+constexpr int AltoGrafico2 = AltoGrafico1 + AltezzaGraficoMezzo;
 constexpr int SinistraGrafico3 = 720;
 constexpr int AltoGrafico3 = 360;
 

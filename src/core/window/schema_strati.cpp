@@ -1,5 +1,7 @@
 #include "core/window/schema_strati.h"
 
+#include <algorithm>
+
 #include "core/model/caselle_visibili.h"
 
 namespace paretix {
@@ -93,6 +95,15 @@ int AltezzaCornice(int indice) {
     default:
         return AltezzaCorniceCondizioni;
     }
+}
+
+int DestraSchema(int n) {
+    int destra = SinistraCorniciEsterne(n) + ScostamentoEtichetteEsterne +
+                 LarghezzaCornice(CorniceEtichetteTEsterna);
+    for (int i : {CorniceSimboli, CorniceTEsterna, CorniceUEsterna, CorniceSuono}) {
+        destra = std::max(destra, SinistraCorniciEsterne(n) + LarghezzaCornice(i));
+    }
+    return destra;
 }
 
 SchemaStrati SchemaIniziale() {

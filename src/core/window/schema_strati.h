@@ -37,12 +37,12 @@ constexpr int AltoRiga(RigaSchema r) {
 constexpr int LarghezzaCasella = 480;
 constexpr int AltezzaCasella = 300;
 
-// Row headings on the left of the schema.
+// Row headings on the left of the schema, each on one line beside its row of boxes.
 constexpr int SinistraIntestazione = 30;
 constexpr int LarghezzaIntestazione = 1230;
-constexpr int AltezzaIntestazione = 480;
+constexpr int AltezzaIntestazione = AltezzaCasella;
 constexpr int AltoIntestazione(RigaSchema r) {
-    return AltoRiga(r) - 90;
+    return AltoRiga(r);
 }
 
 // The names of boundary k ("T", "Pvs", "Pv" followed by k) stand in three rows between the
@@ -93,6 +93,26 @@ int AltezzaCornice(int indice);
 constexpr int SinistraCorniciEsterne(int n) {
     return (n - 1) * 480 + 2000;
 }
+
+// The right edge of the schema's outside frames for n layers.
+int DestraSchema(int n);
+
+// Inside a frame of a boundary condition: its caption, its box and the two spin buttons
+// (or, in the sound frame, the two unit buttons under the box), from the frame's corner.
+constexpr int SinistraInterna = 60;
+constexpr int AltoCaptionCornice = 30;
+constexpr int AltezzaCaptionCornice = 210;
+constexpr int AltoCasellaCornice = 270;
+constexpr int LarghezzaCaptionCondizione = 990;
+constexpr int LarghezzaCasellaCondizione = 690;
+constexpr int SinistraSpin = 780;
+constexpr int LarghezzaSpin = 255;
+constexpr int AltezzaSpin = 150;
+constexpr int LarghezzaCaptionSuono = 1080;
+constexpr int LarghezzaCasellaSuono = 1050;
+constexpr int AltoUnitàSuono = 600;
+constexpr int LarghezzaUnitàSuono = 510;
+constexpr int AltezzaUnitàSuono = 270;
 
 struct SchemaStrati {
     std::array<CorniceNera, 13> FrameNero{}; // indices of IndiciCornici only
