@@ -73,7 +73,7 @@ void FinestreAusiliarie::DaAbaco() {
         modello.CaricaMaterialeNelloStratoSelezionato(voce);
     };
     if (ApriAbacoConsultazione(&finestra_, PercorsoAbaco(modello.Stato().CartellaDati), carica,
-                               dialoghi_, modello.CheckVerifiche())) {
+                               dialoghi_, modello.CheckVerifiche(), &posizioneAbaco_)) {
         finestra_.Aggiorna();
     }
 }
@@ -81,7 +81,7 @@ void FinestreAusiliarie::DaAbaco() {
 void FinestreAusiliarie::AbacoMateriali() {
     const StatoFinestra& s = finestra_.Modello().Stato();
     ApriAbacoModifica(&finestra_, PercorsoAbaco(s.CartellaDati), s.ScritturaConsentita == Si,
-                      dialoghi_, finestra_.Modello().CheckVerifiche());
+                      dialoghi_, finestra_.Modello().CheckVerifiche(), &posizioneAbaco_);
 }
 
 void FinestreAusiliarie::DatiVerifiche() {
