@@ -32,8 +32,9 @@ FinestreAusiliarie::FinestreAusiliarie(FinestraPrincipaleQt& finestra, Dialoghi&
             &FinestreAusiliarie::DaAbaco);
     connect(finestra.Azione(Comando::AbacoMateriali), &QAction::triggered, this,
             &FinestreAusiliarie::AbacoMateriali);
-    connect(finestra.Azione(Comando::GuidaInLinea), &QAction::triggered, this,
-            [this] { GuidaInLinea(aperture_, finestra_.Modello().Stato().CartellaProgramma); });
+    connect(finestra.Azione(Comando::GuidaInLinea), &QAction::triggered, this, [this] {
+        GuidaInLinea(aperture_, dialoghi_, finestra_.Modello().Stato().CartellaProgramma);
+    });
     connect(finestra.Azione(Comando::DatiVerifiche), &QAction::triggered, this,
             &FinestreAusiliarie::DatiVerifiche);
     connect(finestra.CommandDatiVerifiche(), &QPushButton::clicked, this,
@@ -43,7 +44,8 @@ FinestreAusiliarie::FinestreAusiliarie(FinestraPrincipaleQt& finestra, Dialoghi&
     connect(&finestra, &FinestraPrincipaleQt::Aggiornata, this,
             &FinestreAusiliarie::AggiornaVerifiche);
     connect(finestra.Azione(Comando::InformazioniSu), &QAction::triggered, this, [this] {
-        InformazioniQt informazioni(aperture_, &finestra_);
+        InformazioniQt informazioni(aperture_, dialoghi_,
+                                    finestra_.Modello().Stato().CartellaProgramma, &finestra_);
         informazioni.exec();
     });
 }
