@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/colore.h"
+#include "ui/dimensione_minima.h"
 #include "ui/disegno_parete.h"
 
 namespace paretix::ui {
@@ -63,6 +64,7 @@ InformazioniQt::InformazioniQt(ApertureEsterne& aperture, Dialoghi& dialoghi,
         colonna->addWidget(etichetta);
         etichetta->installEventFilter(this);
     }
+    AlmenoDimensioneMinima(this);
     Aggiorna();
 }
 
