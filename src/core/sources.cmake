@@ -38,9 +38,11 @@ set(PARETIX_CORE_SOURCES
   materials/carica_materiale.cpp
   materials/dialogo_materiale.cpp
   materials/dialogo_modifica_abaco.cpp
+  materials/disposizione_elenco.cpp
   materials/elenco_materiali.cpp
   materials/maiuscolo.cpp
   materials/preparazione_abaco.cpp
+  materials/ricerca_materiali.cpp
   model/camera_aria.cpp
   model/caselle_visibili.cpp
   model/numeri.cpp

@@ -7,22 +7,22 @@ namespace paretix {
 
 bool ApriAbacoConsultazione(QWidget* parent, const std::string& percorsoAbaco,
                             ElencoMateriali::Caricamento carica, Dialoghi& dialoghi,
-                            bool conCaloreSpecifico) {
+                            bool conCaloreSpecifico, PosizioneElenco* posizione) {
     auto abaco = AbacoInConsultazione(percorsoAbaco, std::move(carica), dialoghi);
     if (!abaco) {
         return false;
     }
     abaco->MostraCaloreSpecifico(conCaloreSpecifico);
-    ElencoMaterialiQt(*abaco, dialoghi, parent).exec();
+    ElencoMaterialiQt(*abaco, dialoghi, parent, posizione).exec();
     return abaco->Caricato();
 }
 
 void ApriAbacoModifica(QWidget* parent, const std::string& percorsoAbaco, bool scritturaConsentita,
-                       Dialoghi& dialoghi, bool conCaloreSpecifico) {
+                       Dialoghi& dialoghi, bool conCaloreSpecifico, PosizioneElenco* posizione) {
     auto abaco = AbacoInModifica(percorsoAbaco, scritturaConsentita, dialoghi);
     if (abaco) {
         abaco->MostraCaloreSpecifico(conCaloreSpecifico);
-        ElencoMaterialiQt(*abaco, dialoghi, parent).exec();
+        ElencoMaterialiQt(*abaco, dialoghi, parent, posizione).exec();
     }
 }
 

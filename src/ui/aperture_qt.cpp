@@ -2,16 +2,18 @@
 
 #include <QDesktopServices>
 #include <QString>
-#include <QUrl>
 
 namespace paretix::ui {
 
+ApertureQt::ApertureQt()
+    : apritore_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {}
+
 void ApertureQt::ApriIndirizzo(const std::string& indirizzo) {
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(indirizzo)));
+    apritore_(QUrl(QString::fromStdString(indirizzo)));
 }
 
 void ApertureQt::ApriFile(const std::string& percorso) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(percorso)));
+    apritore_(QUrl::fromLocalFile(QString::fromStdString(percorso)));
 }
 
 } // namespace paretix::ui

@@ -4,6 +4,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
+
+#include "ui/dimensione_minima.h"
 
 namespace paretix {
 
@@ -27,7 +30,8 @@ DialogoMaterialeQt::DialogoMaterialeQt(DialogoMateriale& modello, QWidget* paren
         valore->setObjectName(QStringLiteral("Label%1").arg(1 + i));
         valore->setFrameShape(QFrame::Panel);
         valore->setFrameShadow(QFrame::Sunken);
-        valore->setMinimumWidth(240);
+        // Never narrower than its text: a long name is not cut where the screen is small.
+        valore->setMinimumWidth(std::max(240, valore->sizeHint().width()));
         griglia->addWidget(intestazione, i, 0);
         griglia->addWidget(valore, i, 1);
     }
@@ -40,6 +44,7 @@ DialogoMaterialeQt::DialogoMaterialeQt(DialogoMateriale& modello, QWidget* paren
     pulsanti->addWidget(si);
     pulsanti->addWidget(no);
     griglia->addLayout(pulsanti, campi, 0, 1, 2);
+    ui::AlmenoDimensioneMinima(this);
     connect(si, &QPushButton::clicked, this, [this, &modello] {
         modello.CommandCarica_Click();
         accept();

@@ -6,7 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QValidator>
+#include <algorithm>
 
+#include "ui/dimensione_minima.h"
 #include "ui/twip.h"
 
 namespace paretix {
@@ -79,7 +81,11 @@ DialogoModificaAbacoQt::DialogoModificaAbacoQt(DialogoModificaAbaco& modello, QW
     // The buttons stand right under the last box shown.
     griglia->addLayout(pulsanti, 6, 0, 1, 2);
     griglia->setRowStretch(7, 1);
-    setFixedHeight(ui::Pixel(modello.Altezza() + (calore != nullptr ? AltezzaRigaCalore : 0)));
+    // The height of the design, unless the boxes and buttons need more.
+    setFixedHeight(
+        std::max(ui::Pixel(modello.Altezza() + (calore != nullptr ? AltezzaRigaCalore : 0)),
+                 minimumSizeHint().height()));
+    ui::AlmenoDimensioneMinima(this);
     connect(ok, &QPushButton::clicked, this, [this, &modello, caselle, calore] {
         std::array<std::string, 5> testi;
         for (std::size_t i = 0; i < caselle.size(); ++i) {

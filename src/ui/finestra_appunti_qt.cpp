@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "ui/casella_testo.h"
+#include "ui/dimensione_minima.h"
 
 namespace paretix::ui {
 
@@ -23,6 +24,7 @@ FinestraAppuntiQt::FinestraAppuntiQt(const std::string& appunti, QWidget* parent
 
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(text1_);
+    AlmenoDimensioneMinima(this);
 }
 
 EsitoAppunti FinestraAppuntiQt::Modifica(const std::string& appunti, QWidget* parent) {

@@ -107,6 +107,8 @@ void FinestraPrincipaleQt::CreaMenu() {
 void FinestraPrincipaleQt::CreaMenuNascosto() {
     menuNascosto_ = new QMenu(this);
     menuNascosto_->setObjectName(QStringLiteral("MenuNascosto"));
+    materialeDaAbaco_ = menuNascosto_->addAction(Testo(CaptionMaterialeDaAbaco));
+    materialeDaAbaco_->setObjectName(QStringLiteral("MaterialeDaAbaco"));
     QMenu* seleziona = menuNascosto_->addMenu(Testo(CaptionSelezionaMateriale));
     seleziona->setObjectName(QStringLiteral("SelezionaMateriale"));
     cameraAria_ = seleziona->addAction(Testo(CaptionCameraAria));
@@ -115,7 +117,9 @@ void FinestraPrincipaleQt::CreaMenuNascosto() {
     mat->setObjectName(QStringLiteral("Mat"));
     QAction* daTastiera = mat->addAction(Testo(CaptionDaTastiera));
     daTastiera->setObjectName(QStringLiteral("DaTastiera"));
-    NuovaAzione(Comando::DaAbaco, "DaAbaco", CaptionDaAbaco, mat);
+    QAction* daAbaco = NuovaAzione(Comando::DaAbaco, "DaAbaco", CaptionDaAbaco, mat);
+    connect(materialeDaAbaco_, &QAction::triggered, daAbaco, &QAction::trigger);
+    connect(daAbaco, &QAction::enabledChanged, materialeDaAbaco_, &QAction::setEnabled);
     inserisciStrato_ = menuNascosto_->addMenu(Testo(CaptionInserisciStrato));
     inserisciStrato_->setObjectName(QStringLiteral("InserisciStrato"));
     QAction* destra = inserisciStrato_->addAction(Testo(CaptionInserisciStratoADestra));

@@ -79,6 +79,7 @@ class FinestraPrincipaleQt : public QMainWindow {
 
     FinestraPrincipale modello_;
     std::map<Comando, QAction*> azioni_;
+    QAction* materialeDaAbaco_ = nullptr;
     QMenu* menuNascosto_ = nullptr;
     QMenu* menuModifica_ = nullptr;
     QAction* cameraAria_ = nullptr;

@@ -7,6 +7,8 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include "ui/dimensione_minima.h"
+
 namespace paretix::ui {
 
 namespace {
@@ -52,6 +54,7 @@ FinestraStampaQt::FinestraStampaQt(Stampante& stampante, Dialoghi& dialoghi,
     pila_->addWidget(text1_);
     pila_->addWidget(text2_);
     colonna->addLayout(pila_);
+    AlmenoDimensioneMinima(this);
 
     connect(text2_, &QPlainTextEdit::textChanged, this,
             [this] { modello_.Text2_Change(text2_->toPlainText().toStdString()); });

@@ -32,8 +32,9 @@ FinestreAusiliarie::FinestreAusiliarie(FinestraPrincipaleQt& finestra, Dialoghi&
             &FinestreAusiliarie::DaAbaco);
     connect(finestra.Azione(Comando::AbacoMateriali), &QAction::triggered, this,
             &FinestreAusiliarie::AbacoMateriali);
-    connect(finestra.Azione(Comando::GuidaInLinea), &QAction::triggered, this,
-            [this] { GuidaInLinea(aperture_, finestra_.Modello().Stato().CartellaProgramma); });
+    connect(finestra.Azione(Comando::GuidaInLinea), &QAction::triggered, this, [this] {
+        GuidaInLinea(aperture_, dialoghi_, finestra_.Modello().Stato().CartellaProgramma);
+    });
     connect(finestra.Azione(Comando::DatiVerifiche), &QAction::triggered, this,
             &FinestreAusiliarie::DatiVerifiche);
     connect(finestra.CommandDatiVerifiche(), &QPushButton::clicked, this,
@@ -43,7 +44,8 @@ FinestreAusiliarie::FinestreAusiliarie(FinestraPrincipaleQt& finestra, Dialoghi&
     connect(&finestra, &FinestraPrincipaleQt::Aggiornata, this,
             &FinestreAusiliarie::AggiornaVerifiche);
     connect(finestra.Azione(Comando::InformazioniSu), &QAction::triggered, this, [this] {
-        InformazioniQt informazioni(aperture_, &finestra_);
+        InformazioniQt informazioni(aperture_, dialoghi_,
+                                    finestra_.Modello().Stato().CartellaProgramma, &finestra_);
         informazioni.exec();
     });
 }
@@ -73,7 +75,7 @@ void FinestreAusiliarie::DaAbaco() {
         modello.CaricaMaterialeNelloStratoSelezionato(voce);
     };
     if (ApriAbacoConsultazione(&finestra_, PercorsoAbaco(modello.Stato().CartellaDati), carica,
-                               dialoghi_, modello.CheckVerifiche())) {
+                               dialoghi_, modello.CheckVerifiche(), &posizioneAbaco_)) {
         finestra_.Aggiorna();
     }
 }
@@ -81,7 +83,7 @@ void FinestreAusiliarie::DaAbaco() {
 void FinestreAusiliarie::AbacoMateriali() {
     const StatoFinestra& s = finestra_.Modello().Stato();
     ApriAbacoModifica(&finestra_, PercorsoAbaco(s.CartellaDati), s.ScritturaConsentita == Si,
-                      dialoghi_, finestra_.Modello().CheckVerifiche());
+                      dialoghi_, finestra_.Modello().CheckVerifiche(), &posizioneAbaco_);
 }
 
 void FinestreAusiliarie::DatiVerifiche() {

@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+#include "core/materials/elenco_materiali.h"
 #include "core/porte/aperture_esterne.h"
 #include "core/porte/dialoghi.h"
 #include "core/porte/esportatore_pdf.h"
@@ -38,6 +39,8 @@ class FinestreAusiliarie : public QObject {
     EsportatorePdf& esportatore_;
     ApertureEsterne& aperture_;
     VerificheQt* verifiche_ = nullptr;
+    // Where the materials browser was when it last closed, for this session.
+    PosizioneElenco posizioneAbaco_;
 };
 
 } // namespace paretix::ui

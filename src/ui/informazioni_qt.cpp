@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/colore.h"
+#include "ui/dimensione_minima.h"
 #include "ui/disegno_parete.h"
 
 namespace paretix::ui {
@@ -31,8 +32,9 @@ QPixmap Immagine() {
 
 } // namespace
 
-InformazioniQt::InformazioniQt(ApertureEsterne& aperture, QWidget* principale)
-    : QDialog(principale), modello_(aperture) {
+InformazioniQt::InformazioniQt(ApertureEsterne& aperture, Dialoghi& dialoghi,
+                               const std::string& cartellaProgramma, QWidget* principale)
+    : QDialog(principale), modello_(aperture, dialoghi, cartellaProgramma) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QString::fromUtf8(DidascaliaInformazioni));
     setModal(true);
@@ -52,19 +54,17 @@ InformazioniQt::InformazioniQt(ApertureEsterne& aperture, QWidget* principale)
                   this);
     label5_->setWordWrap(true);
     label38_ = Etichetta("Label38", QString::fromUtf8(TestoLabel38), this);
-    label40_ = Etichetta("Label40", QString::fromUtf8(TestoLabel40), this);
-    for (QLabel* collegamento : {label38_, label40_}) {
-        collegamento->setCursor(Qt::PointingHandCursor);
-        QFont sottolineato = collegamento->font();
-        sottolineato.setUnderline(true);
-        collegamento->setFont(sottolineato);
-    }
+    label38_->setCursor(Qt::PointingHandCursor);
+    QFont sottolineato = label38_->font();
+    sottolineato.setUnderline(true);
+    label38_->setFont(sottolineato);
 
     auto* colonna = new QVBoxLayout(this);
-    for (QLabel* etichetta : {image2_, label5_, label38_, label40_}) {
+    for (QLabel* etichetta : {image2_, label5_, label38_}) {
         colonna->addWidget(etichetta);
         etichetta->installEventFilter(this);
     }
+    AlmenoDimensioneMinima(this);
     Aggiorna();
 }
 
@@ -74,8 +74,6 @@ bool InformazioniQt::eventFilter(QObject* oggetto, QEvent* evento) {
     if (evento->type() == QEvent::MouseMove) {
         if (oggetto == label38_) {
             modello_.Label38_MouseMove();
-        } else if (oggetto == label40_) {
-            modello_.Label40_MouseMove();
         } else {
             modello_.Form_MouseMove();
         }
@@ -86,10 +84,6 @@ bool InformazioniQt::eventFilter(QObject* oggetto, QEvent* evento) {
         static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
         if (oggetto == label38_) {
             modello_.Label38_Click();
-            return true;
-        }
-        if (oggetto == label40_) {
-            modello_.Label40_Click();
             return true;
         }
     }
@@ -103,13 +97,10 @@ void InformazioniQt::mouseMoveEvent(QMouseEvent* evento) {
 }
 
 void InformazioniQt::Aggiorna() {
-    const std::pair<QLabel*, std::int32_t> colori[] = {{label38_, modello_.ColoreLabel38()},
-                                                       {label40_, modello_.ColoreLabel40()}};
-    for (const auto& [etichetta, colore] : colori) {
-        QPalette tavolozza = etichetta->palette();
-        tavolozza.setColor(QPalette::WindowText, ColoreQt(static_cast<std::uint32_t>(colore)));
-        etichetta->setPalette(tavolozza);
-    }
+    QPalette tavolozza = label38_->palette();
+    tavolozza.setColor(QPalette::WindowText,
+                       ColoreQt(static_cast<std::uint32_t>(modello_.ColoreLabel38())));
+    label38_->setPalette(tavolozza);
 }
 
 } // namespace paretix::ui

@@ -1,6 +1,6 @@
 #pragma once
-// The About window "Info:": the program's picture, name and description, and two links (the
-// program's site, an e-mail to the author) that turn red under the mouse.
+// The About window "Info:": the program's picture, name and description, and the link to the
+// user guide, red under the mouse.
 
 #include <QDialog>
 
@@ -15,7 +15,8 @@ class InformazioniQt : public QDialog {
 
   public:
     // Placed beside the main window principale, which owns it; the caller shows it with exec().
-    InformazioniQt(ApertureEsterne& aperture, QWidget* principale);
+    InformazioniQt(ApertureEsterne& aperture, Dialoghi& dialoghi,
+                   const std::string& cartellaProgramma, QWidget* principale);
 
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -28,7 +29,6 @@ class InformazioniQt : public QDialog {
     QLabel* image2_;
     QLabel* label5_;
     QLabel* label38_;
-    QLabel* label40_;
 };
 
 } // namespace paretix::ui

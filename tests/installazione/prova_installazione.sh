@@ -12,7 +12,7 @@ cmake --install "$build" --prefix "$prefisso" >/dev/null
 
 for f in bin/paretix bin/paretix-report share/paretix/abaco.txt \
   share/applications/paretix.desktop share/icons/hicolor/scalable/apps/paretix.svg \
-  share/man/man1/paretix-report.1; do
+  share/man/man1/paretix-report.1 share/doc/paretix/guida.html; do
   [ -e "$prefisso/$f" ] || { echo "manca nell'installazione: $f" >&2; exit 1; }
 done
 ls "$prefisso"/share/paretix/examples/*.css >/dev/null
@@ -38,4 +38,5 @@ pacchetto=$(ls "$radice"/pacchetto/*.deb)
 contenuto=$(dpkg-deb -c "$pacchetto")
 grep -q '\./usr/bin/paretix-report$' <<<"$contenuto"
 grep -q '\./usr/share/paretix/abaco.txt$' <<<"$contenuto"
+grep -q '\./usr/share/doc/paretix/guida\.html$' <<<"$contenuto"
 echo "installazione verificata"

@@ -116,15 +116,23 @@ class FinestreAusiliarieTest : public QObject {
                  QStringLiteral("ab"));
     }
 
-    void helpOpensTheHelpFileBesideTheProgram() {
+    void helpOpensTheGuideBesideTheProgramOrSaysItIsMissing() {
+        const std::size_t prima = dialoghi_.Mostrati.size();
+        const std::size_t aperturePrima = aperture_.File.size();
         finestra_->Azione(Comando::GuidaInLinea)->trigger();
-        QVERIFY(aperture_.File.empty()); // no help file yet
-        QFile guida(QDir(cartella_.path()).filePath(QStringLiteral("ITAHelp.chm")));
+        QCOMPARE(aperture_.File.size(), aperturePrima); // no guide yet
+        QCOMPARE(dialoghi_.Mostrati.size(), prima + 1);
+        QCOMPARE(QString::fromStdString(dialoghi_.Mostrati.back().Titolo),
+                 QStringLiteral("Guida in linea"));
+        QVERIFY(QString::fromStdString(dialoghi_.Mostrati.back().Testo)
+                    .contains(QDir(cartella_.path()).filePath(QStringLiteral("guida.html"))));
+        QFile guida(QDir(cartella_.path()).filePath(QStringLiteral("guida.html")));
         QVERIFY(guida.open(QIODevice::WriteOnly));
         guida.close();
         finestra_->Azione(Comando::GuidaInLinea)->trigger();
-        QCOMPARE(aperture_.File, std::vector<std::string>{guida.fileName().toStdString()});
-        QVERIFY(aperture_.Indirizzi.empty());
+        QCOMPARE(aperture_.File.size(), aperturePrima + 1);
+        QCOMPARE(aperture_.File.back(), guida.fileName().toStdString());
+        QCOMPARE(dialoghi_.Mostrati.size(), prima + 1);
     }
 
     void databaseLoadsAMaterialIntoTheSelectedLayer() {

@@ -1,13 +1,19 @@
-// The splash window leads to the main window; the About window's links.
+// The splash window leads to the main window; the About window's link to the guide.
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 #include <QtTest>
 
 #include <vector>
 
 #include "support/aperture_registrate.h"
+#include "support/dialoghi_registrati.h"
 #include "support/widget_di_prova.h"
+#include "ui/aperture_qt.h"
 #include "ui/informazioni_qt.h"
 #include "ui/presentazione_qt.h"
 
@@ -46,39 +52,67 @@ class SplashInformazioniTest : public QObject {
         QCOMPARE(chiamate, 1);
     }
 
-    void aboutWindowBesideTheMainWindowWithLinks() {
+    // The one link leads to the guide; no link leads to an address that does not exist.
+    void aboutWindowBesideTheMainWindowLinksToTheGuide() {
+        QTemporaryDir cartella;
+        QFile guida(QDir(cartella.path()).filePath(QStringLiteral("guida.html")));
+        QVERIFY(guida.open(QIODevice::WriteOnly));
+        guida.close();
         QWidget principale;
         principale.move(200, 30);
         test::ApertureRegistrate aperture;
-        ui::InformazioniQt info(aperture, &principale);
+        DialoghiRegistrati dialoghi;
+        ui::InformazioniQt info(aperture, dialoghi, cartella.path().toStdString(), &principale);
         QCOMPARE(info.windowTitle(), QStringLiteral("Info:"));
         QVERIFY(info.isModal());
         QCOMPARE(info.pos(), QPoint(300, 110));
         info.show();
         auto* label38 = info.findChild<QLabel*>(QStringLiteral("Label38"));
-        auto* label40 = info.findChild<QLabel*>(QStringLiteral("Label40"));
         auto* label5 = info.findChild<QLabel*>(QStringLiteral("Label5"));
-        QVERIFY(label38 && label40 && label5);
+        QVERIFY(label38 && label5);
+        QVERIFY(info.findChild<QLabel*>(QStringLiteral("Label40")) == nullptr);
         QVERIFY(label5->text().contains("Paretix LT"));
+        QVERIFY(label38->text().contains(QStringLiteral("Guida")));
+        for (const QLabel* etichetta : info.findChildren<QLabel*>()) {
+            QVERIFY2(!etichetta->text().contains(QStringLiteral(".example")),
+                     qPrintable(etichetta->text()));
+            QVERIFY2(!etichetta->text().contains(QStringLiteral("http")),
+                     qPrintable(etichetta->text()));
+        }
         const QColor rosso(255, 0, 0);
         const QColor normale = ColoreTesto(label38);
         QVERIFY(normale != rosso);
 
         test::MuoviSopra(label38);
         QCOMPARE(ColoreTesto(label38), rosso);
-        QCOMPARE(ColoreTesto(label40), normale);
-        test::MuoviSopra(label40);
+        test::MuoviSopra(label5); // the text, like the window itself, puts the link at rest
         QCOMPARE(ColoreTesto(label38), normale);
-        QCOMPARE(ColoreTesto(label40), rosso);
-        test::MuoviSopra(label5); // the text, like the window itself, puts both links at rest
-        QCOMPARE(ColoreTesto(label40), normale);
 
-        QTest::mouseClick(label38, Qt::LeftButton);
-        QTest::mouseClick(label40, Qt::LeftButton);
         QTest::mouseClick(label5, Qt::LeftButton);
-        QCOMPARE(aperture.Indirizzi,
-                 (std::vector<std::string>{IndirizzoSitoProgramma, IndirizzoPostaAutore}));
         QVERIFY(aperture.File.empty());
+        QTest::mouseClick(label38, Qt::LeftButton);
+        QCOMPARE(aperture.File, std::vector<std::string>{guida.fileName().toStdString()});
+        QVERIFY(aperture.Indirizzi.empty());
+        QVERIFY(dialoghi.Mostrati.empty());
+    }
+
+    // A file path reaches the desktop as a file URL, an address as it is.
+    void desktopReceivesAFileUrl() {
+        std::vector<QUrl> aperti;
+        ui::ApertureQt aperture([&aperti](const QUrl& url) {
+            aperti.push_back(url);
+            return true;
+        });
+        aperture.ApriFile("/usr/share/doc/paretix/guida.html");
+        aperture.ApriFile("/tmp/una cartella/guida.html");
+        aperture.ApriIndirizzo("mailto:qualcuno@esempio.it");
+        QCOMPARE(aperti.size(), std::size_t{3});
+        QCOMPARE(aperti[0].toString(), QStringLiteral("file:///usr/share/doc/paretix/guida.html"));
+        QCOMPARE(aperti[1].toString(QUrl::FullyEncoded),
+                 QStringLiteral("file:///tmp/una%20cartella/guida.html"));
+        QVERIFY(aperti[1].isLocalFile());
+        QCOMPARE(aperti[1].toLocalFile(), QStringLiteral("/tmp/una cartella/guida.html"));
+        QCOMPARE(aperti[2].scheme(), QStringLiteral("mailto"));
     }
 };
 

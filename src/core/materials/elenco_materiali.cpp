@@ -4,39 +4,9 @@
 
 #include "core/materials/maiuscolo.h"
 #include "core/materials/modo_abaco.h"
+#include "core/materials/ricerca_materiali.h"
 
 namespace paretix {
-
-namespace {
-
-// Each grid row starts 240 twips below the one above and is 255 high: they overlap by 15.
-constexpr int AltoGriglia = 720;
-constexpr int PassoRiga = 240;
-constexpr int AltezzaCella = 255;
-constexpr int LarghezzaPrimaColonna = 5295;
-constexpr int LarghezzaColonna = 1695;
-constexpr std::array<int, 6> SinistraColonna = {0, 5280, 6960, 8640, 10320, 12000};
-constexpr int FondoGriglia = AltoGriglia + (RigheGriglia - 1) * PassoRiga + AltezzaCella;
-constexpr int LarghezzaVScroll = 255;
-constexpr int AltoInfo = FondoGriglia + 120;
-constexpr int AltezzaInfo = 780;
-constexpr int AltoChiudi = AltoInfo + AltezzaInfo + 120;
-constexpr int LarghezzaChiudi = 1455;
-constexpr int AltezzaChiudi = 375;
-
-int LarghezzaDiColonna(int c) {
-    return c == 1 ? LarghezzaPrimaColonna : LarghezzaColonna;
-}
-
-int FineGriglia(int colonne) {
-    return SinistraColonna[static_cast<std::size_t>(colonne - 1)] + LarghezzaColonna;
-}
-
-int LarghezzaForm(int colonne) {
-    return FineGriglia(colonne) + LarghezzaVScroll + 30;
-}
-
-} // namespace
 
 const std::array<VoceMenuAbaco, 8> MenuNascosto = {{
     {"InserireNuovoMateriale", "Inserire nuovo materiale", nullptr, nullptr},
@@ -53,41 +23,9 @@ const std::array<VoceMenuAbaco, 8> MenuNascosto = {{
      "InserisciTitoloGruppoMateriali", ModificaAbacoGruppoSotto},
 }};
 
-bool IndiceCellaValido(int k, int colonne) {
-    return k >= 1 && k < RigheGriglia * 10 && k % 10 >= 1 && k % 10 <= colonne;
-}
-
-RettangoloTwips PosizioneLabelMat(int k) {
-    const int r = k / 10;
-    const int c = k % 10;
-    return {SinistraColonna[static_cast<std::size_t>(c - 1)], AltoGriglia + PassoRiga * r,
-            LarghezzaDiColonna(c), AltezzaCella};
-}
-
-RettangoloTwips PosizioneIntestazione(int c) {
-    return {SinistraColonna[static_cast<std::size_t>(c - 1)], 60, LarghezzaDiColonna(c),
-            AltoGriglia - 90};
-}
-
-RettangoloTwips PosizioneInfo(int colonne) {
-    return {60, AltoInfo, FineGriglia(colonne) + LarghezzaVScroll - 60, AltezzaInfo};
-}
-
-RettangoloTwips PosizioneChiudi(int colonne) {
-    return {(LarghezzaForm(colonne) - LarghezzaChiudi) / 2, AltoChiudi, LarghezzaChiudi,
-            AltezzaChiudi};
-}
-
-RettangoloTwips PosizioneVScroll1(int colonne) {
-    return {FineGriglia(colonne) + 15, AltoGriglia, LarghezzaVScroll, FondoGriglia - AltoGriglia};
-}
-
-RettangoloTwips DimensioneElencoMateriali(int colonne) {
-    return {0, 0, LarghezzaForm(colonne), AltoChiudi + AltezzaChiudi + 180};
-}
-
 ElencoMateriali::ElencoMateriali(Abaco abaco, std::string modo)
     : abaco_(std::move(abaco)), modo_(std::move(modo)) {
+    Filtra();
     Prosegui2();
 }
 
@@ -116,7 +54,34 @@ const VoceAbaco* ElencoMateriali::Voce(int r) const {
 }
 
 int ElencoMateriali::RigheVisibili() const {
-    return std::min(UltimoIndice(), RigheGriglia - 1);
+    return std::min(UltimoVisibile(), righe_ - 1);
+}
+
+int ElencoMateriali::MassimoScorrimento() const {
+    return std::max(0, UltimoVisibile() - (righe_ - 1));
+}
+
+void ElencoMateriali::ImpostaRighe(int righe) {
+    righe_ = std::clamp(righe, RigheGriglia, RigheGrigliaMassime);
+    celle_.resize(static_cast<std::size_t>(righe_) * 10);
+    RidisegnaDa(vscrollValore_);
+}
+
+void ElencoMateriali::Filtra() {
+    visibili_.clear();
+    for (std::size_t i = 0; i < abaco_.size(); ++i) {
+        if (TrovatoDalFiltro(abaco_[i].Materiale, filtro_)) {
+            visibili_.push_back(static_cast<int>(i));
+        }
+    }
+    corrente_ = std::min(corrente_, UltimoVisibile());
+}
+
+void ElencoMateriali::ImpostaFiltro(std::string filtro) {
+    filtro_ = std::move(filtro);
+    corrente_ = -1;
+    Filtra();
+    RidisegnaDa(0);
 }
 
 const CellaAbaco& ElencoMateriali::LabelMat(int k) const {
@@ -127,12 +92,18 @@ CellaAbaco& ElencoMateriali::Cella(int k) {
     return celle_.at(static_cast<std::size_t>(k));
 }
 
+// A row of the filtered list maps to its row of the database; a grid row below the last shown
+// lies beyond the last row of the database by as much as it lies beyond the last shown.
 int ElencoMateriali::RigaSelezionata() const {
-    return cellaCliccata_ / 10 + (vscrollVisibile_ ? vscrollValore_ : 0);
+    const int p = cellaCliccata_ / 10 + (vscrollVisibile_ ? vscrollValore_ : 0);
+    if (p <= UltimoVisibile()) {
+        return visibili_[static_cast<std::size_t>(p)];
+    }
+    return UltimoIndice() + (p - UltimoVisibile());
 }
 
-void ElencoMateriali::MostraRiga(int rigaGriglia, int i) {
-    const VoceAbaco& v = abaco_[static_cast<std::size_t>(i)];
+void ElencoMateriali::MostraRiga(int rigaGriglia, int p) {
+    const VoceAbaco& v = abaco_[static_cast<std::size_t>(visibili_[static_cast<std::size_t>(p)])];
     const int base = 10 * rigaGriglia;
     Cella(base + 2).Caption = v.Densità;
     Cella(base + 3).Caption = v.Conduttività;
@@ -150,42 +121,113 @@ void ElencoMateriali::Prosegui2() {
     for (int r = 0; r <= RigheVisibili(); ++r) {
         MostraRiga(r, r);
     }
-    for (int r = UltimoIndice() + 1; r < RigheGriglia; ++r) {
+    for (int r = UltimoVisibile() + 1; r < righe_; ++r) {
         for (int c = 1; c <= ColonneGrigliaConCalore; ++c) {
             Cella(10 * r + c).Caption.clear();
         }
     }
-    vscrollVisibile_ = UltimoIndice() > RigheGriglia - 1;
+    vscrollVisibile_ = UltimoVisibile() > righe_ - 1;
     if (vscrollVisibile_) {
-        vscrollMax_ = UltimoIndice() - (RigheGriglia - 1);
+        vscrollMax_ = MassimoScorrimento();
     }
+    Colora();
 }
 
 void ElencoMateriali::VScroll1_Change(int valore) {
     // The top row can go no further than to show the last row in the bottom grid row.
-    vscrollValore_ = std::clamp(valore, 0, std::max(0, UltimoIndice() - (RigheGriglia - 1)));
+    vscrollValore_ = std::clamp(valore, 0, MassimoScorrimento());
     for (int r = 0; r <= RigheVisibili(); ++r) {
         MostraRiga(r, vscrollValore_ + r);
     }
+    Colora();
 }
 
-void ElencoMateriali::LabelMat_MouseMove(int k) {
-    const int rigaEvidenziata = k / 10;
-    for (int r = 0; r < RigheGriglia; ++r) {
+void ElencoMateriali::Colora() {
+    for (int r = 0; r < righe_; ++r) {
+        const bool corrente = corrente_ >= 0 && vscrollValore_ + r == corrente_;
+        const std::int32_t colore = r == evidenziata_ ? ColoreGiallo
+                                    : corrente        ? ColoreSelezione
+                                                      : ColoreBianco;
         for (int c = 1; c <= ColonneGrigliaConCalore; ++c) {
-            Cella(10 * r + c).ColoreSfondo = r == rigaEvidenziata ? ColoreGiallo : ColoreBianco;
+            Cella(10 * r + c).ColoreSfondo = colore;
         }
     }
 }
 
+void ElencoMateriali::LabelMat_MouseMove(int k) {
+    evidenziata_ = k / 10;
+    Colora();
+}
+
 void ElencoMateriali::TuttoBianco() {
-    for (CellaAbaco& c : celle_) {
-        c.ColoreSfondo = ColoreBianco;
+    evidenziata_ = -1;
+    Colora();
+}
+
+void ElencoMateriali::Tasto(TastoElenco tasto) {
+    if (UltimoVisibile() < 0) {
+        return;
     }
+    // Without a current row the first key picks the top row in sight.
+    const int da = corrente_ < 0 ? vscrollValore_ : corrente_;
+    int a = da;
+    switch (tasto) {
+    case TastoElenco::Su:
+        a = corrente_ < 0 ? da : da - 1;
+        break;
+    case TastoElenco::Giu:
+        a = corrente_ < 0 ? da : da + 1;
+        break;
+    case TastoElenco::PaginaSu:
+        a = da - righe_;
+        break;
+    case TastoElenco::PaginaGiu:
+        a = da + righe_;
+        break;
+    case TastoElenco::Inizio:
+        a = 0;
+        break;
+    case TastoElenco::Fine:
+        a = UltimoVisibile();
+        break;
+    }
+    corrente_ = std::clamp(a, 0, UltimoVisibile());
+    if (corrente_ < vscrollValore_) {
+        VScroll1_Change(corrente_);
+    } else if (corrente_ > vscrollValore_ + righe_ - 1) {
+        VScroll1_Change(corrente_ - (righe_ - 1));
+    } else {
+        Colora();
+    }
+}
+
+int ElencoMateriali::CellaCorrente() const {
+    const int r = corrente_ - vscrollValore_;
+    return corrente_ >= 0 && r >= 0 && r < righe_ ? 10 * r + 1 : 0;
+}
+
+void ElencoMateriali::Scorri(int righe) {
+    VScroll1_Change(vscrollValore_ + righe);
+}
+
+PosizioneElenco ElencoMateriali::Posizione() const {
+    return {filtro_, vscrollValore_, corrente_, 0, 0};
+}
+
+void ElencoMateriali::Riprendi(const PosizioneElenco& posizione) {
+    filtro_ = posizione.Filtro;
+    Filtra();
+    corrente_ = std::clamp(posizione.Corrente, -1, UltimoVisibile());
+    RidisegnaDa(posizione.RigaInAlto);
 }
 
 ElencoMateriali::EsitoClic ElencoMateriali::LabelMat_Click(int k) {
     cellaCliccata_ = k;
+    const int p = k / 10 + vscrollValore_;
+    if (p <= UltimoVisibile()) {
+        corrente_ = p;
+        Colora();
+    }
     return ModoConsulta(modo_) ? EsitoClic::ApriDialogoMateriale : EsitoClic::MostraMenu;
 }
 
@@ -222,6 +264,7 @@ void ElencoMateriali::Cancella(int r) {
         return;
     }
     abaco_.erase(abaco_.begin() + r);
+    Filtra();
     RidisegnaDa(std::max(0, vscrollValore_ - 1));
     SalvaAbaco();
 }
@@ -231,6 +274,7 @@ void ElencoMateriali::ModificaVoce(int r, VoceAbaco voce) {
         return;
     }
     abaco_[static_cast<std::size_t>(r)] = std::move(voce);
+    Filtra();
     RidisegnaDa(vscrollValore_);
     SalvaAbaco();
 }
@@ -240,6 +284,7 @@ void ElencoMateriali::Inserisci(int r, VoceAbaco voce) {
     // A row beyond the last (an empty grid row) appends, so an empty list can get its first row.
     const int p = std::clamp(dopo ? r + 1 : r, 0, UltimoIndice() + 1);
     abaco_.insert(abaco_.begin() + p, std::move(voce));
+    Filtra();
     RidisegnaDa(vscrollValore_);
     SalvaAbaco();
 }

@@ -1,13 +1,16 @@
 #pragma once
-// The materials browser: a grid of ten rows by five columns over the database list, with a
-// vertical scroll bar, a hover highlight and a click that either loads a material into a layer
-// (consult mode) or opens the pop-up menu of edit operations (edit mode).
+// The materials browser: a grid of ten rows (more in a taller window) by five columns over the
+// database list, with a vertical scroll bar, a hover highlight, a filter that narrows the list
+// to the names it finds, a current row moved by the keyboard, and a click that either loads a
+// material into a layer (consult mode) or opens the pop-up menu of edit operations (edit mode).
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "core/materials/disposizione_elenco.h"
 #include "core/materials/voce_abaco.h"
 #include "core/model/colori.h"
 
@@ -27,30 +30,9 @@ inline constexpr std::array<const char*, 5> IntestazioniCampi = {
 
 // The heading of the sixth column, shown while the compliance checks are on.
 inline constexpr const char* IntestazioneCaloreSpecifico = "Calore specifico J/kgK";
-
-constexpr int RigheGriglia = 10;
-constexpr int ColonneGriglia = 5;
-// With the specific heat: one column more on the right.
-constexpr int ColonneGrigliaConCalore = 6;
-
-// A position on a window in twips (15 twips to a pixel at normal scale).
-struct RettangoloTwips {
-    int Sinistra = 0;
-    int Alto = 0;
-    int Larghezza = 0;
-    int Altezza = 0;
-};
-
-// The grid cell LabelMat(k), k = 10 * row + column, rows 0..9 and columns 1..colonne.
-bool IndiceCellaValido(int k, int colonne = ColonneGriglia);
-RettangoloTwips PosizioneLabelMat(int k);
-// Column heading c above the grid, the information text and "Chiudi" under it, the scroll bar
-// beside it, and the size of the window, for a grid of colonne columns.
-RettangoloTwips PosizioneIntestazione(int c);
-RettangoloTwips PosizioneInfo(int colonne = ColonneGriglia);
-RettangoloTwips PosizioneChiudi(int colonne = ColonneGriglia);
-RettangoloTwips PosizioneVScroll1(int colonne = ColonneGriglia);
-RettangoloTwips DimensioneElencoMateriali(int colonne = ColonneGriglia);
+inline constexpr const char* DidascaliaFiltro = "Cerca:";
+inline constexpr const char* SuggerimentoFiltro =
+    "Scrivere una parte del nome: maiuscole e accenti non contano";
 
 struct CellaAbaco {
     std::string Caption;
@@ -75,6 +57,20 @@ extern const std::array<VoceMenuAbaco, 8> MenuNascosto;
 
 enum class DialogoAbaco { Materiale, Modifica };
 
+// Where the browser was when it closed, so that it reopens there during the session: the
+// filter, the row shown at the top, the current row (both counted in the filtered list, -1 for
+// none) and the window's size in pixels (0 for the default).
+struct PosizioneElenco {
+    std::string Filtro;
+    int RigaInAlto = 0;
+    int Corrente = -1;
+    int Larghezza = 0;
+    int Altezza = 0;
+};
+
+// The keys that move the current row.
+enum class TastoElenco { Su, Giu, PaginaSu, PaginaGiu, Inizio, Fine };
+
 class ElencoMateriali {
   public:
     // Hands the whole list to the file after every completed edit.
@@ -91,8 +87,13 @@ class ElencoMateriali {
     // The row r, or nothing beyond the last row.
     const VoceAbaco* Voce(int r) const;
     int UltimoIndice() const { return static_cast<int>(abaco_.size()) - 1; }
+    // Index of the last row the filter lets through (UltimoIndice without a filter).
+    int UltimoVisibile() const { return static_cast<int>(visibili_.size()) - 1; }
     // Index of the last grid row that shows data.
     int RigheVisibili() const;
+    int Righe() const { return righe_; }
+    // The grid takes this many rows (a taller window); the rows shown stay from the same top.
+    void ImpostaRighe(int righe);
 
     const CellaAbaco& LabelMat(int k) const;
     bool VScroll1Visibile() const { return vscrollVisibile_; }
@@ -108,6 +109,24 @@ class ElencoMateriali {
     int Colonne() const { return conCalore_ ? ColonneGrigliaConCalore : ColonneGriglia; }
     // The row a dialog works on: the clicked grid row, moved by the scroll bar when it is shown.
     int RigaSelezionata() const;
+    // The filter: only the rows whose name it finds are shown (see TrovatoDalFiltro), and
+    // the grid starts again from the top.
+    void ImpostaFiltro(std::string filtro);
+    const std::string& Filtro() const { return filtro_; }
+
+    // The current row, moved by the keyboard and set by a click, counted in the filtered list
+    // (-1 for none); the grid scrolls to keep it in sight and shows it in the selection colour.
+    int Corrente() const { return corrente_; }
+    void Tasto(TastoElenco tasto);
+    // The grid cell a click on the current row would hit, or 0 when there is none.
+    int CellaCorrente() const;
+    // The mouse wheel: the grid scrolls by righe (negative upwards).
+    void Scorri(int righe);
+
+    PosizioneElenco Posizione() const;
+    // Back where a previous opening left it, as far as the list still allows.
+    void Riprendi(const PosizioneElenco& posizione);
+
     // Whether a material has been loaded into the layer: the browser then closes.
     bool Caricato() const { return caricato_; }
 
@@ -138,6 +157,11 @@ class ElencoMateriali {
     ElencoMateriali(Abaco abaco, std::string modo);
     void MostraRiga(int rigaGriglia, int i);
     CellaAbaco& Cella(int k);
+    // The rows the filter lets through, from the list.
+    void Filtra();
+    // Paints every grid row: yellow under the mouse, the current row in the selection colour.
+    void Colora();
+    int MassimoScorrimento() const;
     // Prosegui2, then the scroll bar to 0 and to v: the grid from row v.
     void RidisegnaDa(int v);
     void SalvaAbaco() const;
@@ -146,7 +170,12 @@ class ElencoMateriali {
     std::string modo_;
     Salvataggio salva_;
     Caricamento carica_;
-    std::array<CellaAbaco, RigheGriglia * 10> celle_{};
+    std::vector<CellaAbaco> celle_ = std::vector<CellaAbaco>(RigheGriglia * 10);
+    int righe_ = RigheGriglia;
+    std::string filtro_;
+    std::vector<int> visibili_;
+    int corrente_ = -1;
+    int evidenziata_ = -1;
     bool vscrollVisibile_ = false;
     int vscrollMax_ = 0;
     int vscrollValore_ = 0;

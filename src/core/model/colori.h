@@ -18,6 +18,8 @@ constexpr ColoreBGR BluScuroBGR = 0x00800000;
 constexpr ColoreBGR MagentaBGR = 0x00FF00FF;
 constexpr ColoreBGR CianoBGR = 0x00FFFF00;
 constexpr ColoreBGR BiancoBGR = 0x00FFFFFF;
+// A pale blue: the current row of the materials browser.
+constexpr ColoreBGR AzzurroChiaroBGR = 0x00F5D8B0;
 
 // A box stores its background as the platform's signed value, which can also name a system
 // colour: the system window colour is 0x80000005, stored as -2147483643.
@@ -26,5 +28,6 @@ constexpr std::int32_t ColoreNero = NeroBGR;
 constexpr std::int32_t ColoreRosso = RossoBGR;
 constexpr std::int32_t ColoreGiallo = GialloBGR;
 constexpr std::int32_t ColoreBianco = BiancoBGR;
+constexpr std::int32_t ColoreSelezione = AzzurroChiaroBGR;
 
 } // namespace paretix

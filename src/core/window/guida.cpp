@@ -3,18 +3,40 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/model/a_capo.h"
+
 namespace paretix {
 
-std::string PercorsoGuida(const std::string& cartellaProgramma) {
-    return (std::filesystem::path(cartellaProgramma) / FileGuida).string();
+std::vector<std::string> PosizioniGuida(const std::string& cartellaProgramma) {
+    const std::filesystem::path programma(cartellaProgramma.empty() ? "/" : cartellaProgramma);
+    return {(programma / FileGuida).string(),
+            (programma.parent_path() / "share" / "doc" / "paretix" / FileGuida)
+                .lexically_normal()
+                .string()};
 }
 
-void GuidaInLinea(ApertureEsterne& aperture, const std::string& cartellaProgramma) {
-    const std::string percorso = PercorsoGuida(cartellaProgramma);
-    std::error_code errore;
-    if (std::filesystem::is_regular_file(std::filesystem::path(percorso), errore)) {
-        aperture.ApriFile(percorso);
+std::string PercorsoGuida(const std::string& cartellaProgramma) {
+    for (const std::string& percorso : PosizioniGuida(cartellaProgramma)) {
+        std::error_code errore;
+        if (std::filesystem::is_regular_file(std::filesystem::path(percorso), errore)) {
+            return percorso;
+        }
     }
+    return {};
+}
+
+void GuidaInLinea(ApertureEsterne& aperture, Dialoghi& dialoghi,
+                  const std::string& cartellaProgramma) {
+    const std::string percorso = PercorsoGuida(cartellaProgramma);
+    if (!percorso.empty()) {
+        aperture.ApriFile(percorso);
+        return;
+    }
+    std::string testo = MessaggioGuidaMancante;
+    for (const std::string& posizione : PosizioniGuida(cartellaProgramma)) {
+        testo += std::string(ACapo) + posizione;
+    }
+    dialoghi.Messaggio(TitoloGuida, testo, Icona::Esclamazione);
 }
 
 } // namespace paretix

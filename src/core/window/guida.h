@@ -1,18 +1,31 @@
 #pragma once
-// The on-line help: the file "ITAHelp.chm" in the program's folder, opened with the desktop's
-// default handler. When it is missing the command does nothing and says nothing.
+// The on-line help: the user guide "guida.html", opened in the desktop's browser. A program in a
+// folder of its own (the build tree, an unpacked archive) keeps it beside the executable; an
+// installed one in <prefix>/share/doc/paretix for an executable in <prefix>/bin. When it is in
+// neither place the user is told where it was looked for.
 
 #include <string>
+#include <vector>
 
 #include "core/porte/aperture_esterne.h"
+#include "core/porte/dialoghi.h"
 
 namespace paretix {
 
-inline constexpr const char* FileGuida = "ITAHelp.chm";
+inline constexpr const char* FileGuida = "guida.html";
+inline constexpr const char* TitoloGuida = "Guida in linea";
+inline constexpr const char* MessaggioGuidaMancante =
+    "La guida in linea non è stata trovata. È stata cercata in:";
 
-// The help file's full path for a program folder given without trailing separator.
+// The places of the guide for a program folder given without trailing separator, in the order
+// they are tried.
+std::vector<std::string> PosizioniGuida(const std::string& cartellaProgramma);
+
+// The first of those places that holds the guide, or empty.
 std::string PercorsoGuida(const std::string& cartellaProgramma);
 
-void GuidaInLinea(ApertureEsterne& aperture, const std::string& cartellaProgramma);
+// Opens the guide, or says that it is missing and where it was looked for.
+void GuidaInLinea(ApertureEsterne& aperture, Dialoghi& dialoghi,
+                  const std::string& cartellaProgramma);
 
 } // namespace paretix

@@ -1,24 +1,23 @@
 #pragma once
-// The About window: the program's name and description, a picture and two links, one to the
-// program's web site and one that starts an e-mail to its author. A link turns red while the
-// mouse is on it.
+// The About window: the program's name and description, a picture and a link to the user
+// guide, which turns red while the mouse is on it. The program ships no licence text and has no
+// web site, so there is no link to either.
 
 #include <cstdint>
 
 #include "core/model/colori.h"
+#include <string>
+
 #include "core/porte/aperture_esterne.h"
+#include "core/porte/dialoghi.h"
 #include "core/window/presentazione.h"
 
 namespace paretix {
 
 inline constexpr const char* DidascaliaInformazioni = "Info:";
-// The program's own web site and its author's mailbox.
-inline constexpr const char* IndirizzoSitoProgramma = "https://paretix.example/";
-inline constexpr const char* IndirizzoPostaAutore = "mailto:autore@paretix.example";
-inline constexpr const char* TestoLabel38 = "Sito del programma: paretix.example";
-inline constexpr const char* TestoLabel40 = "Scrivi all'autore: autore@paretix.example";
+inline constexpr const char* TestoLabel38 = "Guida in linea (guida.html)";
 
-// Red for the link under the mouse, dark blue for a link at rest.
+// Red for the link under the mouse, dark blue at rest.
 constexpr std::int32_t ColoreCollegamentoAttivo = ColoreRosso;
 constexpr std::int32_t ColoreCollegamentoNormale = BluScuroBGR;
 
@@ -35,29 +34,26 @@ struct Punto {
 
 class InformazioniQt {
   public:
-    explicit InformazioniQt(ApertureEsterne& aperture) : aperture_(aperture) {}
+    InformazioniQt(ApertureEsterne& aperture, Dialoghi& dialoghi, std::string cartellaProgramma)
+        : aperture_(aperture), dialoghi_(dialoghi), cartella_(std::move(cartellaProgramma)) {}
 
     // The top-left corner of the window for a main window whose corner is at principale.
     static Punto Posizione(Punto principale);
 
     std::int32_t ColoreLabel38() const { return colore38_; }
-    std::int32_t ColoreLabel40() const { return colore40_; }
 
-    void Label38_MouseMove();
-    void Label40_MouseMove();
-    // The mouse on the window, its picture or its text: both links at rest.
-    void Form_MouseMove();
+    void Label38_MouseMove() { colore38_ = ColoreCollegamentoAttivo; }
+    // The mouse on the window, its picture or its text: the link at rest.
+    void Form_MouseMove() { colore38_ = ColoreCollegamentoNormale; }
 
-    void Label38_Click() { PaginaHTML(); }
-    void Label40_Click() { IndirizzoPosta(); }
+    // The guide, as "Guida in linea" opens it.
+    void Label38_Click();
 
   private:
-    void PaginaHTML();
-    void IndirizzoPosta();
-
     ApertureEsterne& aperture_;
+    Dialoghi& dialoghi_;
+    std::string cartella_;
     std::int32_t colore38_ = ColoreCollegamentoNormale;
-    std::int32_t colore40_ = ColoreCollegamentoNormale;
 };
 
 } // namespace paretix

@@ -14,6 +14,8 @@ inline constexpr const char* CaptionCameraAria = MaterialeCameraAria;
 inline constexpr const char* CaptionMat = "Materiale...";
 inline constexpr const char* CaptionDaTastiera = "dati da tastiera";
 inline constexpr const char* CaptionDaAbaco = "dati da abaco";
+// The same command as "dati da abaco", at the top of the menu.
+inline constexpr const char* CaptionMaterialeDaAbaco = "Materiale da abaco…";
 inline constexpr const char* CaptionInserisciStrato = "Inserisci strato...";
 inline constexpr const char* CaptionInserisciStratoADestra = "a destra dello strato selezionato";
 inline constexpr const char* CaptionInserisciStratoASinistra =
