@@ -148,4 +148,50 @@ TEST(IgrometriaMensile, SaturationAndDewPointAreInverseOverWaterAndIce) {
     }
 }
 
+// Three layers from the inside: R 1,0 sd 0,1 m; R 1,0 sd 1,0 m; R 0,1 sd 10 m (Rsi 0,13,
+// Rse 0,04, Rtot 2,27). January at −5 °C and 90 % outside, 20 °C and 60 % inside: pi = 1402,17,
+// pe = 0,9·401,18 = 361,06 Pa (over ice); θ1 = 20 − 25·1,13/2,27 = 7,5551 °C, psat 1040,15;
+// θ2 = 20 − 25·2,13/2,27 = −3,4581 °C, psat over ice 457,42 Pa (474 over water). Both
+// interfaces touch the hull:
+//   g1 = 2·10⁻¹⁰·[(1402,17 − 1040,15)/0,1 − (1040,15 − 457,42)/1,0] = 6,0750·10⁻⁷,
+//   g2 = 2·10⁻¹⁰·[(1040,15 − 457,42)/1,0 − (457,42 − 361,06)/10] = 1,14619·10⁻⁷ kg/(m² s),
+// 1627,13 and 307,00 g/m² in 31 days. February at 10 °C and 80 %, 20 °C and 40 % inside:
+// pi = 934,78, pe = 982,35; the wet interfaces are held at psat (15,022 °C: 1707,6 Pa;
+// 10,617 °C: 1280,9 Pa): g1 = 2·10⁻¹⁰·[(934,78 − 1707,6)/0,1 − (1707,6 − 1280,9)/1,0] < 0,
+// −3942,5 g/m², more than it holds, so interface 1 dries; g2 = 2·10⁻¹⁰·[426,7 − 29,86] > 0,
+// +192,64 g/m²: the condensation has moved to interface 2 alone (499,64 g/m² held). March,
+// 20 °C and 70 % outside, 20 °C and 50 % inside, dries it (−606,58 g/m² possible).
+TEST(IgrometriaMensile, TwoInterfacesAndTheCondensationMovingToTheColdOne) {
+    DatiIgrometriaMensile d;
+    d.Strati = {{1.0, 0.1}, {1.0, 1.0}, {0.1, 10.0}};
+    d.Rsi = 0.13;
+    d.Rse = 0.04;
+    d.U = 1 / 2.27;
+    d.Esterno.fill({20, 70});
+    d.Interno.Anno.fill({20, 50});
+    d.Esterno[0] = {-5, 90};
+    d.Interno.Anno[0] = {20, 60};
+    d.Esterno[1] = {10, 80};
+    d.Interno.Anno[1] = {20, 40};
+    const RisultatoIgrometriaMensile r = CalcolaIgrometriaMensile(d);
+    EXPECT_EQ(r.MeseInizio, 0);
+    ASSERT_EQ(r.Mesi[0].Flusso.size(), 2u);
+    EXPECT_NEAR(r.Mesi[0].Flusso[0], 1627.13, 0.01);
+    EXPECT_NEAR(r.Mesi[0].Flusso[1], 307.00, 0.01);
+    EXPECT_NEAR(r.Mesi[1].Flusso[0], -3942.48, 0.01);
+    EXPECT_EQ(r.Mesi[1].Accumulo[0], 0);
+    EXPECT_NEAR(r.Mesi[1].Flusso[1], 192.64, 0.01);
+    EXPECT_NEAR(r.Mesi[1].Accumulo[1], 499.64, 0.01);
+    EXPECT_NEAR(r.Mesi[2].Flusso[1], -606.58, 0.01);
+    EXPECT_EQ(r.Mesi[2].AccumuloTotale, 0);
+    // Ma,max is January's 1934,12 g/m², most of it at interface 1: above 500, though it dries.
+    EXPECT_NEAR(r.AccumuloMassimo, 1934.12, 0.01);
+    EXPECT_EQ(r.MeseAccumuloMassimo, 0);
+    EXPECT_EQ(r.InterfacciaAccumuloMassimo, 1);
+    EXPECT_TRUE(r.EvaporaTutta);
+    EXPECT_EQ(r.Esito, EsitoCondensa::NonVerificata);
+    d.Ammissibile = 2000;
+    EXPECT_EQ(CalcolaIgrometriaMensile(d).Esito, EsitoCondensa::Ammissibile);
+}
+
 } // namespace
