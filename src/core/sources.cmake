@@ -12,6 +12,7 @@ set(PARETIX_CORE_SOURCES
   charts/etichette_livelli.cpp
   charts/grafici_calcolo.cpp
   charts/grafico_energia.cpp
+  charts/grafici_igrometria_mensile.cpp
   charts/grafico_sfasamento.cpp
   charts/grafico_temperature.cpp
   charts/grafico_umidita.cpp
@@ -68,6 +69,8 @@ set(PARETIX_CORE_SOURCES
   window/ciclo_vita.cpp
   window/cronologia.cpp
   window/dati_verifiche_dialogo.cpp
+  window/fonti_clima.cpp
+  window/grafici_verifiche.cpp
   window/disposizione.cpp
   window/file_recenti.cpp
   window/finestra_appunti.cpp

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,7 +12,9 @@
 #include <QVBoxLayout>
 
 #include "ui/casella_testo.h"
+#include "ui/clima_verifiche_qt.h"
 #include "ui/colore.h"
+#include "ui/dimensione_minima.h"
 
 namespace paretix::ui {
 
@@ -41,7 +44,15 @@ template <typename Enum> std::optional<Enum> LeggiScelta(const QComboBox* c) {
                                  : std::optional<Enum>(static_cast<Enum>(c->currentIndex()));
 }
 
-enum Colonna { ColNumero, ColNome, ColSpessore, ColIntonaco, ColCaloreSpecifico, NumeroColonne };
+enum Colonna {
+    ColNumero,
+    ColNome,
+    ColSpessore,
+    ColIntonaco,
+    ColCaloreSpecifico,
+    ColSd,
+    NumeroColonne
+};
 
 QTableWidgetItem* SoloLettura(const QString& testo) {
     auto* cella = new QTableWidgetItem(testo);
@@ -53,7 +64,7 @@ QTableWidgetItem* SoloLettura(const QString& testo) {
 
 DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
                                  std::function<bool(const DialogoDatiVerifiche&)> conferma,
-                                 QWidget* genitore)
+                                 FontiClima& fonti, QWidget* genitore)
     : QDialog(genitore), modello_(modello), conferma_(std::move(conferma)) {
     setObjectName(QStringLiteral("FormDatiVerifiche"));
     setWindowTitle(QString::fromUtf8(TitoloDatiVerifiche));
@@ -107,7 +118,7 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
     strati_->setHorizontalHeaderLabels(
         {QString::fromUtf8(ColonnaNumero), QString::fromUtf8(ColonnaNome),
          QString::fromUtf8(ColonnaSpessore), QString::fromUtf8(ColonnaIntonaco),
-         QString::fromUtf8(ColonnaCaloreSpecifico)});
+         QString::fromUtf8(ColonnaCaloreSpecifico), QString::fromUtf8(ColonnaSd)});
     strati_->verticalHeader()->hide();
     strati_->horizontalHeader()->setSectionResizeMode(ColNome, QHeaderView::Stretch);
     for (int r = 0; r < static_cast<int>(modello_.Strati.size()); ++r) {
@@ -118,6 +129,7 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
         if (s.CameraAria) {
             strati_->setItem(r, ColIntonaco, SoloLettura(QString()));
             strati_->setItem(r, ColCaloreSpecifico, SoloLettura(QString()));
+            strati_->setItem(r, ColSd, SoloLettura(QString()));
             continue;
         }
         auto* intonaco = SoloLettura(QString());
@@ -131,6 +143,7 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
         } else {
             strati_->setItem(r, ColCaloreSpecifico, new QTableWidgetItem(Testo(s.CaloreSpecifico)));
         }
+        strati_->setItem(r, ColSd, new QTableWidgetItem(Testo(s.Sd)));
     }
     strati_->resizeColumnsToContents();
 
@@ -145,11 +158,18 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
     connect(pulsanti, &QDialogButtonBox::accepted, this, &DatiVerificheQt::Ok);
     connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    clima_ = new ClimaVerificheQt(modello_, fonti, this);
+    auto* progetto = new QVBoxLayout;
+    progetto->addLayout(campi);
+    progetto->addWidget(strati_, 1);
+    auto* affiancati = new QHBoxLayout;
+    affiancati->addLayout(progetto, 3);
+    affiancati->addWidget(clima_, 2);
     auto* colonna = new QVBoxLayout(this);
-    colonna->addLayout(campi);
-    colonna->addWidget(strati_, 1);
+    colonna->addLayout(affiancati, 1);
     colonna->addWidget(pulsanti);
-    resize(640, 560);
+    resize(1040, 600);
+    AlmenoDimensioneMinima(this);
 }
 
 void DatiVerificheQt::Leggi() {
@@ -169,7 +189,9 @@ void DatiVerificheQt::Leggi() {
         }
         s.Intonaco = strati_->item(r, ColIntonaco)->checkState() == Qt::Checked;
         s.CaloreSpecifico = strati_->item(r, ColCaloreSpecifico)->text().toStdString();
+        s.Sd = strati_->item(r, ColSd)->text().trimmed().toStdString();
     }
+    clima_->Leggi();
 }
 
 void DatiVerificheQt::Ok() {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "core/window/dati_verifiche_dialogo.h"
+#include "core/window/fonti_clima.h"
 
 class QCheckBox;
 class QComboBox;
@@ -14,13 +15,15 @@ class QTableWidget;
 
 namespace paretix::ui {
 
+class ClimaVerificheQt;
+
 class DatiVerificheQt : public QDialog {
     Q_OBJECT
 
   public:
     // conferma is called on "OK" with the model as edited; true closes the dialog.
     DatiVerificheQt(DialogoDatiVerifiche& modello,
-                    std::function<bool(const DialogoDatiVerifiche&)> conferma,
+                    std::function<bool(const DialogoDatiVerifiche&)> conferma, FontiClima& fonti,
                     QWidget* genitore = nullptr);
 
   private:
@@ -39,6 +42,7 @@ class DatiVerificheQt : public QDialog {
     QComboBox* categoria_ = nullptr;
     QComboBox* stratoIsolante_ = nullptr;
     QTableWidget* strati_ = nullptr;
+    ClimaVerificheQt* clima_ = nullptr;
 };
 
 } // namespace paretix::ui

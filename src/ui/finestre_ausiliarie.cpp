@@ -89,9 +89,10 @@ void FinestreAusiliarie::AbacoMateriali() {
 void FinestreAusiliarie::DatiVerifiche() {
     FinestraPrincipale& modello = finestra_.Modello();
     DialogoDatiVerifiche dati = modello.DatiVerifiche_Click();
+    FontiClima fonti(PercorsoLibreriaClima(modello.Stato().CartellaDati), dialoghi_);
     DatiVerificheQt dialogo(
         dati, [&modello](const DialogoDatiVerifiche& d) { return modello.DatiVerifiche_Ok(d); },
-        &finestra_);
+        fonti, &finestra_);
     dialogo.exec();
     finestra_.Aggiorna();
 }
@@ -104,7 +105,7 @@ void FinestreAusiliarie::MostraVerifiche() {
     if (verifiche_ == nullptr) {
         verifiche_ = new VerificheQt(&finestra_);
     }
-    verifiche_->Mostra(s.RigheVerifiche, s.NoteVerifiche, s.GraficoVerifiche);
+    verifiche_->Mostra(s.RigheVerifiche, s.NoteVerifiche, s.DisegniVerifiche);
     verifiche_->show();
     verifiche_->raise();
 }
@@ -117,7 +118,7 @@ void FinestreAusiliarie::AggiornaVerifiche() {
     if (s.RigheVerifiche.empty()) {
         verifiche_->hide();
     } else {
-        verifiche_->Mostra(s.RigheVerifiche, s.NoteVerifiche, s.GraficoVerifiche);
+        verifiche_->Mostra(s.RigheVerifiche, s.NoteVerifiche, s.DisegniVerifiche);
     }
 }
 

@@ -15,6 +15,7 @@ class GraficoWidget : public QWidget {
     explicit GraficoWidget(QWidget* parent = nullptr);
 
     void ImpostaSuperficie(const Superficie& superficie);
+    const Superficie& SuperficieMostrata() const { return superficie_; }
 
     // The design size at 15 twips per pixel.
     QSize sizeHint() const override;

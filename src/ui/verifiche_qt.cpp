@@ -1,12 +1,15 @@
 #include "ui/verifiche_qt.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/verifiche/igrometrica.h"
 #include "ui/colore.h"
 #include "ui/grafico_widget.h"
 
@@ -23,7 +26,7 @@ QString Testo(const std::string& testo) {
 VerificheQt::VerificheQt(QWidget* genitore) : QDialog(genitore) {
     setObjectName(QStringLiteral("FinestraVerifiche"));
     setWindowTitle(QString::fromUtf8(TitoloFinestraVerifiche));
-    resize(900, 560);
+    resize(1100, 680);
 
     tabella_ = new QTableWidget(0, static_cast<int>(IntestazioniVerifiche.size()), this);
     tabella_->setObjectName(QStringLiteral("TabellaVerifiche"));
@@ -48,6 +51,26 @@ VerificheQt::VerificheQt(QWidget* genitore) : QDialog(genitore) {
     grafico_ = new GraficoWidget(this);
     grafico_->setObjectName(QStringLiteral("GraficoSfasamento"));
     grafico_->setMinimumHeight(160);
+    accumulo_ = new GraficoWidget(this);
+    accumulo_->setObjectName(QStringLiteral("GraficoAccumulo"));
+    accumulo_->setMinimumHeight(160);
+    pannelloMese_ = new QWidget(this);
+    mese_ = new QComboBox(pannelloMese_);
+    mese_->setObjectName(QStringLiteral("ComboMesePressioni"));
+    for (const char* nome : NomiMesi) {
+        mese_->addItem(QString::fromUtf8(nome));
+    }
+    pressioni_ = new GraficoWidget(pannelloMese_);
+    pressioni_->setObjectName(QStringLiteral("GraficoPressioniMese"));
+    pressioni_->setMinimumHeight(160);
+    connect(mese_, &QComboBox::currentIndexChanged, this, &VerificheQt::MostraMese);
+    auto* sceltaMese = new QHBoxLayout;
+    sceltaMese->addWidget(new QLabel(QString::fromUtf8(CaptionMesePressioni), pannelloMese_));
+    sceltaMese->addWidget(mese_, 1);
+    auto* colonnaMese = new QVBoxLayout(pannelloMese_);
+    colonnaMese->setContentsMargins(0, 0, 0, 0);
+    colonnaMese->addLayout(sceltaMese);
+    colonnaMese->addWidget(pressioni_, 1);
 
     auto* pulsanti = new QDialogButtonBox(this);
     QPushButton* chiudi = pulsanti->addButton(QString::fromUtf8(CaptionChiudiVerifiche),
@@ -58,16 +81,36 @@ VerificheQt::VerificheQt(QWidget* genitore) : QDialog(genitore) {
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(tabella_, 1);
     colonna->addWidget(note_);
-    colonna->addWidget(grafico_);
+    auto* grafici = new QHBoxLayout;
+    grafici->addWidget(grafico_, 1);
+    grafici->addWidget(accumulo_, 1);
+    grafici->addWidget(pannelloMese_, 1);
+    colonna->addLayout(grafici);
     colonna->addWidget(pulsanti);
 }
 
+void VerificheQt::MostraMese(int mese) {
+    if (mese >= 0 && mese < static_cast<int>(pressioniMesi_.size())) {
+        pressioni_->ImpostaSuperficie(pressioniMesi_[static_cast<std::size_t>(mese)]);
+    }
+}
+
 void VerificheQt::Mostra(const std::vector<RigaVerifica>& righe,
-                         const std::vector<std::string>& note,
-                         const std::optional<Superficie>& grafico) {
-    grafico_->setVisible(grafico.has_value());
-    if (grafico) {
-        grafico_->ImpostaSuperficie(*grafico);
+                         const std::vector<std::string>& note, const GraficiVerifiche& grafici) {
+    grafico_->setVisible(grafici.Sfasamento.has_value());
+    if (grafici.Sfasamento) {
+        grafico_->ImpostaSuperficie(*grafici.Sfasamento);
+    }
+    accumulo_->setVisible(grafici.Accumulo.has_value());
+    if (grafici.Accumulo) {
+        accumulo_->ImpostaSuperficie(*grafici.Accumulo);
+    }
+    pressioniMesi_ = grafici.PressioniMesi;
+    pannelloMese_->setVisible(!pressioniMesi_.empty());
+    if (mese_->currentIndex() == grafici.Mese) {
+        MostraMese(grafici.Mese);
+    } else {
+        mese_->setCurrentIndex(grafici.Mese);
     }
     tabella_->setRowCount(static_cast<int>(righe.size()));
     for (int r = 0; r < static_cast<int>(righe.size()); ++r) {

@@ -1,15 +1,18 @@
 #pragma once
 // The "Verifiche" window: the compliance checks of the last calculation as a table, one row per
-// number with its pass mark, and the notes under it. It only shows the rows the core made.
+// number with its pass mark, the notes under it, and the charts of the checks that have them: the
+// daily wave through the wall, the water held month by month and the vapour pressures of a month
+// picked in a list. It only shows what the core made.
 
 #include <QDialog>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/charts/elementi.h"
 #include "core/verifiche/righe_verifiche.h"
+#include "core/window/grafici_verifiche.h"
 
+class QComboBox;
 class QLabel;
 class QTableWidget;
 
@@ -23,14 +26,20 @@ class VerificheQt : public QDialog {
   public:
     explicit VerificheQt(QWidget* genitore = nullptr);
 
-    // The rows, the notes, and the chart of the daily wave when there is one.
     void Mostra(const std::vector<RigaVerifica>& righe, const std::vector<std::string>& note,
-                const std::optional<Superficie>& grafico);
+                const GraficiVerifiche& grafici);
 
   private:
+    void MostraMese(int mese);
+
     QTableWidget* tabella_ = nullptr;
     QLabel* note_ = nullptr;
     GraficoWidget* grafico_ = nullptr;
+    GraficoWidget* accumulo_ = nullptr;
+    QWidget* pannelloMese_ = nullptr;
+    QComboBox* mese_ = nullptr;
+    GraficoWidget* pressioni_ = nullptr;
+    std::vector<Superficie> pressioniMesi_;
 };
 
 } // namespace paretix::ui

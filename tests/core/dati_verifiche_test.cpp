@@ -258,3 +258,42 @@ TEST_F(DatiVerificheFinestra, OkAppliesTheDataAndIsAnEditOnlyWhenSomethingChange
     ASSERT_TRUE(f.DatiVerifiche_Ok(spento));
     EXPECT_EQ(f.esercizio().Verifiche.Irradianza290, false);
 }
+
+// The monthly check's data open as they are in the exercise, come back unchanged, and a
+// pasted year that is refused leaves the typed one.
+TEST(DialogoDatiVerificheMensili, TheYearTheInsideConditionsAndASdRoundTrip) {
+    Esercizio e;
+    e.Strati.assign(3, Strato{});
+    e.Verifiche.ClimaEsterno[0] = {"-0,3", "83"};
+    e.Verifiche.ClasseUmidità = 0;
+    e.Verifiche.ClimaInterno[0] = {"20", "55"};
+    e.Verifiche.CondensaAmmissibile = "350";
+    e.Verifiche.InterfacciaFreno = 2;
+    e.strato(3).Sd = "0,02";
+    DialogoDatiVerifiche d(e);
+    EXPECT_EQ(d.CondizioniInterne, VoceInternoDigitato);
+    EXPECT_EQ(d.ClimaEsterno[0].Temperatura, "-0,3");
+    EXPECT_EQ(d.Strati[2].Sd, "0,02");
+    EXPECT_EQ(d.VociInterfacciaFreno(),
+              (std::vector<std::string>{"dove serve", "tra 1 e 2", "tra 2 e 3"}));
+    Esercizio copia = e;
+    EXPECT_FALSE(d.Applica(copia));
+
+    EXPECT_TRUE(d.IncollaClimaEsterno("1;2\n").has_value());
+    EXPECT_EQ(d.ClimaEsterno[0].Temperatura, "-0,3");
+    std::string anno;
+    for (int m = 0; m < 12; ++m) {
+        anno += std::to_string(m) + ",5\t" + std::to_string(70 + m) + "\n";
+    }
+    EXPECT_EQ(d.IncollaClimaEsterno(anno), std::nullopt);
+    EXPECT_EQ(d.ClimaEsterno[11].Temperatura, "11,5");
+    d.CondizioniInterne = 5;
+    d.Strati[2].Sd.clear();
+    EXPECT_TRUE(d.Applica(copia));
+    EXPECT_EQ(copia.Verifiche.ClimaEsterno[11].Umidità, "81");
+    EXPECT_EQ(copia.Verifiche.ClasseUmidità, std::optional<int>(5));
+    EXPECT_EQ(copia.strato(3).Sd, "");
+    d.CondizioniInterne = 0;
+    d.Applica(copia);
+    EXPECT_FALSE(copia.Verifiche.ClasseUmidità);
+}

@@ -18,6 +18,7 @@
 #include "core/charts/testo_grafico.h"
 #include "core/files/apertura_file.h"
 #include "grafici_aiuto.h"
+#include "grafici_leggibili.h"
 #include "pareti_esempio.h"
 
 using namespace paretix;
@@ -25,60 +26,10 @@ using namespace paretix::prova;
 
 namespace {
 
-bool Curva(const Linea& l) {
-    for (const char* famiglia : {"LineaTemperatura(", "LineaU1(", "LineaU2(", "L3x("}) {
-        if (l.Nome.starts_with(famiglia)) {
-            return l.Visibile;
-        }
-    }
-    return false;
-}
-
-// The rules of a readable surface; nome tells the failing case.
-void ControllaLeggibile(const Superficie& s, const std::string& nome) {
-    SCOPED_TRACE(nome);
-    std::vector<Etichetta> visibili;
-    for (const Etichetta& e : s.Etichette) {
-        if (e.Visibile) {
-            visibili.push_back(e);
-        }
-    }
-    std::vector<Linea> curve = s.Pennellate;
-    for (const Linea& l : s.Linee) {
-        if (Curva(l)) {
-            curve.push_back(l);
-        }
-    }
-    std::set<std::string> tacche;
-    for (std::size_t i = 0; i < visibili.size(); ++i) {
-        const Etichetta& e = visibili[i];
-        const Rettangolo r = Ingombro(e);
-        EXPECT_TRUE(DentroSuperficie(r, s))
-            << e.Nome << " \"" << e.Testo << "\" at " << e.Sinistra << ", " << e.Alto;
-        for (std::size_t j = i + 1; j < visibili.size(); ++j) {
-            EXPECT_FALSE(Sovrapposti(r, Ingombro(visibili[j])))
-                << e.Nome << " \"" << e.Testo << "\" on " << visibili[j].Nome << " \""
-                << visibili[j].Testo << "\"";
-        }
-        for (const Linea& l : curve) {
-            EXPECT_FALSE(Attraversa(l, r)) << e.Nome << " \"" << e.Testo << "\" on " << l.Nome;
-        }
-        if (e.Nome.starts_with("EtichettaTacca")) {
-            EXPECT_TRUE(tacche.insert(e.Testo).second) << "two ticks read " << e.Testo;
-        }
-    }
-}
-
 void ControllaGrafici(const Grafici& g, const std::string& nome) {
     ControllaLeggibile(g.Grafico1, nome + ", temperature");
     ControllaLeggibile(g.Grafico2, nome + ", pressioni");
     ControllaLeggibile(g.Grafico3, nome + ", suono");
-}
-
-int QuanteTacche(const Superficie& s) {
-    return static_cast<int>(std::count_if(s.Etichette.begin(), s.Etichette.end(), [](auto& e) {
-        return e.Visibile && e.Nome.starts_with("EtichettaTacca");
-    }));
 }
 
 // A wall of n layers with every boundary value set by valore(i), i = 0 .. n.

@@ -2,6 +2,7 @@
 // and the "Verifiche" window that "Calcola" opens.
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,11 +13,14 @@
 #include <memory>
 
 #include "support/aperture_registrate.h"
+#include "support/cartella_temporanea.h"
+#include "support/epw_di_prova.h"
 #include "support/finestra_di_prova.h"
 #include "support/stampante_registrata.h"
 #include "support/widget_di_prova.h"
 #include "ui/finestra_principale_qt.h"
 #include "ui/finestre_ausiliarie.h"
+#include "ui/grafico_widget.h"
 
 using namespace paretix;
 using namespace paretix::ui;
@@ -27,6 +31,7 @@ class VerificheFinestreTest : public QObject {
     DialoghiRegistrati dialoghi_;
     test::StampanteRegistrata stampante_;
     test::ApertureRegistrate aperture_;
+    std::unique_ptr<test::CartellaTemporanea> cartella_;
     std::unique_ptr<FinestraPrincipaleQt> finestra_;
 
     FinestraPrincipale& Modello() { return finestra_->Modello(); }
@@ -44,13 +49,17 @@ class VerificheFinestreTest : public QObject {
 
   private slots:
     void init() {
-        finestra_ = std::make_unique<FinestraPrincipaleQt>(dialoghi_, EsitoAvvio{"/tmp", Si, true});
+        cartella_ = std::make_unique<test::CartellaTemporanea>();
+        std::filesystem::create_directory(*cartella_ / "dati");
+        finestra_ = std::make_unique<FinestraPrincipaleQt>(
+            dialoghi_, EsitoAvvio{cartella_->Percorso(), Si, true});
         new FinestreAusiliarie(*finestra_, dialoghi_, stampante_, stampante_, aperture_);
         finestra_->show();
         QVERIFY(QTest::qWaitForWindowExposed(finestra_.get()));
     }
     void cleanup() {
         finestra_.reset();
+        cartella_.reset();
         dialoghi_.Mostrati.clear();
     }
 
@@ -169,6 +178,108 @@ class VerificheFinestreTest : public QObject {
         QVERIFY(aperto);
         QVERIFY(Modello().esercizio() == prima);
         QCOMPARE(QString::fromStdString(Modello().Stato().Modificato), QStringLiteral("NO"));
+    }
+    // The monthly check's data: a pasted year (semicolons, decimal point), the inside class,
+    // a layer's sd and the retarder's boundary reach the exercise on "OK".
+    void theDialogTakesAPastedYearTheInsideClassAndALayersSd() {
+        ApriEsempio();
+        QString anno;
+        for (int m = 1; m <= 12; ++m) {
+            anno += QStringLiteral("%1.5;%2\n").arg(m - 3).arg(60 + m);
+        }
+        QApplication::clipboard()->setText(anno);
+        bool aperto = false;
+        QTimer::singleShot(0, [&aperto] {
+            QWidget* d = QApplication::activeModalWidget();
+            QVERIFY(d != nullptr);
+            aperto = true;
+            test::Trova<QPushButton>(d, QStringLiteral("CommandIncollaClima"))->click();
+            auto* tabella = test::Trova<QTableWidget>(d, QStringLiteral("TabellaClima"));
+            QCOMPARE(tabella->item(0, 1)->text(), QStringLiteral("-2,5"));
+            QCOMPARE(tabella->item(11, 2)->text(), QStringLiteral("72"));
+            QVERIFY(tabella->isColumnHidden(3)); // no typed inside year with a class
+            test::Trova<QComboBox>(d, QStringLiteral("ComboCondizioniInterne"))->setCurrentIndex(3);
+            test::Trova<QComboBox>(d, QStringLiteral("ComboInterfacciaFreno"))->setCurrentIndex(1);
+            auto* strati = test::Trova<QTableWidget>(d, QStringLiteral("TabellaStrati"));
+            strati->item(0, 5)->setText(QStringLiteral("0,02"));
+            test::Trova<QPushButton>(d, QStringLiteral("CommandOk"))->click();
+        });
+        finestra_->CommandDatiVerifiche()->click();
+        QVERIFY(aperto);
+        const Esercizio& e = Modello().esercizio();
+        QCOMPARE(e.Verifiche.ClimaEsterno[0].Temperatura, std::string("-2,5"));
+        QCOMPARE(e.Verifiche.ClimaEsterno[11].Umidità, std::string("72"));
+        QCOMPARE(e.Verifiche.ClasseUmidità, std::optional<int>(3));
+        QCOMPARE(e.Verifiche.InterfacciaFreno, 1);
+        QCOMPARE(e.strato(1).Sd, std::string("0,02"));
+    }
+    // A weather file fills the year; saved under a name, the year comes back from the library
+    // over a typed change, and "OK" takes it to the exercise.
+    void theDialogImportsAWeatherFileAndKeepsTheYearInTheLibrary() {
+        ApriEsempio();
+        const std::string epw = *cartella_ / "prova.epw";
+        test::ScriviTutto(epw, test::EpwDiProva());
+        dialoghi_.FileScelti = {epw};
+        bool aperto = false;
+        QTimer::singleShot(0, [&aperto] {
+            QWidget* d = QApplication::activeModalWidget();
+            QVERIFY(d != nullptr);
+            aperto = true;
+            auto* tabella = test::Trova<QTableWidget>(d, QStringLiteral("TabellaClima"));
+            test::Trova<QPushButton>(d, QStringLiteral("CommandImportaEpw"))->click();
+            QCOMPARE(tabella->item(0, 1)->text(), QStringLiteral("-5,5"));
+            QCOMPARE(tabella->item(11, 2)->text(), QStringLiteral("60,5"));
+            auto* localita = test::Trova<QComboBox>(d, QStringLiteral("ComboLocalita"));
+            QCOMPARE(localita->count(), 0);
+            localita->setCurrentText(QStringLiteral("Prova"));
+            test::Trova<QPushButton>(d, QStringLiteral("CommandSalvaLocalita"))->click();
+            QCOMPARE(localita->count(), 1);
+            QCOMPARE(localita->itemText(0), QStringLiteral("Prova"));
+            tabella->item(0, 1)->setText(QStringLiteral("7"));
+            test::Trova<QPushButton>(d, QStringLiteral("CommandCaricaLocalita"))->click();
+            QCOMPARE(tabella->item(0, 1)->text(), QStringLiteral("-5,5"));
+            test::Trova<QPushButton>(d, QStringLiteral("CommandOk"))->click();
+        });
+        finestra_->CommandDatiVerifiche()->click();
+        QVERIFY(aperto);
+        QCOMPARE(dialoghi_.Mostrati.size(), std::size_t{1}); // the file dialog, no message
+        const Esercizio& e = Modello().esercizio();
+        QCOMPARE(e.Verifiche.ClimaEsterno[0].Temperatura, std::string("-5,5"));
+        QCOMPARE(e.Verifiche.ClimaEsterno[5].Umidità, std::string("60,5"));
+        QVERIFY(test::LeggiTutto(*cartella_ / "dati/clima.txt").find("localita=Prova") !=
+                std::string::npos);
+    }
+    // The monthly check's charts: Ma through the year, and the pressures of the month picked,
+    // first the one of the largest Ma (May in this example).
+    void theMonthlyChecksChartsFollowTheMonthPicked() {
+        test::ApriNellaFinestra(Modello(), dialoghi_, PARETIX_ESEMPI "/parete-membrana-fredda.css");
+        dialoghi_.Mostrati.clear();
+        finestra_->Aggiorna();
+        test::Trova<QPushButton>(finestra_.get(), QStringLiteral("Command1"))->click();
+        QWidget* verifiche = FinestraVerifiche();
+        QVERIFY(verifiche != nullptr && verifiche->isVisible());
+        const GraficiVerifiche& grafici = Modello().Stato().DisegniVerifiche;
+        QCOMPARE(grafici.PressioniMesi.size(), std::size_t{12});
+        QVERIFY(grafici.Accumulo.has_value());
+        auto* accumulo = test::Trova<GraficoWidget>(verifiche, QStringLiteral("GraficoAccumulo"));
+        QVERIFY(accumulo->isVisible());
+        QVERIFY(accumulo->SuperficieMostrata() == *grafici.Accumulo);
+        QVERIFY(!test::Trova<QWidget>(verifiche, QStringLiteral("GraficoSfasamento"))->isVisible());
+        auto* mese = test::Trova<QComboBox>(verifiche, QStringLiteral("ComboMesePressioni"));
+        auto* pressioni =
+            test::Trova<GraficoWidget>(verifiche, QStringLiteral("GraficoPressioniMese"));
+        QCOMPARE(mese->count(), 12);
+        QCOMPARE(mese->currentText(), QStringLiteral("maggio"));
+        QVERIFY(pressioni->SuperficieMostrata() == grafici.PressioniMesi[4]);
+        mese->setCurrentIndex(0);
+        QVERIFY(pressioni->SuperficieMostrata() == grafici.PressioniMesi[0]);
+        QVERIFY(!(grafici.PressioniMesi[0] == grafici.PressioniMesi[4]));
+
+        // A wall without the monthly data shows neither.
+        ApriEsempio();
+        test::Trova<QPushButton>(finestra_.get(), QStringLiteral("Command1"))->click();
+        QVERIFY(!accumulo->isVisible());
+        QVERIFY(!pressioni->isVisible());
     }
 };
 

@@ -14,6 +14,7 @@ namespace {
 
 inline constexpr const char* CartellaDati = "/dati";
 inline constexpr const char* FileAbaco = "/abaco.txt";
+inline constexpr const char* FileLibreriaClima = "/clima.txt";
 // A name no user would give a folder of their own.
 inline constexpr const char* CartellaProvaScrittura = "/~zyjmgekpokbfws4g7333";
 
@@ -49,6 +50,10 @@ bool ProvaScrittura(const std::string& cartella) {
 
 std::string PercorsoAbaco(const std::string& CartellaProgramma) {
     return SenzaBarraFinale(CartellaProgramma) + CartellaDati + FileAbaco;
+}
+
+std::string PercorsoLibreriaClima(const std::string& CartellaProgramma) {
+    return SenzaBarraFinale(CartellaProgramma) + CartellaDati + FileLibreriaClima;
 }
 
 EsitoPreparazioneAbaco PreparazioneAbaco(const std::string& CartellaProgramma) {

@@ -19,6 +19,8 @@ struct EsitoPreparazioneAbaco {
 
 // CartellaProgramma (a trailing "/" does not matter) followed by "/dati/abaco.txt".
 std::string PercorsoAbaco(const std::string& CartellaProgramma);
+// The climate library beside it: "/dati/clima.txt".
+std::string PercorsoLibreriaClima(const std::string& CartellaProgramma);
 
 // Creates the folder "dati" in the program folder, probes whether the program folder can be
 // written by creating and removing a folder in it, creates abaco.txt with the one group title

@@ -1,11 +1,15 @@
 #include "core/window/dati_verifiche_dialogo.h"
 
+#include "core/files/clima_incollato.h"
 #include "core/model/numeri.h"
+#include "core/verifiche/igrometrica.h"
 
 namespace paretix {
 
 namespace {
 
+inline constexpr const char* PrefissoClimaIncompleto =
+    "Il clima esterno manca o non è valido (umidità relativa da 0 a 100 %) nei mesi: ";
 inline constexpr const char* PrefissoCaloreSpecifico =
     "Il valore nella casella ''c'' dello strato n. ";
 inline constexpr const char* SuffissoCaloreSpecifico =
@@ -42,6 +46,14 @@ DialogoDatiVerifiche::DialogoDatiVerifiche(const Esercizio& e)
       Irradianza290(e.Verifiche.Irradianza290.value_or(false)), Categoria(e.Verifiche.Categoria),
       StratoIsolante(e.Verifiche.StratoIsolante), isolamentoInterno_(e.Verifiche.IsolamentoInterno),
       irradianza290_(e.Verifiche.Irradianza290) {
+    const DatiVerifiche& v = e.Verifiche;
+    ClimaEsterno = v.ClimaEsterno;
+    ClimaInterno = v.ClimaInterno;
+    if (v.ClasseUmidità) {
+        CondizioniInterne = *v.ClasseUmidità == 0 ? VoceInternoDigitato : *v.ClasseUmidità;
+    }
+    CondensaAmmissibile = v.CondensaAmmissibile;
+    InterfacciaFreno = v.InterfacciaFreno;
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
         const Strato& s = e.strato(k);
         RigaStratoVerifiche riga;
@@ -53,6 +65,7 @@ DialogoDatiVerifiche::DialogoDatiVerifiche(const Esercizio& e)
             riga.Intonaco = s.Intonaco;
             riga.CaloreSpecifico = s.CaloreSpecifico;
             riga.CaloreSpecificoBloccato = s.CaloreSpecificoDaAbaco;
+            riga.Sd = s.Sd;
         }
         Strati.push_back(std::move(riga));
     }
@@ -81,6 +94,48 @@ std::optional<std::string> DialogoDatiVerifiche::Controllo() const {
     return std::nullopt;
 }
 
+std::vector<std::string> DialogoDatiVerifiche::VociInterfacciaFreno() const {
+    std::vector<std::string> voci{VoceFrenoAutomatico};
+    for (std::size_t k = 1; k < Strati.size(); ++k) {
+        voci.push_back("tra " + std::to_string(k) + " e " + std::to_string(k + 1));
+    }
+    return voci;
+}
+
+std::optional<std::string> DialogoDatiVerifiche::IncollaClimaEsterno(std::string_view testo) {
+    ClimaAnno letto{};
+    if (std::optional<std::string> errore = LetturaClimaIncollato(testo, letto)) {
+        return errore;
+    }
+    ImpostaClimaEsterno(letto);
+    return std::nullopt;
+}
+
+void DialogoDatiVerifiche::ImpostaClimaEsterno(const ClimaAnno& clima) {
+    for (std::size_t m = 0; m < clima.size(); ++m) {
+        ClimaEsterno[m] = {FormaGenerale(clima[m].Temperatura), FormaGenerale(clima[m].Umidità)};
+    }
+}
+
+std::optional<std::string> DialogoDatiVerifiche::ClimaEsternoCompleto(ClimaAnno& clima) const {
+    ClimaAnno letto{};
+    std::string errati;
+    for (std::size_t m = 0; m < letto.size(); ++m) {
+        const std::optional<double> θ = ConvertiNumero(ClimaEsterno[m].Temperatura);
+        const std::optional<double> φ = ConvertiNumero(ClimaEsterno[m].Umidità);
+        if (!θ || !φ || *φ < 0 || *φ > 100) {
+            errati += (errati.empty() ? "" : ", ") + std::string(NomiMesi[m]);
+            continue;
+        }
+        letto[m] = {*θ, *φ};
+    }
+    if (!errati.empty()) {
+        return std::string(PrefissoClimaIncompleto) + errati + ".";
+    }
+    clima = letto;
+    return std::nullopt;
+}
+
 bool DialogoDatiVerifiche::Applica(Esercizio& e) const {
     const Esercizio prima = e;
     DatiVerifiche& v = e.Verifiche;
@@ -95,6 +150,18 @@ bool DialogoDatiVerifiche::Applica(Esercizio& e) const {
     if (StratoIsolante >= 0 && StratoIsolante <= e.NumeroStrati()) {
         v.StratoIsolante = StratoIsolante;
     }
+    v.ClimaEsterno = ClimaEsterno;
+    v.ClimaInterno = ClimaInterno;
+    if (CondizioniInterne >= 0 && CondizioniInterne <= VoceInternoDigitato) {
+        v.ClasseUmidità = CondizioniInterne == 0 ? std::nullopt
+                          : CondizioniInterne == VoceInternoDigitato
+                              ? std::optional<int>(0)
+                              : std::optional<int>(CondizioniInterne);
+    }
+    v.CondensaAmmissibile = CondensaAmmissibile;
+    if (InterfacciaFreno >= 0 && InterfacciaFreno < e.NumeroStrati()) {
+        v.InterfacciaFreno = InterfacciaFreno;
+    }
     for (const RigaStratoVerifiche& riga : Strati) {
         if (riga.Numero < 1 || riga.Numero > e.NumeroStrati()) {
             continue;
@@ -105,6 +172,7 @@ bool DialogoDatiVerifiche::Applica(Esercizio& e) const {
             if (!s.CaloreSpecificoDaAbaco) {
                 s.CaloreSpecifico = riga.CaloreSpecifico;
             }
+            s.Sd = riga.Sd;
         }
     }
     return e != prima;

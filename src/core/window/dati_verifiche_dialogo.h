@@ -8,8 +8,10 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/model/clima.h"
 #include "core/model/esercizio.h"
 
 namespace paretix {
@@ -37,6 +39,23 @@ inline constexpr const char* ColonnaNome = "Strato";
 inline constexpr const char* ColonnaSpessore = "Spessore (cm)";
 inline constexpr const char* ColonnaIntonaco = "Intonaco";
 inline constexpr const char* ColonnaCaloreSpecifico = "c (J/(kg K))";
+inline constexpr const char* ColonnaSd = "sd (m)";
+// The monthly hygrothermal check: the year's table, the inside conditions, the admissible
+// condensate and the boundary of the retarder the remedy proposes.
+inline constexpr const char* CaptionCondizioniInterne = "Condizioni interne";
+inline constexpr const char* CaptionCondensaAmmissibile = "Condensa ammissibile (g/m²)";
+inline constexpr const char* CaptionInterfacciaFreno = "Freno al vapore";
+inline constexpr const char* CaptionIncollaClima = "Incolla clima esterno";
+inline constexpr std::array<const char*, 5> ColonneClima{"Mese", "θe (°C)", "φe (%)", "θi (°C)",
+                                                         "φi (%)"};
+// The entries of the inside conditions: none chosen, the classes 1..5, the typed year.
+inline constexpr std::array<const char*, 7> VociCondizioniInterne{
+    "non indicate",          "classe 1 - magazzini",        "classe 2 - uffici",
+    "classe 3 - abitazioni", "classe 4 - alta occupazione", "classe 5 - piscine",
+    "digitate mese per mese"};
+inline constexpr int VoceInternoDigitato = 6;
+// The first entry of the retarder chooser: the program picks the boundary.
+inline constexpr const char* VoceFrenoAutomatico = "dove serve";
 
 // The entries of each choice list, in the order of its enumeration. A list shows no entry
 // while its choice is not made.
@@ -74,6 +93,7 @@ struct RigaStratoVerifiche {
     std::string CaloreSpecifico;
     // Loaded from the materials database: shown read-only and yellow, never written back.
     bool CaloreSpecificoBloccato = false;
+    std::string Sd; // m, for a membrane or a paint; empty: from the permeability
 };
 
 class DialogoDatiVerifiche {
@@ -92,12 +112,30 @@ class DialogoDatiVerifiche {
     // The chooser's index: 0 for VoceStratoIsolanteAutomatico, k for layer k.
     int StratoIsolante = 0;
     std::vector<RigaStratoVerifiche> Strati;
+    AnnoDigitato ClimaEsterno{};
+    AnnoDigitato ClimaInterno{};
+    // The index of VociCondizioniInterne.
+    int CondizioniInterne = 0;
+    std::string CondensaAmmissibile;
+    // The chooser's index: 0 for VoceFrenoAutomatico, k for the boundary between layers k and
+    // k+1.
+    int InterfacciaFreno = 0;
 
     // The btr box is only for a wall towards an unheated space; its text stays, and is
     // checked, when disabled.
     bool BtrAbilitato() const { return Elemento == ElementoParete::NonClimatizzato; }
     // The entries of the insulation layer chooser: the automatic one, then "K - name".
     std::vector<std::string> VociStratoIsolante() const;
+    // The entries of the retarder chooser: the automatic one, then "tra K e K+1".
+    std::vector<std::string> VociInterfacciaFreno() const;
+    // Fills the outside year from a pasted table (tab or semicolon, either decimal sign); the
+    // reason when it is refused, and then the year is left as it was.
+    std::optional<std::string> IncollaClimaEsterno(std::string_view testo);
+    // Puts a year read from a weather file or the climate library into the outside table.
+    void ImpostaClimaEsterno(const ClimaAnno& clima);
+    // The outside year as typed, when every month holds a temperature and a humidity from 0 to
+    // 100 %; otherwise the message naming the wrong months.
+    std::optional<std::string> ClimaEsternoCompleto(ClimaAnno& clima) const;
 
     // The message of the first wrong value, or nothing when every value is acceptable. The
     // fields are left as typed.

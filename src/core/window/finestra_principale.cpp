@@ -1,7 +1,6 @@
 #include "core/window/finestra_principale.h"
 
 #include "core/charts/grafici_calcolo.h"
-#include "core/charts/grafico_sfasamento.h"
 
 #include <algorithm>
 #include <optional>
@@ -113,10 +112,7 @@ void FinestraPrincipale::Command1_Click() {
     if (verifiche) {
         stato_.RigheVerifiche = RigheVerifiche(*verifiche);
         stato_.NoteVerifiche = NoteVerifiche(*verifiche);
-        if (verifiche->Dinamica && verifiche->Dinamica->Caratteristiche) {
-            const CaratteristichePeriodiche& c = *verifiche->Dinamica->Caratteristiche;
-            stato_.GraficoVerifiche = GraficoSfasamento(c.U, c.Yie, c.SfasamentoOre);
-        }
+        stato_.DisegniVerifiche = GraficiDelleVerifiche(esercizio_, *verifiche);
     }
 }
 
@@ -129,7 +125,7 @@ void FinestraPrincipale::AzzeramentoGraficiETesto() {
     stato_.Text2.clear();
     stato_.RigheVerifiche.clear();
     stato_.NoteVerifiche.clear();
-    stato_.GraficoVerifiche.reset();
+    stato_.DisegniVerifiche = {};
     stato_.GraficiDisegnati = false;
     DisegnaCorniciVuote();
     stato_.Option2Abilitato[static_cast<int>(Vista::GraficiTermoIgrometrici)] = false;

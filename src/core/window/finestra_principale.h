@@ -19,6 +19,7 @@
 #include "core/window/cronologia.h"
 #include "core/window/dati_verifiche_dialogo.h"
 #include "core/window/file_recenti.h"
+#include "core/window/grafici_verifiche.h"
 #include "core/window/menu_strato.h"
 #include "core/window/pannelli.h"
 #include "core/window/schema_strati.h"
@@ -58,8 +59,8 @@ struct StatoFinestra {
     // window; empty while there are no results or the checks are off.
     std::vector<RigaVerifica> RigheVerifiche;
     std::vector<std::string> NoteVerifiche;
-    // The daily wave through the wall, when the periodic characteristics were computed.
-    std::optional<Superficie> GraficoVerifiche;
+    // The charts of the "Verifiche" window.
+    GraficiVerifiche DisegniVerifiche;
     std::string Text2;
     // Whether the charts hold the results of a calculation.
     bool GraficiDisegnati = false;
