@@ -122,3 +122,46 @@ TEST(Dinamica, TheExercisesLayersNameEveryOneWithoutSpecificHeat) {
 }
 
 } // namespace
+
+TEST(Dinamica, AFiveLayerWallAgainstAnIndependentWorkingAndItsReverse) {
+    // Plaster 1,5 cm (λ 0,7, ρ 1400, c 1000), brick 8 cm (0,36, 800, 840), polystyrene 6 cm
+    // (0,035, 25, 1450), brick 12 cm (0,4, 800, 840), concrete 10 cm (1,91, 2400, 1000), from
+    // the inside, between Rsi = 1/7,7 and Rse = 1/25 m²K/W. Worked apart from the program, with
+    // the complex products written out layer by layer:
+    //   δ = 0,117265 / 0,121380 / 0,162953 / 0,127946 / 0,147943 m,
+    //   ξ = 0,127916 / 0,659085 / 0,368205 / 0,937894 / 0,675938;
+    //   Z = Zse·Z5·…·Z1·Zsi: Z11 = −24,3073 − 9,67020i, Z12 = 6,71586 − 2,78032i,
+    //   Z22 = −85,0749 − 22,4912i; R = 2,48016 m²K/W, U = 0,403199 W/m²K;
+    //   Yie = |−1/Z12| = 0,137577 W/m²K, f = 0,341215, Δt = 10,5007 h,
+    //   κ1 = 51,2532 kJ/m²K, κ2 = 168,306 kJ/m²K, |Y11| = 3,59906, |Y22| = 12,1065 W/m²K.
+    // The same layers listed from the outside, between the same surfaces:
+    //   Z11 = −70,4235 + 1,89919i, Z12 = 10,8603 − 3,82006i, Z22 = −38,9586 − 34,0606i;
+    //   Yie = 0,0868610, Δt = 10,7081 h, κ1 = 85,3406, κ2 = 62,7140, |Y11| = 6,11931,
+    //   |Y22| = 4,49494.
+    const std::vector<StratoPeriodico> parete{
+        {0.015, 0.7, 1400, 1000, {}}, {0.08, 0.36, 800, 840, {}},   {0.06, 0.035, 25, 1450, {}},
+        {0.12, 0.4, 800, 840, {}},    {0.10, 1.91, 2400, 1000, {}},
+    };
+    // Four significant digits.
+    const auto Quattro = [](double atteso) { return std::abs(atteso) * 5e-4; };
+    const CaratteristichePeriodiche c = CalcolaCaratteristichePeriodiche(1 / 7.7, 1 / 25.0, parete);
+    EXPECT_NEAR(c.U, 0.4032, Quattro(0.4032));
+    EXPECT_NEAR(c.Yie, 0.1376, Quattro(0.1376));
+    EXPECT_NEAR(c.FattoreAttenuazione, 0.3412, Quattro(0.3412));
+    EXPECT_NEAR(c.SfasamentoOre, 10.50, Quattro(10.50));
+    EXPECT_NEAR(c.Kappa1 / 1000, 51.25, Quattro(51.25));
+    EXPECT_NEAR(c.Kappa2 / 1000, 168.3, Quattro(168.3));
+    EXPECT_NEAR(c.Y11, 3.599, Quattro(3.599));
+    EXPECT_NEAR(c.Y22, 12.11, Quattro(12.11));
+
+    const std::vector<StratoPeriodico> rovescio(parete.rbegin(), parete.rend());
+    const CaratteristichePeriodiche r =
+        CalcolaCaratteristichePeriodiche(1 / 7.7, 1 / 25.0, rovescio);
+    EXPECT_NEAR(r.U, 0.4032, Quattro(0.4032));
+    EXPECT_NEAR(r.Yie, 0.08686, Quattro(0.08686));
+    EXPECT_NEAR(r.SfasamentoOre, 10.71, Quattro(10.71));
+    EXPECT_NEAR(r.Kappa1 / 1000, 85.34, Quattro(85.34));
+    EXPECT_NEAR(r.Kappa2 / 1000, 62.71, Quattro(62.71));
+    EXPECT_NEAR(r.Y11, 6.119, Quattro(6.119));
+    EXPECT_NEAR(r.Y22, 4.495, Quattro(4.495));
+}
