@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -26,7 +27,7 @@ QString Testo(const std::string& testo) {
 VerificheQt::VerificheQt(QWidget* genitore) : QDialog(genitore) {
     setObjectName(QStringLiteral("FinestraVerifiche"));
     setWindowTitle(QString::fromUtf8(TitoloFinestraVerifiche));
-    resize(1100, 680);
+    resize(1280, 720);
 
     tabella_ = new QTableWidget(0, static_cast<int>(IntestazioniVerifiche.size()), this);
     tabella_->setObjectName(QStringLiteral("TabellaVerifiche"));
@@ -42,6 +43,22 @@ VerificheQt::VerificheQt(QWidget* genitore) : QDialog(genitore) {
     QHeaderView* colonne = tabella_->horizontalHeader();
     colonne->setSectionResizeMode(QHeaderView::ResizeToContents);
     colonne->setSectionResizeMode(3, QHeaderView::Stretch);
+
+    mesi_ = new QTableWidget(0, static_cast<int>(ColonneTabellaMensile.size()), this);
+    mesi_->setObjectName(QStringLiteral("TabellaMesi"));
+    QStringList colonneMesi;
+    for (const char* c : ColonneTabellaMensile) {
+        colonneMesi << QString::fromUtf8(c);
+    }
+    mesi_->setHorizontalHeaderLabels(colonneMesi);
+    mesi_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    mesi_->verticalHeader()->hide();
+    mesi_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto* tabelle = new QSplitter(Qt::Horizontal, this);
+    tabelle->addWidget(tabella_);
+    tabelle->addWidget(mesi_);
+    tabelle->setStretchFactor(0, 3);
+    tabelle->setStretchFactor(1, 2);
 
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("NoteVerifiche"));
@@ -79,7 +96,7 @@ VerificheQt::VerificheQt(QWidget* genitore) : QDialog(genitore) {
     connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* colonna = new QVBoxLayout(this);
-    colonna->addWidget(tabella_, 1);
+    colonna->addWidget(tabelle, 1);
     colonna->addWidget(note_);
     auto* grafici = new QHBoxLayout;
     grafici->addWidget(grafico_, 1);
@@ -104,6 +121,18 @@ void VerificheQt::Mostra(const std::vector<RigaVerifica>& righe,
     accumulo_->setVisible(grafici.Accumulo.has_value());
     if (grafici.Accumulo) {
         accumulo_->ImpostaSuperficie(*grafici.Accumulo);
+    }
+    mesi_->setVisible(!grafici.Mesi.empty());
+    mesi_->setRowCount(static_cast<int>(grafici.Mesi.size()));
+    for (int r = 0; r < mesi_->rowCount(); ++r) {
+        const RigaMese& celle = grafici.Mesi[static_cast<std::size_t>(r)];
+        for (int c = 0; c < static_cast<int>(celle.size()); ++c) {
+            auto* cella = new QTableWidgetItem(Testo(celle[static_cast<std::size_t>(c)]));
+            if (c > 0) {
+                cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            mesi_->setItem(r, c, cella);
+        }
     }
     pressioniMesi_ = grafici.PressioniMesi;
     pannelloMese_->setVisible(!pressioniMesi_.empty());

@@ -1,8 +1,9 @@
 #pragma once
 // The "Verifiche" window: the compliance checks of the last calculation as a table, one row per
-// number with its pass mark, the notes under it, and the charts of the checks that have them: the
-// daily wave through the wall, the water held month by month and the vapour pressures of a month
-// picked in a list. It only shows what the core made.
+// number with its pass mark, the notes under it, the monthly hygrothermal check's table of the
+// year beside them, and the charts of the checks that have them: the daily wave through the
+// wall, the water held month by month and the vapour pressures of a month picked in a list. It
+// only shows what the core made.
 
 #include <QDialog>
 #include <optional>
@@ -33,6 +34,7 @@ class VerificheQt : public QDialog {
     void MostraMese(int mese);
 
     QTableWidget* tabella_ = nullptr;
+    QTableWidget* mesi_ = nullptr;
     QLabel* note_ = nullptr;
     GraficoWidget* grafico_ = nullptr;
     GraficoWidget* accumulo_ = nullptr;

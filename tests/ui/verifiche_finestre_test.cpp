@@ -265,6 +265,13 @@ class VerificheFinestreTest : public QObject {
         QVERIFY(accumulo->isVisible());
         QVERIFY(accumulo->SuperficieMostrata() == *grafici.Accumulo);
         QVERIFY(!test::Trova<QWidget>(verifiche, QStringLiteral("GraficoSfasamento"))->isVisible());
+        // The year's table as the report has it: May holds the largest Ma.
+        auto* mesi = test::Trova<QTableWidget>(verifiche, QStringLiteral("TabellaMesi"));
+        QVERIFY(mesi->isVisible());
+        QCOMPARE(mesi->rowCount(), 12);
+        QCOMPARE(mesi->item(4, 0)->text(), QStringLiteral("maggio"));
+        QCOMPARE(mesi->item(4, 8)->text(), QStringLiteral("8845,0"));
+        QCOMPARE(mesi->item(0, 1)->text(), QStringLiteral("-4,5"));
         auto* mese = test::Trova<QComboBox>(verifiche, QStringLiteral("ComboMesePressioni"));
         auto* pressioni =
             test::Trova<GraficoWidget>(verifiche, QStringLiteral("GraficoPressioniMese"));
@@ -280,6 +287,7 @@ class VerificheFinestreTest : public QObject {
         test::Trova<QPushButton>(finestra_.get(), QStringLiteral("Command1"))->click();
         QVERIFY(!accumulo->isVisible());
         QVERIFY(!pressioni->isVisible());
+        QVERIFY(!mesi->isVisible());
     }
 };
 

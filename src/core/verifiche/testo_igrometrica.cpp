@@ -77,19 +77,25 @@ std::string TestoInizioCiclo(const RisultatoIgrometriaMensile& r) {
     return std::string("Ciclo annuale da ") + NomiMesi[static_cast<std::size_t>(r.MeseInizio)];
 }
 
-std::vector<std::string> RigheTabellaMensile(const RisultatoIgrometriaMensile& r) {
-    std::vector<std::string> righe{Intestazione(Intestazioni, "Mese"), Intestazione(Unità, "")};
+std::vector<RigaMese> CelleTabellaMensile(const RisultatoIgrometriaMensile& r) {
+    std::vector<RigaMese> celle;
     for (int m = 0; m < MesiAnno; ++m) {
         const MeseIgrometrico& mese = r.Mesi[static_cast<std::size_t>(m)];
-        const std::array<std::string, 8> valori{
-            Decimali(mese.Te, 1),           Decimali(mese.Ue, 0),
-            Decimali(mese.Ti, 1),           Decimali(mese.Pi, 0),
-            Decimali(mese.Tsi, 1),          mese.FRsiMin ? Decimali(*mese.FRsiMin, 3) : Nessuno,
-            Decimali(mese.FlussoTotale, 1), Decimali(mese.AccumuloTotale, 1)};
+        celle.push_back({NomiMesi[static_cast<std::size_t>(m)], Decimali(mese.Te, 1),
+                         Decimali(mese.Ue, 0), Decimali(mese.Ti, 1), Decimali(mese.Pi, 0),
+                         Decimali(mese.Tsi, 1), mese.FRsiMin ? Decimali(*mese.FRsiMin, 3) : Nessuno,
+                         Decimali(mese.FlussoTotale, 1), Decimali(mese.AccumuloTotale, 1)});
+    }
+    return celle;
+}
+
+std::vector<std::string> RigheTabellaMensile(const RisultatoIgrometriaMensile& r) {
+    std::vector<std::string> righe{Intestazione(Intestazioni, "Mese"), Intestazione(Unità, "")};
+    for (const RigaMese& celle : CelleTabellaMensile(r)) {
         std::string riga;
-        ASinistra(riga, NomiMesi[static_cast<std::size_t>(m)], LarghezzaMese);
-        for (std::size_t c = 0; c < valori.size(); ++c) {
-            ADestra(riga, valori[c], Larghezze[c]);
+        ASinistra(riga, celle[0], LarghezzaMese);
+        for (std::size_t c = 0; c < Larghezze.size(); ++c) {
+            ADestra(riga, celle[c + 1], Larghezze[c]);
         }
         righe.push_back(riga);
     }

@@ -3,6 +3,7 @@
 // share: the year's table, the mould and condensation lines, their requirements and the
 // remedies.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,13 @@ std::string TestoCondizioniInterne(const VerificaIgrometrica& v);
 std::string TestoInizioCiclo(const RisultatoIgrometriaMensile& r);
 // The table of the year: two heading lines, then January to December, columns aligned.
 std::vector<std::string> RigheTabellaMensile(const RisultatoIgrometriaMensile& r);
+// The same table for the window: the headings with their units, then the cells of each month
+// as the report writes them.
+inline constexpr std::array<const char*, 9> ColonneTabellaMensile{
+    "Mese",     "θe (°C)",  "φe (%)",    "θi (°C)",  "pi (Pa)",
+    "θsi (°C)", "fRsi,min", "gc (g/m²)", "Ma (g/m²)"};
+using RigaMese = std::array<std::string, ColonneTabellaMensile.size()>;
+std::vector<RigaMese> CelleTabellaMensile(const RisultatoIgrometriaMensile& r);
 
 // "0,912"; "fRsi,max = 0,712 (gennaio), margine 0,200".
 std::string TestoFRsi(const RisultatoIgrometriaMensile& r);

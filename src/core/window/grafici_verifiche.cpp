@@ -23,6 +23,7 @@ GraficiVerifiche GraficiDelleVerifiche(const Esercizio& e, const RisultatiVerifi
                 GraficoPressioniMese(e, {PressioneSaturazione(mese.Ti), mese.Pi, mese.Saturazione,
                                          mese.Pressione, PressioneSaturazione(mese.Te), mese.Pe}));
         }
+        g.Mesi = CelleTabellaMensile(r);
         g.Mese = r.AccumuloMassimo > 0 ? r.MeseAccumuloMassimo : r.MeseCritico;
     }
     return g;

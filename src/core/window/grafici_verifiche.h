@@ -1,7 +1,8 @@
 #pragma once
-// The charts of the "Verifiche" window, drawn from the compliance checks of a calculation:
-// the daily wave through the wall, and for the monthly hygrothermal check the water held month
-// by month and the vapour pressures of the month the user picks.
+// What the "Verifiche" window shows besides its rows, drawn from the compliance checks of a
+// calculation: the daily wave through the wall, and for the monthly hygrothermal check the
+// year's table, the water held month by month and the vapour pressures of the month the user
+// picks.
 
 #include <optional>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "core/charts/elementi.h"
 #include "core/model/esercizio.h"
 #include "core/verifiche/risultati_verifiche.h"
+#include "core/verifiche/testo_igrometrica.h"
 
 namespace paretix {
 
@@ -23,6 +25,8 @@ struct GraficiVerifiche {
     // The month shown first (0 = January): the largest Ma's, or without condensation the
     // mould check's critical month.
     int Mese = 0;
+    // The year's table of the monthly check, or none.
+    std::vector<RigaMese> Mesi;
 
     bool operator==(const GraficiVerifiche&) const = default;
 };
