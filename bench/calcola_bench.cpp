@@ -9,50 +9,15 @@
 #include <string>
 
 #include "core/calc/calcolo.h"
-#include "core/model/camera_aria.h"
-#include "core/model/caselle_visibili.h"
 #include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/rapporto_verifiche.h"
+#include "parete_bench.h"
 
 namespace {
 
 using namespace paretix;
-
-Esercizio PareteCompleta() {
-    Esercizio e;
-    e.Acustico = true;
-    e.TInterna = "20";
-    e.TEsterna = "-5";
-    e.UInterna = "65";
-    e.UEsterna = "80";
-    e.DistSonoro = "70";
-    const char* densità[] = {"1800", "900", "1200", "600", "2400", "2300", "40"};
-    const char* conduttività[] = {"0,9", "0,25", "0,7", "0,15", "1,9", "2,1", "0,035"};
-    const char* permeabilità[] = {"18", "25", "12", "30", "4", "3,5", "150"};
-    e.Strati.assign(NumeroStratiMax, Strato{});
-    for (int k = 1; k <= NumeroStratiMax; ++k) {
-        Strato& s = e.strato(k);
-        const std::size_t i = static_cast<std::size_t>(k) % 7;
-        s.Spessore.Testo = k % 2 ? "12" : "2,5";
-        s.Densità.Testo = densità[i];
-        s.Conduttività.Testo = conduttività[i];
-        s.Permeabilità.Testo = permeabilità[i];
-    }
-    for (int k : {3, 7, 11}) {
-        CameraAria1(e, k);
-        e.strato(k).Spessore.Testo = "4";
-    }
-    // Cavity 3 between factors, cavity 7 beside a dash (still-air table), cavity 11 between
-    // factors.
-    e.strato(2).FatAssorbimento.Testo = "0,9";
-    e.strato(4).FatAssorbimento.Testo = "0,85";
-    e.strato(6).FatAssorbimento.Testo = "-";
-    e.strato(8).FatAssorbimento.Testo = "0,9";
-    e.strato(10).FatAssorbimento.Testo = "0,6";
-    e.strato(12).FatAssorbimento.Testo = "0,93";
-    AggiornaCaselleVisibili(e, false);
-    return e;
-}
+using bench::PareteCompleta;
+using bench::PareteConVerifiche;
 
 // The texts are already in their normal form, so every iteration validates and calculates the
 // same exercise.
@@ -69,27 +34,6 @@ void Command1ClickPareteDiQuindiciStrati(benchmark::State& stato) {
         stato.SkipWithError("esercizio non valido");
     }
     stato.counters["caratteri"] = static_cast<double>(testo.size());
-}
-
-// The same wall with the compliance checks on, every datum given: an unheated space (U·btr),
-// above the limit (so the remedy is computed too), a façade of category A.
-Esercizio PareteConVerifiche() {
-    Esercizio e = PareteCompleta();
-    DatiVerifiche& d = e.Verifiche;
-    d.Attive = true;
-    d.Zona = ZonaClimatica::E;
-    d.Regime = RegimeVerifica::Riqualificazione2021;
-    d.Elemento = ElementoParete::NonClimatizzato;
-    d.Btr = "0,8";
-    d.Categoria = CategoriaEdificio::A;
-    d.Esposizione = Orientamento::S;
-    d.Irradianza290 = true;
-    e.strato(1).Intonaco = true;
-    // Every specific heat given, so that the periodic characteristics are computed too.
-    for (int k = 1; k <= NumeroStratiMax; ++k) {
-        e.strato(k).CaloreSpecifico = k % 3 ? "1000" : "1450";
-    }
-    return e;
 }
 
 // The checks alone, on the results of one Calculate command: their added cost.

@@ -1,25 +1,31 @@
 // paretix-report FILE.css: opens the exercise as the Open command does, presses "Calcola" and
 // writes the report on standard output, without a window. With --json it writes the results
-// and the compliance checks as one JSON object instead.
+// and the compliance checks as one JSON object instead, with --csv a table; with --varia it
+// calculates every combination of some varied values of one exercise.
 
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
+#include "cli/in_parallelo.h"
 #include "core/calc/calcolo.h"
 #include "core/calc/risultati.h"
 #include "core/files/apertura_file.h"
 #include "core/files/testo_terminale.h"
 #include "core/model/esercizio.h"
 #include "core/model/validazione.h"
+#include "core/variazioni/migliore.h"
+#include "core/variazioni/variazioni.h"
 #include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/csv_risultati.h"
 #include "core/verifiche/json_risultati.h"
@@ -30,6 +36,7 @@ namespace {
 constexpr int EsitoRiuscito = 0;
 constexpr int EsitoDatiNonValidi = 1;
 constexpr int EsitoFileRifiutato = 2;
+constexpr int EsitoNessunaVariante = 3;
 constexpr int EsitoUsoErrato = 64;        // EX_USAGE
 constexpr int EsitoScritturaFallita = 74; // EX_IOERR
 
@@ -48,6 +55,7 @@ constexpr std::string_view Aiuto =
     "  1   dati non validi (il messaggio \"ERRORE: ...\" sullo standard error), oppure\n"
     "      l'esercizio non sceglie alcun tipo di calcolo\n"
     "  2   file illeggibile o non valido (il messaggio sullo standard error)\n"
+    "  3   con --migliore, nessuna variante soddisfa la condizione\n"
     "  64  uso errato\n"
     "  74  impossibile scrivere il resoconto\n"
     "\n"
@@ -71,7 +79,35 @@ constexpr std::string_view Aiuto =
     "Rw e le verifiche che il file attiva, celle vuote altrimenti; un file senza risultati ha\n"
     "il messaggio nella colonna \"errore\". Separatore \";\" e virgola decimale, oppure il\n"
     "separatore dato con --sep e il punto decimale con --punto. Righe terminate da CR LF.\n"
-    "Lo stato di uscita è il peggiore dei file.\n";
+    "Lo stato di uscita è il peggiore dei file.\n"
+    "\n"
+    "paretix-report --varia CHIAVE=DA:A:PASSO [--varia ...] [-j N] [--migliore CONDIZIONE]\n"
+    "               (--csv [--sep ,] [--punto] | --json) FILE.css\n"
+    "\n"
+    "Calcola l'esercizio per ogni combinazione dei valori variati: ogni CHIAVE va da DA ad A\n"
+    "con il PASSO dato (virgola o punto decimale), l'ultima --varia cambia più in fretta. Una\n"
+    "riga per variante (riga della tabella o oggetto JSON) con i valori variati per primi,\n"
+    "con il nome della chiave, poi il contenuto di --csv o --json; una variante con dati non\n"
+    "validi ha il messaggio in \"errore\" e il calcolo prosegue. Le chiavi:\n"
+    "  hi, he                   coefficienti liminari interno ed esterno\n"
+    "  ti, te, ui, ue           temperature (°C) e umidità relative (%) interna ed esterna\n"
+    "  disturbo                 il disturbo sonoro, nell'unità dell'esercizio\n"
+    "  strato.K.spessore        lo spessore (cm) dello strato K; così strato.K.densita,\n"
+    "                           strato.K.conduttivita, strato.K.permeabilita,\n"
+    "                           strato.K.fat-assorbimento, strato.K.calore-specifico,\n"
+    "                           strato.K.sd, strato.K.intonaco\n"
+    "  verifiche, btr, isolamento-interno, irradianza-290, strato-isolante, classe-umidita,\n"
+    "  condensa-ammissibile, interfaccia-freno   i dati delle verifiche, come nel file\n"
+    "Al massimo 1.000.000 di varianti. -j N le calcola su N processori (in modo predefinito\n"
+    "tutti), nello stesso ordine. Se lo standard error è un terminale e il calcolo dura più\n"
+    "di un secondo, vi compare l'avanzamento. Lo stato di uscita è 1 se qualche variante ha\n"
+    "dati non validi, altrimenti 0.\n"
+    "\n"
+    "Con --migliore CONDIZIONE, ad esempio U<=0,28, Yie<0,10 o Rw>=50, scrive soltanto la\n"
+    "variante più sottile (spessore totale della parete; a parità la prima) che soddisfa la\n"
+    "condizione, e lo stato 0; se nessuna la soddisfa, lo dice sullo standard error con lo\n"
+    "stato 3. Le grandezze: U, R, flusso, Rw, Ms, Yie, fRsi, Ma, come nelle colonne di --csv;\n"
+    "gli operatori: < <= > >=.\n";
 
 constexpr std::string_view NessunCalcolo =
     ": nessun tipo di calcolo scelto (Termico, Igrometrico, Acustico): non c'è nulla da "
@@ -130,14 +166,22 @@ Esito Rifiutato(int stato, std::string messaggio) {
     return esito;
 }
 
-Esito Calcola(const std::string& nomeFile) {
-    Esito esito;
-    paretix::Esercizio& e = esito.Esercizio;
+// Opens the exercise file; the refusal when the file gives nothing to calculate.
+std::optional<Esito> Apri(const std::string& nomeFile, paretix::Esercizio& e) {
     if (const auto messaggio = paretix::AperturaFile(nomeFile, e)) {
         return Rifiutato(EsitoFileRifiutato, *messaggio);
     }
     if (!e.Termico && !e.Igrometrico && !e.Acustico) {
         return Rifiutato(EsitoDatiNonValidi, nomeFile + std::string(NessunCalcolo));
+    }
+    return std::nullopt;
+}
+
+Esito Calcola(const std::string& nomeFile) {
+    Esito esito;
+    paretix::Esercizio& e = esito.Esercizio;
+    if (auto rifiuto = Apri(nomeFile, e)) {
+        return std::move(*rifiuto);
     }
     const paretix::EsitoCalcola calcolo =
         paretix::CalcolaConVerifiche(e, esito.Risultati, esito.TestoStampa, &esito.Verifiche);
@@ -160,10 +204,19 @@ int ScriviUscita(const std::string& testo) {
 // What standard output gets.
 enum class Uscita { Resoconto, Json, Csv };
 
+// A sweep: the varied values, the processors, the condition of the best variant.
+struct DatiScansione {
+    std::vector<paretix::Variazione> Variazioni;
+    unsigned Fili = 1;
+    std::optional<paretix::Condizione> Condizione;
+    std::string TestoCondizione;
+};
+
 struct Richiesta {
     Uscita Modo = Uscita::Resoconto;
     paretix::FormatoCsv Formato;
     std::vector<std::string> File;
+    std::optional<DatiScansione> Scansione;
 };
 
 // One file: its report or its JSON object, the faults on standard error.
@@ -210,6 +263,114 @@ int MoltiFile(const Richiesta& richiesta) {
     return scrittura != EsitoRiuscito ? scrittura : peggiore;
 }
 
+// The rows of a block and whether one of them had no results.
+struct Righe {
+    std::string Testo;
+    bool ConErrore = false;
+};
+
+// Every variant's row, in order, as it is computed.
+int TuttiIVarianti(const Richiesta& richiesta, const paretix::Esercizio& base) {
+    const DatiScansione& s = *richiesta.Scansione;
+    const std::string& file = richiesta.File.front();
+    const bool csv = richiesta.Modo == Uscita::Csv;
+    if (csv) {
+        const int intestazione =
+            ScriviUscita(paretix::IntestazioneVariantiCsv(richiesta.Formato, s.Variazioni));
+        if (intestazione != EsitoRiuscito) {
+            return intestazione;
+        }
+    }
+    int stato = EsitoRiuscito;
+    paretix::InParallelo<Righe>(
+        paretix::NumeroVarianti(s.Variazioni), s.Fili,
+        [&](std::size_t inizio, std::size_t fine, paretix::Variante& v) {
+            Righe righe;
+            for (std::size_t i = inizio; i < fine; ++i) {
+                paretix::CalcolaVariante(base, s.Variazioni, i, v);
+                righe.ConErrore = righe.ConErrore || !v.Valida;
+                if (csv) {
+                    righe.Testo +=
+                        paretix::RigaVarianteCsv(richiesta.Formato, file, s.Variazioni, v);
+                } else {
+                    righe.Testo += paretix::RigaVarianteJson(file, s.Variazioni, v);
+                    righe.Testo += '\n';
+                }
+            }
+            return righe;
+        },
+        [&](Righe& righe) {
+            if (righe.ConErrore && stato == EsitoRiuscito) {
+                stato = EsitoDatiNonValidi;
+            }
+            const int scrittura = ScriviUscita(righe.Testo);
+            if (scrittura != EsitoRiuscito) {
+                stato = scrittura;
+                return false;
+            }
+            return true;
+        });
+    return stato;
+}
+
+constexpr std::string_view NessunaVariante = "nessuna variante soddisfa la condizione ";
+
+// Only the thinnest variant that meets the condition.
+int IlMigliore(const Richiesta& richiesta, const paretix::Esercizio& base) {
+    const DatiScansione& s = *richiesta.Scansione;
+    std::optional<paretix::Candidato> migliore;
+    paretix::InParallelo<std::optional<paretix::Candidato>>(
+        paretix::NumeroVarianti(s.Variazioni), s.Fili,
+        [&](std::size_t inizio, std::size_t fine, paretix::Variante& v) {
+            std::optional<paretix::Candidato> candidato;
+            for (std::size_t i = inizio; i < fine; ++i) {
+                paretix::CalcolaVariante(base, s.Variazioni, i, v);
+                if (paretix::Soddisfa(*s.Condizione, v)) {
+                    paretix::TieniMigliore(candidato, {i, paretix::SpessoreTotale(v)});
+                }
+            }
+            return candidato;
+        },
+        [&](std::optional<paretix::Candidato>& candidato) {
+            if (candidato) {
+                paretix::TieniMigliore(migliore, *candidato);
+            }
+            return true;
+        });
+    if (!migliore) {
+        Errore(std::string(NessunaVariante) + s.TestoCondizione);
+        return EsitoNessunaVariante;
+    }
+    paretix::Variante v;
+    paretix::CalcolaVariante(base, s.Variazioni, migliore->Indice, v);
+    const std::string& file = richiesta.File.front();
+    if (richiesta.Modo == Uscita::Csv) {
+        return ScriviUscita(paretix::IntestazioneVariantiCsv(richiesta.Formato, s.Variazioni) +
+                            paretix::RigaVarianteCsv(richiesta.Formato, file, s.Variazioni, v));
+    }
+    return ScriviUscita(paretix::RigaVarianteJson(file, s.Variazioni, v) + "\n");
+}
+
+// A sweep of one exercise: a file that cannot be calculated ends it before any variant, a
+// varied key that the exercise does not have is wrong usage.
+int Varianti(const Richiesta& richiesta) {
+    paretix::Esercizio base;
+    if (const auto rifiuto = Apri(richiesta.File.front(), base)) {
+        Errore(rifiuto->Errore);
+        return rifiuto->Stato;
+    }
+    if (const auto messaggio =
+            paretix::ControllaVariazioni(richiesta.Scansione->Variazioni, base)) {
+        Errore(*messaggio);
+        Scrivi(stderr, Uso);
+        return EsitoUsoErrato;
+    }
+    if (richiesta.Scansione->Condizione) {
+        return IlMigliore(richiesta, base);
+    }
+    return TuttiIVarianti(richiesta, base);
+}
+
 // The options, then the files; nothing when the command line is not one the help describes.
 std::optional<Richiesta> Leggi(int argc, char** argv) {
     Richiesta r;
@@ -250,6 +411,92 @@ std::optional<Richiesta> Leggi(int argc, char** argv) {
     return r;
 }
 
+// The number of threads of -j: a whole number from 1 to MassimoFili.
+constexpr unsigned MassimoFili = 1024;
+
+std::optional<unsigned> LeggiFili(std::string_view testo) {
+    unsigned n = 0;
+    const auto [fine, errore] = std::from_chars(testo.data(), testo.data() + testo.size(), n);
+    if (errore != std::errc{} || fine != testo.data() + testo.size() || n < 1 || n > MassimoFili) {
+        return std::nullopt;
+    }
+    return n;
+}
+
+// A sweep's command line, where options and the one file come in any order; messaggio tells
+// what is wrong, when it is more than the usage line.
+std::optional<Richiesta> LeggiScansione(int argc, char** argv, std::string& messaggio) {
+    Richiesta r;
+    DatiScansione s;
+    s.Fili = std::max(1u, std::thread::hardware_concurrency());
+    bool fili = false;
+    bool separatore = false;
+    bool punto = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        const bool valore = i + 1 < argc;
+        if ((a == "--json" || a == "--csv") && r.Modo == Uscita::Resoconto) {
+            r.Modo = a == "--json" ? Uscita::Json : Uscita::Csv;
+        } else if (a == "--varia" && valore) {
+            paretix::Variazione v;
+            if (auto errore = paretix::LeggiVariazione(argv[++i], v)) {
+                messaggio = std::move(*errore);
+                return std::nullopt;
+            }
+            s.Variazioni.push_back(std::move(v));
+        } else if (a == "--migliore" && valore && !s.Condizione) {
+            paretix::Condizione c;
+            s.TestoCondizione = argv[++i];
+            if (auto errore = paretix::LeggiCondizione(s.TestoCondizione, c)) {
+                messaggio = std::move(*errore);
+                return std::nullopt;
+            }
+            s.Condizione = c;
+        } else if ((a == "-j" && valore) || (a.starts_with("-j") && a.size() > 2)) {
+            const auto n = LeggiFili(a.size() > 2 ? a.substr(2) : std::string_view(argv[++i]));
+            if (!n || fili) {
+                messaggio = "-j: il numero di processori è un intero da 1 a " +
+                            std::to_string(MassimoFili) + ", dato una volta";
+                return std::nullopt;
+            }
+            s.Fili = *n;
+            fili = true;
+        } else if (a == "--sep" && valore && !separatore) {
+            const std::string_view sep = argv[++i];
+            if (sep.size() != 1 || sep[0] == '"' || sep[0] == '\r' || sep[0] == '\n') {
+                return std::nullopt;
+            }
+            r.Formato.Separatore = sep[0];
+            separatore = true;
+        } else if (a == "--punto" && !punto) {
+            r.Formato.VirgolaDecimale = false;
+            punto = true;
+        } else if (!a.empty() && a[0] != '-') {
+            r.File.emplace_back(a);
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (r.Modo == Uscita::Resoconto || r.File.size() != 1) {
+        messaggio = "--varia: servono un solo file e --csv oppure --json";
+        return std::nullopt;
+    }
+    if ((separatore || punto) && r.Modo != Uscita::Csv) {
+        return std::nullopt;
+    }
+    r.Scansione = std::move(s);
+    return r;
+}
+
+bool ConVaria(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--varia") {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -260,10 +507,18 @@ int main(int argc, char** argv) {
         Scrivi(stdout, Aiuto);
         return EsitoRiuscito;
     }
-    const std::optional<Richiesta> richiesta = Leggi(argc, argv);
+    std::string messaggio;
+    const std::optional<Richiesta> richiesta =
+        ConVaria(argc, argv) ? LeggiScansione(argc, argv, messaggio) : Leggi(argc, argv);
     if (!richiesta) {
+        if (!messaggio.empty()) {
+            Errore(messaggio);
+        }
         Scrivi(stderr, Uso);
         return EsitoUsoErrato;
+    }
+    if (richiesta->Scansione) {
+        return Varianti(*richiesta);
     }
     if (richiesta->Modo == Uscita::Csv || richiesta->File.size() > 1) {
         return MoltiFile(*richiesta);

@@ -22,6 +22,7 @@ set(PARETIX_CORE_SOURCES
   charts/scala.cpp
   charts/testo_grafico.cpp
   files/apertura_file.cpp
+  files/chiavi_esercizio.cpp
   files/clima_epw.cpp
   files/clima_incollato.cpp
   files/creazione_file.cpp
@@ -48,6 +49,8 @@ set(PARETIX_CORE_SOURCES
   model/caselle_visibili.cpp
   model/numeri.cpp
   model/validazione.cpp
+  variazioni/migliore.cpp
+  variazioni/variazioni.cpp
   verifiche/calcola_verifiche.cpp
   verifiche/csv_risultati.cpp
   verifiche/dinamica.cpp

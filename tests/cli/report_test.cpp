@@ -353,3 +353,223 @@ TEST(ParetixReport, ATableForASpreadsheet) {
     EXPECT_NE(rifiutato.Uscita.find(";\"manca.css\r\nImpossibile leggere il file"),
               std::string::npos);
 }
+
+namespace {
+
+// The records of a CSV text as a spreadsheet reads them: fields between separators, a quoted
+// field may hold separators, doubled quotes and line breaks; records end with CR LF.
+std::vector<std::vector<std::string>> LeggiCsv(const std::string& testo, char separatore = ';') {
+    std::vector<std::vector<std::string>> righe;
+    std::vector<std::string> riga;
+    std::string campo;
+    bool citato = false;
+    for (std::size_t i = 0; i < testo.size(); ++i) {
+        const char c = testo[i];
+        if (citato) {
+            if (c == '"' && i + 1 < testo.size() && testo[i + 1] == '"') {
+                campo += '"';
+                ++i;
+            } else if (c == '"') {
+                citato = false;
+            } else {
+                campo += c;
+            }
+        } else if (c == '"' && campo.empty()) {
+            citato = true;
+        } else if (c == separatore) {
+            riga.push_back(std::move(campo));
+            campo.clear();
+        } else if (c == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n') {
+            riga.push_back(std::move(campo));
+            campo.clear();
+            righe.push_back(std::move(riga));
+            riga.clear();
+            ++i;
+        } else {
+            campo += c;
+        }
+    }
+    EXPECT_FALSE(citato) << "unterminated quote";
+    EXPECT_TRUE(riga.empty() && campo.empty()) << "last record without CR LF";
+    return righe;
+}
+
+} // namespace
+
+// A sweep as a table: the varied keys first, one row per variant in cartesian order (the last
+// --varia fastest), each row the table of that exercise typed by hand; an invalid variant has its
+// message in "errore" and the sweep goes on, with status 1.
+TEST(ParetixReport, ASweepAsATable) {
+    const std::string file = PARETIX_EXAMPLES "/parete-pesante.css";
+    const Esito esito =
+        Esegui({"--varia", "strato.1.spessore=-10:10:10", "--varia", "te=-5:0,0:5", file, "--csv"});
+    EXPECT_EQ(esito.Stato, 1);
+    EXPECT_EQ(esito.Errore, "");
+    const auto righe = LeggiCsv(esito.Uscita);
+    ASSERT_EQ(righe.size(), 7u);
+    EXPECT_EQ(righe[0][0], "strato.1.spessore");
+    EXPECT_EQ(righe[0][1], "te");
+    EXPECT_EQ(righe[0][2], "file");
+    EXPECT_EQ(righe[0].back(), "errore");
+    const std::vector<std::pair<std::string, std::string>> attesi{
+        {"-10", "-5"}, {"-10", "0"}, {"0", "-5"}, {"0", "0"}, {"10", "-5"}, {"10", "0"}};
+    for (std::size_t i = 0; i < attesi.size(); ++i) {
+        const auto& riga = righe[i + 1];
+        ASSERT_EQ(riga.size(), righe[0].size()) << i;
+        EXPECT_EQ(std::make_pair(riga[0], riga[1]), attesi[i]);
+        EXPECT_EQ(riga[2], file);
+    }
+    // Thickness -10 and 0 are refused by validation, with the message of the report.
+    EXPECT_TRUE(righe[1].back().starts_with("ERRORE: Per lo strato 1")) << righe[1].back();
+    EXPECT_EQ(righe[1][3], "");
+    EXPECT_EQ(righe[5].back(), "");
+
+    // The valid rows are the rows of the exercise typed by hand.
+    Esercizio e;
+    ASSERT_EQ(AperturaFile(file, e), std::nullopt);
+    e.strato(1).Spessore.Testo = "10";
+    e.TEsterna = "0";
+    RisultatiCalcolo r;
+    std::string testo;
+    ASSERT_TRUE(Command1_Click(e, r, testo).DatiValidi);
+    EXPECT_EQ(righe[6][3], FormaGenerale(r.H));
+    EXPECT_EQ(righe[6][5], FormaGenerale(r.FI));
+
+    const Esito punto = Esegui(
+        {"--varia", "strato.1.spessore=10,5:10,5:1", "--csv", "--sep", ",", "--punto", file});
+    EXPECT_EQ(punto.Stato, 0);
+    const auto campi = LeggiCsv(punto.Uscita, ',');
+    ASSERT_EQ(campi.size(), 2u);
+    EXPECT_EQ(campi[1][0], "10.5");
+}
+
+// JSON Lines: every line parses back, the varied values as numbers before "file".
+TEST(ParetixReport, ASweepAsJsonLines) {
+    const std::string file = PARETIX_EXAMPLES "/parete-intercapedine.css";
+    const Esito esito =
+        Esegui({"--json", "--varia", "hi=6:8:0,5", "--varia", "ui=60:100:20", file});
+    EXPECT_EQ(esito.Stato, 0) << esito.Errore;
+    const std::vector<std::string> righe = Dividi(esito.Uscita, "\n");
+    ASSERT_EQ(righe.size(), 5u * 3u + 1u);
+    EXPECT_EQ(righe.back(), "");
+    for (std::size_t i = 0; i + 1 < righe.size(); ++i) {
+        const auto j = nlohmann::ordered_json::parse(righe[i]);
+        auto chiave = j.begin();
+        EXPECT_EQ(chiave.key(), "hi");
+        EXPECT_EQ((++chiave).key(), "ui");
+        EXPECT_EQ((++chiave).key(), "file");
+        EXPECT_EQ(j["hi"].get<double>(), 6 + 0.5 * static_cast<double>(i / 3));
+        EXPECT_EQ(j["ui"].get<double>(), 60 + 20 * static_cast<double>(i % 3));
+        EXPECT_TRUE(j["risultati"].contains("termico"));
+    }
+    const Esito errore = Esegui({"--json", "--varia", "ue=90:110:20", file});
+    EXPECT_EQ(errore.Stato, 1);
+    const auto j = nlohmann::json::parse(Dividi(errore.Uscita, "\n")[1]);
+    EXPECT_EQ(j["ue"].get<double>(), 110);
+    EXPECT_EQ(j["errore"]["stato"], 1);
+    EXPECT_NE(j["errore"]["messaggio"].get<std::string>().find("umidità relativa esterna"),
+              std::string::npos);
+}
+
+// The order of the output does not depend on the threads: the same bytes with one and with
+// eight, for a sweep of many blocks.
+TEST(ParetixReport, ASweepKeepsItsOrderOnAnyNumberOfThreads) {
+    const std::string file = PARETIX_EXAMPLES "/parete-intercapedine.css";
+    for (const char* modo : {"--csv", "--json"}) {
+        const std::vector<std::string> comune{
+            modo, "--varia", "strato.2.spessore=1:8:0,25", "--varia", "te=-10:10:1", file};
+        std::vector<std::string> uno = comune;
+        uno.insert(uno.end(), {"-j", "1"});
+        std::vector<std::string> otto = comune;
+        otto.insert(otto.end(), {"-j", "8"});
+        const Esito a = Esegui(uno);
+        const Esito b = Esegui(otto);
+        EXPECT_EQ(a.Stato, 0) << a.Errore;
+        EXPECT_EQ(b.Stato, 0) << b.Errore;
+        EXPECT_GT(a.Uscita.size(), 29u * 21u * 100u);
+        EXPECT_TRUE(a.Uscita == b.Uscita) << modo;
+    }
+}
+
+TEST(ParetixReport, ASweepWithAWrongSpecificationIsWrongUsage) {
+    const std::string file = PARETIX_EXAMPLES "/parete-pesante.css";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> casi{
+        {{"--csv", "--varia", "strato.1.spesso=1:2:1", file}, "chiave sconosciuta"},
+        {{"--csv", "--varia", "strato.1.spessore=1:2:0", file}, "maggiore di zero"},
+        {{"--csv", "--varia", "strato.1.spessore=3:2:1", file}, "supera l'ultimo"},
+        {{"--csv", "--varia", "strato.1.spessore=1:2", file}, "CHIAVE=DA:A:PASSO"},
+        {{"--csv", "--varia", "hi=1:1000:1", "--varia", "he=1:1001:1", file}, "troppe varianti"},
+        {{"--csv", "--varia", "strato.9.spessore=1:2:1", file}, "non ha lo strato 9"},
+        {{"--csv", "--varia", "hi=1:2:1", "--varia", "hi=1:2:1", file}, "variata due volte"},
+        {{"--varia", "hi=1:2:1", file}, "--csv oppure --json"},
+        {{"--csv", "--varia", "hi=1:2:1", file, file}, "un solo file"},
+        {{"--csv", "--varia", "hi=1:2:1", "-j", "0", file}, "-j:"},
+        {{"--csv", "--varia", "hi=1:2:1", "--migliore", "U=0,2", file}, "--migliore U=0,2"},
+        {{"--csv", "--varia", "hi=1:2:1", "--json", file}, ""},
+        {{"--json", "--varia", "hi=1:2:1", "--punto", file}, ""},
+        {{"--csv", "--varia", file}, "CHIAVE=DA:A:PASSO"},
+    };
+    for (const auto& [argomenti, motivo] : casi) {
+        const Esito esito = Esegui(argomenti);
+        EXPECT_EQ(esito.Stato, 64) << motivo;
+        EXPECT_EQ(esito.Uscita, "") << motivo;
+        EXPECT_NE(esito.Errore.find(motivo), std::string::npos) << esito.Errore;
+        EXPECT_NE(esito.Errore.find("Uso: paretix-report"), std::string::npos) << esito.Errore;
+    }
+    EXPECT_NE(Esegui({"--help"}).Uscita.find("paretix-report --varia CHIAVE=DA:A:PASSO"),
+              std::string::npos);
+    // Options of a sweep without --varia stay wrong usage.
+    EXPECT_EQ(Esegui({"--csv", "-j", "2", file}).Stato, 64);
+    EXPECT_EQ(Esegui({"--csv", "--migliore", "U<1", file}).Stato, 64);
+    // A file that cannot be opened ends the sweep before any variant, as a file alone.
+    const Esito manca = Esegui({"--csv", "--varia", "hi=1:2:1", "manca.css"});
+    EXPECT_EQ(manca.Stato, 2);
+    EXPECT_EQ(manca.Uscita, "");
+    EXPECT_EQ(manca.Errore, MessaggioErroreDiApertura("manca.css") + "\n");
+}
+
+// --migliore: only the thinnest variant meeting the condition, or a message and status 3.
+TEST(ParetixReport, TheBestVariantOfASweep) {
+    const std::string file = PARETIX_EXAMPLES "/parete-pesante.css";
+    // Layer 1 and layer 3 together: the condition is met by several pairs, of which the one
+    // with the smallest total is printed.
+    const std::vector<std::string> varia{"--varia", "strato.1.spessore=5:40:5", "--varia",
+                                         "strato.3.spessore=5:40:5", file};
+    std::vector<std::string> tutte{"--csv"};
+    tutte.insert(tutte.end(), varia.begin(), varia.end());
+    const auto righe = LeggiCsv(Esegui(tutte).Uscita);
+    ASSERT_EQ(righe.size(), 65u);
+    double sottile = 1e9;
+    std::size_t atteso = 0;
+    for (std::size_t i = 1; i < righe.size(); ++i) {
+        const double U = ConvertiNumero(righe[i][3]).value();
+        const double spessore =
+            ConvertiNumero(righe[i][0]).value() + ConvertiNumero(righe[i][1]).value();
+        if (U <= 1 && spessore < sottile) {
+            sottile = spessore;
+            atteso = i;
+        }
+    }
+    ASSERT_GT(atteso, 0u);
+
+    std::vector<std::string> migliore{"--csv", "--migliore", "U<=1"};
+    migliore.insert(migliore.end(), varia.begin(), varia.end());
+    const Esito esito = Esegui(migliore);
+    EXPECT_EQ(esito.Stato, 0) << esito.Errore;
+    const auto scelta = LeggiCsv(esito.Uscita);
+    ASSERT_EQ(scelta.size(), 2u);
+    EXPECT_EQ(scelta[0], righe[0]);
+    EXPECT_EQ(scelta[1], righe[atteso]);
+
+    std::vector<std::string> json{"--json", "--migliore", "U<=1", "-j", "3"};
+    json.insert(json.end(), varia.begin(), varia.end());
+    const auto j = nlohmann::json::parse(Esegui(json).Uscita);
+    EXPECT_EQ(FormaGenerale(j["strato.1.spessore"].get<double>()), righe[atteso][0]);
+
+    std::vector<std::string> nessuna{"--csv", "--migliore", "U<0,1"};
+    nessuna.insert(nessuna.end(), varia.begin(), varia.end());
+    const Esito vuoto = Esegui(nessuna);
+    EXPECT_EQ(vuoto.Stato, 3);
+    EXPECT_EQ(vuoto.Uscita, "");
+    EXPECT_EQ(vuoto.Errore, "nessuna variante soddisfa la condizione U<0,1\n");
+}

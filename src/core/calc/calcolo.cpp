@@ -22,7 +22,8 @@ double Numero(const std::string& testo) {
     return ConvertiNumeroOZero(testo);
 }
 
-void LetturaDati(const Esercizio& e, int ipotesiTemperaturaMedia, int n, RisultatiCalcolo& r) {
+// Every number of the texts but the air cavities' conductivity.
+void LetturaNumeri(const Esercizio& e, int n, RisultatiCalcolo& r) {
     r.hi = Numero(e.LiminariInterno);
     r.he = Numero(e.LiminariEsterno);
     r.Te = Numero(e.TEsterna);
@@ -39,17 +40,32 @@ void LetturaDati(const Esercizio& e, int ipotesiTemperaturaMedia, int n, Risulta
     if (!e.Termico) {
         return;
     }
-    // A material's conductivity as typed, an air cavity's equivalent one. The second hypothesis
-    // of a cavity reads the previous run's boundary temperatures, which this run overwrites
-    // only in its thermal steps.
+    // A material's conductivity as typed.
     for (int k = 1; k <= n; ++k) {
         const Strato& s = e.strato(k);
-        if (TogliSpazi(s.TipoStrato) == TipoCameraAria) {
-            CalcoloConduttivitàEquivalente(e, k, ipotesiTemperaturaMedia, r);
-        } else {
+        if (TogliSpazi(s.TipoStrato) != TipoCameraAria) {
             r.Ki[k] = Numero(s.Conduttività.Testo);
         }
     }
+}
+
+// An air cavity's equivalent conductivity. The second hypothesis reads the previous run's
+// boundary temperatures, which a run overwrites only in its thermal steps.
+void ConduttivitàCamereAria(const Esercizio& e, int ipotesiTemperaturaMedia, int n,
+                            RisultatiCalcolo& r) {
+    if (!e.Termico) {
+        return;
+    }
+    for (int k = 1; k <= n; ++k) {
+        if (TogliSpazi(e.strato(k).TipoStrato) == TipoCameraAria) {
+            CalcoloConduttivitàEquivalente(e, k, ipotesiTemperaturaMedia, r);
+        }
+    }
+}
+
+void LetturaDati(const Esercizio& e, int ipotesiTemperaturaMedia, int n, RisultatiCalcolo& r) {
+    LetturaNumeri(e, n, r);
+    ConduttivitàCamereAria(e, ipotesiTemperaturaMedia, n, r);
 }
 
 void AggiungiStrato(std::string& testo, int k) {
@@ -151,10 +167,10 @@ void BlocchiCamereAria(const Esercizio& e, RisultatiCalcolo& r, int n, std::stri
 
 } // namespace
 
-void Calcolo(const Esercizio& e, int ipotesiTemperaturaMedia, int numeroCamereAria,
-             RisultatiCalcolo& r, std::string& TestoStampa) {
+// A run on the numbers already read into r: the report and the chosen calculations.
+void CalcoloSuDatiLetti(const Esercizio& e, int numeroCamereAria, RisultatiCalcolo& r,
+                        std::string& TestoStampa) {
     const int n = e.NumeroStrati();
-    LetturaDati(e, ipotesiTemperaturaMedia, n, r);
     TestoStampa.clear();
     TestoStampa.reserve(CapacitàRapporto);
     ParteDati(e, r, n, TestoStampa);
@@ -181,6 +197,12 @@ void Calcolo(const Esercizio& e, int ipotesiTemperaturaMedia, int numeroCamereAr
     }
 }
 
+void Calcolo(const Esercizio& e, int ipotesiTemperaturaMedia, int numeroCamereAria,
+             RisultatiCalcolo& r, std::string& TestoStampa) {
+    LetturaDati(e, ipotesiTemperaturaMedia, e.NumeroStrati(), r);
+    CalcoloSuDatiLetti(e, numeroCamereAria, r, TestoStampa);
+}
+
 EsitoCalcola Command1_Click(Esercizio& e, RisultatiCalcolo& r, std::string& TestoStampa) {
     EsitoCalcola esito;
     for (const Strato& s : e.Strati) {
@@ -199,12 +221,13 @@ EsitoCalcola Command1_Click(Esercizio& e, RisultatiCalcolo& r, std::string& Test
         // The cavities' conductivity depends on their mean temperature, which the first run
         // estimates from the air and the second takes from the first run's face temperatures.
         // The second run recomputes everything and replaces the report, so of the first run
-        // only the thermal numbers matter.
+        // only the thermal numbers matter; the texts are read once, for both.
         LetturaDati(e, 1, e.NumeroStrati(), r);
         if (e.Termico) {
             CalcoloTermicoSenzaRapporto(r, e.NumeroStrati());
         }
-        Calcolo(e, 2, esito.NumeroCamereAria, r, rapporto);
+        ConduttivitàCamereAria(e, 2, e.NumeroStrati(), r);
+        CalcoloSuDatiLetti(e, esito.NumeroCamereAria, r, rapporto);
     }
     if (auto messaggio = ControlloValoriFiniti(e, r)) {
         esito.Messaggio = std::move(*messaggio);

@@ -7,27 +7,7 @@ namespace paretix {
 
 namespace {
 
-constexpr std::string_view ChiaveVerifiche = "verifiche";
-constexpr std::string_view ChiaveZona = "zona";
-constexpr std::string_view ChiaveRegime = "regime";
-constexpr std::string_view ChiaveElemento = "elemento";
-constexpr std::string_view ChiaveBtr = "btr";
-constexpr std::string_view ChiaveIsolamentoInterno = "isolamento-interno";
-constexpr std::string_view ChiaveOrientamento = "orientamento";
-constexpr std::string_view ChiaveIrradianza = "irradianza-290";
-constexpr std::string_view ChiaveCategoria = "categoria";
-constexpr std::string_view ChiaveStratoIsolante = "strato-isolante";
-constexpr std::string_view ChiaveClasseUmidità = "classe-umidita";
-constexpr std::string_view ChiaveCondensaAmmissibile = "condensa-ammissibile";
-constexpr std::string_view ChiaveInterfacciaFreno = "interfaccia-freno";
-constexpr std::string_view PrefissoClima = "clima.";
-constexpr std::string_view PrefissoInterno = "interno.";
 constexpr char SeparatoreMese = ';';
-constexpr std::string_view PrefissoStrato = "strato.";
-constexpr std::string_view SuffissoIntonaco = "intonaco";
-constexpr std::string_view SuffissoCaloreSpecifico = "calore-specifico";
-constexpr std::string_view SuffissoCaloreSpecificoDaAbaco = "calore-specifico-abaco";
-constexpr std::string_view SuffissoSd = "sd";
 
 // The file values of each choice, in the order of the enumeration.
 constexpr std::array<std::string_view, 6> ValoriZona{"A", "B", "C", "D", "E", "F"};

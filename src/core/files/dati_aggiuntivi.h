@@ -40,6 +40,28 @@ namespace paretix {
 inline constexpr const char* TitoloDatiAggiuntivi =
     "Dati aggiuntivi ------------------------------";
 
+// The keys of the list above; a layer key is PrefissoStrato, the number, "." and its suffix.
+inline constexpr std::string_view ChiaveVerifiche = "verifiche";
+inline constexpr std::string_view ChiaveZona = "zona";
+inline constexpr std::string_view ChiaveRegime = "regime";
+inline constexpr std::string_view ChiaveElemento = "elemento";
+inline constexpr std::string_view ChiaveBtr = "btr";
+inline constexpr std::string_view ChiaveIsolamentoInterno = "isolamento-interno";
+inline constexpr std::string_view ChiaveOrientamento = "orientamento";
+inline constexpr std::string_view ChiaveIrradianza = "irradianza-290";
+inline constexpr std::string_view ChiaveCategoria = "categoria";
+inline constexpr std::string_view ChiaveStratoIsolante = "strato-isolante";
+inline constexpr std::string_view ChiaveClasseUmidità = "classe-umidita";
+inline constexpr std::string_view ChiaveCondensaAmmissibile = "condensa-ammissibile";
+inline constexpr std::string_view ChiaveInterfacciaFreno = "interfaccia-freno";
+inline constexpr std::string_view PrefissoClima = "clima.";
+inline constexpr std::string_view PrefissoInterno = "interno.";
+inline constexpr std::string_view PrefissoStrato = "strato.";
+inline constexpr std::string_view SuffissoIntonaco = "intonaco";
+inline constexpr std::string_view SuffissoCaloreSpecifico = "calore-specifico";
+inline constexpr std::string_view SuffissoCaloreSpecificoDaAbaco = "calore-specifico-abaco";
+inline constexpr std::string_view SuffissoSd = "sd";
+
 // Whether the exercise holds anything that only a version-2 file can store.
 bool HaDatiAggiuntivi(const Esercizio& e);
 

@@ -135,15 +135,15 @@ void AggiungiFormaGenerale(std::string& testo, double valore) {
     char buffer[64];
     auto [fine, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, valore, std::chars_format::general, 15);
+    // The point and the letters are rewritten in place, then the whole appended at once.
     for (char* p = buffer; p != fine; ++p) {
-        char c = *p;
-        if (c == '.') {
-            c = ',';
-        } else if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
+        if (*p == '.') {
+            *p = ',';
+        } else if (*p >= 'a' && *p <= 'z') {
+            *p = static_cast<char>(*p - 'a' + 'A');
         }
-        testo.push_back(c);
     }
+    testo.append(buffer, fine);
     (void)ec;
 }
 

@@ -78,6 +78,19 @@ std::string Riga(const FormatoCsv& formato, const Celle& celle) {
 
 } // namespace
 
+std::string NumeroCsv(const FormatoCsv& formato, double valore) {
+    return Numero(formato, valore);
+}
+
+std::string CelleIniziali(const FormatoCsv& formato, const std::vector<std::string>& celle) {
+    std::string testo;
+    for (const std::string& c : celle) {
+        testo += Campo(formato, c);
+        testo += formato.Separatore;
+    }
+    return testo;
+}
+
 std::string IntestazioneCsv(const FormatoCsv& formato) {
     Celle celle;
     std::copy(Colonne.begin(), Colonne.end(), celle.begin());

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/calc/risultati.h"
 #include "core/model/esercizio.h"
@@ -17,6 +18,13 @@ struct FormatoCsv {
     char Separatore = ';';
     bool VirgolaDecimale = true;
 };
+
+// A number as the table writes it: the general form, with the decimal point when asked.
+std::string NumeroCsv(const FormatoCsv& formato, double valore);
+
+// Cells put before the usual columns of a row or of the header, each followed by the
+// separator.
+std::string CelleIniziali(const FormatoCsv& formato, const std::vector<std::string>& celle);
 
 // The header row, each column with its unit.
 std::string IntestazioneCsv(const FormatoCsv& formato);

@@ -211,6 +211,18 @@ Json Radice(const Esercizio& e, const RisultatiCalcolo& r, const RisultatiVerifi
     return radice;
 }
 
+Json Iniziali(const CampiIniziali& iniziali) {
+    Json riga = Json::object();
+    for (const auto& [chiave, valore] : iniziali) {
+        riga[chiave] = valore;
+    }
+    return riga;
+}
+
+std::string Riga(const Json& riga) {
+    return riga.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 } // namespace
 
 std::string JsonRisultati(const Esercizio& e, const RisultatiCalcolo& r,
@@ -220,14 +232,28 @@ std::string JsonRisultati(const Esercizio& e, const RisultatiCalcolo& r,
 
 std::string JsonRigaRisultati(const std::string& file, const Esercizio& e,
                               const RisultatiCalcolo& r, const RisultatiVerifiche& v) {
-    Json riga = {{"file", file}};
-    riga.update(Radice(e, r, v));
-    return riga.dump(-1, ' ', false, Json::error_handler_t::replace);
+    return JsonRigaRisultati(CampiIniziali{}, file, e, r, v);
 }
 
 std::string JsonRigaErrore(const std::string& file, const std::string& messaggio, int stato) {
-    const Json riga = {{"file", file}, {"errore", {{"messaggio", messaggio}, {"stato", stato}}}};
-    return riga.dump(-1, ' ', false, Json::error_handler_t::replace);
+    return JsonRigaErrore(CampiIniziali{}, file, messaggio, stato);
+}
+
+std::string JsonRigaRisultati(const CampiIniziali& iniziali, const std::string& file,
+                              const Esercizio& e, const RisultatiCalcolo& r,
+                              const RisultatiVerifiche& v) {
+    Json riga = Iniziali(iniziali);
+    riga["file"] = file;
+    riga.update(Radice(e, r, v));
+    return Riga(riga);
+}
+
+std::string JsonRigaErrore(const CampiIniziali& iniziali, const std::string& file,
+                           const std::string& messaggio, int stato) {
+    Json riga = Iniziali(iniziali);
+    riga["file"] = file;
+    riga["errore"] = {{"messaggio", messaggio}, {"stato", stato}};
+    return Riga(riga);
 }
 
 } // namespace paretix

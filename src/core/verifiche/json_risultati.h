@@ -3,6 +3,8 @@
 // keys and their units are listed in docs/json.md.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/calc/risultati.h"
 #include "core/model/esercizio.h"
@@ -22,5 +24,13 @@ std::string JsonRisultati(const Esercizio& e, const RisultatiCalcolo& r,
 std::string JsonRigaRisultati(const std::string& file, const Esercizio& e,
                               const RisultatiCalcolo& r, const RisultatiVerifiche& v);
 std::string JsonRigaErrore(const std::string& file, const std::string& messaggio, int stato);
+
+// Numbers put before "file" in a line, such as the varied values of a sweep.
+using CampiIniziali = std::vector<std::pair<std::string, double>>;
+std::string JsonRigaRisultati(const CampiIniziali& iniziali, const std::string& file,
+                              const Esercizio& e, const RisultatiCalcolo& r,
+                              const RisultatiVerifiche& v);
+std::string JsonRigaErrore(const CampiIniziali& iniziali, const std::string& file,
+                           const std::string& messaggio, int stato);
 
 } // namespace paretix

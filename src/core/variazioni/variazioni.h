@@ -1,0 +1,75 @@
+#pragma once
+// The parametric sweep of paretix-report: some values of one exercise (keys of
+// chiavi_esercizio.h) each run from a first to a last value by a step, and every combination is
+// calculated as its own exercise. Variants are numbered in the cartesian order, the last
+// variation changing fastest.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calc/risultati.h"
+#include "core/model/esercizio.h"
+#include "core/verifiche/csv_risultati.h"
+#include "core/verifiche/risultati_verifiche.h"
+
+namespace paretix {
+
+// A sweep larger than this is surely a typing error (and would take hours).
+constexpr std::size_t VariantiMassime = 1'000'000;
+
+// One varied key and its values, in the general number form, from the first to the last.
+struct Variazione {
+    std::string Chiave;
+    std::vector<std::string> Valori;
+};
+
+// Reads "CHIAVE=DA:A:PASSO": a key of ChiaviNumeriche and three numbers with the decimal comma
+// or point, the step greater than zero and DA not above A. The values are DA + i·PASSO up to A
+// (a last value that misses A by rounding alone included). Nothing when right, otherwise the
+// message.
+std::optional<std::string> LeggiVariazione(std::string_view testo, Variazione& v);
+
+// The sweep against its exercise: every layer key names a layer of e, no key is varied twice,
+// and there are at most VariantiMassime variants. Nothing when right, otherwise the message.
+std::optional<std::string> ControllaVariazioni(const std::vector<Variazione>& variazioni,
+                                               const Esercizio& e);
+
+// How many variants the sweep has (the product of the numbers of values).
+std::size_t NumeroVarianti(const std::vector<Variazione>& variazioni);
+
+// One calculated variant. Kept and reused by the caller, so that its texts keep their room.
+struct Variante {
+    std::size_t Indice = 0;
+    std::vector<std::size_t> Valori; // the index of each variation's value
+    bool Valida = false;
+    std::string Errore; // why the variant has no results
+    paretix::Esercizio Esercizio;
+    RisultatiCalcolo Risultati;
+    std::optional<RisultatiVerifiche> Verifiche;
+    std::string TestoStampa;
+};
+
+// Variant indice of base: the values set in the order of the variations, then the Calculate
+// command from fresh results, and the checks when the exercise has them on.
+void CalcolaVariante(const Esercizio& base, const std::vector<Variazione>& variazioni,
+                     std::size_t indice, Variante& v);
+
+// The total thickness of the variant's wall in m, as its run read the layers.
+double SpessoreTotale(const Variante& v);
+
+// The sweep's table: the varied keys, then the columns of IntestazioneCsv; each row the values,
+// then the row of RigaCsv or RigaCsvErrore.
+std::string IntestazioneVariantiCsv(const FormatoCsv& formato,
+                                    const std::vector<Variazione>& variazioni);
+std::string RigaVarianteCsv(const FormatoCsv& formato, const std::string& file,
+                            const std::vector<Variazione>& variazioni, const Variante& v);
+
+// One JSON line: the varied keys with their values as numbers, then the line of
+// JsonRigaRisultati or JsonRigaErrore (status 1, data not valid). No newline.
+std::string RigaVarianteJson(const std::string& file, const std::vector<Variazione>& variazioni,
+                             const Variante& v);
+
+} // namespace paretix
