@@ -4,7 +4,7 @@
 set -euo pipefail
 src=$1
 ordine=(core/porte core/model core/files core/calc core/charts core/materials core/verifiche
-  core/window ui cli app)
+  core/variazioni core/window ui cli app)
 
 livello() {
   local i
@@ -32,7 +32,10 @@ while IFS=: read -r file riga; do
   case $incluso in core/* | ui/*) ;; *) continue ;; esac
   da=$(cartella "$file")
   a=$(cartella "$incluso")
-  if [ "$(livello "$a")" -gt "$(livello "$da")" ]; then
+  # A folder missing from the list fails the check rather than passing unseen.
+  livello_a=$(livello "$a")
+  livello_da=$(livello "$da")
+  if [ "$livello_a" -gt "$livello_da" ]; then
     echo "$file include $incluso: $da non può dipendere da $a" >&2
     errori=$((errori + 1))
   fi
