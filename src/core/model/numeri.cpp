@@ -13,7 +13,7 @@ bool Cifra(char c) {
 }
 
 // Parses a plain "digits.digits" text with optional exponent, as built by the callers.
-std::optional<double> Leggi(const std::string& semplice, int esponenteStimato) {
+std::optional<double> Leggi(std::string_view semplice, int esponenteStimato) {
     double valore = 0.0;
     const char* fine = semplice.data() + semplice.size();
     auto [ptr, ec] = std::from_chars(semplice.data(), fine, valore);
@@ -46,12 +46,14 @@ std::string_view TogliSpazi(std::string_view testo) {
 
 std::optional<double> ConvertiNumero(std::string_view testo) {
     const std::string_view t = TogliSpazi(testo);
-    std::string semplice;
-    semplice.reserve(t.size() + 2);
+    // Written by index into room sized once: every number of every calculation passes here.
+    std::string spazio(t.size(), '\0');
+    std::size_t n = 0;
+    const auto Scrivi = [&spazio, &n](char c) { spazio[n++] = c; };
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
         if (t[i] == '-') {
-            semplice.push_back('-');
+            Scrivi('-');
         }
         ++i;
     }
@@ -62,7 +64,7 @@ std::optional<double> ConvertiNumero(std::string_view testo) {
     for (; i < t.size(); ++i) {
         const char c = t[i];
         if (Cifra(c)) {
-            semplice.push_back(c);
+            Scrivi(c);
             qualcheCifra = true;
             if (c != '0' || !soloZeri) {
                 soloZeri = false;
@@ -75,10 +77,10 @@ std::optional<double> ConvertiNumero(std::string_view testo) {
         }
     }
     if (i < t.size() && t[i] == ',') {
-        semplice.push_back('.');
+        Scrivi('.');
         ++i;
         for (; i < t.size() && Cifra(t[i]); ++i) {
-            semplice.push_back(t[i]);
+            Scrivi(t[i]);
             qualcheCifra = true;
             if (soloZeri) {
                 if (t[i] == '0') {
@@ -94,17 +96,17 @@ std::optional<double> ConvertiNumero(std::string_view testo) {
     }
     long esponente = 0;
     if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
-        semplice.push_back('e');
+        Scrivi('e');
         ++i;
         bool negativo = false;
         if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
             negativo = t[i] == '-';
-            semplice.push_back(t[i]);
+            Scrivi(t[i]);
             ++i;
         }
         const std::size_t inizioEsponente = i;
         for (; i < t.size() && Cifra(t[i]); ++i) {
-            semplice.push_back(t[i]);
+            Scrivi(t[i]);
             if (esponente < 100000) {
                 esponente = esponente * 10 + (t[i] - '0');
             }
@@ -120,7 +122,7 @@ std::optional<double> ConvertiNumero(std::string_view testo) {
         return std::nullopt;
     }
     const long stima = esponente + (cifreIntere > 0 ? cifreIntere : -zeriDecimali);
-    return Leggi(semplice, static_cast<int>(stima));
+    return Leggi(std::string_view(spazio.data(), n), static_cast<int>(stima));
 }
 
 double ConvertiNumeroOZero(std::string_view testo) {
