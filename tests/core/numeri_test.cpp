@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <string>
+
 #include "core/model/numeri.h"
 
 using namespace paretix;
@@ -15,6 +22,50 @@ TEST(ConvertiNumero, AcceptsItalianNumbers) {
         EXPECT_EQ(ConvertiNumero(testo), valore) << '"' << testo << '"';
     }
     EXPECT_EQ(ConvertiNumeroOZero("abc"), 0.0);
+}
+
+// A plain decimal of up to 15 significant digits is read by a shortcut; every value must be the
+// full conversion's to the last bit, at the edges of the shortcut and beyond them.
+TEST(ConvertiNumero, TheShortcutGivesTheFullConversionsValue) {
+    const auto Completa = [](std::string testo) {
+        for (char& c : testo) {
+            c = c == ',' ? '.' : c;
+        }
+        double v = 0;
+        std::from_chars(testo.data(), testo.data() + testo.size(), v);
+        return v;
+    };
+    const auto Uguali = [&](const std::string& testo) {
+        const std::optional<double> letto = ConvertiNumero(testo);
+        ASSERT_TRUE(letto.has_value()) << testo;
+        const double atteso = Completa(testo);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(*letto), std::bit_cast<std::uint64_t>(atteso))
+            << testo;
+    };
+    for (const char* testo :
+         {"0", "-0", "-0,0", "0,1", "0,3", "999999999999999", "9999999999999999",
+          "123456789012345,6", "0,000000000000000000001", "0,0000000000000000000001",
+          "1,0000000000000000000000", "0,123456789012345", "0,1234567890123456", "-187,52",
+          "18446744073709551615", "1,7976931348623157", "4503599627370497", "0,0035"}) {
+        Uguali(testo);
+    }
+    EXPECT_TRUE(std::signbit(*ConvertiNumero("-0")));
+    std::mt19937_64 caso(7);
+    std::uniform_int_distribution<int> lunghezza(1, 18);
+    std::uniform_int_distribution<int> cifra(0, 9);
+    for (int i = 0; i < 200000; ++i) {
+        std::string testo = i % 2 ? "-" : "";
+        const int intere = lunghezza(caso) % 10;
+        const int decimali = lunghezza(caso) + (i % 7 == 0 ? 10 : 0);
+        for (int k = 0; k < intere; ++k) {
+            testo += static_cast<char>('0' + cifra(caso));
+        }
+        testo += ',';
+        for (int k = 0; k < decimali; ++k) {
+            testo += static_cast<char>('0' + cifra(caso));
+        }
+        Uguali(testo);
+    }
 }
 
 TEST(ConvertiNumero, RefusesWhatIsNotANumber) {
