@@ -63,6 +63,38 @@ struct Mantissa {
     }
 };
 
+// The text as a plain decimal, read the way ConvertiNumero reads it (a sign, digits with
+// digit-group points, a decimal comma and digits), when Mantissa holds it exactly; otherwise
+// nothing, and the full reading decides.
+std::optional<double> DecimaleSemplice(std::string_view t) {
+    std::size_t i = 0;
+    const bool negativo = !t.empty() && t[0] == '-';
+    if (!t.empty() && (t[0] == '+' || t[0] == '-')) {
+        ++i;
+    }
+    Mantissa m;
+    bool qualcheCifra = false;
+    for (; i < t.size(); ++i) {
+        if (Cifra(t[i])) {
+            m.Aggiungi(t[i]);
+            qualcheCifra = true;
+        } else if (!(t[i] == '.' && qualcheCifra && i + 1 < t.size() && Cifra(t[i + 1]))) {
+            break;
+        }
+    }
+    if (i < t.size() && t[i] == ',') {
+        for (++i; i < t.size() && Cifra(t[i]); ++i) {
+            m.Aggiungi(t[i]);
+            ++m.Decimali;
+            qualcheCifra = true;
+        }
+    }
+    if (i != t.size() || !qualcheCifra || !m.Esatta()) {
+        return std::nullopt;
+    }
+    return negativo ? -m.Valore() : m.Valore();
+}
+
 } // namespace
 
 std::string_view TogliSpazi(std::string_view testo) {
@@ -76,6 +108,9 @@ std::string_view TogliSpazi(std::string_view testo) {
 
 std::optional<double> ConvertiNumero(std::string_view testo) {
     const std::string_view t = TogliSpazi(testo);
+    if (const std::optional<double> semplice = DecimaleSemplice(t)) {
+        return semplice;
+    }
     // Written by index into room sized once: every number of every calculation passes here.
     std::string spazio(t.size(), '\0');
     std::size_t n = 0;
@@ -91,12 +126,10 @@ std::optional<double> ConvertiNumero(std::string_view testo) {
     int zeriDecimali = 0; // zeros right after the comma while the integer part is zero
     bool qualcheCifra = false;
     bool soloZeri = true;
-    Mantissa mantissa;
     for (; i < t.size(); ++i) {
         const char c = t[i];
         if (Cifra(c)) {
             Scrivi(c);
-            mantissa.Aggiungi(c);
             qualcheCifra = true;
             if (c != '0' || !soloZeri) {
                 soloZeri = false;
@@ -113,8 +146,6 @@ std::optional<double> ConvertiNumero(std::string_view testo) {
         ++i;
         for (; i < t.size() && Cifra(t[i]); ++i) {
             Scrivi(t[i]);
-            mantissa.Aggiungi(t[i]);
-            ++mantissa.Decimali;
             qualcheCifra = true;
             if (soloZeri) {
                 if (t[i] == '0') {
@@ -127,9 +158,6 @@ std::optional<double> ConvertiNumero(std::string_view testo) {
     }
     if (!qualcheCifra) {
         return std::nullopt;
-    }
-    if (i == t.size() && mantissa.Esatta()) {
-        return spazio.front() == '-' ? -mantissa.Valore() : mantissa.Valore();
     }
     long esponente = 0;
     if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {

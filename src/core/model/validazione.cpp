@@ -117,8 +117,18 @@ constexpr CasellaStrato CaselleStrato[] = {
      [](const Esercizio& e, const Strato&) { return PermeabilitàVisibile(e); }, Frase6},
 };
 
+// ModificatoreDatiInEntrata in place: the text only shrinks, so it is rewritten over itself
+// without a copy, for every box at every calculation.
 void Normalizza(std::string& testo) {
-    testo = ModificatoreDatiInEntrata(testo);
+    std::size_t n = 0;
+    for (const char c : testo) {
+        if (c == '.' || c == ',') {
+            testo[n++] = SeparatoreDecimale;
+        } else if (c != ' ') {
+            testo[n++] = c;
+        }
+    }
+    testo.resize(n);
 }
 
 void NormalizzaCaselleVisibili(Esercizio& e) {
