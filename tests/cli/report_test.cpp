@@ -491,7 +491,7 @@ TEST(ParetixReport, ASweepKeepsItsOrderOnAnyNumberOfThreads) {
     }
 }
 
-TEST(ParetixReport, ASweepWithAWrongSpecificationIsWrongUsage) {
+TEST(ParetixReport, ASweepWithAWrongRangeIsWrongUsage) {
     const std::string file = PARETIX_EXAMPLES "/parete-pesante.css";
     const std::vector<std::pair<std::vector<std::string>, std::string>> casi{
         {{"--csv", "--varia", "strato.1.spesso=1:2:1", file}, "chiave sconosciuta"},

@@ -110,7 +110,7 @@ TEST(Variazioni, ValuesFromFirstToLastByTheStep) {
               std::string::npos);
 }
 
-TEST(Variazioni, WrongSpecificationsSayWhy) {
+TEST(Variazioni, WrongRangesSayWhy) {
     EXPECT_NE(ErroreDi("strato.1.spessore").find("manca \"=\""), std::string::npos);
     EXPECT_NE(ErroreDi("strato.1.spesso=1:2:1").find("chiave sconosciuta"), std::string::npos);
     EXPECT_NE(ErroreDi("zona=1:2:1").find("chiave sconosciuta"), std::string::npos);
