@@ -8,19 +8,13 @@
 #include <vector>
 
 #include "core/files/clima_epw.h"
+#include "support/epw_di_prova.h"
 
 using namespace paretix;
 
 namespace {
 
-const std::string Intestazione = "LOCATION,Prova,-,ITA,Sintetico,000000,45.00,9.00,1.0,100.0\n"
-                                 "DESIGN CONDITIONS,0\n"
-                                 "TYPICAL/EXTREME PERIODS,0\n"
-                                 "GROUND TEMPERATURES,0\n"
-                                 "HOLIDAYS/DAYLIGHT SAVINGS,No,0,0,0\n"
-                                 "COMMENTS 1,file di prova\n"
-                                 "COMMENTS 2,\n"
-                                 "DATA PERIODS,1,1,Data,Sunday, 1/ 1,12/31\n";
+const std::string& Intestazione = test::IntestazioneEpw;
 
 // One hour line with the fields of a real file around the three the reader takes.
 std::string Ora(const std::string& mese, const std::string& temperatura,

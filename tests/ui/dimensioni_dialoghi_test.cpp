@@ -7,19 +7,27 @@
 #include <QtTest>
 #include <optional>
 
+#include "core/files/apertura_file.h"
 #include "core/materials/abaco_file.h"
 #include "core/materials/dialogo_materiale.h"
 #include "core/materials/dialogo_modifica_abaco.h"
 #include "core/materials/modo_abaco.h"
+#include "core/verifiche/calcola_verifiche.h"
+#include "core/verifiche/righe_verifiche.h"
+#include "core/window/grafici_verifiche.h"
 #include "support/aperture_registrate.h"
+#include "support/cartella_temporanea.h"
 #include "support/dialoghi_registrati.h"
+#include "support/regole_disposizione.h"
 #include "support/stampante_registrata.h"
+#include "ui/dati_verifiche_qt.h"
 #include "ui/dialogo_materiale_qt.h"
 #include "ui/dialogo_modifica_abaco_qt.h"
 #include "ui/elenco_materiali_qt.h"
 #include "ui/finestra_appunti_qt.h"
 #include "ui/finestra_stampa_qt.h"
 #include "ui/informazioni_qt.h"
+#include "ui/verifiche_qt.h"
 
 using namespace paretix;
 
@@ -167,6 +175,40 @@ class DimensioniDialoghiTest : public QObject {
         test::ApertureRegistrate aperture;
         ui::InformazioniQt form8(aperture, dialoghi_, "/nessuna", nullptr);
         VERIFICA_DIALOGO(&form8);
+    }
+
+    // The compliance data dialog and the "Verifiche" window of an exercise with every check,
+    // the monthly one included, at their own size and at 1920 × 1080: no caption cut, nothing
+    // overlapping or outside its parent.
+    void checksDialogAndWindowAtTheirSizeAndFullScreen() {
+        Esercizio e;
+        QCOMPARE(AperturaFile(PARETIX_ESEMPI "/parete-membrana-fredda.css", e), std::nullopt);
+        test::CartellaTemporanea cartella;
+        DialogoDatiVerifiche dati(e);
+        FontiClima fonti(cartella / "clima.txt", dialoghi_);
+        ui::DatiVerificheQt form(
+            dati, [](const DialogoDatiVerifiche&) { return true; }, fonti);
+        VERIFICA_DIALOGO(&form);
+        QStringList falli = test::FaltiDisposizione(&form);
+        QVERIFY2(falli.isEmpty(), qPrintable(falli.join(QLatin1Char('\n'))));
+        form.resize(1920, 1080);
+        QTest::qWait(0);
+        falli = test::FaltiDisposizione(&form);
+        QVERIFY2(falli.isEmpty(), qPrintable(falli.join(QLatin1Char('\n'))));
+
+        RisultatiCalcolo r;
+        std::string testo;
+        std::optional<RisultatiVerifiche> v;
+        QVERIFY(CalcolaConVerifiche(e, r, testo, &v).DatiValidi && v);
+        ui::VerificheQt verifiche;
+        verifiche.Mostra(RigheVerifiche(*v), NoteVerifiche(*v), GraficiDelleVerifiche(e, *v));
+        VERIFICA_DIALOGO(&verifiche);
+        falli = test::FaltiDisposizione(&verifiche);
+        QVERIFY2(falli.isEmpty(), qPrintable(falli.join(QLatin1Char('\n'))));
+        verifiche.resize(1920, 1080);
+        QTest::qWait(0);
+        falli = test::FaltiDisposizione(&verifiche);
+        QVERIFY2(falli.isEmpty(), qPrintable(falli.join(QLatin1Char('\n'))));
     }
 
     // The check itself finds a label cut short and a dialog under its minimum.
