@@ -371,6 +371,15 @@ int Varianti(const Richiesta& richiesta) {
     return TuttiIVarianti(richiesta, base);
 }
 
+// The separator of --sep: one character that is not a quote or a line end.
+bool LeggiSeparatore(std::string_view valore, paretix::FormatoCsv& formato) {
+    if (valore.size() != 1 || valore[0] == '"' || valore[0] == '\r' || valore[0] == '\n') {
+        return false;
+    }
+    formato.Separatore = valore[0];
+    return true;
+}
+
 // The options, then the files; nothing when the command line is not one the help describes.
 std::optional<Richiesta> Leggi(int argc, char** argv) {
     Richiesta r;
@@ -384,11 +393,9 @@ std::optional<Richiesta> Leggi(int argc, char** argv) {
         } else if (a == "--csv" && r.Modo == Uscita::Resoconto && i == 1) {
             r.Modo = Uscita::Csv;
         } else if (a == "--sep" && i + 1 < argc && !separatore) {
-            const std::string_view valore = argv[++i];
-            if (valore.size() != 1 || valore[0] == '"' || valore[0] == '\r' || valore[0] == '\n') {
+            if (!LeggiSeparatore(argv[++i], r.Formato)) {
                 return std::nullopt;
             }
-            r.Formato.Separatore = valore[0];
             separatore = true;
         } else if (a == "--punto" && !punto) {
             r.Formato.VirgolaDecimale = false;
@@ -462,11 +469,9 @@ std::optional<Richiesta> LeggiScansione(int argc, char** argv, std::string& mess
             s.Fili = *n;
             fili = true;
         } else if (a == "--sep" && valore && !separatore) {
-            const std::string_view sep = argv[++i];
-            if (sep.size() != 1 || sep[0] == '"' || sep[0] == '\r' || sep[0] == '\n') {
+            if (!LeggiSeparatore(argv[++i], r.Formato)) {
                 return std::nullopt;
             }
-            r.Formato.Separatore = sep[0];
             separatore = true;
         } else if (a == "--punto" && !punto) {
             r.Formato.VirgolaDecimale = false;

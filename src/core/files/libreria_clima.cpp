@@ -208,6 +208,10 @@ bool TogliLocalita(LibreriaClima& libreria, std::string_view nome) {
     return std::erase_if(libreria, [&](const LocalitaClima& l) { return l.Nome == nome; }) > 0;
 }
 
+std::string MessaggioLocalitaAssente(std::string_view nome) {
+    return "La località " + Citato(SenzaSpazi(nome)) + " non è nella libreria dei climi.";
+}
+
 std::optional<std::string> AperturaLibreriaClima(const std::string& percorso,
                                                  LibreriaClima& libreria) {
     std::error_code errore;
@@ -248,7 +252,7 @@ std::optional<std::string> EliminaLocalitaClima(const std::string& percorso, std
         return errore;
     }
     if (!TogliLocalita(libreria, nome)) {
-        return "La località " + Citato(SenzaSpazi(nome)) + " non è nella libreria dei climi.";
+        return MessaggioLocalitaAssente(nome);
     }
     return Scrivi(percorso, libreria, chiamate);
 }

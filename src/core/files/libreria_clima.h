@@ -72,6 +72,9 @@ const LocalitaClima* TrovaLocalita(const LibreriaClima& libreria, std::string_vi
 // Replaces the climate of the locality named nome, in its place, or adds it at the end.
 void ImpostaLocalita(LibreriaClima& libreria, std::string_view nome, const ClimaAnno& clima);
 
+// "La località "nome" non è nella libreria dei climi.", blanks at both ends of nome dropped.
+std::string MessaggioLocalitaAssente(std::string_view nome);
+
 // Removes the locality named nome; whether there was one.
 bool TogliLocalita(LibreriaClima& libreria, std::string_view nome);
 

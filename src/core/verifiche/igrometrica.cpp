@@ -22,23 +22,6 @@ constexpr const char* InizioSdStrato = "sd dello strato ";
 constexpr const char* FineSdStrato = " (un numero non negativo)";
 constexpr const char* InizioPermeabilitàStrato = "permeabilità dello strato ";
 
-// The months of a typed year whose temperature is not a number or whose humidity is not a
-// number from 0 to 100; the year read when there are none.
-std::optional<ClimaAnno> LetturaAnno(const AnnoDigitato& anno, std::vector<int>& errati) {
-    ClimaAnno letto{};
-    for (int m = 0; m < MesiAnno; ++m) {
-        const MeseDigitato& mese = anno[static_cast<std::size_t>(m)];
-        const std::optional<double> θ = ConvertiNumero(mese.Temperatura);
-        const std::optional<double> φ = ConvertiNumero(mese.Umidità);
-        if (!θ || !φ || *φ < 0 || *φ > 100) {
-            errati.push_back(m);
-            continue;
-        }
-        letto[static_cast<std::size_t>(m)] = {*θ, *φ};
-    }
-    return errati.empty() ? std::optional<ClimaAnno>(letto) : std::nullopt;
-}
-
 // "clima esterno (gennaio, marzo)".
 std::string ConMesi(const char* dato, const std::vector<int>& mesi) {
     std::string testo = dato;
@@ -87,6 +70,21 @@ std::optional<double> SpessorePerLaMuffa(const RisultatiCalcolo& r, int k, doubl
 
 } // namespace
 
+std::optional<ClimaAnno> LetturaAnnoDigitato(const AnnoDigitato& anno, std::vector<int>& errati) {
+    ClimaAnno letto{};
+    for (int m = 0; m < MesiAnno; ++m) {
+        const MeseDigitato& mese = anno[static_cast<std::size_t>(m)];
+        const std::optional<double> θ = ConvertiNumero(mese.Temperatura);
+        const std::optional<double> φ = ConvertiNumero(mese.Umidità);
+        if (!θ || !φ || *φ < 0 || *φ > 100) {
+            errati.push_back(m);
+            continue;
+        }
+        letto[static_cast<std::size_t>(m)] = {*θ, *φ};
+    }
+    return errati.empty() ? std::optional<ClimaAnno>(letto) : std::nullopt;
+}
+
 bool ConDatiIgrometrici(const DatiVerifiche& v) {
     return v.ClasseUmidità.has_value() ||
            std::any_of(v.ClimaEsterno.begin(), v.ClimaEsterno.end(),
@@ -113,7 +111,7 @@ IngressoIgrometrico DatiIgrometrici(const Esercizio& e, const RisultatiCalcolo& 
     DatiIgrometriaMensile d;
 
     std::vector<int> mesiErrati;
-    const std::optional<ClimaAnno> esterno = LetturaAnno(v.ClimaEsterno, mesiErrati);
+    const std::optional<ClimaAnno> esterno = LetturaAnnoDigitato(v.ClimaEsterno, mesiErrati);
     if (esterno) {
         d.Esterno = *esterno;
     } else {
@@ -125,7 +123,8 @@ IngressoIgrometrico DatiIgrometrici(const Esercizio& e, const RisultatiCalcolo& 
         d.Interno.Classe = *v.ClasseUmidità;
         if (d.Interno.Classe == 0) {
             std::vector<int> interniErrati;
-            const std::optional<ClimaAnno> interno = LetturaAnno(v.ClimaInterno, interniErrati);
+            const std::optional<ClimaAnno> interno =
+                LetturaAnnoDigitato(v.ClimaInterno, interniErrati);
             if (interno) {
                 d.Interno.Anno = *interno;
             } else {

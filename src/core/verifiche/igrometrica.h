@@ -48,6 +48,10 @@ struct VerificaIgrometrica {
 // the inside conditions chosen. An exercise without either keeps the section as it was.
 bool ConDatiIgrometrici(const DatiVerifiche& v);
 
+// A typed year: nothing, with the months (0 = January) whose temperature is not a number or
+// whose humidity is not a number from 0 to 100 in errati; otherwise the year read.
+std::optional<ClimaAnno> LetturaAnnoDigitato(const AnnoDigitato& anno, std::vector<int>& errati);
+
 // The sd of the layers from the inside, m: the one typed, or δ0/δ·d from the permeability.
 // k is 1-based; none for a typed sd that is not a number of at least 0.
 std::optional<double> SdStrato(const Esercizio& e, const RisultatiCalcolo& r, int k);

@@ -118,21 +118,16 @@ void DialogoDatiVerifiche::ImpostaClimaEsterno(const ClimaAnno& clima) {
 }
 
 std::optional<std::string> DialogoDatiVerifiche::ClimaEsternoCompleto(ClimaAnno& clima) const {
-    ClimaAnno letto{};
-    std::string errati;
-    for (std::size_t m = 0; m < letto.size(); ++m) {
-        const std::optional<double> θ = ConvertiNumero(ClimaEsterno[m].Temperatura);
-        const std::optional<double> φ = ConvertiNumero(ClimaEsterno[m].Umidità);
-        if (!θ || !φ || *φ < 0 || *φ > 100) {
-            errati += (errati.empty() ? "" : ", ") + std::string(NomiMesi[m]);
-            continue;
+    std::vector<int> errati;
+    const std::optional<ClimaAnno> letto = LetturaAnnoDigitato(ClimaEsterno, errati);
+    if (!letto) {
+        std::string mesi;
+        for (const int m : errati) {
+            mesi += (mesi.empty() ? "" : ", ") + std::string(NomiMesi[static_cast<std::size_t>(m)]);
         }
-        letto[m] = {*θ, *φ};
+        return std::string(PrefissoClimaIncompleto) + mesi + ".";
     }
-    if (!errati.empty()) {
-        return std::string(PrefissoClimaIncompleto) + errati + ".";
-    }
-    clima = letto;
+    clima = *letto;
     return std::nullopt;
 }
 

@@ -10,14 +10,6 @@ std::string Citato(std::string_view nome) {
     return "\"" + std::string(nome) + "\"";
 }
 
-std::string_view SenzaSpazi(std::string_view testo) {
-    const auto inizio = testo.find_first_not_of(" \t");
-    if (inizio == std::string_view::npos) {
-        return {};
-    }
-    return testo.substr(inizio, testo.find_last_not_of(" \t") - inizio + 1);
-}
-
 } // namespace
 
 FontiClima::FontiClima(std::string percorsoLibreria, Dialoghi& dialoghi)
@@ -68,8 +60,7 @@ bool FontiClima::ImportaEpwDa(const std::string& percorso, DialogoDatiVerifiche&
 bool FontiClima::Carica(std::string_view nome, DialogoDatiVerifiche& dati) {
     const LocalitaClima* localita = TrovaLocalita(libreria_, nome);
     if (localita == nullptr) {
-        Mostra("La località " + Citato(SenzaSpazi(nome)) + " non è nella libreria dei climi.",
-               Icona::Esclamazione);
+        Mostra(MessaggioLocalitaAssente(nome), Icona::Esclamazione);
         return false;
     }
     dati.ImpostaClimaEsterno(localita->Clima);
@@ -82,9 +73,10 @@ bool FontiClima::Salva(std::string_view nome, const DialogoDatiVerifiche& dati) 
         Mostra(*errore, Icona::Esclamazione);
         return false;
     }
-    if (TrovaLocalita(libreria_, nome) != nullptr &&
+    const LocalitaClima* presente = TrovaLocalita(libreria_, nome);
+    if (presente != nullptr &&
         dialoghi_.DomandaSiNo(TitoloDatiVerifiche,
-                              "La località " + Citato(SenzaSpazi(nome)) +
+                              "La località " + Citato(presente->Nome) +
                                   " è già nella libreria dei climi: sostituirne il clima?",
                               Icona::Domanda) != Risposta::Si) {
         return false;
@@ -98,13 +90,13 @@ bool FontiClima::Salva(std::string_view nome, const DialogoDatiVerifiche& dati) 
 }
 
 bool FontiClima::Elimina(std::string_view nome) {
-    if (TrovaLocalita(libreria_, nome) == nullptr) {
-        Mostra("La località " + Citato(SenzaSpazi(nome)) + " non è nella libreria dei climi.",
-               Icona::Esclamazione);
+    const LocalitaClima* presente = TrovaLocalita(libreria_, nome);
+    if (presente == nullptr) {
+        Mostra(MessaggioLocalitaAssente(nome), Icona::Esclamazione);
         return false;
     }
     if (dialoghi_.DomandaSiNo(TitoloDatiVerifiche,
-                              "Eliminare la località " + Citato(SenzaSpazi(nome)) +
+                              "Eliminare la località " + Citato(presente->Nome) +
                                   " dalla libreria dei climi?",
                               Icona::Domanda) != Risposta::Si) {
         return false;
