@@ -4,6 +4,7 @@
 
 #include "core/calc/acustico.h"
 #include "core/calc/calcolo.h"
+#include "core/model/numeri.h"
 #include "parete_prova.h"
 
 using namespace paretix;
@@ -24,6 +25,7 @@ RisultatiCalcolo Acustico(std::vector<const char*> densità, const char* disturb
     RisultatiCalcolo r;
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
         e.strato(k).Densità.Testo = densità[static_cast<std::size_t>(k - 1)];
+        r.Densità[k] = ConvertiNumeroOZero(e.strato(k).Densità.Testo);
         r.SpessoreMetri[k] = densità.size() == 1 ? 0.01 : 0.1;
     }
     std::string scarto;
@@ -92,6 +94,9 @@ TEST(Acustico, ChartKeepsNegativeIndicesOfLightLayers) {
     e.DistSonoro = "60";
     RisultatiCalcolo r;
     r.SpessoreMetri = {0, 0.1, 0.05, 0.1};
+    for (int k = 1; k <= e.NumeroStrati(); ++k) {
+        r.Densità[k] = ConvertiNumeroOZero(e.strato(k).Densità.Testo);
+    }
     std::string testo;
     CalcoloDisturboSonoro(e, r, testo);
     const double cavità = LeggeMassa(125, 1.21 * 0.05);

@@ -94,6 +94,71 @@ TEST(FormaGenerale, WritesTheShortestFifteenDigitForm) {
     }
 }
 
+// A number read from a typed text is written from the typed digits: the text must be exactly
+// what the full conversion of the value writes, for the value itself and for it divided by a
+// power of ten as the thickness in metres is, at the edges of the fixed form and beyond them.
+TEST(FormaGenerale, TheTypedDigitsGiveTheFullConversionsText) {
+    const auto Uguali = [](const std::string& digitato, int spostamento) {
+        const std::optional<double> letto = ConvertiNumero(digitato);
+        ASSERT_TRUE(letto.has_value()) << digitato;
+        const double valore = *letto / std::pow(10.0, spostamento);
+        std::string daCifre = "x";
+        AggiungiFormaGeneraleDigitata(daCifre, valore, digitato, spostamento);
+        EXPECT_EQ(daCifre, "x" + FormaGenerale(valore)) << digitato << " / 1E" << spostamento;
+    };
+    for (const char* testo : {"12",
+                              "2,5",
+                              "0,0001",
+                              "0,001",
+                              "0,00001",
+                              "999999999999999",
+                              "99999999999999,9",
+                              "100000000000000",
+                              "007,50",
+                              "1.234,5",
+                              "+3",
+                              "-0,5",
+                              " 12 ",
+                              "0",
+                              "-0",
+                              "0,1",
+                              "0,3",
+                              "123456789012345",
+                              "0,123456789012345",
+                              "1234567890123456",
+                              "1E3",
+                              "0,035",
+                              "1,9"}) {
+        for (int spostamento : {0, 1, 2, 5, 22}) {
+            Uguali(testo, spostamento);
+        }
+    }
+    std::mt19937_64 caso(11);
+    std::uniform_int_distribution<int> lunghezza(0, 16);
+    std::uniform_int_distribution<int> cifra(0, 9);
+    std::uniform_int_distribution<int> spostamento(0, 4);
+    for (int i = 0; i < 200000; ++i) {
+        std::string testo = i % 3 == 0 ? "-" : "";
+        const int intere = lunghezza(caso) + (i % 2 ? 0 : 1);
+        for (int k = 0; k < intere; ++k) {
+            testo += static_cast<char>('0' + cifra(caso));
+        }
+        if (i % 5 != 0) {
+            testo += ',';
+            for (int k = lunghezza(caso) / 2; k > 0; --k) {
+                testo += static_cast<char>('0' + cifra(caso));
+            }
+        }
+        if (ConvertiNumero(testo)) {
+            Uguali(testo, spostamento(caso));
+        }
+    }
+    // A value that is not the typed one is written as itself.
+    std::string altro;
+    AggiungiFormaGeneraleDigitata(altro, 0.25, "0,3", 0);
+    EXPECT_EQ(altro, "0,25");
+}
+
 TEST(LetturaNumeroIniziale, ReadsTheLeadingNumberWithADecimalPoint) {
     const std::pair<const char*, double> casi[] = {
         {"20,5", 20.0}, {"-2.5x", -2.5}, {"abc", 0.0}, {"  15", 15.0}, {"100,5", 100.0},

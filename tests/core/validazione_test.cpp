@@ -121,3 +121,48 @@ TEST(Validazione, HiddenBoxesAreNeitherRewrittenNorReported) {
     e.strato(1).Densità.Testo = "";
     EXPECT_FALSE(ControlloCorrettezzaDatiIniziali(e).has_value());
 }
+
+// The calculation takes the numbers the check read, so each must land in its own box's slot, in
+// its normal form; a hidden box and an absorption factor not given are left unread.
+TEST(Validazione, KeepsTheNumberOfEachBoxItRead) {
+    Esercizio e = Parete("MAM", true, true, true);
+    e.LiminariInterno = "7,5";
+    e.LiminariEsterno = "25";
+    e.TInterna = "21";
+    e.TEsterna = "-4";
+    e.UInterna = "55";
+    e.UEsterna = "81";
+    e.DistSonoro = "72";
+    e.strato(1).Densità.Testo = "1.800"; // normal form: 1,800
+    e.strato(1).Spessore.Testo = "12";
+    e.strato(1).Conduttività.Testo = "0,9";
+    e.strato(1).Permeabilità.Testo = "18";
+    e.strato(1).FatAssorbimento.Testo = "0,85";
+    e.strato(3).FatAssorbimento.Testo = "-";
+    NumeriCaselle letti;
+    ASSERT_FALSE(ControlloCorrettezzaDatiIniziali(e, letti).has_value());
+    EXPECT_EQ(letti.LiminariInterno, 7.5);
+    EXPECT_EQ(letti.LiminariEsterno, 25.0);
+    EXPECT_EQ(letti.TInterna, 21.0);
+    EXPECT_EQ(letti.TEsterna, -4.0);
+    EXPECT_EQ(letti.UInterna, 55.0);
+    EXPECT_EQ(letti.UEsterna, 81.0);
+    EXPECT_EQ(letti.DistSonoro, 72.0);
+    const NumeriCaselle::DiStrato& primo = letti.Strati[1];
+    EXPECT_EQ(primo.Densità, 1.8);
+    EXPECT_EQ(primo.Spessore, 12.0);
+    EXPECT_EQ(primo.Conduttività, 0.9);
+    EXPECT_EQ(primo.Permeabilità, 18.0);
+    EXPECT_EQ(primo.FatAssorbimento, 0.85);
+    EXPECT_EQ(letti.Strati[2].Spessore, 5.0);
+    EXPECT_FALSE(letti.Strati[2].Conduttività.has_value()); // a cavity has no conductivity box
+    EXPECT_FALSE(letti.Strati[3].FatAssorbimento.has_value());
+    EXPECT_FALSE(letti.Strati[4].Spessore.has_value()); // no fourth layer
+
+    e = Parete("MAM"); // thermal only: densities and sound level hidden
+    letti = {};
+    ASSERT_FALSE(ControlloCorrettezzaDatiIniziali(e, letti).has_value());
+    EXPECT_FALSE(letti.DistSonoro.has_value());
+    EXPECT_FALSE(letti.Strati[1].Densità.has_value());
+    EXPECT_EQ(letti.Strati[1].Conduttività, 0.5);
+}

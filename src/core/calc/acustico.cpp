@@ -11,9 +11,7 @@ namespace paretix {
 
 namespace {
 
-// Reference intensity of the decibel scale, W/m².
-
-// The densities of the layers, kg/m³, read once for a whole walk.
+// The densities of the layers, kg/m³, read from the boxes once for a whole walk of the chart.
 Tabella LetturaDensità(const Esercizio& e) {
     Tabella densità{};
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
@@ -49,9 +47,9 @@ void CalcolaPotereFonoisolantePerUnUnicoErzDelSingoloMateriale(const Tabella& de
 // one or by nothing, acts alone (perStrato). A heavy layer followed by another heavy one
 // passes its surface mass on to it and counts as nothing itself (azzera).
 template <typename PerStrato, typename Azzera>
-void PercorsoStrati(const Esercizio& e, RisultatiCalcolo& r, PerStrato perStrato, Azzera azzera) {
+void PercorsoStrati(const Esercizio& e, const Tabella& densità, RisultatiCalcolo& r,
+                    PerStrato perStrato, Azzera azzera) {
     const int n = e.NumeroStrati();
-    const Tabella densità = LetturaDensità(e);
     for (int k = 1; k <= n; ++k) {
         r.MassaSuperficiale[k].reset();
     }
@@ -106,7 +104,7 @@ void CalcoloDisturboSonoro(const Esercizio& e, RisultatiCalcolo& r, std::string&
         r.DisturboInEntrata = valore != 0 ? IntensitàRiferimento * std::pow(10.0, valore / 10) : 0;
     }
     PercorsoStrati(
-        e, r,
+        e, r.Densità, r,
         [&r](const Tabella& densità, int k) {
             CalcolaPotereFonoisolantePerOgniErzDelSingoloMateriale(densità, r, k);
         },
@@ -155,7 +153,7 @@ double CalcoloDisturboSonoro2(const Esercizio& e, RisultatiCalcolo& r, double F)
                                 ? valore
                                 : IntensitàRiferimento * std::pow(10.0, valore / 10);
     PercorsoStrati(
-        e, r,
+        e, LetturaDensità(e), r,
         [&r](const Tabella& densità, int k) {
             CalcolaPotereFonoisolantePerUnUnicoErzDelSingoloMateriale(densità, r, k);
         },

@@ -11,11 +11,11 @@
 
 namespace paretix {
 
-// Fills the six-frequency results of r and appends the acoustic section of the report. Reads
-// SpessoreMetri of the run, the densities and the sound level of the exercise.
 // The reference sound intensity of the decibel scale, W/m².
 inline constexpr double IntensitàRiferimento = 1e-12;
 
+// Fills the six-frequency results of r and appends the acoustic section of the report. Reads
+// SpessoreMetri and Densità of the run and the sound level of the exercise.
 void CalcoloDisturboSonoro(const Esercizio& e, RisultatiCalcolo& r, std::string& testo);
 
 } // namespace paretix

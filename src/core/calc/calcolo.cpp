@@ -18,23 +18,27 @@ namespace {
 // reallocation.
 constexpr std::size_t CapacitàRapporto = 16384;
 
-double Numero(const std::string& testo) {
-    return ConvertiNumeroOZero(testo);
+// A box's number as the check read it, or read from its text when the check did not read it
+// (a hidden box reads as 0 when it is not a number).
+double Numero(const std::optional<double>& letto, const std::string& testo) {
+    return letto ? *letto : ConvertiNumeroOZero(testo);
 }
 
 // Every number of the texts but the air cavities' conductivity.
-void LetturaNumeri(const Esercizio& e, int n, RisultatiCalcolo& r) {
-    r.hi = Numero(e.LiminariInterno);
-    r.he = Numero(e.LiminariEsterno);
-    r.Te = Numero(e.TEsterna);
-    r.Ti = Numero(e.TInterna);
-    r.Ue = Numero(e.UEsterna);
-    r.Ui = Numero(e.UInterna);
+void LetturaNumeri(const Esercizio& e, int n, const NumeriCaselle& letti, RisultatiCalcolo& r) {
+    r.hi = Numero(letti.LiminariInterno, e.LiminariInterno);
+    r.he = Numero(letti.LiminariEsterno, e.LiminariEsterno);
+    r.Te = Numero(letti.TEsterna, e.TEsterna);
+    r.Ti = Numero(letti.TInterna, e.TInterna);
+    r.Ue = Numero(letti.UEsterna, e.UEsterna);
+    r.Ui = Numero(letti.UInterna, e.UInterna);
     for (int k = 1; k <= n; ++k) {
         const Strato& s = e.strato(k);
-        r.SpessoreMetri[k] = Numero(s.Spessore.Testo) / 100;
+        const NumeriCaselle::DiStrato& lettiStrato = letti.Strati[static_cast<std::size_t>(k)];
+        r.SpessoreMetri[k] = Numero(lettiStrato.Spessore, s.Spessore.Testo) / 100;
+        r.Densità[k] = Numero(lettiStrato.Densità, s.Densità.Testo);
         if (PermeabilitàVisibile(e)) {
-            r.PermeabilitàStrato[k] = Numero(s.Permeabilità.Testo);
+            r.PermeabilitàStrato[k] = Numero(lettiStrato.Permeabilità, s.Permeabilità.Testo);
         }
     }
     if (!e.Termico) {
@@ -44,7 +48,8 @@ void LetturaNumeri(const Esercizio& e, int n, RisultatiCalcolo& r) {
     for (int k = 1; k <= n; ++k) {
         const Strato& s = e.strato(k);
         if (TogliSpazi(s.TipoStrato) != TipoCameraAria) {
-            r.Ki[k] = Numero(s.Conduttività.Testo);
+            r.Ki[k] = Numero(letti.Strati[static_cast<std::size_t>(k)].Conduttività,
+                             s.Conduttività.Testo);
         }
     }
 }
@@ -63,8 +68,9 @@ void ConduttivitàCamereAria(const Esercizio& e, int ipotesiTemperaturaMedia, in
     }
 }
 
-void LetturaDati(const Esercizio& e, int ipotesiTemperaturaMedia, int n, RisultatiCalcolo& r) {
-    LetturaNumeri(e, n, r);
+void LetturaDati(const Esercizio& e, int ipotesiTemperaturaMedia, int n, const NumeriCaselle& letti,
+                 RisultatiCalcolo& r) {
+    LetturaNumeri(e, n, letti, r);
     ConduttivitàCamereAria(e, ipotesiTemperaturaMedia, n, r);
 }
 
@@ -74,9 +80,10 @@ void AggiungiStrato(std::string& testo, int k) {
     testo.append(ACapo);
 }
 
-void AggiungiSpessore(std::string& testo, double spessoreMetri) {
+// The thickness is typed in centimetres and written in metres.
+void AggiungiSpessore(std::string& testo, double spessoreMetri, std::string_view digitato) {
     testo.append("Spessore Si = ");
-    AggiungiFormaGenerale(testo, spessoreMetri);
+    AggiungiFormaGeneraleDigitata(testo, spessoreMetri, digitato, 2);
     AggiungiTesti(testo, " m", ACapo);
 }
 
@@ -109,18 +116,18 @@ void ParteDati(const Esercizio& e, const RisultatiCalcolo& r, int n, std::string
         AggiungiStrato(testo, k);
         if (s.CameraAria()) {
             AggiungiTesti(testo, "Intercapedine d'aria ", ACapo);
-            AggiungiSpessore(testo, r.SpessoreMetri[k]);
+            AggiungiSpessore(testo, r.SpessoreMetri[k], s.Spessore.Testo);
             testo.append(ACapo);
             continue;
         }
         AggiungiTesti(testo, "Materiale: ", s.Materiale, ACapo);
-        AggiungiSpessore(testo, r.SpessoreMetri[k]);
+        AggiungiSpessore(testo, r.SpessoreMetri[k], s.Spessore.Testo);
         if (DensitàVisibile(e)) {
             AggiungiTesti(testo, "Densità = ", s.Densità.Testo, " Kg/m³ °C", ACapo);
         }
         if (s.ConduttivitàVisibile) {
             testo.append("Conduttività Ki = ");
-            AggiungiFormaGenerale(testo, r.Ki[k]);
+            AggiungiFormaGeneraleDigitata(testo, r.Ki[k], s.Conduttività.Testo, 0);
             AggiungiTesti(testo, " W/m °C", ACapo);
         }
         if (PermeabilitàVisibile(e)) {
@@ -199,7 +206,7 @@ void CalcoloSuDatiLetti(const Esercizio& e, int numeroCamereAria, RisultatiCalco
 
 void Calcolo(const Esercizio& e, int ipotesiTemperaturaMedia, int numeroCamereAria,
              RisultatiCalcolo& r, std::string& TestoStampa) {
-    LetturaDati(e, ipotesiTemperaturaMedia, e.NumeroStrati(), r);
+    LetturaDati(e, ipotesiTemperaturaMedia, e.NumeroStrati(), NumeriCaselle{}, r);
     CalcoloSuDatiLetti(e, numeroCamereAria, r, TestoStampa);
 }
 
@@ -210,19 +217,20 @@ EsitoCalcola Command1_Click(Esercizio& e, RisultatiCalcolo& r, std::string& Test
             ++esito.NumeroCamereAria;
         }
     }
-    if (auto messaggio = ControlloCorrettezzaDatiIniziali(e)) {
+    NumeriCaselle letti;
+    if (auto messaggio = ControlloCorrettezzaDatiIniziali(e, letti)) {
         esito.Messaggio = std::move(*messaggio);
         return esito;
     }
     std::string rapporto;
+    LetturaDati(e, 1, e.NumeroStrati(), letti, r);
     if (esito.NumeroCamereAria == 0) {
-        Calcolo(e, 1, 0, r, rapporto);
+        CalcoloSuDatiLetti(e, 0, r, rapporto);
     } else {
         // The cavities' conductivity depends on their mean temperature, which the first run
         // estimates from the air and the second takes from the first run's face temperatures.
         // The second run recomputes everything and replaces the report, so of the first run
-        // only the thermal numbers matter; the texts are read once, for both.
-        LetturaDati(e, 1, e.NumeroStrati(), r);
+        // only the thermal numbers matter; the texts are read once, by the check, for both.
         if (e.Termico) {
             CalcoloTermicoSenzaRapporto(r, e.NumeroStrati());
         }

@@ -20,6 +20,7 @@ struct RisultatiCalcolo {
     Tabella SpessoreMetri{};
     Tabella Ki{};                 // conductivity, W/(m K); of an air cavity its equivalent one
     Tabella PermeabilitàStrato{}; // as typed, in 10⁻¹² kg/(s m Pa)
+    Tabella Densità{};            // as typed, kg/m³
 
     // Thermal.
     Tabella ResistenzaStrato{};           // m² K/W

@@ -59,20 +59,31 @@ struct Mantissa {
     }
     bool Esatta() const { return Significative <= CifreEsatte && Decimali <= DecimaliEsatti; }
     double Valore() const {
-        return static_cast<double>(Cifre) / Potenze[static_cast<std::size_t>(Decimali)];
+        // A whole number needs no division, and most typed numbers are whole.
+        const double intero = static_cast<double>(Cifre);
+        return Decimali == 0 ? intero : intero / Potenze[static_cast<std::size_t>(Decimali)];
     }
 };
 
-// The text as a plain decimal, read the way ConvertiNumero reads it (a sign, digits with
-// digit-group points, a decimal comma and digits), when Mantissa holds it exactly; otherwise
-// nothing, and the full reading decides.
-std::optional<double> DecimaleSemplice(std::string_view t) {
+// A plain decimal as read: its sign and its digits.
+struct DecimaleLetto {
+    bool Negativo = false;
+    Mantissa Cifre;
+
+    double Valore() const { return Negativo ? -Cifre.Valore() : Cifre.Valore(); }
+};
+
+// Reads the text into d as a plain decimal, the way ConvertiNumero reads it (a sign, digits with
+// digit-group points, a decimal comma and digits), and tells whether Mantissa holds it exactly;
+// when not, the full reading decides. An out-parameter rather than an optional keeps the result
+// in registers: this runs for every number of every calculation.
+bool LetturaDecimaleSemplice(std::string_view t, DecimaleLetto& d) {
     std::size_t i = 0;
-    const bool negativo = !t.empty() && t[0] == '-';
+    d.Negativo = !t.empty() && t[0] == '-';
     if (!t.empty() && (t[0] == '+' || t[0] == '-')) {
         ++i;
     }
-    Mantissa m;
+    Mantissa& m = d.Cifre;
     bool qualcheCifra = false;
     for (; i < t.size(); ++i) {
         if (Cifra(t[i])) {
@@ -89,27 +100,62 @@ std::optional<double> DecimaleSemplice(std::string_view t) {
             qualcheCifra = true;
         }
     }
-    if (i != t.size() || !qualcheCifra || !m.Esatta()) {
-        return std::nullopt;
+    return i == t.size() && qualcheCifra && m.Esatta();
+}
+
+// Writes the digits `cifre` (no leading or trailing zeros) of a number whose first digit has the
+// decimal exponent `esponente`, in the general form with 15 significant digits: fixed from
+// 1E-04 up to below 1E+15, otherwise with an exponent of at least two digits.
+void AggiungiCifreFormaGenerale(std::string& testo, std::string_view cifre, int esponente) {
+    if (esponente < -4 || esponente >= Mantissa::CifreEsatte) {
+        testo.push_back(cifre.front());
+        if (cifre.size() > 1) {
+            testo.push_back(',');
+            testo.append(cifre.substr(1));
+        }
+        testo.append(esponente < 0 ? "E-" : "E+");
+        const int assoluto = esponente < 0 ? -esponente : esponente;
+        if (assoluto < 10) {
+            testo.push_back('0');
+        }
+        char numero[4];
+        testo.append(numero, std::to_chars(numero, numero + sizeof numero, assoluto).ptr);
+    } else if (esponente < 0) {
+        testo.append("0,");
+        testo.append(static_cast<std::size_t>(-esponente - 1), '0');
+        testo.append(cifre);
+    } else {
+        const std::size_t intere = static_cast<std::size_t>(esponente) + 1;
+        if (cifre.size() <= intere) {
+            testo.append(cifre);
+            testo.append(intere - cifre.size(), '0');
+        } else {
+            testo.append(cifre.substr(0, intere));
+            testo.push_back(',');
+            testo.append(cifre.substr(intere));
+        }
     }
-    return negativo ? -m.Valore() : m.Valore();
 }
 
 } // namespace
 
 std::string_view TogliSpazi(std::string_view testo) {
-    const auto inizio = testo.find_first_not_of(' ');
-    if (inizio == std::string_view::npos) {
-        return {};
+    // A plain loop: most texts have no blank at all, and every number read passes here.
+    std::size_t inizio = 0;
+    std::size_t fine = testo.size();
+    while (inizio < fine && testo[inizio] == ' ') {
+        ++inizio;
     }
-    const auto fine = testo.find_last_not_of(' ');
-    return testo.substr(inizio, fine - inizio + 1);
+    while (fine > inizio && testo[fine - 1] == ' ') {
+        --fine;
+    }
+    return testo.substr(inizio, fine - inizio);
 }
 
 std::optional<double> ConvertiNumero(std::string_view testo) {
     const std::string_view t = TogliSpazi(testo);
-    if (const std::optional<double> semplice = DecimaleSemplice(t)) {
-        return semplice;
+    if (DecimaleLetto d; LetturaDecimaleSemplice(t, d)) {
+        return d.Valore();
     }
     // Written by index into room sized once: every number of every calculation passes here.
     std::string spazio(t.size(), '\0');
@@ -199,19 +245,49 @@ void AggiungiFormaGenerale(std::string& testo, double valore) {
         testo.push_back('0');
         return;
     }
-    char buffer[64];
+    // The longest form, "-2.22507385850720e-308", takes 22 characters. The point and the letters
+    // are rewritten over the whole fixed-size buffer without a branch, which the compiler turns
+    // into a few vector instructions, then the written part is appended at once.
+    constexpr std::size_t Spazio = 32;
+    char buffer[Spazio]{};
     auto [fine, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, valore, std::chars_format::general, 15);
-    // The point and the letters are rewritten in place, then the whole appended at once.
-    for (char* p = buffer; p != fine; ++p) {
-        if (*p == '.') {
-            *p = ',';
-        } else if (*p >= 'a' && *p <= 'z') {
-            *p = static_cast<char>(*p - 'a' + 'A');
-        }
+        std::to_chars(buffer, buffer + Spazio, valore, std::chars_format::general, 15);
+    for (char& c : buffer) {
+        c = c == '.' ? ',' : c;
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     }
     testo.append(buffer, fine);
     (void)ec;
+}
+
+// The typed decimal T has at most 15 significant digits, and valore is T rounded to a double
+// and divided by 10^spostamento: at most two roundings, each within 2^-53 of the value, so
+// valore is within 2.3E-16 of T / 10^spostamento in relative terms. Half a unit of the 15th
+// digit is at least 5E-16 of the value, so the 15-digit form of valore is T / 10^spostamento
+// itself: the typed digits, with the comma moved. The check that valore is that quotient keeps
+// every other value on the full conversion.
+void AggiungiFormaGeneraleDigitata(std::string& testo, double valore, std::string_view digitato,
+                                   int spostamento) {
+    DecimaleLetto d;
+    if (!LetturaDecimaleSemplice(TogliSpazi(digitato), d) || spostamento < 0 ||
+        spostamento > Mantissa::DecimaliEsatti || valore == 0.0 ||
+        d.Valore() / Mantissa::Potenze[static_cast<std::size_t>(spostamento)] != valore) {
+        AggiungiFormaGenerale(testo, valore);
+        return;
+    }
+    char cifre[24];
+    char* fine = std::to_chars(cifre, cifre + sizeof cifre, d.Cifre.Cifre).ptr;
+    int esponenteUltima = -d.Cifre.Decimali - spostamento;
+    while (fine[-1] == '0') {
+        --fine;
+        ++esponenteUltima;
+    }
+    const std::string_view significative(cifre, static_cast<std::size_t>(fine - cifre));
+    if (d.Negativo) {
+        testo.push_back('-');
+    }
+    AggiungiCifreFormaGenerale(testo, significative,
+                               esponenteUltima + static_cast<int>(significative.size()) - 1);
 }
 
 std::string FormaGenerale(double valore) {

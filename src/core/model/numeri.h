@@ -28,6 +28,11 @@ std::string Decimali(double valore, int cifre);
 // Appends the general number form of valore to testo, without a temporary string.
 void AggiungiFormaGenerale(std::string& testo, double valore);
 
+// The same for a number read from a typed text: when valore is the number in `digitato` divided
+// by 10^spostamento, its digits are copied from the text instead of converted again.
+void AggiungiFormaGeneraleDigitata(std::string& testo, double valore, std::string_view digitato,
+                                   int spostamento);
+
 // The leading-number reading of spin buttons and labels: leading blanks skipped, then an
 // optional sign, digits and an optional "." with digits; it stops at the first other
 // character. No digits read as 0, so "20,5" reads 20.

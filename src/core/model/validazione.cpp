@@ -77,6 +77,7 @@ bool FuoriIntervallo(Intervallo intervallo, double valore) {
 // The boxes of the boundary conditions, in the order they are checked.
 struct CasellaGenerale {
     std::string Esercizio::*campo;
+    std::optional<double> NumeriCaselle::*letto;
     std::string_view nome;
     bool (*visibile)(const Esercizio&);
     Intervallo intervallo;
@@ -84,36 +85,43 @@ struct CasellaGenerale {
 };
 
 constexpr CasellaGenerale CaselleGenerali[] = {
-    {&Esercizio::LiminariInterno, NomeLiminariInterno, LiminariVisibili, Intervallo::Positivo,
-     Frase5},
-    {&Esercizio::LiminariEsterno, NomeLiminariEsterno, LiminariVisibili, Intervallo::Positivo,
-     Frase5},
-    {&Esercizio::TInterna, NomeTInterna, TemperatureVisibili, Intervallo::Libero, nullptr},
-    {&Esercizio::TEsterna, NomeTEsterna, TemperatureVisibili, Intervallo::Libero, nullptr},
-    {&Esercizio::UInterna, NomeUInterna, UmiditàVisibili, Intervallo::Percentuale,
+    {&Esercizio::LiminariInterno, &NumeriCaselle::LiminariInterno, NomeLiminariInterno,
+     LiminariVisibili, Intervallo::Positivo, Frase5},
+    {&Esercizio::LiminariEsterno, &NumeriCaselle::LiminariEsterno, NomeLiminariEsterno,
+     LiminariVisibili, Intervallo::Positivo, Frase5},
+    {&Esercizio::TInterna, &NumeriCaselle::TInterna, NomeTInterna, TemperatureVisibili,
+     Intervallo::Libero, nullptr},
+    {&Esercizio::TEsterna, &NumeriCaselle::TEsterna, NomeTEsterna, TemperatureVisibili,
+     Intervallo::Libero, nullptr},
+    {&Esercizio::UInterna, &NumeriCaselle::UInterna, NomeUInterna, UmiditàVisibili,
+     Intervallo::Percentuale,
      [](std::string_view) { return std::string(MessaggioUmiditàInterna); }},
-    {&Esercizio::UEsterna, NomeUEsterna, UmiditàVisibili, Intervallo::Percentuale,
+    {&Esercizio::UEsterna, &NumeriCaselle::UEsterna, NomeUEsterna, UmiditàVisibili,
+     Intervallo::Percentuale,
      [](std::string_view) { return std::string(MessaggioUmiditàEsterna); }},
-    {&Esercizio::DistSonoro, NomeDistSonoro, DistSonoroVisibile, Intervallo::NonNegativo, Frase5},
+    {&Esercizio::DistSonoro, &NumeriCaselle::DistSonoro, NomeDistSonoro, DistSonoroVisibile,
+     Intervallo::NonNegativo, Frase5},
 };
 
 // The number boxes of a layer, in the order they are checked, each greater than zero; the
 // absorption factor follows them with rules of its own.
 struct CasellaStrato {
     Casella Strato::*campo;
+    std::optional<double> NumeriCaselle::DiStrato::*letto;
     std::string_view nome;
     bool (*visibile)(const Esercizio&, const Strato&);
     std::string (*fuoriIntervallo)(int strato, std::string_view nome);
 };
 
 constexpr CasellaStrato CaselleStrato[] = {
-    {&Strato::Densità, NomeDensità,
+    {&Strato::Densità, &NumeriCaselle::DiStrato::Densità, NomeDensità,
      [](const Esercizio& e, const Strato&) { return DensitàVisibile(e); }, Frase6},
-    {&Strato::Spessore, NomeSpessore, [](const Esercizio&, const Strato&) { return true; },
+    {&Strato::Spessore, &NumeriCaselle::DiStrato::Spessore, NomeSpessore,
+     [](const Esercizio&, const Strato&) { return true; },
      [](int strato, std::string_view) { return MessaggioSpessoreErrato(strato); }},
-    {&Strato::Conduttività, NomeConduttività,
+    {&Strato::Conduttività, &NumeriCaselle::DiStrato::Conduttività, NomeConduttività,
      [](const Esercizio&, const Strato& s) { return s.ConduttivitàVisibile; }, Frase6},
-    {&Strato::Permeabilità, NomePermeabilità,
+    {&Strato::Permeabilità, &NumeriCaselle::DiStrato::Permeabilità, NomePermeabilità,
      [](const Esercizio& e, const Strato&) { return PermeabilitàVisibile(e); }, Frase6},
 };
 
@@ -152,14 +160,14 @@ void NormalizzaCaselleVisibili(Esercizio& e) {
 // One walk over the shown boxes, converting each once. A box without a number ends the walk
 // with its message; the first number out of range is only remembered and reported when every
 // box holds a number, so that presence and form of all the boxes come before any range.
-std::optional<std::string> ControlloNumeri(const Esercizio& e) {
+std::optional<std::string> ControlloNumeri(const Esercizio& e, NumeriCaselle& letti) {
     std::optional<std::string> primoFuoriIntervallo;
     for (const CasellaGenerale& c : CaselleGenerali) {
         if (!c.visibile(e)) {
             continue;
         }
         const std::string& testo = e.*c.campo;
-        const auto numero = ConvertiNumero(testo);
+        const auto& numero = letti.*c.letto = ConvertiNumero(testo);
         if (!numero) {
             return testo.empty() ? Frase1(c.nome) : Frase2(c.nome);
         }
@@ -169,12 +177,13 @@ std::optional<std::string> ControlloNumeri(const Esercizio& e) {
     }
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
         const Strato& s = e.strato(k);
+        NumeriCaselle::DiStrato& lettiStrato = letti.Strati[static_cast<std::size_t>(k)];
         for (const CasellaStrato& c : CaselleStrato) {
             if (!c.visibile(e, s)) {
                 continue;
             }
             const std::string& testo = (s.*c.campo).Testo;
-            const auto numero = ConvertiNumero(testo);
+            const auto& numero = lettiStrato.*c.letto = ConvertiNumero(testo);
             if (!numero) {
                 return testo.empty() ? Frase3(k, c.nome) : Frase4(k, c.nome);
             }
@@ -186,7 +195,7 @@ std::optional<std::string> ControlloNumeri(const Esercizio& e) {
         if (!s.FatAssorbimentoVisibile || FatAssorbimentoNonDato(fattore)) {
             continue;
         }
-        const auto numero = ConvertiNumero(fattore);
+        const auto& numero = lettiStrato.FatAssorbimento = ConvertiNumero(fattore);
         if (!numero) {
             return MessaggioFatAssorbimentoAlfanumerico(k);
         }
@@ -217,9 +226,14 @@ bool FatAssorbimentoNonDato(std::string_view testo) {
     return t.empty() || t == "-";
 }
 
-std::optional<std::string> ControlloCorrettezzaDatiIniziali(Esercizio& e) {
+std::optional<std::string> ControlloCorrettezzaDatiIniziali(Esercizio& e, NumeriCaselle& letti) {
     NormalizzaCaselleVisibili(e);
-    return ControlloNumeri(e);
+    return ControlloNumeri(e, letti);
+}
+
+std::optional<std::string> ControlloCorrettezzaDatiIniziali(Esercizio& e) {
+    NumeriCaselle letti;
+    return ControlloCorrettezzaDatiIniziali(e, letti);
 }
 
 std::string Frase1(std::string_view nomeCasella) {

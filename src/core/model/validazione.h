@@ -1,6 +1,7 @@
 #pragma once
 // Normal form and validation of the inputs before every calculation.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,10 +16,23 @@ inline constexpr const char* TitoloErrore = "ERRORE:";
 // disappears, everything else stays.
 std::string ModificatoreDatiInEntrata(std::string_view testo);
 
+// The numbers of the boxes as the check read them, so that the calculation after it does not
+// read them again. A box the check did not read (hidden, an absorption factor not given, or one
+// after the first fault) has none.
+struct NumeriCaselle {
+    std::optional<double> LiminariInterno, LiminariEsterno, TInterna, TEsterna, UInterna, UEsterna,
+        DistSonoro;
+    struct DiStrato {
+        std::optional<double> Densità, Spessore, Conduttività, Permeabilità, FatAssorbimento;
+    };
+    std::array<DiStrato, SlotTabelle> Strati{}; // slot k: layer k
+};
+
 // Rewrites every shown number box into its normal form, then checks presence and numeric form
 // of all of them, then their ranges. Returns the message of the first fault (shown with the
 // title TitoloErrore), or nothing when the exercise can be calculated. Hidden boxes are
-// neither rewritten nor tested.
+// neither rewritten nor tested. The numbers read go into letti.
+std::optional<std::string> ControlloCorrettezzaDatiIniziali(Esercizio& e, NumeriCaselle& letti);
 std::optional<std::string> ControlloCorrettezzaDatiIniziali(Esercizio& e);
 
 // An absorption factor that is empty or a dash (blanks around ignored) is not given.
