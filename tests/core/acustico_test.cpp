@@ -28,6 +28,7 @@ RisultatiCalcolo Acustico(std::vector<const char*> densità, const char* disturb
         r.Densità[k] = ConvertiNumeroOZero(e.strato(k).Densità.Testo);
         r.SpessoreMetri[k] = densità.size() == 1 ? 0.01 : 0.1;
     }
+    r.DistSonoro = ConvertiNumeroOZero(disturbo);
     std::string scarto;
     CalcoloDisturboSonoro(e, r, testo ? *testo : scarto);
     return r;
@@ -97,6 +98,7 @@ TEST(Acustico, ChartKeepsNegativeIndicesOfLightLayers) {
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
         r.Densità[k] = ConvertiNumeroOZero(e.strato(k).Densità.Testo);
     }
+    r.DistSonoro = 60;
     std::string testo;
     CalcoloDisturboSonoro(e, r, testo);
     const double cavità = LeggeMassa(125, 1.21 * 0.05);

@@ -96,7 +96,7 @@ void AggiungiRigaFrequenza(std::string& testo, std::string_view prefissoBreve,
 } // namespace
 
 void CalcoloDisturboSonoro(const Esercizio& e, RisultatiCalcolo& r, std::string& testo) {
-    const double valore = ConvertiNumeroOZero(e.DistSonoro);
+    const double valore = r.DistSonoro;
     const bool watt = e.UnitaDistSonoro == UnitaSuono::Watt;
     if (watt) {
         r.DisturboInEntrata = valore;

@@ -15,7 +15,7 @@ namespace paretix {
 inline constexpr double IntensitàRiferimento = 1e-12;
 
 // Fills the six-frequency results of r and appends the acoustic section of the report. Reads
-// SpessoreMetri and Densità of the run and the sound level of the exercise.
+// SpessoreMetri, Densità and DistSonoro of the run, and the sound level's unit.
 void CalcoloDisturboSonoro(const Esercizio& e, RisultatiCalcolo& r, std::string& testo);
 
 } // namespace paretix

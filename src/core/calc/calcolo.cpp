@@ -32,6 +32,7 @@ void LetturaNumeri(const Esercizio& e, int n, const NumeriCaselle& letti, Risult
     r.Ti = Numero(letti.TInterna, e.TInterna);
     r.Ue = Numero(letti.UEsterna, e.UEsterna);
     r.Ui = Numero(letti.UInterna, e.UInterna);
+    r.DistSonoro = Numero(letti.DistSonoro, e.DistSonoro);
     for (int k = 1; k <= n; ++k) {
         const Strato& s = e.strato(k);
         const NumeriCaselle::DiStrato& lettiStrato = letti.Strati[static_cast<std::size_t>(k)];
@@ -57,13 +58,13 @@ void LetturaNumeri(const Esercizio& e, int n, const NumeriCaselle& letti, Risult
 // An air cavity's equivalent conductivity. The second hypothesis reads the previous run's
 // boundary temperatures, which a run overwrites only in its thermal steps.
 void ConduttivitàCamereAria(const Esercizio& e, int ipotesiTemperaturaMedia, int n,
-                            RisultatiCalcolo& r) {
+                            const NumeriCaselle& letti, RisultatiCalcolo& r) {
     if (!e.Termico) {
         return;
     }
     for (int k = 1; k <= n; ++k) {
         if (TogliSpazi(e.strato(k).TipoStrato) == TipoCameraAria) {
-            CalcoloConduttivitàEquivalente(e, k, ipotesiTemperaturaMedia, r);
+            CalcoloConduttivitàEquivalente(e, k, ipotesiTemperaturaMedia, letti, r);
         }
     }
 }
@@ -71,7 +72,7 @@ void ConduttivitàCamereAria(const Esercizio& e, int ipotesiTemperaturaMedia, in
 void LetturaDati(const Esercizio& e, int ipotesiTemperaturaMedia, int n, const NumeriCaselle& letti,
                  RisultatiCalcolo& r) {
     LetturaNumeri(e, n, letti, r);
-    ConduttivitàCamereAria(e, ipotesiTemperaturaMedia, n, r);
+    ConduttivitàCamereAria(e, ipotesiTemperaturaMedia, n, letti, r);
 }
 
 void AggiungiStrato(std::string& testo, int k) {
@@ -234,7 +235,7 @@ EsitoCalcola Command1_Click(Esercizio& e, RisultatiCalcolo& r, std::string& Test
         if (e.Termico) {
             CalcoloTermicoSenzaRapporto(r, e.NumeroStrati());
         }
-        ConduttivitàCamereAria(e, 2, e.NumeroStrati(), r);
+        ConduttivitàCamereAria(e, 2, e.NumeroStrati(), letti, r);
         CalcoloSuDatiLetti(e, esito.NumeroCamereAria, r, rapporto);
     }
     if (auto messaggio = ControlloValoriFiniti(e, r)) {

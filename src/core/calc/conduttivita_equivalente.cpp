@@ -1,6 +1,7 @@
 #include "core/calc/conduttivita_equivalente.h"
 
 #include <cmath>
+#include <optional>
 
 #include "core/model/numeri.h"
 #include "core/model/validazione.h"
@@ -18,11 +19,14 @@ constexpr double CoefficienteConvettivo = 0.7;
 constexpr double CoefficienteRadiativo = 4.6;
 constexpr double ScalaRadiativa = 100;
 
+// A face's absorption factor as the check read it, or read from its box.
+std::optional<double> Fattore(const std::optional<double>& letto, const std::string& testo) {
+    return letto ? letto : ConvertiNumero(TogliSpazi(testo));
+}
+
 // Mean absorption factor of two facing surfaces, between 0 and 1; a factor that is not a
 // usable number leaves no radiation at all.
-double FattoreMedioDiDue(std::string_view a, std::string_view b) {
-    const auto fa = ConvertiNumero(TogliSpazi(a));
-    const auto fb = ConvertiNumero(TogliSpazi(b));
+double FattoreMedioDiDue(const std::optional<double>& fa, const std::optional<double>& fb) {
     double medio = 0;
     if (fa && fb) {
         medio = 1 / (1 / *fa + 1 / *fb - 1);
@@ -69,12 +73,20 @@ bool CameraAriaDaTabella(const Esercizio& e, int k) {
 
 void CalcoloConduttivitàEquivalente(const Esercizio& e, int k, int ipotesiTemperaturaMedia,
                                     RisultatiCalcolo& r) {
+    CalcoloConduttivitàEquivalente(e, k, ipotesiTemperaturaMedia, NumeriCaselle{}, r);
+}
+
+void CalcoloConduttivitàEquivalente(const Esercizio& e, int k, int ipotesiTemperaturaMedia,
+                                    const NumeriCaselle& letti, RisultatiCalcolo& r) {
     if (CameraAriaDaTabella(e, k)) {
         r.Ki[k] = 0;
         return;
     }
-    r.FattoreMedio[k] = FattoreMedioDiDue(e.strato(k - 1).FatAssorbimento.Testo,
-                                          e.strato(k + 1).FatAssorbimento.Testo);
+    const auto Vicino = [&](int j) {
+        return Fattore(letti.Strati[static_cast<std::size_t>(j)].FatAssorbimento,
+                       e.strato(j).FatAssorbimento.Testo);
+    };
+    r.FattoreMedio[k] = FattoreMedioDiDue(Vicino(k - 1), Vicino(k + 1));
     if (ipotesiTemperaturaMedia == 1) {
         r.TemperaturaMedia[k] = (r.Ti + r.Te) / 2;
     } else {

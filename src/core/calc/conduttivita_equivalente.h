@@ -5,6 +5,7 @@
 
 #include "core/calc/risultati.h"
 #include "core/model/esercizio.h"
+#include "core/model/validazione.h"
 
 namespace paretix {
 
@@ -24,5 +25,9 @@ bool CameraAriaDaTabella(const Esercizio& e, int k);
 // the cavity's face temperatures T[k-1] and T[k] left by the previous run.
 void CalcoloConduttivitàEquivalente(const Esercizio& e, int k, int ipotesiTemperaturaMedia,
                                     RisultatiCalcolo& r);
+// The same, taking the factors the check read from letti; a factor it did not read is read from
+// its box.
+void CalcoloConduttivitàEquivalente(const Esercizio& e, int k, int ipotesiTemperaturaMedia,
+                                    const NumeriCaselle& letti, RisultatiCalcolo& r);
 
 } // namespace paretix

@@ -15,8 +15,9 @@ using Tabella = std::array<double, SlotTabelle>; // slot k: layer k or boundary 
 constexpr std::array<int, 6> FrequenzeOttava{125, 250, 500, 1000, 2000, 4000};
 
 struct RisultatiCalcolo {
-    // Inputs as read by the run: hi, he in W/(m² K); Ti, Te in °C; Ui, Ue in %.
-    double hi = 0, he = 0, Ti = 0, Te = 0, Ui = 0, Ue = 0;
+    // Inputs as read by the run: hi, he in W/(m² K); Ti, Te in °C; Ui, Ue in %; the sound level
+    // in dB or in W/m², as its unit says.
+    double hi = 0, he = 0, Ti = 0, Te = 0, Ui = 0, Ue = 0, DistSonoro = 0;
     Tabella SpessoreMetri{};
     Tabella Ki{};                 // conductivity, W/(m K); of an air cavity its equivalent one
     Tabella PermeabilitàStrato{}; // as typed, in 10⁻¹² kg/(s m Pa)
