@@ -8,8 +8,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <cmath>
 #include <map>
 
+#include "core/window/disposizione.h"
 #include "ui/colore.h"
 #include "ui/dialogo_materiale_qt.h"
 #include "ui/dialogo_modifica_abaco_qt.h"
@@ -24,10 +26,6 @@ constexpr const char* ProprietàCella = "cella";
 constexpr int RighePerScatto = 3;
 constexpr int AngoloScatto = 120;
 
-QRect Pixel(const RettangoloTwips& r) {
-    return ui::RettangoloTwip(r.Sinistra, r.Alto, r.Larghezza, r.Altezza);
-}
-
 QString Nome(const char* controllo, int indice) {
     return QStringLiteral("%1(%2)").arg(QString::fromUtf8(controllo)).arg(indice);
 }
@@ -36,7 +34,8 @@ QString Nome(const char* controllo, int indice) {
 
 ElencoMaterialiQt::ElencoMaterialiQt(ElencoMateriali& modello, Dialoghi& dialoghi, QWidget* parent,
                                      PosizioneElenco* posizione)
-    : QDialog(parent), modello_(modello), dialoghi_(dialoghi), posizione_(posizione) {
+    : QDialog(parent), modello_(modello), dialoghi_(dialoghi), posizione_(posizione),
+      scala_(PixelPerTwip(logicalDpiX())) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QString::fromUtf8(TitoloElencoMateriali));
     setModal(true);
@@ -55,6 +54,10 @@ ElencoMaterialiQt::ElencoMaterialiQt(ElencoMateriali& modello, Dialoghi& dialogh
     resize(ridimensionata ? QSize(posizione_->Larghezza, posizione_->Altezza) : predefinita);
     Disponi();
     filtro_->setFocus();
+}
+
+QRect ElencoMaterialiQt::Pixel(const RettangoloTwips& r) const {
+    return ui::RettangoloTwip(r.Sinistra, r.Alto, r.Larghezza, r.Altezza, scala_);
 }
 
 void ElencoMaterialiQt::done(int esito) {
@@ -123,7 +126,8 @@ QLabel* ElencoMaterialiQt::NuovaCella(int k) {
 
 void ElencoMaterialiQt::Disponi() {
     const FormaElenco forma =
-        FormaPerDimensione(modello_.Colonne(), width() * TwipPerPixel, height() * TwipPerPixel);
+        FormaPerDimensione(modello_.Colonne(), static_cast<int>(std::lround(width() / scala_)),
+                           static_cast<int>(std::lround(height() / scala_)));
     modello_.ImpostaRighe(forma.Righe);
     const int celle = modello_.Righe() * 10;
     for (std::size_t k = static_cast<std::size_t>(celle); k < celle_.size(); ++k) {

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <vector>
 
+#include "core/materials/disposizione_elenco.h"
 #include "core/materials/elenco_materiali.h"
 #include "core/porte/dialoghi.h"
 
@@ -35,6 +36,8 @@ class ElencoMaterialiQt : public QDialog {
     void keyPressEvent(QKeyEvent* evento) override;
 
   private:
+    // A place of the design in the pixels of this window's screen.
+    QRect Pixel(const RettangoloTwips& r) const;
     void CreaGriglia();
     void CreaMenu();
     // The grid rows and the places of every control for the window's present size.
@@ -54,6 +57,7 @@ class ElencoMaterialiQt : public QDialog {
     ElencoMateriali& modello_;
     Dialoghi& dialoghi_;
     PosizioneElenco* posizione_ = nullptr;
+    double scala_; // pixels per twip of the screen
     std::vector<QLabel*> celle_;
     std::vector<QLabel*> intestazioni_;
     QLabel* info_ = nullptr;
