@@ -380,11 +380,42 @@ bool LeggiSeparatore(std::string_view valore, paretix::FormatoCsv& formato) {
     return true;
 }
 
+// The options of the CSV format, each given at most once: --sep C and --punto.
+struct OpzioniCsv {
+    bool Separatore = false;
+    bool Punto = false;
+
+    bool Date() const { return Separatore || Punto; }
+};
+
+enum class OpzioneLetta { Altra, Letta, Sbagliata };
+
+// Reads argv[i] when it is --sep (with its value, argv[i] moving past it) or --punto.
+OpzioneLetta LeggiOpzioneCsv(int argc, char** argv, int& i, OpzioniCsv& date,
+                             paretix::FormatoCsv& formato) {
+    const std::string_view a = argv[i];
+    if (a == "--sep") {
+        if (i + 1 >= argc || date.Separatore || !LeggiSeparatore(argv[++i], formato)) {
+            return OpzioneLetta::Sbagliata;
+        }
+        date.Separatore = true;
+        return OpzioneLetta::Letta;
+    }
+    if (a == "--punto") {
+        if (date.Punto) {
+            return OpzioneLetta::Sbagliata;
+        }
+        formato.VirgolaDecimale = false;
+        date.Punto = true;
+        return OpzioneLetta::Letta;
+    }
+    return OpzioneLetta::Altra;
+}
+
 // The options, then the files; nothing when the command line is not one the help describes.
 std::optional<Richiesta> Leggi(int argc, char** argv) {
     Richiesta r;
-    bool separatore = false;
-    bool punto = false;
+    OpzioniCsv csv;
     int i = 1;
     for (; i < argc; ++i) {
         const std::string_view a = argv[i];
@@ -392,15 +423,10 @@ std::optional<Richiesta> Leggi(int argc, char** argv) {
             r.Modo = Uscita::Json;
         } else if (a == "--csv" && r.Modo == Uscita::Resoconto && i == 1) {
             r.Modo = Uscita::Csv;
-        } else if (a == "--sep" && i + 1 < argc && !separatore) {
-            if (!LeggiSeparatore(argv[++i], r.Formato)) {
-                return std::nullopt;
-            }
-            separatore = true;
-        } else if (a == "--punto" && !punto) {
-            r.Formato.VirgolaDecimale = false;
-            punto = true;
-        } else {
+        } else if (const OpzioneLetta o = LeggiOpzioneCsv(argc, argv, i, csv, r.Formato);
+                   o == OpzioneLetta::Sbagliata) {
+            return std::nullopt;
+        } else if (o == OpzioneLetta::Altra) {
             break;
         }
     }
@@ -410,8 +436,7 @@ std::optional<Richiesta> Leggi(int argc, char** argv) {
         }
         r.File.emplace_back(argv[i]);
     }
-    const bool soloCsv = separatore || punto;
-    if (r.File.empty() || (soloCsv && r.Modo != Uscita::Csv) ||
+    if (r.File.empty() || (csv.Date() && r.Modo != Uscita::Csv) ||
         (r.Modo == Uscita::Resoconto && r.File.size() != 1)) {
         return std::nullopt;
     }
@@ -437,8 +462,7 @@ std::optional<Richiesta> LeggiScansione(int argc, char** argv, std::string& mess
     DatiScansione s;
     s.Fili = std::max(1u, std::thread::hardware_concurrency());
     bool fili = false;
-    bool separatore = false;
-    bool punto = false;
+    OpzioniCsv csv;
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
         const bool valore = i + 1 < argc;
@@ -468,14 +492,11 @@ std::optional<Richiesta> LeggiScansione(int argc, char** argv, std::string& mess
             }
             s.Fili = *n;
             fili = true;
-        } else if (a == "--sep" && valore && !separatore) {
-            if (!LeggiSeparatore(argv[++i], r.Formato)) {
-                return std::nullopt;
-            }
-            separatore = true;
-        } else if (a == "--punto" && !punto) {
-            r.Formato.VirgolaDecimale = false;
-            punto = true;
+        } else if (const OpzioneLetta o = LeggiOpzioneCsv(argc, argv, i, csv, r.Formato);
+                   o == OpzioneLetta::Sbagliata) {
+            return std::nullopt;
+        } else if (o == OpzioneLetta::Letta) {
+            continue;
         } else if (!a.empty() && a[0] != '-') {
             r.File.emplace_back(a);
         } else {
@@ -486,7 +507,7 @@ std::optional<Richiesta> LeggiScansione(int argc, char** argv, std::string& mess
         messaggio = "--varia: servono un solo file e --csv oppure --json";
         return std::nullopt;
     }
-    if ((separatore || punto) && r.Modo != Uscita::Csv) {
+    if (csv.Date() && r.Modo != Uscita::Csv) {
         return std::nullopt;
     }
     r.Scansione = std::move(s);

@@ -8,6 +8,12 @@ using prova::Parete;
 
 namespace {
 
+// The check's message alone.
+std::optional<std::string> MessaggioControllo(Esercizio& e) {
+    NumeriCaselle letti;
+    return ControlloCorrettezzaDatiIniziali(e, letti);
+}
+
 const std::string CodaFattore =
     "\r\n''Fattore di assorbimento termico delle supefici intorno alla camera d'aria''.\r\n\r\n"
     "Il valore deve essere compreso tra 1 = Corpo nero ideale e 0 = Specchio ideale esclusi\r\n"
@@ -17,7 +23,7 @@ const std::string CodaFattore =
 std::string Errore(void (*guasto)(Esercizio&)) {
     Esercizio e = Parete("MAM", true, true, true);
     guasto(e);
-    return ControlloCorrettezzaDatiIniziali(e).value_or("nessun errore");
+    return MessaggioControllo(e).value_or("nessun errore");
 }
 
 } // namespace
@@ -74,11 +80,11 @@ TEST(Validazione, AbsorptionFactorIsOptionalAndStrictlyBetweenZeroAndOne) {
     Esercizio e = Parete("MAM");
     for (const char* accettato : {"", "-", " - ", "0,9", "0.5"}) {
         e.strato(3).FatAssorbimento.Testo = accettato;
-        EXPECT_EQ(ControlloCorrettezzaDatiIniziali(e), std::nullopt) << accettato;
+        EXPECT_EQ(MessaggioControllo(e), std::nullopt) << accettato;
     }
     for (const char* errato : {"0", "1", "1,5"}) {
         e.strato(3).FatAssorbimento.Testo = errato;
-        EXPECT_EQ(ControlloCorrettezzaDatiIniziali(e),
+        EXPECT_EQ(MessaggioControllo(e),
                   "Per lo strato 3 è stato inserito un dato errato nella casella" + CodaFattore)
             << errato;
     }
@@ -91,7 +97,7 @@ TEST(Validazione, NormalFormsStayInTheBoxesEvenAfterAFault) {
     e.UEsterna = "\t5";
     e.strato(2).Spessore.Testo = "1 2";
     e.strato(2).Conduttività.Testo = "1.000,5";
-    EXPECT_EQ(ControlloCorrettezzaDatiIniziali(e),
+    EXPECT_EQ(MessaggioControllo(e),
               "È stato inserito un dato alfanumerico nella casella ''Umidità relativa esterna''");
     EXPECT_EQ(e.LiminariInterno, "7");
     EXPECT_EQ(e.UInterna, "50,5");
@@ -111,7 +117,7 @@ TEST(Validazione, HiddenBoxesAreNeitherRewrittenNorReported) {
     e.strato(1).Permeabilità.Testo = "-";
     e.strato(1).FatAssorbimento.Testo = "abc";
     const Esercizio prima = e;
-    EXPECT_FALSE(ControlloCorrettezzaDatiIniziali(e).has_value());
+    EXPECT_FALSE(MessaggioControllo(e).has_value());
     EXPECT_EQ(e, prima);
 
     // Thermal only: sound level and densities hidden, and the cavity has no conductivity box.
@@ -119,7 +125,7 @@ TEST(Validazione, HiddenBoxesAreNeitherRewrittenNorReported) {
     e.DistSonoro = "-5";
     e.strato(2).Conduttività.Testo = "?";
     e.strato(1).Densità.Testo = "";
-    EXPECT_FALSE(ControlloCorrettezzaDatiIniziali(e).has_value());
+    EXPECT_FALSE(MessaggioControllo(e).has_value());
 }
 
 // The calculation takes the numbers the check read, so each must land in its own box's slot, in

@@ -18,10 +18,10 @@ namespace {
 // reallocation.
 constexpr std::size_t CapacitàRapporto = 16384;
 
-// A box's number as the check read it, or read from its text when the check did not read it
-// (a hidden box reads as 0 when it is not a number).
+// A box's number as the check read it, or read from its text; a hidden box that is not a
+// number reads as 0.
 double Numero(const std::optional<double>& letto, const std::string& testo) {
-    return letto ? *letto : ConvertiNumeroOZero(testo);
+    return NumeroLetto(letto, testo).value_or(0.0);
 }
 
 // Every number of the texts but the air cavities' conductivity.
@@ -32,14 +32,19 @@ void LetturaNumeri(const Esercizio& e, int n, const NumeriCaselle& letti, Risult
     r.Ti = Numero(letti.TInterna, e.TInterna);
     r.Ue = Numero(letti.UEsterna, e.UEsterna);
     r.Ui = Numero(letti.UInterna, e.UInterna);
-    r.DistSonoro = Numero(letti.DistSonoro, e.DistSonoro);
     for (int k = 1; k <= n; ++k) {
         const Strato& s = e.strato(k);
         const NumeriCaselle::DiStrato& lettiStrato = letti.Strati[static_cast<std::size_t>(k)];
         r.SpessoreMetri[k] = Numero(lettiStrato.Spessore, s.Spessore.Testo) / 100;
-        r.Densità[k] = Numero(lettiStrato.Densità, s.Densità.Testo);
         if (PermeabilitàVisibile(e)) {
             r.PermeabilitàStrato[k] = Numero(lettiStrato.Permeabilità, s.Permeabilità.Testo);
+        }
+    }
+    if (e.Acustico) {
+        r.DistSonoro = Numero(letti.DistSonoro, e.DistSonoro);
+        for (int k = 1; k <= n; ++k) {
+            r.Densità[k] = Numero(letti.Strati[static_cast<std::size_t>(k)].Densità,
+                                  e.strato(k).Densità.Testo);
         }
     }
     if (!e.Termico) {
@@ -64,7 +69,7 @@ void ConduttivitàCamereAria(const Esercizio& e, int ipotesiTemperaturaMedia, in
     }
     for (int k = 1; k <= n; ++k) {
         if (TogliSpazi(e.strato(k).TipoStrato) == TipoCameraAria) {
-            CalcoloConduttivitàEquivalente(e, k, ipotesiTemperaturaMedia, letti, r);
+            CalcoloConduttivitàEquivalente(e, k, ipotesiTemperaturaMedia, r, letti);
         }
     }
 }

@@ -19,11 +19,6 @@ constexpr double CoefficienteConvettivo = 0.7;
 constexpr double CoefficienteRadiativo = 4.6;
 constexpr double ScalaRadiativa = 100;
 
-// A face's absorption factor as the check read it, or read from its box.
-std::optional<double> Fattore(const std::optional<double>& letto, const std::string& testo) {
-    return letto ? letto : ConvertiNumero(TogliSpazi(testo));
-}
-
 // Mean absorption factor of two facing surfaces, between 0 and 1; a factor that is not a
 // usable number leaves no radiation at all.
 double FattoreMedioDiDue(const std::optional<double>& fa, const std::optional<double>& fb) {
@@ -72,19 +67,14 @@ bool CameraAriaDaTabella(const Esercizio& e, int k) {
 }
 
 void CalcoloConduttivitàEquivalente(const Esercizio& e, int k, int ipotesiTemperaturaMedia,
-                                    RisultatiCalcolo& r) {
-    CalcoloConduttivitàEquivalente(e, k, ipotesiTemperaturaMedia, NumeriCaselle{}, r);
-}
-
-void CalcoloConduttivitàEquivalente(const Esercizio& e, int k, int ipotesiTemperaturaMedia,
-                                    const NumeriCaselle& letti, RisultatiCalcolo& r) {
+                                    RisultatiCalcolo& r, const NumeriCaselle& letti) {
     if (CameraAriaDaTabella(e, k)) {
         r.Ki[k] = 0;
         return;
     }
     const auto Vicino = [&](int j) {
-        return Fattore(letti.Strati[static_cast<std::size_t>(j)].FatAssorbimento,
-                       e.strato(j).FatAssorbimento.Testo);
+        return NumeroLetto(letti.Strati[static_cast<std::size_t>(j)].FatAssorbimento,
+                           e.strato(j).FatAssorbimento.Testo);
     };
     r.FattoreMedio[k] = FattoreMedioDiDue(Vicino(k - 1), Vicino(k + 1));
     if (ipotesiTemperaturaMedia == 1) {

@@ -22,12 +22,9 @@ bool CameraAriaDaTabella(const Esercizio& e, int k);
 
 // Sets FattoreMedio[k], TemperaturaMedia[k] and Ki[k] of cavity k; Ki[k] is 0 when the table
 // applies. Hypothesis 1 takes the mean of the inside and outside air; hypothesis 2 the mean of
-// the cavity's face temperatures T[k-1] and T[k] left by the previous run.
+// the cavity's face temperatures T[k-1] and T[k] left by the previous run. The faces' absorption
+// factors are those the check read (letti), or read from their boxes.
 void CalcoloConduttivitàEquivalente(const Esercizio& e, int k, int ipotesiTemperaturaMedia,
-                                    RisultatiCalcolo& r);
-// The same, taking the factors the check read from letti; a factor it did not read is read from
-// its box.
-void CalcoloConduttivitàEquivalente(const Esercizio& e, int k, int ipotesiTemperaturaMedia,
-                                    const NumeriCaselle& letti, RisultatiCalcolo& r);
+                                    RisultatiCalcolo& r, const NumeriCaselle& letti = {});
 
 } // namespace paretix

@@ -231,9 +231,8 @@ std::optional<std::string> ControlloCorrettezzaDatiIniziali(Esercizio& e, Numeri
     return ControlloNumeri(e, letti);
 }
 
-std::optional<std::string> ControlloCorrettezzaDatiIniziali(Esercizio& e) {
-    NumeriCaselle letti;
-    return ControlloCorrettezzaDatiIniziali(e, letti);
+std::optional<double> NumeroLetto(const std::optional<double>& letto, std::string_view testo) {
+    return letto ? letto : ConvertiNumero(testo);
 }
 
 std::string Frase1(std::string_view nomeCasella) {

@@ -33,7 +33,9 @@ struct NumeriCaselle {
 // title TitoloErrore), or nothing when the exercise can be calculated. Hidden boxes are
 // neither rewritten nor tested. The numbers read go into letti.
 std::optional<std::string> ControlloCorrettezzaDatiIniziali(Esercizio& e, NumeriCaselle& letti);
-std::optional<std::string> ControlloCorrettezzaDatiIniziali(Esercizio& e);
+
+// A box's number as the check read it, or, when the check did not read it, read from its text.
+std::optional<double> NumeroLetto(const std::optional<double>& letto, std::string_view testo);
 
 // An absorption factor that is empty or a dash (blanks around ignored) is not given.
 bool FatAssorbimentoNonDato(std::string_view testo);
