@@ -1,10 +1,9 @@
 #include "core/files/apertura_file.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <vector>
+#include <unordered_set>
 
 #include "core/files/dati_aggiuntivi.h"
 #include "core/files/formato_esercizio.h"
@@ -176,7 +175,8 @@ std::optional<int> LeggiDatiAggiuntivi(Lettore& l, Esercizio& e) {
     if (*titolo != TitoloDatiAggiuntivi) {
         return 0; // no section at all: the file is not of version 2
     }
-    std::vector<std::string> chiavi;
+    // A set, so that a file of many unknown keys reads in linear time.
+    std::unordered_set<std::string> chiavi;
     while (true) {
         const auto riga = l.Riga();
         if (!riga) {
@@ -186,10 +186,9 @@ std::optional<int> LeggiDatiAggiuntivi(Lettore& l, Esercizio& e) {
             return std::nullopt;
         }
         auto chiave = ApplicaRigaDatiAggiuntivi(e, *riga);
-        if (!chiave || std::find(chiavi.begin(), chiavi.end(), *chiave) != chiavi.end()) {
+        if (!chiave || !chiavi.insert(std::move(*chiave)).second) {
             return l.NumeroRiga();
         }
-        chiavi.push_back(std::move(*chiave));
     }
 }
 
