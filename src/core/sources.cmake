@@ -47,6 +47,7 @@ set(PARETIX_CORE_SOURCES
   materials/ricerca_materiali.cpp
   model/camera_aria.cpp
   model/caselle_visibili.cpp
+  model/limiti_clima.cpp
   model/numeri.cpp
   model/validazione.cpp
   variazioni/migliore.cpp

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/files/righe.h"
+#include "core/model/limiti_clima.h"
 
 namespace paretix {
 
@@ -16,10 +17,7 @@ constexpr int RigheIntestazione = 8;
 constexpr int CampoMese = 2;
 constexpr int CampoTemperatura = 7;
 constexpr int CampoUmidita = 9;
-constexpr double TemperaturaMinima = -70;
-constexpr double TemperaturaMassima = 70;
 constexpr double UmiditaMassimaOraria = 110;
-constexpr double UmiditaMassimaMensile = 100;
 
 constexpr std::array<const char*, MesiAnno> NomiMesi{
     "gennaio", "febbraio", "marzo",     "aprile",  "maggio",   "giugno",
@@ -57,10 +55,6 @@ std::string Riga(int numero, std::string_view testo) {
     return "Riga " + std::to_string(numero) + ": " + std::string(testo);
 }
 
-std::string Citato(std::string_view testo) {
-    return "\"" + std::string(testo) + "\"";
-}
-
 // The running sums of one month.
 struct SommeMese {
     double Temperatura = 0;
@@ -86,24 +80,24 @@ std::optional<std::string> LetturaOra(std::string_view riga, int numero,
     const std::string_view testoMese = campi[CampoMese - 1];
     const auto mese = Mese(testoMese);
     if (!mese) {
-        return Riga(numero, "mese non valido " + Citato(testoMese) + " (atteso 1…12)");
+        return Riga(numero, "mese non valido " + CampoCitato(testoMese) + " (atteso 1…12)");
     }
     const std::string_view testoTemperatura = campi[CampoTemperatura - 1];
     const auto temperatura = Decimale(testoTemperatura);
     if (!temperatura) {
-        return Riga(numero, "temperatura non numerica " + Citato(testoTemperatura));
+        return Riga(numero, "temperatura non numerica " + CampoCitato(testoTemperatura));
     }
-    if (*temperatura < TemperaturaMinima || *temperatura > TemperaturaMassima) {
-        return Riga(numero, "temperatura " + Citato(testoTemperatura) +
+    if (!TemperaturaClimaAmmessa(*temperatura)) {
+        return Riga(numero, "temperatura " + CampoCitato(testoTemperatura) +
                                 " mancante o fuori campo (attesa da -70 a 70 °C)");
     }
     const std::string_view testoUmidita = campi[CampoUmidita - 1];
     const auto umidita = Decimale(testoUmidita);
     if (!umidita) {
-        return Riga(numero, "umidità relativa non numerica " + Citato(testoUmidita));
+        return Riga(numero, "umidità relativa non numerica " + CampoCitato(testoUmidita));
     }
     if (*umidita < 0 || *umidita > UmiditaMassimaOraria) {
-        return Riga(numero, "umidità relativa " + Citato(testoUmidita) +
+        return Riga(numero, "umidità relativa " + CampoCitato(testoUmidita) +
                                 " mancante o fuori campo (attesa da 0 a 110 %)");
     }
     SommeMese& s = somme[static_cast<std::size_t>(*mese - 1)];
@@ -182,7 +176,7 @@ std::optional<std::string> LetturaEpw(std::string_view testo, ClimaAnno& clima,
             return std::string("Nessun dato orario per il mese di ") + NomiMesi[m];
         }
         const double ore = static_cast<double>(s.Ore);
-        letto[m] = {s.Temperatura / ore, std::min(s.Umidita / ore, UmiditaMassimaMensile)};
+        letto[m] = {s.Temperatura / ore, std::min(s.Umidita / ore, UmiditàClimaMassima)};
     }
     clima = letto;
     return std::nullopt;
