@@ -9,6 +9,7 @@
 #include "core/model/validazione.h"
 #include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/json_risultati.h"
+#include "core/verifiche/verifiche_finite.h"
 
 namespace paretix {
 
@@ -177,6 +178,11 @@ void CalcolaVariante(const Esercizio& base, const std::vector<Variazione>& varia
     }
     if (v.Esercizio.Verifiche.Attive) {
         v.Verifiche = CalcolaVerifiche(v.Esercizio, v.Risultati);
+        if (auto messaggio = ControlloVerificheFinite(*v.Verifiche)) {
+            v.Errore = std::string(TitoloErrore) + " " + *messaggio;
+            v.Verifiche.reset();
+            return;
+        }
     }
     v.Valida = true;
 }
