@@ -14,6 +14,12 @@ namespace paretix {
 namespace {
 
 constexpr int RigheIntestazione = 8;
+// Every hour of the format has its 35 fields, whatever the program reads of them; a line with
+// more or fewer is not of the format (decimal commas make more).
+constexpr std::ptrdiff_t CampiOra = 35;
+// A year of hours, and a leap year.
+constexpr long OreAnno = 8760;
+constexpr long OreAnnoBisestile = 8784;
 constexpr int CampoMese = 2;
 constexpr int CampoTemperatura = 7;
 constexpr int CampoUmidita = 9;
@@ -65,14 +71,14 @@ struct SommeMese {
 // Reads one hour into somme; the reason when the line is not one.
 std::optional<std::string> LetturaOra(std::string_view riga, int numero,
                                       std::array<SommeMese, MesiAnno>& somme) {
+    const auto trovati = std::count(riga.begin(), riga.end(), ',') + 1;
+    if (trovati != CampiOra) {
+        return Riga(numero,
+                    "attesi 35 campi separati da virgole, trovati " + std::to_string(trovati));
+    }
     std::array<std::string_view, CampoUmidita> campi;
     std::size_t inizio = 0;
     for (int k = 0; k < CampoUmidita; ++k) {
-        if (inizio > riga.size()) {
-            const auto trovati = std::count(riga.begin(), riga.end(), ',') + 1;
-            return Riga(numero, "attesi almeno 9 campi separati da virgole, trovati " +
-                                    std::to_string(trovati));
-        }
         const std::size_t virgola = std::min(riga.find(',', inizio), riga.size());
         campi[static_cast<std::size_t>(k)] = SenzaSpazi(riga.substr(inizio, virgola - inizio));
         inizio = virgola + 1;
@@ -160,14 +166,22 @@ std::optional<std::string> LetturaEpw(std::string_view testo, ClimaAnno& clima,
         }
     }
     std::array<SommeMese, MesiAnno> somme{};
+    long ore = 0;
     while (const auto riga = righe.Prossima()) {
         ++numero;
         if (!SenzaSpazi(*riga).empty()) {
+            if (++ore > OreAnnoBisestile) {
+                return Riga(numero, "ora oltre le 8784 di un anno bisestile");
+            }
             if (auto errore = LetturaOra(*riga, numero, somme)) {
                 return errore;
             }
         }
         avanza.Letti(righe.Posizione());
+    }
+    if (ore != OreAnno && ore != OreAnnoBisestile) {
+        return Riga(numero, "il file termina dopo " + std::to_string(ore) +
+                                " ore (attese 8760, o 8784 in un anno bisestile)");
     }
     ClimaAnno letto;
     for (std::size_t m = 0; m < somme.size(); ++m) {
