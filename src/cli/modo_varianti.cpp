@@ -8,6 +8,7 @@
 #include "cli/in_parallelo.h"
 #include "cli/modo_migliore.h"
 #include "cli/uscita.h"
+#include "core/variazioni/migliore.h"
 
 namespace paretix::cli {
 
@@ -70,7 +71,11 @@ int Varianti(const Richiesta& richiesta) {
         Errore(rifiuto->Errore);
         return rifiuto->Stato;
     }
-    if (const auto messaggio = ControllaVariazioni(s.Variazioni, base)) {
+    auto messaggio = ControllaVariazioni(s.Variazioni, base);
+    if (!messaggio && s.Condizione) {
+        messaggio = ControllaCondizione(s.TestoCondizione, *s.Condizione, base, s.Variazioni);
+    }
+    if (messaggio) {
         Errore(*messaggio);
         Scrivi(stderr, Uso);
         return EsitoUsoErrato;
