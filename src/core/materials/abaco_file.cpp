@@ -104,9 +104,29 @@ bool UnaRiga(std::string_view testo) {
     return testo.find_first_of("\r\n") == std::string::npos;
 }
 
+// A database that another editor saved as UTF-8 (its first marker the two bytes of "¶",
+// perhaps after a byte-order mark) as the same text in Windows-1252, the program's own
+// encoding; nothing for any other file, or one with characters Windows-1252 lacks.
+std::optional<std::string> DaUtf8(std::string_view contenuto) {
+    constexpr std::string_view Bom = "\xEF\xBB\xBF";
+    if (contenuto.starts_with(Bom)) {
+        contenuto.remove_prefix(Bom.size());
+    }
+    LettoreRighe righe(contenuto);
+    const auto primo = righe.Prossima();
+    if (!primo || TogliSpazi(*primo) != MarcatoreUtf8) {
+        return std::nullopt;
+    }
+    return Utf8AWin1252(contenuto);
+}
+
 } // namespace
 
 ContenutoAbaco LetturaAbaco(std::string_view contenuto) {
+    const auto daUtf8 = DaUtf8(contenuto);
+    if (daUtf8) {
+        contenuto = *daUtf8;
+    }
     ContenutoAbaco letto;
     LettoreRighe righe(contenuto);
     for (;;) {

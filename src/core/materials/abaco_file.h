@@ -48,7 +48,8 @@ struct ContenutoAbaco {
     bool operator==(const ContenutoAbaco&) const = default;
 };
 
-// Reads the rows from the bytes of abaco.txt.
+// Reads the rows from the bytes of abaco.txt. A file saved as UTF-8 by another editor (a
+// marker of two bytes) is read as its text in Windows-1252, and written back so.
 ContenutoAbaco LetturaAbaco(std::string_view contenuto);
 
 // Reads abaco.txt from percorso; nothing when the file cannot be read (missing, unreadable,
