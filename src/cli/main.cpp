@@ -31,8 +31,7 @@ int main(int argc, char** argv) {
         return EsitoUsoErrato;
     }
     if (richiesta->Aiuto) {
-        Scrivi(stdout, Aiuto);
-        return EsitoRiuscito;
+        return ScriviUscita(std::string(Aiuto));
     }
     if (richiesta->Scansione) {
         return Varianti(*richiesta);

@@ -1,4 +1,4 @@
-// paretix-report under the limits of a shared machine: a memory ceiling and a cap on threads.
+// paretix-report under the limits of a machine: a memory ceiling, a cap on threads, a full disk.
 
 #include <gtest/gtest.h>
 
@@ -28,18 +28,21 @@ std::string TraApici(const std::string& testo) {
     return citato + "'";
 }
 
-// Runs paretix-report with at most kilobyte KiB of address space.
-Esito ConMemoria(int kilobyte, const std::vector<std::string>& argomenti) {
+// Runs paretix-report with at most kilobyte KiB of address space, its standard output into
+// the file uscita when one is given.
+Esito ConMemoria(int kilobyte, const std::vector<std::string>& argomenti,
+                 const std::string& uscita = "") {
     CartellaTemporanea cartella;
     std::string comando =
         "ulimit -v " + std::to_string(kilobyte) + "; exec " + TraApici(PARETIX_REPORT);
     for (const std::string& a : argomenti) {
         comando += " " + TraApici(a);
     }
-    comando += " >" + TraApici(cartella / "uscita") + " 2>" + TraApici(cartella / "errore");
+    const std::string fileUscita = uscita.empty() ? cartella / "uscita" : uscita;
+    comando += " >" + TraApici(fileUscita) + " 2>" + TraApici(cartella / "errore");
     const int stato = std::system(comando.c_str());
-    return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, LeggiTutto(cartella / "uscita"),
-            LeggiTutto(cartella / "errore")};
+    return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1,
+            uscita.empty() ? LeggiTutto(fileUscita) : "", LeggiTutto(cartella / "errore")};
 }
 
 // Ample for one run of the tool, far too little for what these runs would once allocate.
@@ -83,6 +86,13 @@ TEST(ReportLimiti, ASweepRunsOnTheThreadsTheSystemGives) {
         ++righe;
     }
     EXPECT_EQ(righe, 41u); // the header and 40 variants
+}
+
+// The help on a full disk is no success either.
+TEST(ReportLimiti, AHelpThatCannotBeWrittenIsAFailedWrite) {
+    const Esito esito = ConMemoria(MemoriaStretta, {"--help"}, "/dev/full");
+    EXPECT_EQ(esito.Stato, 74);
+    EXPECT_EQ(esito.Errore, "impossibile scrivere il resoconto: spazio esaurito sul disco\n");
 }
 
 } // namespace
