@@ -76,26 +76,4 @@ TEST(OpzioniReport, EachCommandLineOfTheHelpAndTheRefusedOnes) {
     }
 }
 
-TEST(OpzioniReport, TheValuesOfTheOptionsReachTheRequest) {
-    std::string messaggio;
-    const auto tabella = LeggiRichiesta({"--csv", "--sep", ",", "--punto", "a"}, messaggio);
-    ASSERT_TRUE(tabella);
-    EXPECT_EQ(tabella->Formato.Separatore, ',');
-    EXPECT_FALSE(tabella->Formato.VirgolaDecimale);
-
-    const auto scansione = LeggiRichiesta(
-        {"--varia", "ti=18:20:1", "--varia", "te=0:1:1", "--migliore", "U<=0,3", "--json", "f"},
-        messaggio);
-    ASSERT_TRUE(scansione && scansione->Scansione);
-    ASSERT_EQ(scansione->Scansione->Variazioni.size(), 2u);
-    EXPECT_EQ(scansione->Scansione->Variazioni[1].Chiave, "te");
-    EXPECT_EQ(scansione->Scansione->TestoCondizione, "U<=0,3");
-    EXPECT_TRUE(scansione->Scansione->Condizione);
-    EXPECT_EQ(scansione->File.front(), "f");
-
-    const auto aiuto = LeggiRichiesta({"--help"}, messaggio);
-    ASSERT_TRUE(aiuto);
-    EXPECT_TRUE(aiuto->Aiuto);
-}
-
 } // namespace
