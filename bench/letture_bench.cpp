@@ -1,6 +1,7 @@
-// Reading the two files that grow with what the user stores: a version-2 exercise with many keys
-// the program does not know, and a materials database whose rows all have a specific heat. Both
-// should grow linearly with the file (the complexity the report prints).
+// Reading the files that grow with what the user stores: a version-2 exercise with many keys
+// the program does not know, a materials database whose rows all have a specific heat, a
+// climate library of many localities. Each should grow linearly with the file (the complexity
+// the report prints).
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,7 @@
 
 #include "core/files/apertura_file.h"
 #include "core/files/creazione_file.h"
+#include "core/files/libreria_clima.h"
 #include "core/materials/abaco_file.h"
 #include "parete_bench.h"
 
@@ -86,6 +88,34 @@ void ScritturaAbacoConMoltiCaloriSpecifici(benchmark::State& stato) {
 BENCHMARK(ScritturaAbacoConMoltiCaloriSpecifici)
     ->RangeMultiplier(10)
     ->Range(2'000, 200'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
+// The library is read and written again, each name checked against those before it.
+void LibreriaConMolteLocalita(benchmark::State& stato) {
+    ClimaAnno anno;
+    anno.fill({10, 50});
+    LibreriaClima libreria;
+    for (std::int64_t i = 0; i < stato.range(0); ++i) {
+        libreria.push_back({"Località " + std::to_string(i), anno});
+    }
+    const auto contenuto = ContenutoFileClima(libreria);
+    if (!contenuto) {
+        stato.SkipWithError("libreria non scrivibile");
+        return;
+    }
+    for (auto _ : stato) {
+        LibreriaClima letta;
+        const auto errore = LetturaLibreriaClima(*contenuto, letta);
+        auto scritto = ContenutoFileClima(letta);
+        benchmark::DoNotOptimize(errore);
+        benchmark::DoNotOptimize(scritto);
+    }
+    stato.SetComplexityN(stato.range(0));
+}
+BENCHMARK(LibreriaConMolteLocalita)
+    ->RangeMultiplier(10)
+    ->Range(1'000, 100'000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity();
 

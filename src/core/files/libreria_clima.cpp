@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
 #include <system_error>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "core/files/lettura_file.h"
 #include "core/files/righe.h"
@@ -120,7 +123,8 @@ std::optional<std::string> LetturaLibreriaClima(std::string_view contenuto,
     const std::string testo = Win1252AUtf8(contenuto);
     LettoreRighe righe(testo);
     LibreriaClima letta;
-    std::vector<int> righeNomi;
+    // The line of each name read, so that a long library reads in linear time.
+    std::unordered_map<std::string, int> rigaDelNome;
     int mesi = MesiAnno; // of the last locality read
     int numero = 0;
     while (const auto riga = righe.Prossima()) {
@@ -152,13 +156,11 @@ std::optional<std::string> LetturaLibreriaClima(std::string_view contenuto,
         if (nome.empty()) {
             return inizio + "nome della località vuoto";
         }
-        if (const auto* gia = TrovaLocalita(letta, nome)) {
-            const auto k = static_cast<std::size_t>(gia - letta.data());
+        if (const auto [gia, nuovo] = rigaDelNome.emplace(nome, numero); !nuovo) {
             return inizio + "località " + CampoCitato(nome) + " già presente alla riga " +
-                   std::to_string(righeNomi[k]);
+                   std::to_string(gia->second);
         }
         letta.push_back({std::string(nome), {}});
-        righeNomi.push_back(numero);
         mesi = 0;
     }
     if (mesi < MesiAnno) {
@@ -170,10 +172,11 @@ std::optional<std::string> LetturaLibreriaClima(std::string_view contenuto,
 
 std::optional<std::string> ContenutoFileClima(const LibreriaClima& libreria) {
     std::string testo(IntestazioneLibreriaClima);
+    std::unordered_set<std::string_view> nomi;
     for (std::size_t k = 0; k < libreria.size(); ++k) {
         const LocalitaClima& localita = libreria[k];
         if (!NomeLocalitaValido(localita.Nome) || SenzaSpazi(localita.Nome) != localita.Nome ||
-            TrovaLocalita(libreria, localita.Nome) != &localita ||
+            !nomi.insert(localita.Nome).second ||
             !std::all_of(localita.Clima.begin(), localita.Clima.end(), MeseValido)) {
             return std::nullopt;
         }
