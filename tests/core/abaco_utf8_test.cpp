@@ -6,6 +6,9 @@
 #include <string>
 
 #include "core/materials/abaco_file.h"
+#include "core/materials/apertura_abaco.h"
+#include "dialoghi_solo_messaggi.h"
+#include "support/cartella_temporanea.h"
 
 using namespace paretix;
 
@@ -28,8 +31,22 @@ TEST(AbacoUtf8, ItsRowsAreReadAndWrittenBackInTheProgramsEncoding) {
         EXPECT_NE(scritto->find("\xB6\r\nLegno d'abete (umidit\xE0 12 %) \r\n"), std::string::npos);
         EXPECT_EQ(LetturaAbaco(*scritto).Voci, atteso);
     }
-    // A character Windows-1252 lacks: the file is not the program's, and nothing is read.
-    EXPECT_TRUE(LetturaAbaco("¶\r\nŁódź\r\n1\r\n1\r\n1\r\n1\r\n").Voci.empty());
+}
+
+// A character Windows-1252 lacks could not be written back: the browser does not open and says
+// why, and the file stays as it was.
+TEST(AbacoUtf8, OneWithCharactersTheProgramCannotStoreIsRefusedWithItsReason) {
+    test::CartellaTemporanea cartella;
+    const std::string percorso = cartella / "abaco.txt";
+    const std::string contenuto = "¶\r\nŁódź\r\n1\r\n1\r\n1\r\n1\r\n";
+    test::ScriviTutto(percorso, contenuto);
+    DialoghiSoloMessaggi dialoghi;
+    EXPECT_FALSE(AbacoInConsultazione(
+        percorso, [](const VoceAbaco&) {}, dialoghi));
+    ASSERT_EQ(dialoghi.Messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.Messaggi[0].Testo,
+              std::string(MessaggioAbacoIlleggibile) + "\n" + percorso + "\n" + MotivoAbacoUtf8);
+    EXPECT_EQ(test::LeggiTutto(percorso), contenuto);
 }
 
 } // namespace

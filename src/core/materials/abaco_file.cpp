@@ -104,17 +104,27 @@ bool UnaRiga(std::string_view testo) {
     return testo.find_first_of("\r\n") == std::string::npos;
 }
 
-// A database that another editor saved as UTF-8 (its first marker the two bytes of "¶",
-// perhaps after a byte-order mark) as the same text in Windows-1252, the program's own
-// encoding; nothing for any other file, or one with characters Windows-1252 lacks.
-std::optional<std::string> DaUtf8(std::string_view contenuto) {
+// Whether another editor saved the database as UTF-8: its first marker the two bytes of "¶",
+// perhaps after a byte-order mark, which is dropped from contenuto.
+bool InUtf8(std::string_view& contenuto) {
     constexpr std::string_view Bom = "\xEF\xBB\xBF";
-    if (contenuto.starts_with(Bom)) {
-        contenuto.remove_prefix(Bom.size());
+    std::string_view testo = contenuto;
+    if (testo.starts_with(Bom)) {
+        testo.remove_prefix(Bom.size());
     }
-    LettoreRighe righe(contenuto);
+    LettoreRighe righe(testo);
     const auto primo = righe.Prossima();
     if (!primo || TogliSpazi(*primo) != MarcatoreUtf8) {
+        return false;
+    }
+    contenuto = testo;
+    return true;
+}
+
+// A database in UTF-8 as the same text in Windows-1252, the program's own encoding; nothing
+// for any other file, or one with characters Windows-1252 lacks.
+std::optional<std::string> DaUtf8(std::string_view contenuto) {
+    if (!InUtf8(contenuto)) {
         return std::nullopt;
     }
     return Utf8AWin1252(contenuto);
@@ -141,9 +151,16 @@ ContenutoAbaco LetturaAbaco(std::string_view contenuto) {
     }
 }
 
-std::optional<ContenutoAbaco> Prosegui(const std::string& percorso) {
+std::optional<ContenutoAbaco> Prosegui(const std::string& percorso, bool* caratteriUtf8) {
     const auto contenuto = LeggiFile(percorso, DimensioneMassimaAbaco);
     if (!contenuto) {
+        return std::nullopt;
+    }
+    std::string_view testo = *contenuto;
+    if (InUtf8(testo) && !RappresentabileWin1252(testo)) {
+        if (caratteriUtf8 != nullptr) {
+            *caratteriUtf8 = true;
+        }
         return std::nullopt;
     }
     return LetturaAbaco(*contenuto);

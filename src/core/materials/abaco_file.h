@@ -53,8 +53,9 @@ struct ContenutoAbaco {
 ContenutoAbaco LetturaAbaco(std::string_view contenuto);
 
 // Reads abaco.txt from percorso; nothing when the file cannot be read (missing, unreadable,
-// larger than DimensioneMassimaAbaco).
-std::optional<ContenutoAbaco> Prosegui(const std::string& percorso);
+// larger than DimensioneMassimaAbaco) or is in UTF-8 with characters Windows-1252 lacks, which
+// the program could not write back: then *caratteriUtf8, when given, is set.
+std::optional<ContenutoAbaco> Prosegui(const std::string& percorso, bool* caratteriUtf8 = nullptr);
 
 inline constexpr std::string_view TitoloCaloriSpecifici = "Calori specifici J/kgK";
 
