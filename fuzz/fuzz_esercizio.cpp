@@ -1,14 +1,18 @@
 // Any bytes as an exercise file: the reader must neither crash nor let the exercise hold more
 // than 15 layers, a refused file must leave a new empty exercise, and an accepted one must save
-// and open again unchanged.
+// and open again unchanged. An accepted exercise is then calculated with its checks: a run
+// that says its data are valid has only finite results.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "core/calc/valori_finiti.h"
 #include "core/files/apertura_file.h"
 #include "core/files/creazione_file.h"
+#include "core/verifiche/calcola_verifiche.h"
+#include "core/verifiche/verifiche_finite.h"
 
 namespace {
 
@@ -37,5 +41,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     Esercizio riaperto;
     Verifica(LetturaEsercizio(*salvato, riaperto));
     Verifica(riaperto == e);
+
+    RisultatiCalcolo r;
+    std::string testo;
+    std::optional<RisultatiVerifiche> verifiche;
+    if (CalcolaConVerifiche(e, r, testo, &verifiche).DatiValidi) {
+        Verifica(!ControlloValoriFiniti(e, r));
+        Verifica(!verifiche || !ControlloVerificheFinite(*verifiche));
+    }
     return 0;
 }

@@ -12,6 +12,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -111,11 +112,23 @@ void InParallelo(std::size_t varianti, unsigned fili,
             pronto.notify_one();
         }
     };
+    // A system that gives fewer threads than asked for (a limit of processes or of memory)
+    // gets the sweep on those it gives; with none, this thread computes each block itself.
     std::vector<std::thread> filoni;
-    for (unsigned i = 0; i < fili; ++i) {
-        filoni.emplace_back(lavoro);
+    try {
+        for (unsigned i = 0; i < fili; ++i) {
+            filoni.emplace_back(lavoro);
+        }
+    } catch (const std::system_error&) {
+        // the threads made so far carry on
     }
+    Variante propria;
     for (std::size_t blocco = 0; blocco < blocchi; ++blocco) {
+        if (filoni.empty()) {
+            const std::size_t inizio = blocco * VariantiPerBlocco;
+            pronti[blocco] =
+                calcola(inizio, std::min(varianti, inizio + VariantiPerBlocco), propria);
+        }
         std::optional<Risultato> risultato;
         {
             std::unique_lock blocca(guardia);

@@ -47,6 +47,7 @@ set(PARETIX_CORE_SOURCES
   materials/ricerca_materiali.cpp
   model/camera_aria.cpp
   model/caselle_visibili.cpp
+  model/limiti_clima.cpp
   model/numeri.cpp
   model/validazione.cpp
   variazioni/migliore.cpp
@@ -66,6 +67,7 @@ set(PARETIX_CORE_SOURCES
   verifiche/testo_igrometrica.cpp
   verifiche/testo_verifiche.cpp
   verifiche/trasmittanza.cpp
+  verifiche/verifiche_finite.cpp
   window/annulla_ripeti.cpp
   window/avvio.cpp
   window/cartelle_utente.cpp

@@ -92,11 +92,13 @@ TEST(ParetixReport, ARefusedFileGivesTheOpenErrorMessage) {
     std::string versione2 = ContenutoFileEsercizio(Esercizio{}).value();
     versione2.replace(versione2.find("\r\n1\r\n"), 5, "\r\n2\r\n");
     ScriviTutto(cartella / "versione 2.css", versione2);
-    for (const std::string& file : {cartella / "versione 2.css", cartella / "manca.css"}) {
+    for (const auto& [file, causa] :
+         {std::pair{cartella / "versione 2.css", std::string()},
+          std::pair{cartella / "manca.css", std::string("\r\nIl file non esiste.")}}) {
         const Esito esito = Esegui({file});
         EXPECT_EQ(esito.Stato, 2);
         EXPECT_EQ(esito.Uscita, "");
-        EXPECT_EQ(esito.Errore, MessaggioErroreDiApertura(file) + "\n");
+        EXPECT_EQ(esito.Errore, MessaggioErroreDiApertura(file) + causa + "\n");
     }
 }
 
@@ -525,7 +527,7 @@ TEST(ParetixReport, ASweepWithAWrongRangeIsWrongUsage) {
     const Esito manca = Esegui({"--csv", "--varia", "hi=1:2:1", "manca.css"});
     EXPECT_EQ(manca.Stato, 2);
     EXPECT_EQ(manca.Uscita, "");
-    EXPECT_EQ(manca.Errore, MessaggioErroreDiApertura("manca.css") + "\n");
+    EXPECT_EQ(manca.Errore, MessaggioErroreDiApertura("manca.css") + "\r\nIl file non esiste.\n");
 }
 
 // --migliore: only the thinnest variant meeting the condition, or a message and status 3.

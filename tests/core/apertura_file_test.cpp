@@ -201,7 +201,8 @@ TEST(AperturaFile, ARefusedFileGivesTheOpenErrorMessage) {
     const std::string nome = cartella / "manca.css";
     EXPECT_EQ(AperturaFile(nome, e),
               nome + "\r\nImpossibile leggere il file\r\nFile esercizio non valido o formato del "
-                     "file non supportato.\r\nSi possono aprire soltanto file versione 1.00");
+                     "file non supportato.\r\nSi possono aprire soltanto file versione 1.00"
+                     "\r\nIl file non esiste.");
     EXPECT_EQ(e, Esercizio{});
     ScriviTutto(cartella / "muro.css", FileDi(Parete()));
     EXPECT_EQ(AperturaFile(cartella / "muro.css", e), std::nullopt);

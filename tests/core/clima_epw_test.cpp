@@ -16,35 +16,43 @@ namespace {
 
 const std::string& Intestazione = test::IntestazioneEpw;
 
-// One hour line with the fields of a real file around the three the reader takes.
-std::string Ora(const std::string& mese, const std::string& temperatura,
-                const std::string& umidita) {
-    return "1999," + mese + ",1,1,60,?9?9?9?9E0?9?9?9," + temperatura + ",0.0," + umidita +
-           ",101300,0,0,300\n";
+using test::OraEpw;
+
+// The hours of month m, alternately of the first and the second values.
+std::string Mese(int m, const std::string& t1, const std::string& t2, const std::string& u1,
+                 const std::string& u2, int ore) {
+    std::string righe;
+    for (int ora = 0; ora < ore; ++ora) {
+        righe += OraEpw(std::to_string(m), ora % 2 ? t2 : t1, ora % 2 ? u2 : u1);
+    }
+    return righe;
 }
 
-// The hours of the year, worked by hand:
-// - a month m other than March and December has two hours, m - 0,5 and m + 1,5 °C, 40 + m and
+int OreMese(int m) {
+    return test::GiorniEpw[m - 1] * 24;
+}
+
+// The 8760 hours of the year, worked by hand (every month has an even number of hours, half of
+// each value):
+// - a month m other than March and December alternates m - 0,5 and m + 1,5 °C, 40 + m and
 //   50 + m %: means m + 0,5 °C and 45 + m %;
-// - March has three, -1,5, 0,5 and 4 °C (sum 3, mean 1) at 80, 90 and 100 % (mean 90);
-// - December has -2 and -4 °C (mean -3) at 105 and 107 %, which the format allows for an hour:
-//   the mean 106 is held to 100.
-// January's second hour comes last, after December, since the means do not depend on order.
-std::string OreDellAnno() {
+// - March alternates -1,5 and 3,5 °C (mean 1) at 80 and 100 % (mean 90);
+// - December alternates -2 and -4 °C (mean -3) at 105 and 107 %, which the format allows for
+//   an hour: the mean 106 is held to 100.
+// January's last hour comes last, after December, since the means do not depend on order.
+std::string OreDellAnno(int oreFebbraio = OreMese(2)) {
     std::string ore;
     for (int m = 1; m <= 11; ++m) {
+        const int n = m == 1 ? OreMese(1) - 1 : m == 2 ? oreFebbraio : OreMese(m);
         if (m == 3) {
-            ore += Ora("3", "-1.5", "80") + Ora("3", "0.5", "90") + Ora("3", "4", "100");
-            continue;
-        }
-        ore += Ora(std::to_string(m), std::to_string(m - 0.5), std::to_string(40 + m));
-        if (m != 1) {
-            ore += Ora(std::to_string(m), std::to_string(m + 1.5), std::to_string(50 + m));
+            ore += Mese(3, "-1.5", "3.5", "80", "100", n);
+        } else {
+            ore += Mese(m, std::to_string(m - 0.5), std::to_string(m + 1.5), std::to_string(40 + m),
+                        std::to_string(50 + m), n);
         }
     }
-    ore += Ora("12", "-2", "105") + Ora("12", "-4.0", "107");
-    ore += Ora(" 1", " 2.5 ", "51");
-    return ore;
+    ore += Mese(12, "-2", "-4.0", "105", "107", OreMese(12));
+    return ore + OraEpw(" 1", " 2.5 ", "51");
 }
 
 ClimaAnno AnnoAtteso() {
@@ -105,7 +113,7 @@ TEST(ClimaEpw, AvanzamentoLimitatoECrescente) {
     std::string testo = Intestazione;
     for (int m = 1; m <= 12; ++m) {
         for (int ora = 0; ora < 730; ++ora) {
-            testo += Ora(std::to_string(m), "10.0", "60");
+            testo += OraEpw(std::to_string(m), "10.0", "60");
         }
     }
     std::vector<double> frazioni;
@@ -138,44 +146,76 @@ TEST(ClimaEpw, IntestazioneMancante) {
 TEST(ClimaEpw, RigaOrariaMalformata) {
     // The hours start on line 9; the wrong hour is the fourth.
     const std::string prime =
-        Intestazione + Ora("1", "1", "50") + Ora("2", "1", "50") + Ora("3", "1", "50");
+        Intestazione + OraEpw("1", "1", "50") + OraEpw("2", "1", "50") + OraEpw("3", "1", "50");
     const std::string dopo = OreDellAnno();
     EXPECT_EQ(Errore(prime + "1999,4,1,1,60,x,5.0,0.0\n" + dopo),
-              "Riga 12: attesi almeno 9 campi separati da virgole, trovati 8");
+              "Riga 12: attesi 35 campi separati da virgole, trovati 8");
     EXPECT_EQ(Errore(prime + "1999;4;1;1;60;x;5,0;0;60\n" + dopo),
-              "Riga 12: attesi almeno 9 campi separati da virgole, trovati 2");
-    EXPECT_EQ(Errore(prime + Ora("13", "1", "50") + dopo),
+              "Riga 12: attesi 35 campi separati da virgole, trovati 2");
+    // Decimal commas add a field each: the humidity would be read from the wrong one.
+    EXPECT_EQ(Errore(prime + OraEpw("4", "5,5", "60") + dopo),
+              "Riga 12: attesi 35 campi separati da virgole, trovati 36");
+    EXPECT_EQ(Errore(prime + OraEpw("4", "5", "60").insert(3, ",") + dopo),
+              "Riga 12: attesi 35 campi separati da virgole, trovati 36");
+    EXPECT_EQ(Errore(prime + OraEpw("13", "1", "50") + dopo),
               "Riga 12: mese non valido \"13\" (atteso 1…12)");
-    EXPECT_EQ(Errore(prime + Ora("0", "1", "50") + dopo),
+    EXPECT_EQ(Errore(prime + OraEpw("0", "1", "50") + dopo),
               "Riga 12: mese non valido \"0\" (atteso 1…12)");
-    EXPECT_EQ(Errore(prime + Ora("4.0", "1", "50") + dopo),
+    EXPECT_EQ(Errore(prime + OraEpw("4.0", "1", "50") + dopo),
               "Riga 12: mese non valido \"4.0\" (atteso 1…12)");
-    EXPECT_EQ(Errore(prime + Ora("", "1", "50") + dopo),
+    EXPECT_EQ(Errore(prime + OraEpw("", "1", "50") + dopo),
               "Riga 12: mese non valido \"\" (atteso 1…12)");
-    EXPECT_EQ(Errore(prime + Ora("4", "abc", "50") + dopo),
+    EXPECT_EQ(Errore(prime + OraEpw("4", "abc", "50") + dopo),
               "Riga 12: temperatura non numerica \"abc\"");
-    EXPECT_EQ(Errore(prime + Ora("4", "", "50") + dopo), "Riga 12: temperatura non numerica \"\"");
-    EXPECT_EQ(Errore(prime + Ora("4", "99.9", "50") + dopo),
+    EXPECT_EQ(Errore(prime + OraEpw("4", "", "50") + dopo),
+              "Riga 12: temperatura non numerica \"\"");
+    EXPECT_EQ(Errore(prime + OraEpw("4", "99.9", "50") + dopo),
               "Riga 12: temperatura \"99.9\" mancante o fuori campo (attesa da -70 a 70 °C)");
-    EXPECT_EQ(Errore(prime + Ora("4", "-70.1", "50") + dopo),
+    EXPECT_EQ(Errore(prime + OraEpw("4", "-70.1", "50") + dopo),
               "Riga 12: temperatura \"-70.1\" mancante o fuori campo (attesa da -70 a 70 °C)");
-    EXPECT_EQ(Errore(prime + Ora("4", "5", "50%") + dopo),
+    EXPECT_EQ(Errore(prime + OraEpw("4", "5", "50%") + dopo),
               "Riga 12: umidità relativa non numerica \"50%\"");
-    EXPECT_EQ(Errore(prime + Ora("4", "5", "999") + dopo),
+    EXPECT_EQ(Errore(prime + OraEpw("4", "5", "999") + dopo),
               "Riga 12: umidità relativa \"999\" mancante o fuori campo (attesa da 0 a 110 %)");
-    EXPECT_EQ(Errore(prime + Ora("4", "5", "-1") + dopo),
+    EXPECT_EQ(Errore(prime + OraEpw("4", "5", "-1") + dopo),
               "Riga 12: umidità relativa \"-1\" mancante o fuori campo (attesa da 0 a 110 %)");
 }
 
+TEST(ClimaEpw, UnAnnoIntero) {
+    // A leap year: February has 696 hours.
+    ClimaAnno clima;
+    EXPECT_EQ(LetturaEpw(Intestazione + OreDellAnno(OreMese(2) + 24), clima), std::nullopt);
+    EXPECT_EQ(clima, AnnoAtteso());
+    // The header's 8 lines, then the hours: the last line read is 8 + hours.
+    const std::string manca = " ore (attese 8760, o 8784 in un anno bisestile)";
+    EXPECT_EQ(Errore(Intestazione + OreDellAnno(OreMese(2) - 2)),
+              "Riga 8766: il file termina dopo 8758" + manca);
+    EXPECT_EQ(Errore(Intestazione + OreDellAnno(OreMese(2) + 2)),
+              "Riga 8770: il file termina dopo 8762" + manca);
+    EXPECT_EQ(Errore(Intestazione + OreDellAnno(OreMese(2) + 26)),
+              "Riga 8793: ora oltre le 8784 di un anno bisestile");
+    // A year that stops on the first of December, and one hour a month.
+    const std::string anno = OreDellAnno();
+    std::string finoAlPrimoDicembre;
+    for (std::size_t riga = 0, inizio = 0; riga < 8760 - 30 * 24 - 1; ++riga) {
+        const std::size_t fine = anno.find('\n', inizio) + 1;
+        finoAlPrimoDicembre += anno.substr(inizio, fine - inizio);
+        inizio = fine;
+    }
+    EXPECT_EQ(Errore(Intestazione + finoAlPrimoDicembre),
+              "Riga 8047: il file termina dopo 8039" + manca);
+    std::string dodici;
+    for (int m = 1; m <= 12; ++m) {
+        dodici += OraEpw(std::to_string(m), "1", "50");
+    }
+    EXPECT_EQ(Errore(Intestazione + dodici), "Riga 20: il file termina dopo 12" + manca);
+}
+
 TEST(ClimaEpw, MeseSenzaOre) {
+    // A whole year whose March hours say April.
     std::string senzaMarzo;
     for (int m = 1; m <= 12; ++m) {
-        if (m != 3) {
-            senzaMarzo += Ora(std::to_string(m), "1", "50");
-        }
+        senzaMarzo += Mese(m == 3 ? 4 : m, "1", "1", "50", "50", OreMese(m));
     }
     EXPECT_EQ(Errore(Intestazione + senzaMarzo), "Nessun dato orario per il mese di marzo");
-    EXPECT_EQ(Errore(Intestazione), "Nessun dato orario per il mese di gennaio");
-    EXPECT_EQ(Errore(Intestazione + Ora("1", "1", "50")),
-              "Nessun dato orario per il mese di febbraio");
 }

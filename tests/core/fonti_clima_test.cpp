@@ -60,14 +60,14 @@ TEST_F(FontiClimaTest, AMalformedMissingOrCancelledWeatherFileLeavesTheTableAsIt
     const DialogoDatiVerifiche prima = dati_;
     FontiClima fonti(Libreria(), dialoghi_);
 
-    // The ninth line is the first hour: three fields where nine are needed.
+    // The ninth line is the first hour: three fields where 35 are needed.
     const std::string rotto = cartella_ / "rotto.epw";
     ScriviTutto(rotto, IntestazioneEpw + "1999,1,1\n");
     EXPECT_FALSE(fonti.ImportaEpwDa(rotto, dati_));
     ASSERT_EQ(dialoghi_.Mostrati.size(), 1u);
     EXPECT_EQ(dialoghi_.Mostrati[0].Testo,
               std::string(MessaggioEpwNonValido) + "\n" + rotto +
-                  "\nRiga 9: attesi almeno 9 campi separati da virgole, trovati 3");
+                  "\nRiga 9: attesi 35 campi separati da virgole, trovati 3");
     EXPECT_EQ(dialoghi_.Mostrati[0].Tipo, Icona::Critica);
 
     const std::string assente = cartella_ / "assente.epw";

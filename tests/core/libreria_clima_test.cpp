@@ -70,9 +70,9 @@ TEST(LibreriaClima, ByteScrittiERilettura) {
     EXPECT_EQ(LetturaLibreriaClima(*contenuto, letta), std::nullopt);
     EXPECT_EQ(letta, libreria);
 
-    // Fifteen significant digits come back exactly, tiny and huge ones included.
+    // Fifteen significant digits come back exactly, tiny ones and the ends of the range included.
     const LibreriaClima fini{{"Fini", Costante(-12.3456789012345, 0.000123456789012345)},
-                             {"Grandi", Costante(1.5e300, 100)}};
+                             {"Estremi", Costante(-69.9999999999999, 100)}};
     EXPECT_EQ(LetturaLibreriaClima(*ContenutoFileClima(fini), letta), std::nullopt);
     EXPECT_EQ(letta, fini);
 
@@ -93,11 +93,11 @@ TEST(LibreriaClima, FileScrittoAMano) {
                                   Mesi(" -5 ; 80 ", "\n") +
                                   "   # un commento fra le località\n"
                                   "localita=Bari\n" +
-                                  Mesi("1000,5;0", "\n") + "\n\n";
+                                  Mesi("10,5;0", "\n") + "\n\n";
     LibreriaClima letta;
     EXPECT_EQ(LetturaLibreriaClima(contenuto, letta), std::nullopt);
     EXPECT_EQ(letta,
-              (LibreriaClima{{"Val d'Isère", Costante(-5, 80)}, {"Bari", Costante(1000.5, 0)}}));
+              (LibreriaClima{{"Val d'Isère", Costante(-5, 80)}, {"Bari", Costante(10.5, 0)}}));
     std::string senzaFine = "localita=Bari\r" + Mesi("1;2", "\r");
     senzaFine.pop_back();
     EXPECT_EQ(LetturaLibreriaClima(senzaFine, letta), std::nullopt);

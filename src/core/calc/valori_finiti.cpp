@@ -31,57 +31,61 @@ bool Finiti(const Tabella& tabella, int da, int a) {
     return true;
 }
 
-std::string FuoriCampo(const char* grandezza) {
-    return std::string(InizioFuoriCampo) + grandezza + FineFuoriCampo;
-}
-
 std::optional<std::string> Termico(const RisultatiCalcolo& r, int n) {
     if (!Finiti(r.ResistenzaStrato, 1, n) || !Finiti({r.SommatoriaResistenze, r.Hc})) {
-        return FuoriCampo("la resistenza termica degli strati");
+        return MessaggioFuoriCampo("la resistenza termica degli strati");
     }
-    if (!Finiti({r.ResistenzaLiminareInterna, r.H})) {
-        return FuoriCampo("la trasmittanza");
+    // 1/H is the resistance the tables and JSON write.
+    if (!Finiti({r.ResistenzaLiminareInterna, r.H, 1 / r.H})) {
+        return MessaggioFuoriCampo("la trasmittanza");
     }
     if (!Finiti({r.FI})) {
-        return FuoriCampo("il flusso termico");
+        return MessaggioFuoriCampo("il flusso termico");
     }
     if (!Finiti(r.T, 0, n)) {
-        return FuoriCampo("la temperatura alle superfici degli strati");
+        return MessaggioFuoriCampo("la temperatura alle superfici degli strati");
     }
     return std::nullopt;
 }
 
 std::optional<std::string> Igrometrico(const RisultatiCalcolo& r, int n) {
     if (!Finiti({r.Pvsi, r.Pvse}) || !Finiti(r.Pvs, 0, n)) {
-        return FuoriCampo("la pressione di saturazione");
+        return MessaggioFuoriCampo("la pressione di saturazione");
     }
     if (!Finiti(r.ResistenzaVapore, 1, n) || !Finiti({r.PermeanzaParete})) {
-        return FuoriCampo("la resistenza al vapore degli strati");
+        return MessaggioFuoriCampo("la resistenza al vapore degli strati");
     }
     if (!Finiti({r.Pvi, r.Pve}) || !Finiti(r.Pv, 0, n)) {
-        return FuoriCampo("la pressione del vapore");
+        return MessaggioFuoriCampo("la pressione del vapore");
     }
     return std::nullopt;
 }
 
 std::optional<std::string> Acustico(const RisultatiCalcolo& r, int n) {
+    if (!std::isfinite(r.DisturboInEntrata)) {
+        return MessaggioFuoriCampo("il disturbo sonoro in entrata");
+    }
     for (int k = 1; k <= n; ++k) {
         if (r.MassaSuperficiale[k] && !std::isfinite(*r.MassaSuperficiale[k])) {
-            return FuoriCampo("la massa superficiale");
+            return MessaggioFuoriCampo("la massa superficiale");
         }
     }
     for (std::size_t f = 0; f < FrequenzeOttava.size(); ++f) {
         if (!std::isfinite(r.PotereFonoisolanteParete[f])) {
-            return FuoriCampo("il potere fonoisolante");
+            return MessaggioFuoriCampo("il potere fonoisolante");
         }
         if (!std::isfinite(r.EnergiaTrasmessa[f])) {
-            return FuoriCampo("il rumore trasmesso");
+            return MessaggioFuoriCampo("il rumore trasmesso");
         }
     }
     return std::nullopt;
 }
 
 } // namespace
+
+std::string MessaggioFuoriCampo(const char* grandezza) {
+    return std::string(InizioFuoriCampo) + grandezza + FineFuoriCampo;
+}
 
 std::optional<std::string> ControlloValoriFiniti(const Esercizio& e, const RisultatiCalcolo& r) {
     const int n = e.NumeroStrati();

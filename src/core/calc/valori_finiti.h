@@ -11,6 +11,10 @@
 
 namespace paretix {
 
+// "Valori fuori campo: grandezza non può essere calcolato: ..." for a result that is not a
+// finite number.
+std::string MessaggioFuoriCampo(const char* grandezza);
+
 // The validation message naming the first result of the chosen calculations that is not a
 // finite number, or nothing when every one is.
 std::optional<std::string> ControlloValoriFiniti(const Esercizio& e, const RisultatiCalcolo& r);

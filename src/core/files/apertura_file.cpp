@@ -1,10 +1,9 @@
 #include "core/files/apertura_file.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <vector>
+#include <unordered_set>
 
 #include "core/files/dati_aggiuntivi.h"
 #include "core/files/formato_esercizio.h"
@@ -25,6 +24,17 @@ inline constexpr const char* FileNonValido =
 inline constexpr const char* SoloVersione1 = "Si possono aprire soltanto file versione 1.00";
 // Added after the other lines when one line of the additional data is wrong.
 inline constexpr const char* PrefissoRigaNonValida = "Dato non valido alla riga ";
+// Or when the file could not be read, or is of a later version, the cause.
+inline constexpr const char* CausaAssente = "Il file non esiste.";
+inline constexpr const char* CausaCartella = "Il percorso è una cartella, non un file.";
+inline constexpr const char* CausaNonRegolare = "Il percorso non è un file ordinario.";
+inline constexpr const char* CausaNonPermesso = "Non si ha il permesso di leggere il file.";
+inline constexpr const char* CausaTroppoGrande = "Il file supera i 16 MB: non è un esercizio.";
+inline constexpr const char* CausaErroreLettura = "Errore di lettura del file.";
+inline constexpr const char* CausaVersioneSuccessiva =
+    "Il file è stato scritto da una versione successiva di Paretix LT (versione ";
+// The last version this program reads.
+constexpr double UltimaVersione = 2;
 
 // Reads the file one line at a time. Once a line is missing every later read fails too, so a
 // field is only ever set from the line that belongs to it.
@@ -176,7 +186,8 @@ std::optional<int> LeggiDatiAggiuntivi(Lettore& l, Esercizio& e) {
     if (*titolo != TitoloDatiAggiuntivi) {
         return 0; // no section at all: the file is not of version 2
     }
-    std::vector<std::string> chiavi;
+    // A set, so that a file of many unknown keys reads in linear time.
+    std::unordered_set<std::string> chiavi;
     while (true) {
         const auto riga = l.Riga();
         if (!riga) {
@@ -186,11 +197,48 @@ std::optional<int> LeggiDatiAggiuntivi(Lettore& l, Esercizio& e) {
             return std::nullopt;
         }
         auto chiave = ApplicaRigaDatiAggiuntivi(e, *riga);
-        if (!chiave || std::find(chiavi.begin(), chiavi.end(), *chiave) != chiavi.end()) {
+        if (!chiave || !chiavi.insert(std::move(*chiave)).second) {
             return l.NumeroRiga();
         }
-        chiavi.push_back(std::move(*chiave));
     }
+}
+
+const char* Causa(MotivoLettura motivo) {
+    switch (motivo) {
+    case MotivoLettura::Assente:
+        return CausaAssente;
+    case MotivoLettura::Cartella:
+        return CausaCartella;
+    case MotivoLettura::NonRegolare:
+        return CausaNonRegolare;
+    case MotivoLettura::NonPermesso:
+        return CausaNonPermesso;
+    case MotivoLettura::TroppoGrande:
+        return CausaTroppoGrande;
+    case MotivoLettura::Errore:
+        break;
+    }
+    return CausaErroreLettura;
+}
+
+// The version of line 2 when it is a whole number above the last one this program reads
+// ("1.00" reads 100 as a number with digit groups: no version of the program's own).
+std::optional<double> VersioneSuccessiva(std::string_view contenuto) {
+    LettoreRighe righe(contenuto);
+    righe.Prossima();
+    const auto riga = righe.Prossima();
+    if (!riga || riga->find_first_of(".,") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto versione = ConvertiNumero(*riga);
+    if (versione && *versione > UltimaVersione) {
+        return versione;
+    }
+    return std::nullopt;
+}
+
+std::string ConCausa(const std::string& NomeFile, const std::string& causa) {
+    return MessaggioErroreDiApertura(NomeFile) + ACapo + causa;
 }
 
 } // namespace
@@ -290,14 +338,23 @@ bool LetturaEsercizio(std::string_view contenuto, Esercizio& e, int& RigaNonVali
 }
 
 std::optional<std::string> AperturaFile(const std::string& NomeFile, Esercizio& e) {
-    const auto contenuto = LeggiFile(NomeFile, DimensioneMassimaFileEsercizio);
+    MotivoLettura motivo{};
+    const auto contenuto = LeggiFile(NomeFile, DimensioneMassimaFileEsercizio, motivo);
     int riga = 0;
     if (contenuto && LetturaEsercizio(*contenuto, e, riga)) {
         return std::nullopt;
     }
     e = Esercizio{};
-    return riga > 0 ? MessaggioErroreDiApertura(NomeFile, riga)
-                    : MessaggioErroreDiApertura(NomeFile);
+    if (!contenuto) {
+        return ConCausa(NomeFile, Causa(motivo));
+    }
+    if (riga > 0) {
+        return MessaggioErroreDiApertura(NomeFile, riga);
+    }
+    if (const auto versione = VersioneSuccessiva(*contenuto)) {
+        return ConCausa(NomeFile, CausaVersioneSuccessiva + FormaGenerale(*versione) + ").");
+    }
+    return MessaggioErroreDiApertura(NomeFile);
 }
 
 } // namespace paretix

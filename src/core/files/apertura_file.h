@@ -61,7 +61,9 @@ bool LetturaEsercizio(std::string_view contenuto, Esercizio& e);
 bool LetturaEsercizio(std::string_view contenuto, Esercizio& e, int& RigaNonValida);
 
 // Reads the file NomeFile onto e. Nothing when the file was accepted, otherwise the
-// open-error message (e then holds a new empty exercise).
+// open-error message (e then holds a new empty exercise), with a fifth line for the cause when
+// it is known: the file does not exist, is a folder or no ordinary file, may not be read, is
+// too large, is of a later version, or the wrong line of the additional data.
 std::optional<std::string> AperturaFile(const std::string& NomeFile, Esercizio& e);
 
 } // namespace paretix

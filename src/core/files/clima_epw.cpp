@@ -7,19 +7,23 @@
 #include <system_error>
 
 #include "core/files/righe.h"
+#include "core/model/limiti_clima.h"
 
 namespace paretix {
 
 namespace {
 
 constexpr int RigheIntestazione = 8;
+// Every hour of the format has its 35 fields, whatever the program reads of them; a line with
+// more or fewer is not of the format (decimal commas make more).
+constexpr std::ptrdiff_t CampiOra = 35;
+// A year of hours, and a leap year.
+constexpr long OreAnno = 8760;
+constexpr long OreAnnoBisestile = 8784;
 constexpr int CampoMese = 2;
 constexpr int CampoTemperatura = 7;
 constexpr int CampoUmidita = 9;
-constexpr double TemperaturaMinima = -70;
-constexpr double TemperaturaMassima = 70;
 constexpr double UmiditaMassimaOraria = 110;
-constexpr double UmiditaMassimaMensile = 100;
 
 constexpr std::array<const char*, MesiAnno> NomiMesi{
     "gennaio", "febbraio", "marzo",     "aprile",  "maggio",   "giugno",
@@ -57,10 +61,6 @@ std::string Riga(int numero, std::string_view testo) {
     return "Riga " + std::to_string(numero) + ": " + std::string(testo);
 }
 
-std::string Citato(std::string_view testo) {
-    return "\"" + std::string(testo) + "\"";
-}
-
 // The running sums of one month.
 struct SommeMese {
     double Temperatura = 0;
@@ -71,14 +71,14 @@ struct SommeMese {
 // Reads one hour into somme; the reason when the line is not one.
 std::optional<std::string> LetturaOra(std::string_view riga, int numero,
                                       std::array<SommeMese, MesiAnno>& somme) {
+    const auto trovati = std::count(riga.begin(), riga.end(), ',') + 1;
+    if (trovati != CampiOra) {
+        return Riga(numero,
+                    "attesi 35 campi separati da virgole, trovati " + std::to_string(trovati));
+    }
     std::array<std::string_view, CampoUmidita> campi;
     std::size_t inizio = 0;
     for (int k = 0; k < CampoUmidita; ++k) {
-        if (inizio > riga.size()) {
-            const auto trovati = std::count(riga.begin(), riga.end(), ',') + 1;
-            return Riga(numero, "attesi almeno 9 campi separati da virgole, trovati " +
-                                    std::to_string(trovati));
-        }
         const std::size_t virgola = std::min(riga.find(',', inizio), riga.size());
         campi[static_cast<std::size_t>(k)] = SenzaSpazi(riga.substr(inizio, virgola - inizio));
         inizio = virgola + 1;
@@ -86,24 +86,24 @@ std::optional<std::string> LetturaOra(std::string_view riga, int numero,
     const std::string_view testoMese = campi[CampoMese - 1];
     const auto mese = Mese(testoMese);
     if (!mese) {
-        return Riga(numero, "mese non valido " + Citato(testoMese) + " (atteso 1…12)");
+        return Riga(numero, "mese non valido " + CampoCitato(testoMese) + " (atteso 1…12)");
     }
     const std::string_view testoTemperatura = campi[CampoTemperatura - 1];
     const auto temperatura = Decimale(testoTemperatura);
     if (!temperatura) {
-        return Riga(numero, "temperatura non numerica " + Citato(testoTemperatura));
+        return Riga(numero, "temperatura non numerica " + CampoCitato(testoTemperatura));
     }
-    if (*temperatura < TemperaturaMinima || *temperatura > TemperaturaMassima) {
-        return Riga(numero, "temperatura " + Citato(testoTemperatura) +
+    if (!TemperaturaClimaAmmessa(*temperatura)) {
+        return Riga(numero, "temperatura " + CampoCitato(testoTemperatura) +
                                 " mancante o fuori campo (attesa da -70 a 70 °C)");
     }
     const std::string_view testoUmidita = campi[CampoUmidita - 1];
     const auto umidita = Decimale(testoUmidita);
     if (!umidita) {
-        return Riga(numero, "umidità relativa non numerica " + Citato(testoUmidita));
+        return Riga(numero, "umidità relativa non numerica " + CampoCitato(testoUmidita));
     }
     if (*umidita < 0 || *umidita > UmiditaMassimaOraria) {
-        return Riga(numero, "umidità relativa " + Citato(testoUmidita) +
+        return Riga(numero, "umidità relativa " + CampoCitato(testoUmidita) +
                                 " mancante o fuori campo (attesa da 0 a 110 %)");
     }
     SommeMese& s = somme[static_cast<std::size_t>(*mese - 1)];
@@ -166,14 +166,22 @@ std::optional<std::string> LetturaEpw(std::string_view testo, ClimaAnno& clima,
         }
     }
     std::array<SommeMese, MesiAnno> somme{};
+    long ore = 0;
     while (const auto riga = righe.Prossima()) {
         ++numero;
         if (!SenzaSpazi(*riga).empty()) {
+            if (++ore > OreAnnoBisestile) {
+                return Riga(numero, "ora oltre le 8784 di un anno bisestile");
+            }
             if (auto errore = LetturaOra(*riga, numero, somme)) {
                 return errore;
             }
         }
         avanza.Letti(righe.Posizione());
+    }
+    if (ore != OreAnno && ore != OreAnnoBisestile) {
+        return Riga(numero, "il file termina dopo " + std::to_string(ore) +
+                                " ore (attese 8760, o 8784 in un anno bisestile)");
     }
     ClimaAnno letto;
     for (std::size_t m = 0; m < somme.size(); ++m) {
@@ -182,7 +190,7 @@ std::optional<std::string> LetturaEpw(std::string_view testo, ClimaAnno& clima,
             return std::string("Nessun dato orario per il mese di ") + NomiMesi[m];
         }
         const double ore = static_cast<double>(s.Ore);
-        letto[m] = {s.Temperatura / ore, std::min(s.Umidita / ore, UmiditaMassimaMensile)};
+        letto[m] = {s.Temperatura / ore, std::min(s.Umidita / ore, UmiditàClimaMassima)};
     }
     clima = letto;
     return std::nullopt;

@@ -1,7 +1,8 @@
 #pragma once
 // A year of climate from an EnergyPlus weather file (EPW): plain text, eight header lines (the
-// first one starting with "LOCATION"), then one line per hour of comma-separated fields. The
-// reader takes three of them, counted from 1: field 2 the month (1 to 12), field 7 the dry-bulb
+// first one starting with "LOCATION"), then one line per hour of a whole year (8760 lines, or
+// 8784 in a leap year), each of the format's 35 comma-separated fields. The reader takes three
+// of them, counted from 1: field 2 the month (1 to 12), field 7 the dry-bulb
 // temperature (°C, from -70 to 70 as the format allows) and field 9 the relative humidity (%,
 // from 0 to 110 as the format allows; the monthly mean is then held to 100). Numbers are
 // written with the decimal point; the format's markers of a missing value (99,9 °C, 999 %)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/files/righe.h"
+#include "core/model/limiti_clima.h"
 
 namespace paretix {
 
@@ -122,10 +123,6 @@ bool Intestazione(const RigaIncollata& riga) {
     return true;
 }
 
-std::string Citato(std::string_view testo) {
-    return "\"" + std::string(testo) + "\"";
-}
-
 // Reads one row, the month mese (from 1), into clima; the reason when it is not one.
 std::optional<std::string> LetturaRiga(const RigaIncollata& riga, int mese, ClimaMese& clima) {
     const std::string inizio = "Riga " + std::to_string(riga.Numero) + ": ";
@@ -135,22 +132,24 @@ std::optional<std::string> LetturaRiga(const RigaIncollata& riga, int mese, Clim
                std::to_string(celle.size());
     }
     if (celle.size() == 3 && !HaLettera(celle[0]) && Numero(celle[0]) != mese) {
-        return inizio + "la prima di tre colonne " + Citato(celle[0]) +
+        return inizio + "la prima di tre colonne " + CampoCitato(celle[0]) +
                " non è il mese della riga (atteso " + std::to_string(mese) + " o il suo nome)";
     }
     const std::string_view testoTemperatura = celle[celle.size() - 2];
     const std::string_view testoUmidita = celle[celle.size() - 1];
     const auto temperatura = Numero(testoTemperatura);
     if (!temperatura) {
-        return inizio + "temperatura non numerica " + Citato(testoTemperatura);
+        return inizio + "temperatura non numerica " + CampoCitato(testoTemperatura);
+    }
+    if (!TemperaturaClimaAmmessa(*temperatura)) {
+        return inizio + TemperaturaFuoriCampo(testoTemperatura);
     }
     const auto umidita = Umidita(testoUmidita);
     if (!umidita) {
-        return inizio + "umidità relativa non numerica " + Citato(testoUmidita);
+        return inizio + "umidità relativa non numerica " + CampoCitato(testoUmidita);
     }
-    if (*umidita < 0 || *umidita > 100) {
-        return inizio + "umidità relativa " + Citato(testoUmidita) +
-               " fuori campo (attesa da 0 a 100 %)";
+    if (!UmiditàClimaAmmessa(*umidita)) {
+        return inizio + UmiditàFuoriCampo(testoUmidita);
     }
     clima = {*temperatura, *umidita};
     return std::nullopt;

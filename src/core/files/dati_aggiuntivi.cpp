@@ -3,6 +3,9 @@
 #include <array>
 #include <charconv>
 
+#include "core/model/limiti_clima.h"
+#include "core/model/numeri.h"
+
 namespace paretix {
 
 namespace {
@@ -73,6 +76,13 @@ std::optional<int> NumeroMese(std::string_view testo) {
     return numero;
 }
 
+// A part of a month as typed: any text (the check counts a text that is not a number as
+// missing), but a number only within the climate's range.
+bool ParteMeseAmmessa(std::string_view testo, bool (*ammessa)(double)) {
+    const auto numero = ConvertiNumero(testo);
+    return !numero || ammessa(*numero);
+}
+
 // "clima.M" or "interno.M": the month's "temperature;humidity" as typed, either part may be
 // empty but not both.
 bool ApplicaMese(AnnoDigitato& anno, std::string_view mese, std::string_view valore) {
@@ -84,7 +94,8 @@ bool ApplicaMese(AnnoDigitato& anno, std::string_view mese, std::string_view val
     }
     MeseDigitato letto{std::string(valore.substr(0, separatore)),
                        std::string(valore.substr(separatore + 1))};
-    if (letto.Vuoto()) {
+    if (letto.Vuoto() || !ParteMeseAmmessa(letto.Temperatura, TemperaturaClimaAmmessa) ||
+        !ParteMeseAmmessa(letto.Umidità, UmiditàClimaAmmessa)) {
         return false;
     }
     anno[static_cast<std::size_t>(*m - 1)] = std::move(letto);

@@ -12,4 +12,11 @@ namespace paretix {
 // or holds more than limite bytes.
 std::optional<std::string> LeggiFile(const std::string& percorso, std::size_t limite);
 
+// Why a file gave no bytes.
+enum class MotivoLettura { Assente, Cartella, NonRegolare, NonPermesso, TroppoGrande, Errore };
+
+// The same, telling why in motivo when there are no bytes.
+std::optional<std::string> LeggiFile(const std::string& percorso, std::size_t limite,
+                                     MotivoLettura& motivo);
+
 } // namespace paretix

@@ -1,13 +1,16 @@
 #include "core/files/libreria_clima.h"
 
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
+#include <string>
 #include <system_error>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "core/files/lettura_file.h"
 #include "core/files/righe.h"
 #include "core/files/win1252.h"
+#include "core/model/limiti_clima.h"
 #include "core/model/numeri.h"
 
 namespace paretix {
@@ -25,10 +28,6 @@ std::string_view SenzaSpazi(std::string_view testo) {
     return testo.substr(inizio, testo.find_last_not_of(" \t") - inizio + 1);
 }
 
-std::string Citato(std::string_view testo) {
-    return "\"" + std::string(testo) + "\"";
-}
-
 std::string RigaAttesa(int mese) {
     return "\"clima." + std::to_string(mese) + "=θe;φe\"";
 }
@@ -43,7 +42,15 @@ std::optional<double> Numero(std::string_view testo) {
 }
 
 bool MeseValido(const ClimaMese& m) {
-    return std::isfinite(m.Temperatura) && m.Umidità >= 0 && m.Umidità <= 100;
+    return TemperaturaClimaAmmessa(m.Temperatura) && UmiditàClimaAmmessa(m.Umidità);
+}
+
+bool TemperatureAmmesse(const LibreriaClima& libreria) {
+    return std::all_of(libreria.begin(), libreria.end(), [](const LocalitaClima& l) {
+        return std::all_of(l.Clima.begin(), l.Clima.end(), [](const ClimaMese& m) {
+            return TemperaturaClimaAmmessa(m.Temperatura);
+        });
+    });
 }
 
 // The key and the value of a "key=value" line, blanks dropped; nothing without "=".
@@ -61,28 +68,30 @@ std::optional<std::string> LetturaMese(std::string_view valore, ClimaMese& mese)
     if (puntoEVirgola == std::string_view::npos ||
         valore.find(';', puntoEVirgola + 1) != std::string_view::npos) {
         return "attesi due valori \"θe;φe\" separati da un punto e virgola, trovato " +
-               Citato(valore);
+               CampoCitato(valore);
     }
     const std::string_view testoTemperatura = valore.substr(0, puntoEVirgola);
     const std::string_view testoUmidita = valore.substr(puntoEVirgola + 1);
     const auto temperatura = Numero(testoTemperatura);
     if (!temperatura) {
-        return "temperatura non numerica " + Citato(SenzaSpazi(testoTemperatura));
+        return "temperatura non numerica " + CampoCitato(SenzaSpazi(testoTemperatura));
+    }
+    if (!TemperaturaClimaAmmessa(*temperatura)) {
+        return TemperaturaFuoriCampo(SenzaSpazi(testoTemperatura));
     }
     const auto umidita = Numero(testoUmidita);
     if (!umidita) {
-        return "umidità relativa non numerica " + Citato(SenzaSpazi(testoUmidita));
+        return "umidità relativa non numerica " + CampoCitato(SenzaSpazi(testoUmidita));
     }
-    if (*umidita < 0 || *umidita > 100) {
-        return "umidità relativa " + Citato(SenzaSpazi(testoUmidita)) +
-               " fuori campo (attesa da 0 a 100 %)";
+    if (!UmiditàClimaAmmessa(*umidita)) {
+        return UmiditàFuoriCampo(SenzaSpazi(testoUmidita));
     }
     mese = {*temperatura, *umidita};
     return std::nullopt;
 }
 
 std::string Incompleta(const LocalitaClima& localita, int mesi) {
-    return "la località " + Citato(localita.Nome) + " ha " + std::to_string(mesi) +
+    return "la località " + CampoCitato(localita.Nome) + " ha " + std::to_string(mesi) +
            " mesi su 12 (attesa " + RigaAttesa(mesi + 1) + ")";
 }
 
@@ -90,8 +99,11 @@ std::optional<std::string> Scrivi(const std::string& percorso, const LibreriaCli
                                   ChiamateFile& chiamate) {
     const auto contenuto = ContenutoFileClima(libreria);
     if (!contenuto) {
-        return std::string("Il clima non può essere salvato: ogni umidità relativa deve essere "
-                           "da 0 a 100 %.");
+        return std::string(TemperatureAmmesse(libreria)
+                               ? "Il clima non può essere salvato: ogni umidità relativa deve "
+                                 "essere da 0 a 100 %."
+                               : "Il clima non può essere salvato: ogni temperatura deve essere "
+                                 "da -70 a 70 °C.");
     }
     const EsitoScrittura esito = ScritturaAtomica(percorso, *contenuto, chiamate);
     if (esito) {
@@ -111,7 +123,8 @@ std::optional<std::string> LetturaLibreriaClima(std::string_view contenuto,
     const std::string testo = Win1252AUtf8(contenuto);
     LettoreRighe righe(testo);
     LibreriaClima letta;
-    std::vector<int> righeNomi;
+    // The line of each name read, so that a long library reads in linear time.
+    std::unordered_map<std::string, int> rigaDelNome;
     int mesi = MesiAnno; // of the last locality read
     int numero = 0;
     while (const auto riga = righe.Prossima()) {
@@ -143,13 +156,11 @@ std::optional<std::string> LetturaLibreriaClima(std::string_view contenuto,
         if (nome.empty()) {
             return inizio + "nome della località vuoto";
         }
-        if (const auto* gia = TrovaLocalita(letta, nome)) {
-            const auto k = static_cast<std::size_t>(gia - letta.data());
-            return inizio + "località " + Citato(nome) + " già presente alla riga " +
-                   std::to_string(righeNomi[k]);
+        if (const auto [gia, nuovo] = rigaDelNome.emplace(nome, numero); !nuovo) {
+            return inizio + "località " + CampoCitato(nome) + " già presente alla riga " +
+                   std::to_string(gia->second);
         }
         letta.push_back({std::string(nome), {}});
-        righeNomi.push_back(numero);
         mesi = 0;
     }
     if (mesi < MesiAnno) {
@@ -161,10 +172,11 @@ std::optional<std::string> LetturaLibreriaClima(std::string_view contenuto,
 
 std::optional<std::string> ContenutoFileClima(const LibreriaClima& libreria) {
     std::string testo(IntestazioneLibreriaClima);
+    std::unordered_set<std::string_view> nomi;
     for (std::size_t k = 0; k < libreria.size(); ++k) {
         const LocalitaClima& localita = libreria[k];
         if (!NomeLocalitaValido(localita.Nome) || SenzaSpazi(localita.Nome) != localita.Nome ||
-            TrovaLocalita(libreria, localita.Nome) != &localita ||
+            !nomi.insert(localita.Nome).second ||
             !std::all_of(localita.Clima.begin(), localita.Clima.end(), MeseValido)) {
             return std::nullopt;
         }
@@ -209,7 +221,7 @@ bool TogliLocalita(LibreriaClima& libreria, std::string_view nome) {
 }
 
 std::string MessaggioLocalitaAssente(std::string_view nome) {
-    return "La località " + Citato(SenzaSpazi(nome)) + " non è nella libreria dei climi.";
+    return "La località " + CampoCitato(SenzaSpazi(nome)) + " non è nella libreria dei climi.";
 }
 
 std::optional<std::string> AperturaLibreriaClima(const std::string& percorso,

@@ -1,7 +1,9 @@
 #include "core/materials/abaco_file.h"
 
-#include <algorithm>
 #include <array>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/files/lettura_file.h"
@@ -60,7 +62,16 @@ std::string_view LeggiCaloriSpecifici(std::string_view coda, Abaco& voci) {
     LettoreRighe righe(coda);
     righe.Prossima();
     Abaco lette = voci;
-    std::vector<bool> assegnata(voci.size(), false);
+    // The rows of each name in order and the first of them no line has taken yet, so that a
+    // long section reads in linear time.
+    struct RigheDelNome {
+        std::vector<std::size_t> Righe;
+        std::size_t Prossima = 0;
+    };
+    std::unordered_map<std::string, RigheDelNome> perNome;
+    for (std::size_t i = 0; i < lette.size(); ++i) {
+        perNome[lette[i].Materiale].Righe.push_back(i);
+    }
     for (;;) {
         const std::size_t inizioRiga = righe.Posizione();
         const auto riga = righe.Prossima();
@@ -77,12 +88,10 @@ std::string_view LeggiCaloriSpecifici(std::string_view coda, Abaco& voci) {
         }
         const std::string nome(TogliSpazi(Win1252AUtf8(riga->substr(0, uguale))));
         const std::string valore(TogliSpazi(Win1252AUtf8(riga->substr(uguale + 1))));
-        for (std::size_t i = 0; i < lette.size(); ++i) {
-            if (lette[i].Materiale == nome && !assegnata[i]) {
-                lette[i].CaloreSpecifico = valore;
-                assegnata[i] = true;
-                break;
-            }
+        const auto righeNome = perNome.find(nome);
+        if (righeNome != perNome.end() &&
+            righeNome->second.Prossima < righeNome->second.Righe.size()) {
+            lette[righeNome->second.Righe[righeNome->second.Prossima++]].CaloreSpecifico = valore;
         }
     }
 }
@@ -95,9 +104,39 @@ bool UnaRiga(std::string_view testo) {
     return testo.find_first_of("\r\n") == std::string::npos;
 }
 
+// Whether another editor saved the database as UTF-8: its first marker the two bytes of "¶",
+// perhaps after a byte-order mark, which is dropped from contenuto.
+bool InUtf8(std::string_view& contenuto) {
+    constexpr std::string_view Bom = "\xEF\xBB\xBF";
+    std::string_view testo = contenuto;
+    if (testo.starts_with(Bom)) {
+        testo.remove_prefix(Bom.size());
+    }
+    LettoreRighe righe(testo);
+    const auto primo = righe.Prossima();
+    if (!primo || TogliSpazi(*primo) != MarcatoreUtf8) {
+        return false;
+    }
+    contenuto = testo;
+    return true;
+}
+
+// A database in UTF-8 as the same text in Windows-1252, the program's own encoding; nothing
+// for any other file, or one with characters Windows-1252 lacks.
+std::optional<std::string> DaUtf8(std::string_view contenuto) {
+    if (!InUtf8(contenuto)) {
+        return std::nullopt;
+    }
+    return Utf8AWin1252(contenuto);
+}
+
 } // namespace
 
 ContenutoAbaco LetturaAbaco(std::string_view contenuto) {
+    const auto daUtf8 = DaUtf8(contenuto);
+    if (daUtf8) {
+        contenuto = *daUtf8;
+    }
     ContenutoAbaco letto;
     LettoreRighe righe(contenuto);
     for (;;) {
@@ -112,9 +151,16 @@ ContenutoAbaco LetturaAbaco(std::string_view contenuto) {
     }
 }
 
-std::optional<ContenutoAbaco> Prosegui(const std::string& percorso) {
+std::optional<ContenutoAbaco> Prosegui(const std::string& percorso, bool* caratteriUtf8) {
     const auto contenuto = LeggiFile(percorso, DimensioneMassimaAbaco);
     if (!contenuto) {
+        return std::nullopt;
+    }
+    std::string_view testo = *contenuto;
+    if (InUtf8(testo) && !RappresentabileWin1252(testo)) {
+        if (caratteriUtf8 != nullptr) {
+            *caratteriUtf8 = true;
+        }
         return std::nullopt;
     }
     return LetturaAbaco(*contenuto);
@@ -138,6 +184,17 @@ std::optional<std::string> ContenutoFileAbaco(const Abaco& abaco, std::string_vi
     // A row without a value gets an empty line only where a later row of its name has one,
     // so that each line goes back to its own row. A tail that itself starts with the title
     // keeps a section before it, so that it is read back as tail.
+    // Which rows need that empty line, found from the last row back in one pass.
+    std::vector<bool> segnaposto(abaco.size(), false);
+    std::unordered_set<std::string_view> conValoreDopo;
+    for (std::size_t i = abaco.size(); i-- > 0;) {
+        const std::string_view nome = TogliSpazi(abaco[i].Materiale);
+        if (!TogliSpazi(abaco[i].CaloreSpecifico).empty()) {
+            conValoreDopo.insert(nome);
+        } else {
+            segnaposto[i] = conValoreDopo.contains(nome);
+        }
+    }
     bool titolo = false;
     for (std::size_t i = 0; i < abaco.size(); ++i) {
         const std::string_view nome = TogliSpazi(abaco[i].Materiale);
@@ -145,13 +202,7 @@ std::optional<std::string> ContenutoFileAbaco(const Abaco& abaco, std::string_vi
         if (!UnaRiga(valore) || valore.find('=') != std::string_view::npos) {
             return std::nullopt;
         }
-        const bool segnaposto =
-            valore.empty() && std::any_of(abaco.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                                          abaco.end(), [nome](const VoceAbaco& v) {
-                                              return TogliSpazi(v.Materiale) == nome &&
-                                                     !TogliSpazi(v.CaloreSpecifico).empty();
-                                          });
-        if (valore.empty() && !segnaposto) {
+        if (valore.empty() && !segnaposto[i]) {
             continue;
         }
         if (!titolo) {

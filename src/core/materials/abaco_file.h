@@ -48,12 +48,14 @@ struct ContenutoAbaco {
     bool operator==(const ContenutoAbaco&) const = default;
 };
 
-// Reads the rows from the bytes of abaco.txt.
+// Reads the rows from the bytes of abaco.txt. A file saved as UTF-8 by another editor (a
+// marker of two bytes) is read as its text in Windows-1252, and written back so.
 ContenutoAbaco LetturaAbaco(std::string_view contenuto);
 
 // Reads abaco.txt from percorso; nothing when the file cannot be read (missing, unreadable,
-// larger than DimensioneMassimaAbaco).
-std::optional<ContenutoAbaco> Prosegui(const std::string& percorso);
+// larger than DimensioneMassimaAbaco) or is in UTF-8 with characters Windows-1252 lacks, which
+// the program could not write back: then *caratteriUtf8, when given, is set.
+std::optional<ContenutoAbaco> Prosegui(const std::string& percorso, bool* caratteriUtf8 = nullptr);
 
 inline constexpr std::string_view TitoloCaloriSpecifici = "Calori specifici J/kgK";
 

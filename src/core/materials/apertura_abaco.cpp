@@ -8,10 +8,12 @@ namespace paretix {
 namespace {
 
 std::optional<ContenutoAbaco> Leggi(const std::string& percorsoAbaco, Dialoghi& dialoghi) {
-    auto contenuto = Prosegui(percorsoAbaco);
+    bool caratteriUtf8 = false;
+    auto contenuto = Prosegui(percorsoAbaco, &caratteriUtf8);
     if (!contenuto) {
         dialoghi.Messaggio(TitoloAbaco,
-                           std::string(MessaggioAbacoIlleggibile) + "\n" + percorsoAbaco,
+                           std::string(MessaggioAbacoIlleggibile) + "\n" + percorsoAbaco +
+                               (caratteriUtf8 ? std::string("\n") + MotivoAbacoUtf8 : ""),
                            Icona::Critica);
     }
     return contenuto;

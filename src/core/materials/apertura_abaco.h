@@ -15,6 +15,9 @@ inline constexpr const char* MessaggioDiscoProtetto =
     "Le modifiche all'abaco non verranno salvate, disco protetto";
 inline constexpr const char* MessaggioAbacoIlleggibile =
     "Impossibile leggere l'abaco dei materiali:";
+// Added to MessaggioAbacoIlleggibile for a file in UTF-8 that the program could not write back.
+inline constexpr const char* MotivoAbacoUtf8 =
+    "Il file è scritto in UTF-8 con caratteri che l'abaco (Windows-1252) non può contenere.";
 inline constexpr const char* MessaggioAbacoNonSalvato =
     "Impossibile salvare le modifiche all'abaco dei materiali, il file resta com'era:";
 

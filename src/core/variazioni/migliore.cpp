@@ -4,8 +4,10 @@
 #include <array>
 #include <utility>
 
+#include "core/files/dati_aggiuntivi.h"
 #include "core/model/numeri.h"
 #include "core/model/validazione.h"
+#include "core/verifiche/igrometrica.h"
 #include "core/verifiche/indice_acustico.h"
 
 namespace paretix {
@@ -30,7 +32,55 @@ std::string Prefisso(std::string_view testo) {
     return "--migliore " + std::string(testo) + ": ";
 }
 
+bool Variata(const std::vector<Variazione>& variazioni, std::string_view chiave) {
+    return std::any_of(variazioni.begin(), variazioni.end(),
+                       [chiave](const Variazione& v) { return v.Chiave == chiave; });
+}
+
+// "a", "a e b", "a, b e c".
+std::string Elenco(const std::vector<std::string_view>& voci) {
+    std::string testo;
+    for (std::size_t i = 0; i < voci.size(); ++i) {
+        testo += (i == 0 ? "" : i + 1 == voci.size() ? " e " : ", ") + std::string(voci[i]);
+    }
+    return testo;
+}
+
 } // namespace
+
+std::optional<std::string> ControllaCondizione(std::string_view testo, const Condizione& c,
+                                               const Esercizio& base,
+                                               const std::vector<Variazione>& variazioni) {
+    const Grandezza g = c.Quantità;
+    const bool termico = g != Grandezza::Rw && g != Grandezza::Ms;
+    const bool acustico = g == Grandezza::Rw || g == Grandezza::Ms || g == Grandezza::Yie;
+    const bool igrometrico = g == Grandezza::FRsi || g == Grandezza::Ma;
+    const bool verifiche = g == Grandezza::Ms || g == Grandezza::Yie || igrometrico;
+    std::vector<std::string_view> mancano;
+    if (termico && !base.Termico) {
+        mancano.push_back("il calcolo termico");
+    }
+    if (igrometrico && !base.Igrometrico) {
+        mancano.push_back("il calcolo igrometrico");
+    }
+    if (acustico && !base.Acustico) {
+        mancano.push_back("il calcolo acustico (con le densità)");
+    }
+    if (verifiche && !base.Verifiche.Attive && !Variata(variazioni, ChiaveVerifiche)) {
+        mancano.push_back("le verifiche di legge");
+    }
+    if (igrometrico && !ConDatiIgrometrici(base.Verifiche) &&
+        !Variata(variazioni, ChiaveClasseUmidità)) {
+        mancano.push_back("il clima esterno o la classe di umidità interna");
+    }
+    if (mancano.empty()) {
+        return std::nullopt;
+    }
+    const auto nome = std::find_if(NomiGrandezze.begin(), NomiGrandezze.end(),
+                                   [g](const auto& n) { return n.second == g; });
+    return Prefisso(testo) + "l'esercizio non calcola " + std::string(nome->first) + ": servono " +
+           Elenco(mancano);
+}
 
 std::optional<std::string> LeggiCondizione(std::string_view testo, Condizione& c) {
     const std::size_t operatore = testo.find_first_of("<>");

@@ -32,6 +32,14 @@ struct Condizione {
 // otherwise the message.
 std::optional<std::string> LeggiCondizione(std::string_view testo, Condizione& c);
 
+// What the exercise lacks for the quantity of c in every variant of the sweep, as the message
+// "--migliore testo: l'esercizio non calcola Ma: servono ..."; nothing when some variant may
+// compute it. The checks and the humidity class may be among the varied keys; the calculation
+// types may not.
+std::optional<std::string> ControllaCondizione(std::string_view testo, const Condizione& c,
+                                               const Esercizio& base,
+                                               const std::vector<Variazione>& variazioni);
+
 // The quantity of a valid variant; nothing when its calculation or check did not run.
 std::optional<double> ValoreGrandezza(Grandezza g, const Variante& v);
 

@@ -1,7 +1,7 @@
 #include "core/variazioni/variazioni.h"
 
-#include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 #include "core/calc/calcolo.h"
 #include "core/files/chiavi_esercizio.h"
@@ -9,6 +9,7 @@
 #include "core/model/validazione.h"
 #include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/json_risultati.h"
+#include "core/verifiche/verifiche_finite.h"
 
 namespace paretix {
 
@@ -63,6 +64,22 @@ std::string MessaggioTroppe(double varianti) {
 
 } // namespace
 
+std::string ValoriVariazione::operator[](std::size_t i) const {
+    return FormaGenerale(Valore(da_, passo_, i));
+}
+
+bool ValoriVariazione::operator==(const std::vector<std::string>& valori) const {
+    if (valori.size() != numero_) {
+        return false;
+    }
+    for (std::size_t i = 0; i < numero_; ++i) {
+        if ((*this)[i] != valori[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::optional<std::string> LeggiVariazione(std::string_view testo, Variazione& v) {
     const std::size_t uguale = testo.find('=');
     if (uguale == std::string_view::npos) {
@@ -99,30 +116,23 @@ std::optional<std::string> LeggiVariazione(std::string_view testo, Variazione& v
         return Prefisso(testo) + MessaggioTroppe(passi + 1);
     }
     v.Chiave = std::string(chiave);
-    v.Valori.clear();
-    const auto n = static_cast<std::size_t>(passi) + 1;
-    v.Valori.reserve(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        v.Valori.push_back(FormaGenerale(Valore(*da, *passo, i)));
-    }
+    v.Valori = ValoriVariazione(*da, *passo, static_cast<std::size_t>(passi) + 1);
     return std::nullopt;
 }
 
 std::optional<std::string> ControllaVariazioni(const std::vector<Variazione>& variazioni,
                                                const Esercizio& e) {
     double varianti = 1;
-    for (std::size_t i = 0; i < variazioni.size(); ++i) {
-        const Variazione& v = variazioni[i];
+    std::unordered_set<std::string_view> chiavi;
+    for (const Variazione& v : variazioni) {
         const auto strato = DividiChiaveNumerica(v.Chiave);
         if (strato && strato->Numero > e.NumeroStrati()) {
             return "--varia " + v.Chiave + ": l'esercizio non ha lo strato " +
                    std::to_string(strato->Numero) + " (ha " + std::to_string(e.NumeroStrati()) +
                    " strati)";
         }
-        for (std::size_t j = 0; j < i; ++j) {
-            if (variazioni[j].Chiave == v.Chiave) {
-                return "--varia " + v.Chiave + ": la chiave è variata due volte";
-            }
+        if (!chiavi.insert(v.Chiave).second) {
+            return "--varia " + v.Chiave + ": la chiave è variata due volte";
         }
         varianti *= static_cast<double>(v.Valori.size());
     }
@@ -155,7 +165,7 @@ void CalcolaVariante(const Esercizio& base, const std::vector<Variazione>& varia
     v.Valida = false;
     v.Errore.clear();
     for (std::size_t d = 0; d < variazioni.size(); ++d) {
-        const std::string& valore = variazioni[d].Valori[v.Valori[d]];
+        const std::string valore = variazioni[d].Valori[v.Valori[d]];
         if (!ApplicaValoreChiave(v.Esercizio, variazioni[d].Chiave, valore)) {
             v.Errore = variazioni[d].Chiave + "=" + valore + ": valore non accettato";
             return;
@@ -168,6 +178,11 @@ void CalcolaVariante(const Esercizio& base, const std::vector<Variazione>& varia
     }
     if (v.Esercizio.Verifiche.Attive) {
         v.Verifiche = CalcolaVerifiche(v.Esercizio, v.Risultati);
+        if (auto messaggio = ControlloVerificheFinite(*v.Verifiche)) {
+            v.Errore = std::string(TitoloErrore) + " " + *messaggio;
+            v.Verifiche.reset();
+            return;
+        }
     }
     v.Valida = true;
 }

@@ -20,10 +20,28 @@ namespace paretix {
 // A sweep larger than this is surely a typing error (and would take hours).
 constexpr std::size_t VariantiMassime = 1'000'000;
 
-// One varied key and its values, in the general number form, from the first to the last.
+// The values of one variation, DA + i·PASSO for i below their number, each made when it is
+// asked for in the general number form: a sweep holds no list of its values, however long.
+class ValoriVariazione {
+  public:
+    ValoriVariazione() = default;
+    ValoriVariazione(double da, double passo, std::size_t numero)
+        : da_(da), passo_(passo), numero_(numero) {}
+
+    std::size_t size() const { return numero_; }
+    std::string operator[](std::size_t i) const;
+    bool operator==(const std::vector<std::string>& valori) const;
+
+  private:
+    double da_ = 0;
+    double passo_ = 1;
+    std::size_t numero_ = 0;
+};
+
+// One varied key and its values, from the first to the last.
 struct Variazione {
     std::string Chiave;
-    std::vector<std::string> Valori;
+    ValoriVariazione Valori;
 };
 
 // Reads "CHIAVE=DA:A:PASSO": a key of ChiaviNumeriche and three numbers with the decimal comma

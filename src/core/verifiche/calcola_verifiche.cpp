@@ -5,6 +5,7 @@
 #include "core/verifiche/massa_superficiale.h"
 #include "core/verifiche/rapporto_verifiche.h"
 #include "core/verifiche/trasmittanza.h"
+#include "core/verifiche/verifiche_finite.h"
 
 namespace paretix {
 
@@ -33,11 +34,21 @@ RisultatiVerifiche CalcolaVerifiche(const Esercizio& e, const RisultatiCalcolo& 
 
 EsitoCalcola CalcolaConVerifiche(Esercizio& e, RisultatiCalcolo& r, std::string& TestoStampa,
                                  std::optional<RisultatiVerifiche>* verifiche) {
-    const EsitoCalcola esito = Command1_Click(e, r, TestoStampa);
+    const std::string prima = e.Verifiche.Attive ? TestoStampa : std::string();
+    EsitoCalcola esito = Command1_Click(e, r, TestoStampa);
     std::optional<RisultatiVerifiche> v;
     if (esito.DatiValidi && e.Verifiche.Attive) {
         v = CalcolaVerifiche(e, r);
-        AggiungiRapportoVerifiche(*v, TestoStampa);
+        // A check whose numbers are not finite fails the run as the calculation's own would:
+        // the message, and the report left as it was before the run.
+        if (auto messaggio = ControlloVerificheFinite(*v)) {
+            esito.DatiValidi = false;
+            esito.Messaggio = std::move(*messaggio);
+            TestoStampa = prima;
+            v.reset();
+        } else {
+            AggiungiRapportoVerifiche(*v, TestoStampa);
+        }
     }
     if (verifiche != nullptr) {
         *verifiche = std::move(v);

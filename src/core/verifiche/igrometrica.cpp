@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/model/limiti_clima.h"
 #include "core/model/numeri.h"
 #include "core/verifiche/trasmittanza.h"
 
@@ -76,7 +77,7 @@ std::optional<ClimaAnno> LetturaAnnoDigitato(const AnnoDigitato& anno, std::vect
         const MeseDigitato& mese = anno[static_cast<std::size_t>(m)];
         const std::optional<double> θ = ConvertiNumero(mese.Temperatura);
         const std::optional<double> φ = ConvertiNumero(mese.Umidità);
-        if (!θ || !φ || *φ < 0 || *φ > 100) {
+        if (!θ || !φ || !TemperaturaClimaAmmessa(*θ) || !UmiditàClimaAmmessa(*φ)) {
             errati.push_back(m);
             continue;
         }

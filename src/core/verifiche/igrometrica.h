@@ -48,8 +48,8 @@ struct VerificaIgrometrica {
 // the inside conditions chosen. An exercise without either keeps the section as it was.
 bool ConDatiIgrometrici(const DatiVerifiche& v);
 
-// A typed year: nothing, with the months (0 = January) whose temperature is not a number or
-// whose humidity is not a number from 0 to 100 in errati; otherwise the year read.
+// A typed year: nothing, with the months (0 = January) whose temperature is not a number from
+// -70 to 70 or whose humidity is not a number from 0 to 100 in errati; otherwise the year read.
 std::optional<ClimaAnno> LetturaAnnoDigitato(const AnnoDigitato& anno, std::vector<int>& errati);
 
 // The sd of the layers from the inside, m: the one typed, or δ0/δ·d from the permeability.

@@ -1,6 +1,7 @@
 #include "core/window/dati_verifiche_dialogo.h"
 
 #include "core/files/clima_incollato.h"
+#include "core/model/limiti_clima.h"
 #include "core/model/numeri.h"
 #include "core/verifiche/igrometrica.h"
 
@@ -31,6 +32,24 @@ bool BtrValido(const std::string& testo) {
 bool CaloreSpecificoValido(const std::string& testo) {
     const auto numero = ConvertiNumero(testo);
     return numero && *numero > 0.0;
+}
+
+// The first month of anno typed as a number outside the climate's range, as the message
+// "Clima esterno, gennaio: temperatura "80" fuori campo (attesa da -70 a 70 °C)."; a text that
+// is not a number is kept as typed, the check counts it as missing.
+std::optional<std::string> MeseFuoriCampo(const AnnoDigitato& anno, const char* nome) {
+    for (std::size_t m = 0; m < anno.size(); ++m) {
+        const std::string inizio = std::string(nome) + ", " + NomiMesi[m] + ": ";
+        const auto θ = ConvertiNumero(anno[m].Temperatura);
+        if (θ && !TemperaturaClimaAmmessa(*θ)) {
+            return inizio + TemperaturaFuoriCampo(anno[m].Temperatura) + ".";
+        }
+        const auto φ = ConvertiNumero(anno[m].Umidità);
+        if (φ && !UmiditàClimaAmmessa(*φ)) {
+            return inizio + UmiditàFuoriCampo(anno[m].Umidità) + ".";
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -91,7 +110,10 @@ std::optional<std::string> DialogoDatiVerifiche::Controllo() const {
             return MessaggioCaloreSpecificoNonValido(riga.Numero);
         }
     }
-    return std::nullopt;
+    if (auto fuori = MeseFuoriCampo(ClimaEsterno, "Clima esterno")) {
+        return fuori;
+    }
+    return MeseFuoriCampo(ClimaInterno, "Condizioni interne");
 }
 
 std::vector<std::string> DialogoDatiVerifiche::VociInterfacciaFreno() const {

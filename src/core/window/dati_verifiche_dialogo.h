@@ -76,7 +76,8 @@ inline constexpr std::array<const char*, 7> VociCategoria{"A - residenze",
                                                           "G - attività commerciali"};
 
 // The messages of "OK". btr must be a number greater than 0 and at most 1, c a positive
-// number; an empty box is a value not given and is accepted.
+// number, a month's temperature and humidity, when numbers, within the climate's range; an
+// empty box is a value not given and is accepted.
 inline constexpr const char* MessaggioBtrNonValido =
     "Il valore nella casella ''Fattore di correzione btr'' deve essere un numero maggiore di 0 "
     "e non maggiore di 1, con la virgola decimale (per esempio 0,5).";

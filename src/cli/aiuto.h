@@ -1,0 +1,77 @@
+#pragma once
+// The usage line of paretix-report and its help text.
+
+#include <string_view>
+
+namespace paretix::cli {
+
+inline constexpr std::string_view Uso =
+    "Uso: paretix-report FILE.css   (paretix-report --help per le spiegazioni)\n";
+
+inline constexpr std::string_view Aiuto =
+    "Uso: paretix-report [--json] FILE.css\n"
+    "\n"
+    "Apre l'esercizio FILE.css di Paretix LT, esegue il calcolo come il pulsante \"Calcola\"\n"
+    "subito dopo l'apertura del file e scrive il resoconto sullo standard output, in UTF-8,\n"
+    "con le righe terminate da CR LF come nel resoconto stampato.\n"
+    "\n"
+    "Stato di uscita:\n"
+    "  0   resoconto scritto\n"
+    "  1   dati non validi (il messaggio \"ERRORE: ...\" sullo standard error), oppure\n"
+    "      l'esercizio non sceglie alcun tipo di calcolo\n"
+    "  2   file illeggibile o non valido (il messaggio sullo standard error)\n"
+    "  3   con --migliore, nessuna variante soddisfa la condizione\n"
+    "  64  uso errato\n"
+    "  74  impossibile scrivere il resoconto\n"
+    "\n"
+    "Un file il cui nome comincia con \"-\" si indica con il percorso, ad esempio ./-muro.css.\n"
+    "\n"
+    "paretix-report --json FILE.css\n"
+    "\n"
+    "Scrive invece del resoconto un oggetto JSON in UTF-8, con i numeri in unità SI: i\n"
+    "risultati dei calcoli eseguiti sotto \"risultati\" e, se l'esercizio ha le verifiche\n"
+    "di legge attive, le verifiche sotto \"verifiche\". Gli stati di uscita sono gli stessi.\n"
+    "\n"
+    "paretix-report --json FILE1.css FILE2.css ...\n"
+    "\n"
+    "Un oggetto JSON per riga (JSON Lines), nell'ordine dei file, ciascuno con \"file\" e i\n"
+    "risultati, oppure \"errore\" con il messaggio e lo stato di uscita del file da solo.\n"
+    "Lo stato di uscita è il peggiore dei file.\n"
+    "\n"
+    "paretix-report --csv [--sep ,] [--punto] FILE1.css ...\n"
+    "\n"
+    "Una tabella con una riga per file (intestazione con le unità): U, R, flusso, condensa,\n"
+    "Rw e le verifiche che il file attiva, celle vuote altrimenti; un file senza risultati ha\n"
+    "il messaggio nella colonna \"errore\". Separatore \";\" e virgola decimale, oppure il\n"
+    "separatore dato con --sep e il punto decimale con --punto. Righe terminate da CR LF.\n"
+    "Lo stato di uscita è il peggiore dei file.\n"
+    "\n"
+    "paretix-report --varia CHIAVE=DA:A:PASSO [--varia ...] [-j N] [--migliore CONDIZIONE]\n"
+    "               (--csv [--sep ,] [--punto] | --json) FILE.css\n"
+    "\n"
+    "Calcola l'esercizio per ogni combinazione dei valori variati: ogni CHIAVE va da DA ad A\n"
+    "con il PASSO dato (virgola o punto decimale), l'ultima --varia cambia più in fretta. Una\n"
+    "riga per variante (riga della tabella o oggetto JSON) con i valori variati per primi,\n"
+    "con il nome della chiave, poi il contenuto di --csv o --json; una variante con dati non\n"
+    "validi ha il messaggio in \"errore\" e il calcolo prosegue. Le chiavi:\n"
+    "  hi, he                   coefficienti liminari interno ed esterno\n"
+    "  ti, te, ui, ue           temperature (°C) e umidità relative (%) interna ed esterna\n"
+    "  disturbo                 il disturbo sonoro, nell'unità dell'esercizio\n"
+    "  strato.K.spessore        lo spessore (cm) dello strato K; così strato.K.densita,\n"
+    "                           strato.K.conduttivita, strato.K.permeabilita,\n"
+    "                           strato.K.fat-assorbimento, strato.K.calore-specifico,\n"
+    "                           strato.K.sd, strato.K.intonaco\n"
+    "  verifiche, btr, isolamento-interno, irradianza-290, strato-isolante, classe-umidita,\n"
+    "  condensa-ammissibile, interfaccia-freno   i dati delle verifiche, come nel file\n"
+    "Al massimo 1.000.000 di varianti. -j N le calcola su N processori (in modo predefinito\n"
+    "tutti), nello stesso ordine. Se lo standard error è un terminale e il calcolo dura più\n"
+    "di un secondo, vi compare l'avanzamento. Lo stato di uscita è 1 se qualche variante ha\n"
+    "dati non validi, altrimenti 0.\n"
+    "\n"
+    "Con --migliore CONDIZIONE, ad esempio U<=0,28, Yie<0,10 o Rw>=50, scrive soltanto la\n"
+    "variante più sottile (spessore totale della parete; a parità la prima) che soddisfa la\n"
+    "condizione, e lo stato 0; se nessuna la soddisfa, lo dice sullo standard error con lo\n"
+    "stato 3. Le grandezze: U, R, flusso, Rw, Ms, Yie, fRsi, Ma, come nelle colonne di --csv;\n"
+    "gli operatori: < <= > >=.\n";
+
+} // namespace paretix::cli

@@ -1,0 +1,52 @@
+// A materials database that another editor saved as UTF-8: the marker "¶" is two bytes there,
+// and every accented letter too.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/materials/abaco_file.h"
+#include "core/materials/apertura_abaco.h"
+#include "dialoghi_solo_messaggi.h"
+#include "support/cartella_temporanea.h"
+
+using namespace paretix;
+
+namespace {
+
+const std::string RigheUtf8 = "¶\r\nMetalli\r\n \r\n \r\n \r\n \r\n"
+                              "¶\r\nLegno d'abete (umidità 12 %)\r\n450\r\n0,12\r\n40\r\n0,9\r\n"
+                              "Calori specifici J/kgK\r\nLegno d'abete (umidità 12 %)=1600\r\n";
+
+TEST(AbacoUtf8, ItsRowsAreReadAndWrittenBackInTheProgramsEncoding) {
+    const Abaco atteso{{"Metalli", "", "", "", "", ""},
+                       {"Legno d'abete (umidità 12 %)", "450", "0,12", "40", "0,9", "1600"}};
+    for (const std::string& contenuto : {RigheUtf8, "\xEF\xBB\xBF" + RigheUtf8}) {
+        const ContenutoAbaco letto = LetturaAbaco(contenuto);
+        EXPECT_EQ(letto.Voci, atteso);
+        EXPECT_EQ(letto.Coda, "");
+        // Written back in Windows-1252, where "¶" and "à" are one byte each.
+        const auto scritto = ContenutoFileAbaco(letto.Voci, letto.Coda);
+        ASSERT_TRUE(scritto);
+        EXPECT_NE(scritto->find("\xB6\r\nLegno d'abete (umidit\xE0 12 %) \r\n"), std::string::npos);
+        EXPECT_EQ(LetturaAbaco(*scritto).Voci, atteso);
+    }
+}
+
+// A character Windows-1252 lacks could not be written back: the browser does not open and says
+// why, and the file stays as it was.
+TEST(AbacoUtf8, OneWithCharactersTheProgramCannotStoreIsRefusedWithItsReason) {
+    test::CartellaTemporanea cartella;
+    const std::string percorso = cartella / "abaco.txt";
+    const std::string contenuto = "¶\r\nŁódź\r\n1\r\n1\r\n1\r\n1\r\n";
+    test::ScriviTutto(percorso, contenuto);
+    DialoghiSoloMessaggi dialoghi;
+    EXPECT_FALSE(AbacoInConsultazione(
+        percorso, [](const VoceAbaco&) {}, dialoghi));
+    ASSERT_EQ(dialoghi.Messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.Messaggi[0].Testo,
+              std::string(MessaggioAbacoIlleggibile) + "\n" + percorso + "\n" + MotivoAbacoUtf8);
+    EXPECT_EQ(test::LeggiTutto(percorso), contenuto);
+}
+
+} // namespace
