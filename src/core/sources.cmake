@@ -63,6 +63,7 @@ set(PARETIX_CORE_SOURCES
   verifiche/massa_superficiale.cpp
   verifiche/rapporto_verifiche.cpp
   verifiche/righe_verifiche.cpp
+  verifiche/rimedio_isolante.cpp
   verifiche/testo_igrometrica.cpp
   verifiche/testo_verifiche.cpp
   verifiche/trasmittanza.cpp

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "core/model/numeri.h"
+#include "core/verifiche/rimedio_isolante.h"
 #include "core/verifiche/trasmittanza.h"
 #include "parete_verifiche.h"
 

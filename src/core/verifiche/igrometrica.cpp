@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/model/numeri.h"
-#include "core/verifiche/trasmittanza.h"
+#include "core/verifiche/rimedio_isolante.h"
 
 namespace paretix {
 

@@ -1,7 +1,6 @@
 #include "core/verifiche/rapporto_verifiche.h"
 
 #include "core/calc/testo_rapporto.h"
-#include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/indice_acustico.h"
 #include "core/verifiche/testo_igrometrica.h"
 #include "core/verifiche/testo_verifiche.h"

@@ -1,6 +1,5 @@
 #include "core/verifiche/righe_verifiche.h"
 
-#include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/indice_acustico.h"
 #include "core/verifiche/testo_igrometrica.h"
 #include "core/verifiche/testo_verifiche.h"

@@ -11,6 +11,14 @@
 
 namespace paretix {
 
+// What a check that did not run needs, as the report and the window say it.
+inline constexpr const char* RichiedeCalcoloTermico = "richiede il calcolo termico";
+inline constexpr const char* RichiedeCalcoloAcustico = "richiede il calcolo acustico";
+inline constexpr const char* RichiedeCalcoloTermicoEAcustico =
+    "richiede il calcolo termico e il calcolo acustico";
+inline constexpr const char* RichiedeCalcoloTermicoEIgrometrico =
+    "richiede il calcolo termico e il calcolo igrometrico";
+
 inline constexpr const char* GrandezzaTrasmittanza = "Trasmittanza termica U";
 inline constexpr const char* GrandezzaTrasmittanzaCorretta = "U·btr";
 inline constexpr const char* GrandezzaSpessore = "Spessore aggiuntivo dello strato ";
