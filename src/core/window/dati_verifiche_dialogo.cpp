@@ -28,15 +28,23 @@ bool BtrValido(const std::string& testo) {
     return numero && *numero > 0.0 && *numero <= 1.0;
 }
 
-bool CaloreSpecificoValido(const std::string& testo) {
+bool NumeroPositivo(const std::string& testo) {
     const auto numero = ConvertiNumero(testo);
     return numero && *numero > 0.0;
 }
+
+inline constexpr const char* PrefissoPonte = "Il valore nella casella ''λ ponte'' dello strato n. ";
+inline constexpr const char* SuffissoPonte =
+    " deve essere un numero positivo (conduttività del materiale di ponte in W/(m K)).";
 
 } // namespace
 
 std::string MessaggioCaloreSpecificoNonValido(int strato) {
     return PrefissoCaloreSpecifico + std::to_string(strato) + SuffissoCaloreSpecifico;
+}
+
+std::string MessaggioPonteNonValido(int strato) {
+    return PrefissoPonte + std::to_string(strato) + SuffissoPonte;
 }
 
 DialogoDatiVerifiche::DialogoDatiVerifiche(const Esercizio& e)
@@ -54,6 +62,9 @@ DialogoDatiVerifiche::DialogoDatiVerifiche(const Esercizio& e)
     }
     CondensaAmmissibile = v.CondensaAmmissibile;
     InterfacciaFreno = v.InterfacciaFreno;
+    for (std::size_t i = 0; i < CampiPontiEFacciata.size(); ++i) {
+        PontiEFacciata[i] = v.*CampiPontiEFacciata[i].Campo;
+    }
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
         const Strato& s = e.strato(k);
         RigaStratoVerifiche riga;
@@ -66,6 +77,7 @@ DialogoDatiVerifiche::DialogoDatiVerifiche(const Esercizio& e)
             riga.CaloreSpecifico = s.CaloreSpecifico;
             riga.CaloreSpecificoBloccato = s.CaloreSpecificoDaAbaco;
             riga.Sd = s.Sd;
+            riga.PonteConduttività = s.PonteConduttività;
         }
         Strati.push_back(std::move(riga));
     }
@@ -87,9 +99,23 @@ std::optional<std::string> DialogoDatiVerifiche::Controllo() const {
     }
     for (const RigaStratoVerifiche& riga : Strati) {
         if (!riga.CameraAria && !riga.CaloreSpecifico.empty() &&
-            !CaloreSpecificoValido(riga.CaloreSpecifico)) {
+            !NumeroPositivo(riga.CaloreSpecifico)) {
             return MessaggioCaloreSpecificoNonValido(riga.Numero);
         }
+        if (!riga.CameraAria && !riga.PonteConduttività.empty() &&
+            !NumeroPositivo(riga.PonteConduttività)) {
+            return MessaggioPonteNonValido(riga.Numero);
+        }
+    }
+    const std::string& frazione = PontiEFacciata[CampoPonteFrazione];
+    const std::optional<double> percento = ConvertiNumero(frazione);
+    if (!frazione.empty() && (!percento || *percento < 0 || *percento > 100)) {
+        return MessaggioFrazioneNonValida;
+    }
+    const std::optional<double> facciata = ConvertiNumero(PontiEFacciata[CampoFacciataSuperficie]);
+    const std::optional<double> finestra = ConvertiNumero(PontiEFacciata[CampoFinestraSuperficie]);
+    if (facciata && finestra && *finestra >= *facciata) {
+        return MessaggioFinestraTroppoGrande;
     }
     return std::nullopt;
 }
@@ -157,6 +183,9 @@ bool DialogoDatiVerifiche::Applica(Esercizio& e) const {
     if (InterfacciaFreno >= 0 && InterfacciaFreno < e.NumeroStrati()) {
         v.InterfacciaFreno = InterfacciaFreno;
     }
+    for (std::size_t i = 0; i < CampiPontiEFacciata.size(); ++i) {
+        v.*CampiPontiEFacciata[i].Campo = PontiEFacciata[i];
+    }
     for (const RigaStratoVerifiche& riga : Strati) {
         if (riga.Numero < 1 || riga.Numero > e.NumeroStrati()) {
             continue;
@@ -168,6 +197,7 @@ bool DialogoDatiVerifiche::Applica(Esercizio& e) const {
                 s.CaloreSpecifico = riga.CaloreSpecifico;
             }
             s.Sd = riga.Sd;
+            s.PonteConduttività = riga.PonteConduttività;
         }
     }
     return e != prima;
