@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -51,6 +52,7 @@ enum Colonna {
     ColIntonaco,
     ColCaloreSpecifico,
     ColSd,
+    ColPonte,
     NumeroColonne
 };
 
@@ -118,7 +120,8 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
     strati_->setHorizontalHeaderLabels(
         {QString::fromUtf8(ColonnaNumero), QString::fromUtf8(ColonnaNome),
          QString::fromUtf8(ColonnaSpessore), QString::fromUtf8(ColonnaIntonaco),
-         QString::fromUtf8(ColonnaCaloreSpecifico), QString::fromUtf8(ColonnaSd)});
+         QString::fromUtf8(ColonnaCaloreSpecifico), QString::fromUtf8(ColonnaSd),
+         QString::fromUtf8(ColonnaPonte)});
     strati_->verticalHeader()->hide();
     strati_->horizontalHeader()->setSectionResizeMode(ColNome, QHeaderView::Stretch);
     for (int r = 0; r < static_cast<int>(modello_.Strati.size()); ++r) {
@@ -130,6 +133,7 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
             strati_->setItem(r, ColIntonaco, SoloLettura(QString()));
             strati_->setItem(r, ColCaloreSpecifico, SoloLettura(QString()));
             strati_->setItem(r, ColSd, SoloLettura(QString()));
+            strati_->setItem(r, ColPonte, SoloLettura(QString()));
             continue;
         }
         auto* intonaco = SoloLettura(QString());
@@ -144,8 +148,19 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
             strati_->setItem(r, ColCaloreSpecifico, new QTableWidgetItem(Testo(s.CaloreSpecifico)));
         }
         strati_->setItem(r, ColSd, new QTableWidgetItem(Testo(s.Sd)));
+        strati_->setItem(r, ColPonte, new QTableWidgetItem(Testo(s.PonteConduttività)));
     }
     strati_->resizeColumnsToContents();
+
+    auto* gruppo = new QGroupBox(QString::fromUtf8(CaptionPontiEFacciata), this);
+    auto* campiPonti = new QFormLayout(gruppo);
+    for (std::size_t i = 0; i < CampiPontiEFacciata.size(); ++i) {
+        auto* casella = new QLineEdit(Testo(modello_.PontiEFacciata[i]), gruppo);
+        casella->setObjectName(QStringLiteral("TextPontiEFacciata(%1)").arg(i));
+        casella->setValidator(new ValidatoreWin1252(casella));
+        campiPonti->addRow(QString::fromUtf8(CampiPontiEFacciata[i].Caption), casella);
+        pontiEFacciata_[i] = casella;
+    }
 
     auto* pulsanti = new QDialogButtonBox(this);
     QPushButton* ok = pulsanti->addButton(QString::fromUtf8(CaptionDatiVerificheOk),
@@ -162,6 +177,7 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
     auto* progetto = new QVBoxLayout;
     progetto->addLayout(campi);
     progetto->addWidget(strati_, 1);
+    progetto->addWidget(gruppo);
     auto* affiancati = new QHBoxLayout;
     affiancati->addLayout(progetto, 3);
     affiancati->addWidget(clima_, 2);
@@ -190,6 +206,10 @@ void DatiVerificheQt::Leggi() {
         s.Intonaco = strati_->item(r, ColIntonaco)->checkState() == Qt::Checked;
         s.CaloreSpecifico = strati_->item(r, ColCaloreSpecifico)->text().toStdString();
         s.Sd = strati_->item(r, ColSd)->text().trimmed().toStdString();
+        s.PonteConduttività = strati_->item(r, ColPonte)->text().trimmed().toStdString();
+    }
+    for (std::size_t i = 0; i < pontiEFacciata_.size(); ++i) {
+        modello_.PontiEFacciata[i] = pontiEFacciata_[i]->text().trimmed().toStdString();
     }
     clima_->Leggi();
 }

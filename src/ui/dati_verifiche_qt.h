@@ -3,6 +3,7 @@
 // changes back into it, and hands "OK" to the caller, who validates and applies them.
 
 #include <QDialog>
+#include <array>
 #include <functional>
 
 #include "core/window/dati_verifiche_dialogo.h"
@@ -42,6 +43,7 @@ class DatiVerificheQt : public QDialog {
     QComboBox* categoria_ = nullptr;
     QComboBox* stratoIsolante_ = nullptr;
     QTableWidget* strati_ = nullptr;
+    std::array<QLineEdit*, CampiPontiEFacciata.size()> pontiEFacciata_{};
     ClimaVerificheQt* clima_ = nullptr;
 };
 
