@@ -74,6 +74,9 @@ Json Trasmittanza(const VerificaTrasmittanza& v) {
     if (v.DeltaUf) {
         j["delta_Uf"] = *v.DeltaUf;
         j["delta_Uf_applicata"] = v.DeltaUfConta;
+        if (v.DeltaUfConta) {
+            j["U_c"] = v.U + *v.DeltaUf;
+        }
     }
     if (v.Btr) {
         j["btr"] = *v.Btr;
