@@ -66,8 +66,9 @@ QTableWidgetItem* SoloLettura(const QString& testo) {
 
 DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
                                  std::function<bool(const DialogoDatiVerifiche&)> conferma,
-                                 FontiClima& fonti, QWidget* genitore)
-    : QDialog(genitore), modello_(modello), conferma_(std::move(conferma)) {
+                                 FontiClima& fonti, QWidget* genitore, ApriAbaco apriAbaco)
+    : QDialog(genitore), modello_(modello), conferma_(std::move(conferma)),
+      apriAbaco_(std::move(apriAbaco)) {
     setObjectName(QStringLiteral("FormDatiVerifiche"));
     setWindowTitle(QString::fromUtf8(TitoloDatiVerifiche));
     setModal(true);
@@ -154,6 +155,11 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
 
     auto* gruppo = new QGroupBox(QString::fromUtf8(CaptionPontiEFacciata), this);
     auto* campiPonti = new QFormLayout(gruppo);
+    auto* daAbaco = new QPushButton(QString::fromUtf8(CaptionPonteDaAbaco), gruppo);
+    daAbaco->setObjectName(QStringLiteral("CommandPonteDaAbaco"));
+    daAbaco->setEnabled(static_cast<bool>(apriAbaco_));
+    connect(daAbaco, &QPushButton::clicked, this, &DatiVerificheQt::PonteDaAbaco);
+    campiPonti->addRow(QString(), daAbaco);
     for (std::size_t i = 0; i < CampiPontiEFacciata.size(); ++i) {
         auto* casella = new QLineEdit(Testo(modello_.PontiEFacciata[i]), gruppo);
         casella->setObjectName(QStringLiteral("TextPontiEFacciata(%1)").arg(i));
@@ -212,6 +218,20 @@ void DatiVerificheQt::Leggi() {
         modello_.PontiEFacciata[i] = pontiEFacciata_[i]->text().trimmed().toStdString();
     }
     clima_->Leggi();
+}
+
+// The row of the selected cell takes the conductivity of the material chosen.
+void DatiVerificheQt::PonteDaAbaco() {
+    const int r = strati_->currentRow();
+    if (r < 0 || !apriAbaco_) {
+        return;
+    }
+    apriAbaco_(this, [this, r](const VoceAbaco& voce) {
+        if (modello_.PonteDaAbaco(static_cast<std::size_t>(r), voce)) {
+            strati_->item(r, ColPonte)
+                ->setText(Testo(modello_.Strati[static_cast<std::size_t>(r)].PonteConduttività));
+        }
+    });
 }
 
 void DatiVerificheQt::Ok() {

@@ -196,7 +196,10 @@ TEST(PontiTermici, DialogChecksAndApplies) {
     DialogoDatiVerifiche d(e);
     d.Strati[1].PonteConduttività = "0";
     EXPECT_EQ(d.Controllo(), MessaggioPonteNonValido(2));
-    d.Strati[1].PonteConduttività = "0,12";
+    // From the database: a material with a conductivity, not one with "-" or a row past the end.
+    EXPECT_FALSE(d.PonteDaAbaco(1, VoceAbaco{"Gesso", "1000", "-", "10", "0,9"}));
+    EXPECT_FALSE(d.PonteDaAbaco(5, VoceAbaco{"Abete", "450", "0,12", "30", "0,9"}));
+    EXPECT_TRUE(d.PonteDaAbaco(1, VoceAbaco{"Abete", "450", " 0,12", "30", "0,9"}));
     d.PontiEFacciata[CampoFacciataSuperficie] = "12";
     ASSERT_TRUE(d.Applica(e));
     EXPECT_EQ(e.strato(2).PonteConduttività, "0,12");

@@ -91,6 +91,15 @@ std::vector<std::string> DialogoDatiVerifiche::VociStratoIsolante() const {
     return voci;
 }
 
+bool DialogoDatiVerifiche::PonteDaAbaco(std::size_t riga, const VoceAbaco& voce) {
+    const std::string λ(TogliSpazi(voce.Conduttività));
+    if (riga >= Strati.size() || Strati[riga].CameraAria || !NumeroPositivo(λ)) {
+        return false;
+    }
+    Strati[riga].PonteConduttività = λ;
+    return true;
+}
+
 std::optional<std::string> DialogoDatiVerifiche::Controllo() const {
     // Checked even while the box is disabled: a text typed before the element changed is
     // stored all the same.

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/materials/voce_abaco.h"
 #include "core/model/clima.h"
 #include "core/model/esercizio.h"
 
@@ -60,6 +61,7 @@ inline constexpr const char* VoceFrenoAutomatico = "dove serve";
 // The transmittance beyond one dimension and the façade: one text box each, in this order.
 inline constexpr const char* CaptionPontiEFacciata = "Ponti termici, fissaggi e facciata";
 inline constexpr const char* ColonnaPonte = "λ ponte (W/(m K))";
+inline constexpr const char* CaptionPonteDaAbaco = "λ ponte dall'abaco...";
 struct CampoVerifiche {
     const char* Caption;
     std::string DatiVerifiche::*Campo;
@@ -169,6 +171,11 @@ class DialogoDatiVerifiche {
     // The outside year as typed, when every month holds a temperature and a humidity from 0 to
     // 100 %; otherwise the message naming the wrong months.
     std::optional<std::string> ClimaEsternoCompleto(ClimaAnno& clima) const;
+
+    // The bridging conductivity of row riga (0-based) from a row of the materials database, as
+    // stored; false, and nothing changes, for an air cavity, a row past the last or a material
+    // without a conductivity.
+    bool PonteDaAbaco(std::size_t riga, const VoceAbaco& voce);
 
     // The message of the first wrong value, or nothing when every value is acceptable. The
     // fields are left as typed.
