@@ -56,18 +56,22 @@ set(PARETIX_CORE_SOURCES
   verifiche/csv_risultati.cpp
   verifiche/dinamica.cpp
   verifiche/estiva.cpp
+  verifiche/facciata.cpp
   verifiche/igrometria_mensile.cpp
   verifiche/igrometrica.cpp
   verifiche/indice_acustico.cpp
   verifiche/json_risultati.cpp
   verifiche/limiti.cpp
   verifiche/massa_superficiale.cpp
+  verifiche/ponti_termici.cpp
   verifiche/rapporto_verifiche.cpp
   verifiche/righe_verifiche.cpp
+  verifiche/rimedio_isolante.cpp
   verifiche/testo_igrometrica.cpp
   verifiche/testo_verifiche.cpp
   verifiche/trasmittanza.cpp
   verifiche/verifiche_finite.cpp
+  verifiche/trasmittanza_di_legge.cpp
   window/annulla_ripeti.cpp
   window/avvio.cpp
   window/cartelle_utente.cpp

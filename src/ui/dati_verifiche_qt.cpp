@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -51,6 +52,7 @@ enum Colonna {
     ColIntonaco,
     ColCaloreSpecifico,
     ColSd,
+    ColPonte,
     NumeroColonne
 };
 
@@ -64,8 +66,9 @@ QTableWidgetItem* SoloLettura(const QString& testo) {
 
 DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
                                  std::function<bool(const DialogoDatiVerifiche&)> conferma,
-                                 FontiClima& fonti, QWidget* genitore)
-    : QDialog(genitore), modello_(modello), conferma_(std::move(conferma)) {
+                                 FontiClima& fonti, QWidget* genitore, ApriAbaco apriAbaco)
+    : QDialog(genitore), modello_(modello), conferma_(std::move(conferma)),
+      apriAbaco_(std::move(apriAbaco)) {
     setObjectName(QStringLiteral("FormDatiVerifiche"));
     setWindowTitle(QString::fromUtf8(TitoloDatiVerifiche));
     setModal(true);
@@ -118,7 +121,8 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
     strati_->setHorizontalHeaderLabels(
         {QString::fromUtf8(ColonnaNumero), QString::fromUtf8(ColonnaNome),
          QString::fromUtf8(ColonnaSpessore), QString::fromUtf8(ColonnaIntonaco),
-         QString::fromUtf8(ColonnaCaloreSpecifico), QString::fromUtf8(ColonnaSd)});
+         QString::fromUtf8(ColonnaCaloreSpecifico), QString::fromUtf8(ColonnaSd),
+         QString::fromUtf8(ColonnaPonte)});
     strati_->verticalHeader()->hide();
     strati_->horizontalHeader()->setSectionResizeMode(ColNome, QHeaderView::Stretch);
     for (int r = 0; r < static_cast<int>(modello_.Strati.size()); ++r) {
@@ -130,6 +134,7 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
             strati_->setItem(r, ColIntonaco, SoloLettura(QString()));
             strati_->setItem(r, ColCaloreSpecifico, SoloLettura(QString()));
             strati_->setItem(r, ColSd, SoloLettura(QString()));
+            strati_->setItem(r, ColPonte, SoloLettura(QString()));
             continue;
         }
         auto* intonaco = SoloLettura(QString());
@@ -144,8 +149,24 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
             strati_->setItem(r, ColCaloreSpecifico, new QTableWidgetItem(Testo(s.CaloreSpecifico)));
         }
         strati_->setItem(r, ColSd, new QTableWidgetItem(Testo(s.Sd)));
+        strati_->setItem(r, ColPonte, new QTableWidgetItem(Testo(s.PonteConduttività)));
     }
     strati_->resizeColumnsToContents();
+
+    auto* gruppo = new QGroupBox(QString::fromUtf8(CaptionPontiEFacciata), this);
+    auto* campiPonti = new QFormLayout(gruppo);
+    auto* daAbaco = new QPushButton(QString::fromUtf8(CaptionPonteDaAbaco), gruppo);
+    daAbaco->setObjectName(QStringLiteral("CommandPonteDaAbaco"));
+    daAbaco->setEnabled(static_cast<bool>(apriAbaco_));
+    connect(daAbaco, &QPushButton::clicked, this, &DatiVerificheQt::PonteDaAbaco);
+    campiPonti->addRow(QString(), daAbaco);
+    for (std::size_t i = 0; i < CampiPontiEFacciata.size(); ++i) {
+        auto* casella = new QLineEdit(Testo(modello_.PontiEFacciata[i]), gruppo);
+        casella->setObjectName(QStringLiteral("TextPontiEFacciata(%1)").arg(i));
+        casella->setValidator(new ValidatoreWin1252(casella));
+        campiPonti->addRow(QString::fromUtf8(CampiPontiEFacciata[i].Caption), casella);
+        pontiEFacciata_[i] = casella;
+    }
 
     auto* pulsanti = new QDialogButtonBox(this);
     QPushButton* ok = pulsanti->addButton(QString::fromUtf8(CaptionDatiVerificheOk),
@@ -162,6 +183,7 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
     auto* progetto = new QVBoxLayout;
     progetto->addLayout(campi);
     progetto->addWidget(strati_, 1);
+    progetto->addWidget(gruppo);
     auto* affiancati = new QHBoxLayout;
     affiancati->addLayout(progetto, 3);
     affiancati->addWidget(clima_, 2);
@@ -190,8 +212,26 @@ void DatiVerificheQt::Leggi() {
         s.Intonaco = strati_->item(r, ColIntonaco)->checkState() == Qt::Checked;
         s.CaloreSpecifico = strati_->item(r, ColCaloreSpecifico)->text().toStdString();
         s.Sd = strati_->item(r, ColSd)->text().trimmed().toStdString();
+        s.PonteConduttività = strati_->item(r, ColPonte)->text().trimmed().toStdString();
+    }
+    for (std::size_t i = 0; i < pontiEFacciata_.size(); ++i) {
+        modello_.PontiEFacciata[i] = pontiEFacciata_[i]->text().trimmed().toStdString();
     }
     clima_->Leggi();
+}
+
+// The row of the selected cell takes the conductivity of the material chosen.
+void DatiVerificheQt::PonteDaAbaco() {
+    const int r = strati_->currentRow();
+    if (r < 0 || !apriAbaco_) {
+        return;
+    }
+    apriAbaco_(this, [this, r](const VoceAbaco& voce) {
+        if (modello_.PonteDaAbaco(static_cast<std::size_t>(r), voce)) {
+            strati_->item(r, ColPonte)
+                ->setText(Testo(modello_.Strati[static_cast<std::size_t>(r)].PonteConduttività));
+        }
+    });
 }
 
 void DatiVerificheQt::Ok() {

@@ -3,6 +3,7 @@
 // changes back into it, and hands "OK" to the caller, who validates and applies them.
 
 #include <QDialog>
+#include <array>
 #include <functional>
 
 #include "core/window/dati_verifiche_dialogo.h"
@@ -21,17 +22,23 @@ class DatiVerificheQt : public QDialog {
     Q_OBJECT
 
   public:
-    // conferma is called on "OK" with the model as edited; true closes the dialog.
+    // Opens the materials database for a choice; the row chosen goes to carica.
+    using ApriAbaco = std::function<void(QWidget*, std::function<void(const VoceAbaco&)> carica)>;
+
+    // conferma is called on "OK" with the model as edited; true closes the dialog. apriAbaco,
+    // when given, loads the bridging conductivity of the selected layer from the database.
     DatiVerificheQt(DialogoDatiVerifiche& modello,
                     std::function<bool(const DialogoDatiVerifiche&)> conferma, FontiClima& fonti,
-                    QWidget* genitore = nullptr);
+                    QWidget* genitore = nullptr, ApriAbaco apriAbaco = {});
 
   private:
     void Leggi();
     void Ok();
+    void PonteDaAbaco();
 
     DialogoDatiVerifiche& modello_;
     std::function<bool(const DialogoDatiVerifiche&)> conferma_;
+    ApriAbaco apriAbaco_;
     QComboBox* zona_ = nullptr;
     QComboBox* regime_ = nullptr;
     QComboBox* elemento_ = nullptr;
@@ -42,6 +49,7 @@ class DatiVerificheQt : public QDialog {
     QComboBox* categoria_ = nullptr;
     QComboBox* stratoIsolante_ = nullptr;
     QTableWidget* strati_ = nullptr;
+    std::array<QLineEdit*, CampiPontiEFacciata.size()> pontiEFacciata_{};
     ClimaVerificheQt* clima_ = nullptr;
 };
 

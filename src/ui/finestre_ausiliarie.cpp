@@ -90,9 +90,14 @@ void FinestreAusiliarie::DatiVerifiche() {
     FinestraPrincipale& modello = finestra_.Modello();
     DialogoDatiVerifiche dati = modello.DatiVerifiche_Click();
     FontiClima fonti(PercorsoLibreriaClima(modello.Stato().CartellaDati), dialoghi_);
+    const auto apriAbaco = [this, &modello](QWidget* genitore,
+                                            std::function<void(const VoceAbaco&)> carica) {
+        ApriAbacoConsultazione(genitore, PercorsoAbaco(modello.Stato().CartellaDati),
+                               std::move(carica), dialoghi_, true, &posizioneAbaco_);
+    };
     DatiVerificheQt dialogo(
         dati, [&modello](const DialogoDatiVerifiche& d) { return modello.DatiVerifiche_Ok(d); },
-        fonti, &finestra_);
+        fonti, &finestra_, apriAbaco);
     dialogo.exec();
     finestra_.Aggiorna();
 }

@@ -219,6 +219,7 @@ TEST_F(AnnullaRipeti, TheComplianceDataAndTheNotesAreUndoneToo) {
     f.TextSpessore_Change(1, "30");
     f.TextConduttività_Change(1, "0,25");
     f.TextPermeabilità_Change(1, "25");
+    f.TextDensità_Change(1, "1800"); // the checks ask for the densities
     f.Command1_Click();
     ASSERT_TRUE(f.Stato().StampaAbilitata);
     f.TextAppunti_Change("P");

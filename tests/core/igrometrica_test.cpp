@@ -236,5 +236,5 @@ TEST(VerificaIgrometrica, JsonAndCsvCarryTheYear) {
     EXPECT_NE(riga.find(";0,8896247240618"), std::string::npos) << riga;
     EXPECT_NE(riga.find(";0,77174"), std::string::npos) << riga;
     EXPECT_NE(riga.find(";verificata;46214,"), std::string::npos) << riga;
-    EXPECT_TRUE(riga.ends_with(";non verificata;\r\n")) << riga;
+    EXPECT_TRUE(riga.ends_with(";non verificata;;;\r\n")) << riga;
 }

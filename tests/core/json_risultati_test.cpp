@@ -37,7 +37,11 @@ TEST(JsonRisultati, SectionsOfTheCalculationsThatRan) {
     const Caso casi[] = {
         {false, false, false, {"termico"}, {}},
         {true, true, false, {"termico", "igrometrico", "acustico"}, {}},
-        {false, false, true, {"termico"}, {"trasmittanza"}},
+        {false,
+         false,
+         true,
+         {"termico"},
+         {"trasmittanza", "massa_superficiale", "dinamica", "estiva"}},
         {true,
          true,
          true,
@@ -59,8 +63,8 @@ TEST(JsonRisultati, SectionsOfTheCalculationsThatRan) {
 
 // The wall of parete_verifiche.h, by hand: R layers 0,5 + 1,25 = 1,75, R total 325/168,
 // U 168/325, flux 20·168/325; temperatures 20 - 20·U·(1/7), 20 - 20·U·(1/7 + 0,5),
-// 20 - 20·U·(1/7 + 1,75). The checks of rapporto_verifiche_test: limit 0,28, 7 cm, Rw 64
-// (-3; -9), empirical 44 against 40, Ms 202.
+// 20 - 20·U·(1/7 + 1,75). The checks of rapporto_verifiche_test: the law's U
+// 1/(0,13 + 1,75 + 0,04), limit 0,28, 7 cm, Rw 64 (-3; -9), empirical 44 against 40, Ms 202.
 TEST(JsonRisultati, NumbersInSIUnits) {
     const json j = Json(PareteVerifiche(true));
     const json& t = j["risultati"]["termico"];
@@ -80,7 +84,8 @@ TEST(JsonRisultati, NumbersInSIUnits) {
     EXPECT_NEAR(a["potere_fonoisolante"][2].get<double>(), 66.0, 1e-3); // 53,00 + 13,00
 
     const json& v = j["verifiche"];
-    EXPECT_NEAR(v["trasmittanza"]["U"].get<double>(), U, 1e-12);
+    EXPECT_NEAR(v["trasmittanza"]["U"].get<double>(), 1 / 1.92, 1e-12);
+    EXPECT_NEAR(v["trasmittanza"]["U_esercizio"].get<double>(), U, 1e-12);
     EXPECT_NEAR(v["trasmittanza"]["limite"].get<double>(), 0.28, 1e-12);
     EXPECT_EQ(v["trasmittanza"]["fonte"], "DM 26/06/2015, App. B, dal 2021, zona E");
     EXPECT_EQ(v["trasmittanza"]["esito"], "non verificata");
@@ -131,8 +136,8 @@ TEST(JsonRisultati, MissingDataAreNull) {
     EXPECT_EQ(v["acustica"]["Rw"], 64);
 }
 
-// The periodic characteristics worked in rapporto_verifiche_test, unrounded: |Yie| 0,12575,
-// Δt 8,470 h, κ1 47,468 and κ2 11,256 kJ/m²K; the summer requirement applies and is not met.
+// The periodic characteristics worked in rapporto_verifiche_test, unrounded: |Yie| 0,13099,
+// Δt 8,398 h, κ1 49,389 and κ2 11,306 kJ/m²K; the summer requirement applies and is not met.
 TEST(JsonRisultati, PeriodicCharacteristicsInKilojoules) {
     Esercizio e = PareteVerifiche(true);
     e.strato(1).CaloreSpecifico = "1000";
@@ -141,11 +146,11 @@ TEST(JsonRisultati, PeriodicCharacteristicsInKilojoules) {
     e.Verifiche.Irradianza290 = true;
     const json j = Json(e);
     const json& d = j["verifiche"]["dinamica"];
-    EXPECT_NEAR(d["Yie"].get<double>(), 0.125747, 1e-6);
-    EXPECT_NEAR(d["sfasamento_ore"].get<double>(), 8.4703, 1e-4);
-    EXPECT_NEAR(d["kappa1"].get<double>(), 47.468, 1e-3);
-    EXPECT_NEAR(d["kappa2"].get<double>(), 11.256, 1e-3);
-    EXPECT_NEAR(d["Y11"].get<double>(), 3.34073, 1e-5);
+    EXPECT_NEAR(d["Yie"].get<double>(), 0.130986, 1e-6);
+    EXPECT_NEAR(d["sfasamento_ore"].get<double>(), 8.3982, 1e-4);
+    EXPECT_NEAR(d["kappa1"].get<double>(), 49.389, 1e-3);
+    EXPECT_NEAR(d["kappa2"].get<double>(), 11.306, 1e-3);
+    EXPECT_NEAR(d["Y11"].get<double>(), 3.47582, 1e-5);
     const json& s = j["verifiche"]["estiva"];
     EXPECT_EQ(s["applicabile"], true);
     EXPECT_EQ(s["esito"], "non verificata");

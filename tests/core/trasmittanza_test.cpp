@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "core/model/numeri.h"
+#include "core/verifiche/rimedio_isolante.h"
 #include "core/verifiche/trasmittanza.h"
 #include "parete_verifiche.h"
 
@@ -10,19 +11,20 @@ using namespace paretix;
 using prova::PareteVerifiche;
 using prova::UPareteVerifiche;
 
-// Worked by hand on the wall of parete_verifiche.h, U = 168/325 = 0,516923, 1/U = 1,934524.
-// The extra thickness is (1/Ulim - 1/U)·λ, λ = 0,04 of layer 2 (the least conductive) unless
-// said otherwise, rounded up to 0,5 cm:
-//  E, App. B 2021: 0,28; (3,571429 - 1,934524)·0,04 = 0,065476 m -> 7,0 cm.
-//  Same, insulation inside: 0,28·1,3 = 0,364; (2,747253 - 1,934524)·0,04 = 0,032509 -> 3,5 cm.
-//  E, App. A 2021: 0,26, a reference value (no +30 %); (3,846154 - 1,934524)·0,04 = 0,076465
+// Worked by hand on the wall of parete_verifiche.h with the law's surfaces: towards the outside
+// R = 0,13 + 0,5 + 1,25 + 0,04 = 1,92, U = 0,520833; towards an unheated space or a partition
+// R = 0,13 + 1,75 + 0,13 = 2,01, U = 0,497512. The extra thickness is (1/Ulim - 1/U)·λ,
+// λ = 0,04 of layer 2 (the least conductive) unless said otherwise, rounded up to 0,5 cm:
+//  E, App. B 2021: 0,28; (3,571429 - 1,92)·0,04 = 0,066057 m -> 7,0 cm.
+//  Same, insulation inside: 0,28·1,3 = 0,364; (2,747253 - 1,92)·0,04 = 0,033090 -> 3,5 cm.
+//  E, App. A 2021: 0,26, a reference value (no +30 %); (3,846154 - 1,92)·0,04 = 0,077046
 //  -> 8,0 cm.
-//  A, App. B 2015: 0,45; (2,222222 - 1,934524)·0,04 = 0,011508 -> 1,5 cm.
-//  Unheated space, btr 0,6: U·btr = 0,310154 > 0,28; the wall needs U <= 0,28/0,6 = 0,466667,
-//  (2,142857 - 1,934524)·0,04 = 0,008333 -> 1,0 cm. With btr 0,5: 0,258462 <= 0,28.
-//  Layer 1 chosen (λ 0,5): 1,636905·0,5 = 0,818452 -> 82,0 cm.
-//  Partition: 0,517 <= 0,8. F, App. A 2015 0,28: as E, 7,0 cm. C, App. B 2021 0,36:
-//  (2,777778 - 1,934524)·0,04 = 0,033730 -> 3,5 cm.
+//  A, App. B 2015: 0,45; (2,222222 - 1,92)·0,04 = 0,012089 -> 1,5 cm.
+//  Unheated space, btr 0,6: U·btr = 0,298507 > 0,28; the wall needs U <= 0,28/0,6 = 0,466667,
+//  (2,142857 - 2,01)·0,04 = 0,005314 -> 1,0 cm. With btr 0,5: 0,248756 <= 0,28.
+//  Layer 1 chosen (λ 0,5): 1,651429·0,5 = 0,825714 -> 83,0 cm.
+//  Partition: 0,498 <= 0,8. F, App. A 2015 0,28: as E, 7,0 cm. C, App. B 2021 0,36:
+//  (2,777778 - 1,92)·0,04 = 0,034311 -> 3,5 cm.
 TEST(Trasmittanza, LimitSourceOutcomeAndRemedy) {
     struct Caso {
         const char* nome;
@@ -33,7 +35,8 @@ TEST(Trasmittanza, LimitSourceOutcomeAndRemedy) {
         std::optional<double> spessore; // m
         double confrontata;
     };
-    const double U = UPareteVerifiche;
+    const double U = 1 / 1.92;
+    const double Uinterno = 1 / 2.01;
     const Caso casi[] = {
         {"E B 2021", [](DatiVerifiche&) {}, 0.28, "DM 26/06/2015, App. B, dal 2021, zona E",
          "non verificata", 0.07, U},
@@ -67,15 +70,16 @@ TEST(Trasmittanza, LimitSourceOutcomeAndRemedy) {
              d.Elemento = ElementoParete::NonClimatizzato;
              d.Btr = "0,6";
          },
-         0.28, "DM 26/06/2015, App. B, dal 2021, zona E", "non verificata", 0.01, U * 0.6},
+         0.28, "DM 26/06/2015, App. B, dal 2021, zona E", "non verificata", 0.01, Uinterno * 0.6},
         {"non climatizzato 0,5",
          [](DatiVerifiche& d) {
              d.Elemento = ElementoParete::NonClimatizzato;
              d.Btr = "0,5";
          },
-         0.28, "DM 26/06/2015, App. B, dal 2021, zona E", "verificata", std::nullopt, U * 0.5},
+         0.28, "DM 26/06/2015, App. B, dal 2021, zona E", "verificata", std::nullopt,
+         Uinterno * 0.5},
         {"strato 1", [](DatiVerifiche& d) { d.StratoIsolante = 1; }, 0.28,
-         "DM 26/06/2015, App. B, dal 2021, zona E", "non verificata", 0.82, U},
+         "DM 26/06/2015, App. B, dal 2021, zona E", "non verificata", 0.83, U},
         {"divisorio",
          [](DatiVerifiche& d) {
              d.Elemento = ElementoParete::Divisorio;
@@ -83,14 +87,14 @@ TEST(Trasmittanza, LimitSourceOutcomeAndRemedy) {
              d.Regime.reset();
          },
          0.8, "DM 26/06/2015, pareti divisorie tra unità immobiliari", "verificata", std::nullopt,
-         U},
+         Uinterno},
     };
     for (const Caso& c : casi) {
         Esercizio e = PareteVerifiche();
         c.dati(e.Verifiche);
         const RisultatiCalcolo r = prova::Calcola(e);
         const VerificaTrasmittanza v = VerificaDellaTrasmittanza(e, r);
-        EXPECT_NEAR(v.U, U, 1e-12) << c.nome;
+        EXPECT_NEAR(v.UEsercizio, UPareteVerifiche, 1e-12) << c.nome;
         EXPECT_NEAR(v.UConfrontata, c.confrontata, 1e-12) << c.nome;
         ASSERT_TRUE(v.Limite) << c.nome;
         EXPECT_NEAR(*v.Limite, c.limite, 1e-12) << c.nome;
@@ -104,7 +108,7 @@ TEST(Trasmittanza, LimitSourceOutcomeAndRemedy) {
     }
 }
 
-// C, App. B 2021, 0,36: (2,777778 - 1,934524)·0,04 = 0,033730 m -> 3,5 cm. The remedy, added
+// C, App. B 2021, 0,36: (2,777778 - 1,92)·0,04 = 0,034311 m -> 3,5 cm. The remedy, added
 // to the layer, meets the limit, and 0,5 cm less does not.
 TEST(Trasmittanza, TheRemedyIsTheSmallestStepThatMeetsTheLimit) {
     Esercizio e = PareteVerifiche();
@@ -177,11 +181,11 @@ TEST(Trasmittanza, MissingDataGiveNoOutcome) {
         EXPECT_EQ(v.Rispettata, std::nullopt);
         EXPECT_EQ(v.Esito, "");
         EXPECT_EQ(v.SpessoreAggiuntivo, std::nullopt);
-        EXPECT_NEAR(v.U, UPareteVerifiche, 1e-12);
+        EXPECT_NEAR(v.UEsercizio, UPareteVerifiche, 1e-12);
     }
 }
 
-// A btr of exactly 1 is a wall towards outside air: 0,517 > 0,28.
+// A btr of exactly 1 is a wall towards outside air: 0,498 > 0,28.
 TEST(Trasmittanza, BtrOfOneIsAccepted) {
     Esercizio e = PareteVerifiche();
     e.Verifiche.Elemento = ElementoParete::NonClimatizzato;

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Every arrow between folders points down: a file may include from its own folder or from a
 # folder below it, never from one above. The core's folders, lowest first, then the front ends.
+# Inside one folder the arrows between its units (a header and its source file are one unit)
+# form no loop.
 set -euo pipefail
 src=$1
 ordine=(core/porte core/model core/files core/calc core/charts core/materials core/verifiche
@@ -26,6 +28,8 @@ cartella() { # core/model/numeri.h -> core/model ; ui/twip.h -> ui
 }
 
 errori=0
+archi=$(mktemp)
+trap 'rm -f "$archi"' EXIT
 cd "$src"
 while IFS=: read -r file riga; do
   incluso=$(echo "$riga" | sed -E 's/^#include "([^"]+)".*/\1/')
@@ -39,6 +43,16 @@ while IFS=: read -r file riga; do
     echo "$file include $incluso: $da non può dipendere da $a" >&2
     errori=$((errori + 1))
   fi
+  if [ "$da" = "$a" ] && [ "${file%.*}" != "${incluso%.*}" ]; then
+    echo "${file%.*} ${incluso%.*}" >>"$archi"
+  fi
 done < <(grep -rE '^#include "' --include='*.h' --include='*.cpp' . | sed 's|^\./||')
+# tsort names the units of each loop it meets on its error stream.
+if ! tsort "$archi" >/dev/null 2>"$archi.cicli"; then
+  echo "inclusioni circolari:" >&2
+  grep -v 'input contains a loop' "$archi.cicli" | sed 's/^tsort: /  /' >&2
+  errori=$((errori + 1))
+fi
+rm -f "$archi.cicli"
 [ "$errori" -eq 0 ] && echo "strati rispettati"
 exit "$errori"

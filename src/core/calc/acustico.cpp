@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/calc/calcolo.h"
 #include "core/calc/testo_rapporto.h"
 #include "core/model/numeri.h"
 

@@ -128,7 +128,8 @@ void ParteDati(const Esercizio& e, const RisultatiCalcolo& r, int n, std::string
         }
         AggiungiTesti(testo, "Materiale: ", s.Materiale, ACapo);
         AggiungiSpessore(testo, r.SpessoreMetri[k], s.Spessore.Testo);
-        if (DensitàVisibile(e)) {
+        // The acoustic calculation's input: the checks read the densities without listing them.
+        if (e.Acustico) {
             AggiungiTesti(testo, "Densità = ", s.Densità.Testo, " Kg/m³ °C", ACapo);
         }
         if (s.ConduttivitàVisibile) {

@@ -31,10 +31,4 @@ struct EsitoCalcola {
 // it is left untouched.
 EsitoCalcola Command1_Click(Esercizio& e, RisultatiCalcolo& r, std::string& TestoStampa);
 
-// The transmitted level at the one frequency F, for the acoustic chart: sets
-// r.FrequenzaGrafico, r.PotereFonoisolanteGrafico and r.EnergiaTrasmessaGrafico and returns
-// the latter. Reads r.SpessoreMetri of the last run and walks the layers again, leaving
-// r.MassaSuperficiale as the report's walk left it.
-double CalcoloDisturboSonoro2(const Esercizio& e, RisultatiCalcolo& r, double F);
-
 } // namespace paretix

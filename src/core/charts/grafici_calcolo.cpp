@@ -1,6 +1,6 @@
 #include "core/charts/grafici_calcolo.h"
 
-#include "core/calc/calcolo.h"
+#include "core/calc/acustico.h"
 #include "core/charts/grafico_energia.h"
 #include "core/charts/grafico_temperature.h"
 #include "core/charts/grafico_umidita.h"

@@ -43,8 +43,8 @@ constexpr std::array<ValoreStrato, 5> ValoriStrato{{
 constexpr std::array<std::string_view, 8> ChiaviAggiuntiveNumeriche{
     ChiaveVerifiche,      ChiaveBtr,           ChiaveIsolamentoInterno,   ChiaveIrradianza,
     ChiaveStratoIsolante, ChiaveClasseUmidità, ChiaveCondensaAmmissibile, ChiaveInterfacciaFreno};
-constexpr std::array<std::string_view, 3> SuffissiAggiuntiviNumerici{SuffissoCaloreSpecifico,
-                                                                     SuffissoSd, SuffissoIntonaco};
+constexpr std::array<std::string_view, 4> SuffissiAggiuntiviNumerici{
+    SuffissoCaloreSpecifico, SuffissoSd, SuffissoIntonaco, SuffissoPonteConduttività};
 
 template <std::size_t N>
 bool Tra(const std::array<std::string_view, N>& elenco, std::string_view chiave) {
@@ -94,7 +94,8 @@ bool ChiaveNumerica(std::string_view chiave) {
             return true;
         }
     }
-    return Tra(ChiaviAggiuntiveNumeriche, chiave) || DividiChiaveNumerica(chiave).has_value();
+    return Tra(ChiaviAggiuntiveNumeriche, chiave) || ChiavePontiEFacciata(chiave) ||
+           DividiChiaveNumerica(chiave).has_value();
 }
 
 bool ApplicaValoreChiave(Esercizio& e, std::string_view chiave, std::string_view valore) {

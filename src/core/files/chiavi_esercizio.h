@@ -37,7 +37,10 @@ inline constexpr std::string_view ChiaviNumeriche =
     "strato.K.conduttivita, strato.K.permeabilita, strato.K.fat-assorbimento, "
     "strato.K.calore-specifico, strato.K.sd, strato.K.intonaco, verifiche, btr, "
     "isolamento-interno, irradianza-290, strato-isolante, classe-umidita, "
-    "condensa-ammissibile, interfaccia-freno";
+    "condensa-ammissibile, interfaccia-freno, ponte.frazione, strato.K.ponte-conduttivita, "
+    "fissaggi.conduttivita, fissaggi.diametro, fissaggi.numero, fissaggi.incasso, "
+    "facciata.superficie, facciata.volume, facciata.finestra.superficie, facciata.finestra.rw, "
+    "facciata.forma, facciata.k, facciata.rw-parete";
 
 // A key "strato.K.suffix" with one of the suffixes of ChiaviNumeriche: K (digits without a
 // leading zero, at least 1, as the file writes them) and the suffix.

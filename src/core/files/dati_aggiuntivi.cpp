@@ -22,6 +22,26 @@ constexpr std::array<std::string_view, 8> ValoriOrientamento{"N", "NE", "E", "SE
                                                              "S", "SO", "O", "NO"};
 constexpr std::array<std::string_view, 7> ValoriCategoria{"A", "B", "C", "D", "E", "F", "G"};
 
+// The keys whose value is a text kept as typed, in the order the writer puts them.
+struct ChiaveTesto {
+    std::string_view Chiave;
+    std::string DatiVerifiche::*Campo;
+};
+constexpr std::array<ChiaveTesto, 12> ChiaviPontiEFacciata{{
+    {"ponte.frazione", &DatiVerifiche::PonteFrazione},
+    {"fissaggi.conduttivita", &DatiVerifiche::FissaggiConduttività},
+    {"fissaggi.diametro", &DatiVerifiche::FissaggiDiametro},
+    {"fissaggi.numero", &DatiVerifiche::FissaggiNumero},
+    {"fissaggi.incasso", &DatiVerifiche::FissaggiIncasso},
+    {"facciata.superficie", &DatiVerifiche::FacciataSuperficie},
+    {"facciata.volume", &DatiVerifiche::FacciataVolume},
+    {"facciata.finestra.superficie", &DatiVerifiche::FinestraSuperficie},
+    {"facciata.finestra.rw", &DatiVerifiche::FinestraRw},
+    {"facciata.forma", &DatiVerifiche::FacciataForma},
+    {"facciata.k", &DatiVerifiche::FacciataK},
+    {"facciata.rw-parete", &DatiVerifiche::FacciataRwParete},
+}};
+
 template <typename Enum, std::size_t N>
 std::string_view ValoreDi(const std::array<std::string_view, N>& valori, Enum scelta) {
     return valori[static_cast<std::size_t>(scelta)];
@@ -156,7 +176,8 @@ std::optional<ChiaveDiStrato> DividiChiaveStrato(std::string_view chiave) {
     }
     const std::string_view suffisso = resto.substr(punto + 1);
     if (suffisso != SuffissoIntonaco && suffisso != SuffissoCaloreSpecifico &&
-        suffisso != SuffissoCaloreSpecificoDaAbaco && suffisso != SuffissoSd) {
+        suffisso != SuffissoCaloreSpecificoDaAbaco && suffisso != SuffissoSd &&
+        suffisso != SuffissoPonteConduttività) {
         return std::nullopt;
     }
     return ChiaveDiStrato{resto.substr(0, punto), suffisso};
@@ -186,6 +207,10 @@ bool ApplicaStrato(Esercizio& e, const ChiaveDiStrato& chiave, std::string_view 
     }
     if (chiave.Suffisso == SuffissoSd) {
         s.Sd = std::string(valore);
+        return true;
+    }
+    if (chiave.Suffisso == SuffissoPonteConduttività) {
+        s.PonteConduttività = std::string(valore);
         return true;
     }
     s.CaloreSpecifico = std::string(valore);
@@ -249,6 +274,12 @@ bool ApplicaChiaveNota(DatiVerifiche& v, const Esercizio& e, std::string_view ch
         v.InterfacciaFreno = k.value_or(0);
         return k.has_value() && *k < e.NumeroStrati();
     }
+    for (const ChiaveTesto& testo : ChiaviPontiEFacciata) {
+        if (chiave == testo.Chiave) {
+            v.*testo.Campo = std::string(valore);
+            return true;
+        }
+    }
     if (chiave.starts_with(PrefissoClima)) {
         return ApplicaMese(v.ClimaEsterno, chiave.substr(PrefissoClima.size()), valore);
     }
@@ -261,12 +292,22 @@ bool ApplicaChiaveNota(DatiVerifiche& v, const Esercizio& e, std::string_view ch
 
 } // namespace
 
+bool ChiavePontiEFacciata(std::string_view chiave) {
+    for (const ChiaveTesto& testo : ChiaviPontiEFacciata) {
+        if (testo.Chiave == chiave) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool HaDatiAggiuntivi(const Esercizio& e) {
     if (e.Verifiche != DatiVerifiche{}) {
         return true;
     }
     for (const Strato& s : e.Strati) {
-        if (s.Intonaco || !s.CaloreSpecifico.empty() || s.CaloreSpecificoDaAbaco || !s.Sd.empty()) {
+        if (s.Intonaco || !s.CaloreSpecifico.empty() || s.CaloreSpecificoDaAbaco || !s.Sd.empty() ||
+            !s.PonteConduttività.empty()) {
             return true;
         }
     }
@@ -329,6 +370,17 @@ std::vector<std::string> RigheDatiAggiuntivi(const Esercizio& e) {
         }
         if (!s.Sd.empty()) {
             righe.push_back(Riga(ChiaveStrato(k, SuffissoSd), s.Sd));
+        }
+    }
+    for (const ChiaveTesto& testo : ChiaviPontiEFacciata) {
+        if (!(v.*testo.Campo).empty()) {
+            righe.push_back(Riga(testo.Chiave, v.*testo.Campo));
+        }
+    }
+    for (int k = 1; k <= e.NumeroStrati(); ++k) {
+        const std::string& ponte = e.strato(k).PonteConduttività;
+        if (!ponte.empty()) {
+            righe.push_back(Riga(ChiaveStrato(k, SuffissoPonteConduttività), ponte));
         }
     }
     for (const auto& [chiave, valore] : v.AltreChiavi) {

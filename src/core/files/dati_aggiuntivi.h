@@ -24,6 +24,15 @@
 //   strato.K.calore-specifico  J/(kg K) of layer K, as typed
 //   strato.K.calore-specifico-abaco  1 when that value came from the materials database
 //   strato.K.sd          the sd of layer K in m, as typed
+// and then, the transmittance beyond one dimension and the façade, each as typed:
+//   ponte.frazione       the share of the area taken by the bridging material, %
+//   fissaggi.conduttivita, fissaggi.diametro, fissaggi.numero, fissaggi.incasso
+//                        the fasteners through the insulation: W/(m K), mm, per m², and the
+//                        length in cm inside the insulation when they stop in it
+//   facciata.superficie, facciata.volume  the façade seen from the room, m², the room, m³
+//   facciata.finestra.superficie, facciata.finestra.rw  its window or door, m² and dB
+//   facciata.forma, facciata.k, facciata.rw-parete  ΔLfs and K in dB, a certified Rw of the wall
+//   strato.K.ponte-conduttivita  W/(m K) of the material bridging layer K
 // A choice not made and an empty text are not written. Keys the program does not know are
 // kept in memory in their order and written back after the known ones.
 
@@ -61,6 +70,11 @@ inline constexpr std::string_view SuffissoIntonaco = "intonaco";
 inline constexpr std::string_view SuffissoCaloreSpecifico = "calore-specifico";
 inline constexpr std::string_view SuffissoCaloreSpecificoDaAbaco = "calore-specifico-abaco";
 inline constexpr std::string_view SuffissoSd = "sd";
+inline constexpr std::string_view SuffissoPonteConduttività = "ponte-conduttivita";
+
+// Whether chiave is one of the keys of the transmittance beyond one dimension and the façade
+// that apply to the whole wall (ponte.frazione, fissaggi.*, facciata.*).
+bool ChiavePontiEFacciata(std::string_view chiave);
 
 // Whether the exercise holds anything that only a version-2 file can store.
 bool HaDatiAggiuntivi(const Esercizio& e);

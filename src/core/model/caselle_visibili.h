@@ -18,8 +18,10 @@ inline bool UmiditàVisibili(const Esercizio& e) {
 inline bool DistSonoroVisibile(const Esercizio& e) {
     return e.Acustico;
 }
+// The acoustic calculation and the compliance checks (surface mass, periodic characteristics)
+// both read the densities.
 inline bool DensitàVisibile(const Esercizio& e) {
-    return e.Acustico;
+    return e.Acustico || e.Verifiche.Attive;
 }
 inline bool PermeabilitàVisibile(const Esercizio& e) {
     return e.Igrometrico;

@@ -62,6 +62,26 @@ struct DatiVerifiche {
     AnnoDigitato ClimaInterno{};
     std::string CondensaAmmissibile;
     int InterfacciaFreno = 0;
+    // The transmittance of the law beyond one dimension, as typed: the share in % of the wall's
+    // area taken by the bridging material (each bridged layer names its conductivity), and the
+    // fasteners through the insulation (conductivity W/(m K), diameter mm, number per m², and
+    // the length in cm inside the insulation when they stop in it; empty when they cross it).
+    std::string PonteFrazione;
+    std::string FissaggiConduttività;
+    std::string FissaggiDiametro;
+    std::string FissaggiNumero;
+    std::string FissaggiIncasso;
+    // The façade of the room for the field sound insulation, as typed: its area seen from the
+    // room (m²), the room's volume (m³), one window or door (area m², Rw dB), the shape term
+    // ΔLfs (dB, empty: 0), the flanking term K (0 or 2 dB, empty: 2) and a certified Rw of the
+    // wall (empty: the one the acoustic check computes).
+    std::string FacciataSuperficie;
+    std::string FacciataVolume;
+    std::string FinestraSuperficie;
+    std::string FinestraRw;
+    std::string FacciataForma;
+    std::string FacciataK;
+    std::string FacciataRwParete;
     // Keys of the file section this program does not know, kept in order and written back.
     std::vector<std::pair<std::string, std::string>> AltreChiavi;
 

@@ -62,6 +62,9 @@ struct Strato {
     // The equivalent air thickness sd in m of a membrane or a paint, as typed: when given, the
     // monthly hygrothermal check uses it instead of the one of the permeability.
     std::string Sd;
+    // The conductivity in W/(m K) of the material that bridges this layer (the studs of a
+    // framed wall), as typed: empty for a homogeneous layer.
+    std::string PonteConduttività;
 
     // Exactly "A": the test of the Calculate command and of the schema (no trimming).
     bool CameraAria() const { return TipoStrato == TipoCameraAria; }

@@ -17,11 +17,14 @@ RisultatiVerifiche CalcolaVerifiche(const Esercizio& e, const RisultatiCalcolo& 
     if (e.Termico) {
         v.Trasmittanza = VerificaDellaTrasmittanza(e, r);
     }
+    // With the checks on the densities are asked for and validated in every run.
+    v.MassaSuperficiale = MassaSuperficialeDiLegge(e, r);
     if (e.Acustico) {
-        v.MassaSuperficiale = MassaSuperficialeDiLegge(e, r);
-        v.Acustica = VerificaDellIsolamentoAcustico(e, r, *v.MassaSuperficiale);
+        const double totale = MassaSuperficialeTotale(e, r);
+        v.Acustica = VerificaDellIsolamentoAcustico(e, r, totale);
+        v.Acustica->MsConIntonaci = totale != *v.MassaSuperficiale;
     }
-    if (e.Termico && e.Acustico) {
+    if (e.Termico) {
         v.Dinamica = VerificaDellaDinamica(e, r);
         v.Estiva = VerificaDellaEstiva(e, *v.MassaSuperficiale, *v.Dinamica);
     }

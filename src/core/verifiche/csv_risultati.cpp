@@ -14,7 +14,7 @@ namespace paretix {
 
 namespace {
 
-constexpr std::array<const char*, 21> Colonne{
+constexpr std::array<const char*, 23> Colonne{
     "file",
     "U (W/m²K)",
     "R (m²K/W)",
@@ -35,6 +35,8 @@ constexpr std::array<const char*, 21> Colonne{
     "esito muffa",
     "Ma,max (g/m²)",
     "esito condensa",
+    "D2m,nT,w (dB)",
+    "ΔUf (W/m²K)",
     "errore",
 };
 constexpr const char* Sì = "sì";
@@ -123,11 +125,13 @@ std::string RigaCsv(const FormatoCsv& formato, const std::string& file, const Es
             c[6] = Numero(formato, t->UConfrontata);
             c[7] = t->Limite ? Numero(formato, *t->Limite) : "";
             c[8] = t->Esito;
+            c[21] = t->DeltaUf ? Numero(formato, *t->DeltaUf) : "";
         }
         if (const auto& a = verifiche->Acustica) {
             c[9] = a->RwEmpirico ? std::to_string(*a->RwEmpirico) : "";
             c[10] = a->Requisito ? std::to_string(*a->Requisito) : "";
             c[11] = a->Esito;
+            c[20] = a->Facciata ? Numero(formato, a->Facciata->D2mnTw) : "";
         }
         if (verifiche->MassaSuperficiale) {
             c[12] = Numero(formato, *verifiche->MassaSuperficiale);

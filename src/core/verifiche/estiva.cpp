@@ -1,5 +1,7 @@
 #include "core/verifiche/estiva.h"
 
+#include "core/verifiche/trasmittanza_di_legge.h"
+
 namespace paretix {
 
 VerificaDinamica VerificaDellaDinamica(const Esercizio& e, const RisultatiCalcolo& r) {
@@ -7,7 +9,8 @@ VerificaDinamica VerificaDellaDinamica(const Esercizio& e, const RisultatiCalcol
     const StratiDellaParete strati = StratiPeriodici(e, r);
     v.SenzaCaloreSpecifico = strati.SenzaCaloreSpecifico;
     if (v.SenzaCaloreSpecifico.empty()) {
-        v.Caratteristiche = CalcolaCaratteristichePeriodiche(1 / r.hi, 1 / r.he, strati.Strati);
+        const ResistenzeLiminari rs = ResistenzeLiminariDiLegge(e.Verifiche);
+        v.Caratteristiche = CalcolaCaratteristichePeriodiche(rs.Rsi, rs.Rse, strati.Strati);
     }
     return v;
 }

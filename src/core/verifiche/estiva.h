@@ -32,7 +32,7 @@ inline constexpr const char* DatoIrradianza = "irradianza Im,s";
 inline constexpr const char* DatoZona = "zona climatica";
 inline constexpr const char* DatoElemento = "tipo di parete";
 
-// The chain of the exercise's layers between its surfaces (Rsi = 1/hi, Rse = 1/he), air
+// The chain of the exercise's layers between the standard surface resistances of the law, air
 // cavities as the resistances of the thermal run.
 VerificaDinamica VerificaDellaDinamica(const Esercizio& e, const RisultatiCalcolo& r);
 

@@ -5,7 +5,7 @@
 
 #include "core/model/limiti_clima.h"
 #include "core/model/numeri.h"
-#include "core/verifiche/trasmittanza.h"
+#include "core/verifiche/rimedio_isolante.h"
 
 namespace paretix {
 

@@ -62,7 +62,22 @@ template <typename T> Json OppureNull(const std::optional<T>& valore) {
 }
 
 Json Trasmittanza(const VerificaTrasmittanza& v) {
-    Json j = {{"U", v.U}};
+    Json j = {{"U", v.U},
+              {"U_esercizio", v.UEsercizio},
+              {"Rsi", v.Superfici.Rsi},
+              {"Rse", v.Superfici.Rse}};
+    if (v.Ponti) {
+        j["R_superiore"] = v.Ponti->Superiore;
+        j["R_inferiore"] = v.Ponti->Inferiore;
+        j["errore_relativo"] = v.Ponti->ErroreRelativo;
+    }
+    if (v.DeltaUf) {
+        j["delta_Uf"] = *v.DeltaUf;
+        j["delta_Uf_applicata"] = v.DeltaUfConta;
+        if (v.DeltaUfConta) {
+            j["U_c"] = v.U + *v.DeltaUf;
+        }
+    }
     if (v.Btr) {
         j["btr"] = *v.Btr;
         j["U_btr"] = v.UConfrontata;
@@ -81,17 +96,23 @@ Json Trasmittanza(const VerificaTrasmittanza& v) {
 }
 
 Json Acustica(const VerificaAcustica& v) {
-    return {{"Rw", v.Rw},
-            {"C", v.C},
-            {"Ctr", v.Ctr},
-            {"Rw_empirico", OppureNull(v.RwEmpirico)},
-            {"Ms", v.Ms},
-            {"grandezza", OppureNull(v.Grandezza)},
-            {"requisito", OppureNull(v.Requisito)},
-            {"fonte", OppureNull(v.Fonte)},
-            {"esito", OppureNull(v.Esito)},
-            {"mancanti", v.Mancanti},
-            {"note", v.Note}};
+    Json j = {{"Rw", v.Rw},
+              {"C", v.C},
+              {"Ctr", v.Ctr},
+              {"Rw_empirico", OppureNull(v.RwEmpirico)},
+              {"Ms", v.Ms},
+              {"grandezza", OppureNull(v.Grandezza)},
+              {"requisito", OppureNull(v.Requisito)},
+              {"fonte", OppureNull(v.Fonte)},
+              {"esito", OppureNull(v.Esito)},
+              {"mancanti", v.Mancanti},
+              {"note", v.Note}};
+    if (v.Facciata) {
+        j["Rw_parete"] = v.RwParete;
+        j["R_primo_w"] = v.Facciata->RPrimoW;
+        j["D2m_nT_w"] = v.Facciata->D2mnTw;
+    }
+    return j;
 }
 
 Json Dinamica(const VerificaDinamica& v) {

@@ -1,7 +1,6 @@
 #include "core/verifiche/rapporto_verifiche.h"
 
 #include "core/calc/testo_rapporto.h"
-#include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/indice_acustico.h"
 #include "core/verifiche/testo_igrometrica.h"
 #include "core/verifiche/testo_verifiche.h"
@@ -47,7 +46,19 @@ void Note(std::string& testo, const std::vector<std::string>& note) {
 }
 
 void Trasmittanza(std::string& testo, const VerificaTrasmittanza& v) {
-    Riga(testo, GrandezzaTrasmittanza, Uguale, TestoTrasmittanza(v.U));
+    Riga(testo, GrandezzaTrasmittanza, Uguale, TestoTrasmittanzaDiLegge(v));
+    if (v.SuperficiDiverse) {
+        Riga(testo, GrandezzaTrasmittanzaEsercizio, Uguale, TestoTrasmittanza(v.UEsercizio));
+    }
+    if (v.Ponti) {
+        Riga(testo, GrandezzaLimitiResistenza, ": ", TestoLimitiResistenza(*v.Ponti));
+    }
+    if (v.DeltaUf) {
+        Riga(testo, GrandezzaFissaggi, Uguale, TestoTrasmittanza(*v.DeltaUf));
+    }
+    if (v.DeltaUfConta) {
+        Riga(testo, GrandezzaTrasmittanzaFissaggi, Uguale, TestoTrasmittanza(v.U + *v.DeltaUf));
+    }
     if (v.Btr) {
         Riga(testo, GrandezzaTrasmittanzaCorretta, Uguale, TestoTrasmittanza(v.UConfrontata), " (",
              TestoBtr(*v.Btr), ")");
@@ -71,7 +82,10 @@ void Acustica(std::string& testo, const VerificaAcustica& v) {
     if (v.RwEmpirico) {
         empirico += Uguale + TestoDecibel(*v.RwEmpirico);
     }
-    Riga(testo, empirico, InizioMassaEmpirica, TestoMassa(v.Ms), ")");
+    Riga(testo, empirico, InizioMassaEmpirica, TestoMassaEmpirica(v), ")");
+    if (v.Facciata) {
+        Riga(testo, GrandezzaFacciata, ": ", TestoFacciata(v));
+    }
     if (!v.Mancanti.empty()) {
         Mancanti(testo, v.Mancanti);
     } else {
@@ -159,10 +173,10 @@ void AggiungiRapportoVerifiche(const RisultatiVerifiche& v, std::string& testo) 
     AggiungiTesti(testo, Separatore, ACapoERigaVuota, TitoloSezione, ACapoERigaVuota);
     Sezione(testo, TitoloTrasmittanza, v.Trasmittanza, RichiedeCalcoloTermico, Trasmittanza);
     Sezione(testo, TitoloAcustica, v.Acustica, RichiedeCalcoloAcustico, Acustica);
-    Sezione(testo, TitoloMassa, v.MassaSuperficiale, RichiedeCalcoloAcustico,
+    Sezione(testo, TitoloMassa, v.MassaSuperficiale, "",
             [](std::string& t, double ms) { Riga(t, GrandezzaMassa, Uguale, TestoMassa(ms)); });
-    Sezione(testo, TitoloDinamica, v.Dinamica, RichiedeCalcoloTermicoEAcustico, Dinamica);
-    Sezione(testo, GrandezzaEstiva, v.Estiva, RichiedeCalcoloTermicoEAcustico, Estiva);
+    Sezione(testo, TitoloDinamica, v.Dinamica, RichiedeCalcoloTermico, Dinamica);
+    Sezione(testo, GrandezzaEstiva, v.Estiva, RichiedeCalcoloTermico, Estiva);
     if (v.IgrometricaRichiesta) {
         Sezione(testo, TitoloIgrometrica, v.Igrometrica, RichiedeCalcoloTermicoEIgrometrico,
                 Igrometrica);

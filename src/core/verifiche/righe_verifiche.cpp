@@ -1,6 +1,5 @@
 #include "core/verifiche/righe_verifiche.h"
 
-#include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/indice_acustico.h"
 #include "core/verifiche/testo_igrometrica.h"
 #include "core/verifiche/testo_verifiche.h"
@@ -25,7 +24,21 @@ RigaVerifica NonEseguita(const char* grandezza, const char* richiede) {
 }
 
 void Trasmittanza(std::vector<RigaVerifica>& righe, const VerificaTrasmittanza& v) {
-    RigaVerifica confronto = SoloValore(GrandezzaTrasmittanza, TestoTrasmittanza(v.U));
+    RigaVerifica confronto = SoloValore(GrandezzaTrasmittanza, TestoTrasmittanzaDiLegge(v));
+    if (v.SuperficiDiverse) {
+        righe.push_back(
+            SoloValore(GrandezzaTrasmittanzaEsercizio, TestoTrasmittanza(v.UEsercizio)));
+    }
+    if (v.Ponti) {
+        righe.push_back(SoloValore(GrandezzaLimitiResistenza, TestoLimitiResistenza(*v.Ponti)));
+    }
+    if (v.DeltaUf) {
+        righe.push_back(SoloValore(GrandezzaFissaggi, TestoTrasmittanza(*v.DeltaUf)));
+    }
+    if (v.DeltaUfConta) {
+        righe.push_back(confronto);
+        confronto = SoloValore(GrandezzaTrasmittanzaFissaggi, TestoTrasmittanza(v.U + *v.DeltaUf));
+    }
     if (v.Btr) {
         righe.push_back(confronto);
         confronto =
@@ -50,6 +63,10 @@ void Acustica(std::vector<RigaVerifica>& righe, const VerificaAcustica& v) {
     righe.push_back(SoloValore(EtichettaRwOttave, TestoRwOttave(v)));
     RigaVerifica empirico = SoloValore(
         EtichettaRwEmpirico, v.RwEmpirico ? TestoDecibel(*v.RwEmpirico) : SegnoNessunEsito);
+    if (v.Facciata) {
+        righe.push_back(empirico);
+        empirico = SoloValore(GrandezzaFacciata, TestoFacciata(v));
+    }
     if (v.Mancanti.empty()) {
         empirico.Limite = TestoRequisito(v);
         empirico.Esito = v.Esito;
@@ -122,15 +139,13 @@ std::vector<RigaVerifica> RigheVerifiche(const RisultatiVerifiche& v) {
     }
     if (v.MassaSuperficiale) {
         righe.push_back(SoloValore(GrandezzaMassa, TestoMassa(*v.MassaSuperficiale)));
-    } else {
-        righe.push_back(NonEseguita(GrandezzaMassa, RichiedeCalcoloAcustico));
     }
     if (v.Dinamica) {
         Dinamica(righe, *v.Dinamica);
         Estiva(righe, *v.Estiva);
     } else {
-        righe.push_back(NonEseguita(GrandezzaYie, RichiedeCalcoloTermicoEAcustico));
-        righe.push_back(NonEseguita(GrandezzaEstiva, RichiedeCalcoloTermicoEAcustico));
+        righe.push_back(NonEseguita(GrandezzaYie, RichiedeCalcoloTermico));
+        righe.push_back(NonEseguita(GrandezzaEstiva, RichiedeCalcoloTermico));
     }
     if (v.Igrometrica) {
         Igrometrica(righe, *v.Igrometrica);

@@ -9,15 +9,26 @@
 #include <vector>
 
 #include "core/verifiche/dinamica.h"
+#include "core/verifiche/facciata.h"
 #include "core/verifiche/igrometrica.h"
+#include "core/verifiche/ponti_termici.h"
 
 namespace paretix {
 
 // The check of the thermal transmittance against the law's table.
 struct VerificaTrasmittanza {
-    double U = 0;                 // the exercise's U, W/(m² K)
+    // The U of the law, W/(m² K): the standard surface resistances Rsi, Rse, and the average of
+    // the upper and lower limits when a layer is bridged; fasteners not included.
+    double U = 0;
+    ResistenzeLiminari Superfici;
+    double UEsercizio = 0;         // the run's U, with the exercise's hi and he
+    bool SuperficiDiverse = false; // 1/hi, 1/he are not Rsi, Rse
+    std::optional<LimitiResistenza> Ponti;
+    // The fasteners' correction, when they are given, and whether it enters the U compared.
+    std::optional<double> DeltaUf;
+    bool DeltaUfConta = false;
     std::optional<double> Btr;    // the correction factor, for a wall towards an unheated space
-    double UConfrontata = 0;      // U, or U·btr: the number compared
+    double UConfrontata = 0;      // U (+ ΔUf), times btr when given: the number compared
     std::optional<double> Limite; // W/(m² K), the +30 % included where it applies
     bool Riferimento = false;     // the value of the reference building, not a limit
     std::string Fonte;
@@ -37,9 +48,15 @@ struct VerificaAcustica {
     std::array<double, 5> R{}; // dB at 125, 250, 500, 1000 and 2000 Hz, unrounded
     int Rw = 0, C = 0, Ctr = 0;
     double Ms = 0;                 // the surface mass the empirical law reads, kg/m²
+    bool MsConIntonaci = false;    // some plaster counts in Ms (the law's Ms leaves it out)
     std::optional<int> RwEmpirico; // dB; none below the law's range of masses
-    std::string Grandezza;         // "D2m,nT,w" or "R'w"
-    std::optional<int> Requisito;  // dB
+    // The façade by UNI EN ISO 12354-3, when its data are given: R'w, D2m,nT,w (dB, unrounded)
+    // and the Rw of the wall it used, certified or computed.
+    std::optional<IsolamentoFacciata> Facciata;
+    double RwParete = 0;
+    bool RwCertificato = false;
+    std::string Grandezza;        // "D2m,nT,w" or "R'w"
+    std::optional<int> Requisito; // dB
     std::string Fonte;
     std::vector<std::string> Mancanti;
     std::optional<bool> Superata;
@@ -67,13 +84,13 @@ struct VerificaEstiva {
 };
 
 // Each check is present only when the calculation it reads ran: the transmittance needs the
-// thermal calculation, the acoustic check and the surface mass the acoustic one (which alone
-// asks for the densities).
+// thermal calculation, the acoustic check the acoustic one; the surface mass needs only the
+// densities, which the checks ask for.
 struct RisultatiVerifiche {
     std::optional<VerificaTrasmittanza> Trasmittanza;
     std::optional<VerificaAcustica> Acustica;
     std::optional<double> MassaSuperficiale; // kg/m², plasters excluded
-    // Both need the thermal calculation (resistances) and the acoustic one (densities).
+    // Both need the thermal calculation (resistances).
     std::optional<VerificaDinamica> Dinamica;
     std::optional<VerificaEstiva> Estiva;
     // The monthly hygrothermal check, asked for by an exercise that holds a climate or an inside

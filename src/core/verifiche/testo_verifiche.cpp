@@ -5,6 +5,7 @@ namespace paretix {
 namespace {
 
 constexpr const char* UnitàTrasmittanza = " W/m²K";
+constexpr const char* UnitàResistenza = " m²K/W";
 constexpr const char* UnitàSpessore = " cm";
 constexpr const char* UnitàMassa = " kg/m²";
 constexpr const char* UnitàDecibel = " dB";
@@ -19,6 +20,7 @@ constexpr int DecimaliTrasmittanza = 3;
 constexpr int DecimaliSpessore = 1;
 constexpr int DecimaliBtr = 3;
 constexpr double CentimetriPerMetro = 100;
+constexpr double PerCento = 100;
 
 std::string TraParentesi(const std::string& testo) {
     return " (" + testo + ")";
@@ -57,6 +59,29 @@ std::string TestoDecibel(int decibel) {
 std::string TestoRwOttave(const VerificaAcustica& v) {
     return std::to_string(v.Rw) + " (" + std::to_string(v.C) + "; " + std::to_string(v.Ctr) + ")" +
            UnitàDecibel;
+}
+
+std::string TestoTrasmittanzaDiLegge(const VerificaTrasmittanza& v) {
+    return TestoTrasmittanza(v.U) + " (Rsi = " + Decimali(v.Superfici.Rsi, 2) +
+           ", Rse = " + Decimali(v.Superfici.Rse, 2) + UnitàResistenza + ")";
+}
+
+std::string TestoLimitiResistenza(const LimitiResistenza& l) {
+    return "R'T = " + Decimali(l.Superiore, DecimaliTrasmittanza) + UnitàResistenza +
+           ", R''T = " + Decimali(l.Inferiore, DecimaliTrasmittanza) + UnitàResistenza +
+           ", e = " + Decimali(l.ErroreRelativo * PerCento, 1) + " %";
+}
+
+std::string TestoFacciata(const VerificaAcustica& v) {
+    const IsolamentoFacciata& f = v.Facciata.value_or(IsolamentoFacciata{});
+    return "R'w = " + Decimali(f.RPrimoW, 1) + UnitàDecibel +
+           ", D2m,nT,w = " + Decimali(f.D2mnTw, 1) + UnitàDecibel + " (Rw della parete " +
+           Decimali(v.RwParete, 1) + UnitàDecibel +
+           (v.RwCertificato ? ", certificato)" : ", dalla legge empirica)");
+}
+
+std::string TestoMassaEmpirica(const VerificaAcustica& v) {
+    return TestoMassa(v.Ms) + (v.MsConIntonaci ? ", intonaci compresi" : "");
 }
 
 std::string TestoLimite(const VerificaTrasmittanza& v) {

@@ -11,7 +11,21 @@
 
 namespace paretix {
 
-inline constexpr const char* GrandezzaTrasmittanza = "Trasmittanza termica U";
+// What a check that did not run needs, as the report and the window say it.
+inline constexpr const char* RichiedeCalcoloTermico = "richiede il calcolo termico";
+inline constexpr const char* RichiedeCalcoloAcustico = "richiede il calcolo acustico";
+inline constexpr const char* RichiedeCalcoloTermicoEIgrometrico =
+    "richiede il calcolo termico e il calcolo igrometrico";
+
+inline constexpr const char* GrandezzaTrasmittanza =
+    "Trasmittanza termica U secondo UNI EN ISO 6946";
+inline constexpr const char* GrandezzaTrasmittanzaEsercizio =
+    "Trasmittanza termica U dell'esercizio (hi, he)";
+inline constexpr const char* GrandezzaLimitiResistenza =
+    "Resistenza termica, limiti superiore e inferiore";
+inline constexpr const char* GrandezzaFissaggi = "Correzione per i fissaggi ΔUf";
+inline constexpr const char* GrandezzaTrasmittanzaFissaggi = "Trasmittanza con i fissaggi Uc";
+inline constexpr const char* GrandezzaFacciata = "Facciata secondo UNI EN ISO 12354-3";
 inline constexpr const char* GrandezzaTrasmittanzaCorretta = "U·btr";
 inline constexpr const char* GrandezzaSpessore = "Spessore aggiuntivo dello strato ";
 inline constexpr const char* GrandezzaMassa = "Massa superficiale Ms (esclusi gli intonaci)";
@@ -34,6 +48,14 @@ std::string TestoMassa(double chilogrammi);           // "412 kg/m²"
 std::string TestoBtr(double btr);                     // "btr = 0,7"
 std::string TestoDecibel(int decibel);                // "48 dB"
 std::string TestoRwOttave(const VerificaAcustica& v); // "51 (-1; -5) dB"
+// "0,288 W/m²K (Rsi = 0,13, Rse = 0,04 m²K/W)".
+std::string TestoTrasmittanzaDiLegge(const VerificaTrasmittanza& v);
+// "R'T = 3,530 m²K/W, R''T = 3,418 m²K/W, e = 1,6 %".
+std::string TestoLimitiResistenza(const LimitiResistenza& l);
+// "R'w = 39,5 dB, D2m,nT,w = 41,7 dB (Rw della parete 50 dB, certificato)".
+std::string TestoFacciata(const VerificaAcustica& v);
+// "412 kg/m²", with ", intonaci compresi" when a plaster counts in it.
+std::string TestoMassaEmpirica(const VerificaAcustica& v);
 
 // The rows of the periodic characteristics, label and value ("Sfasamento Δt", "10,5 h").
 std::vector<std::pair<std::string, std::string>> TestiDinamica(const CaratteristichePeriodiche& c);

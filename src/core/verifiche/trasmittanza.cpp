@@ -4,15 +4,12 @@
 
 #include "core/model/numeri.h"
 #include "core/verifiche/limiti.h"
+#include "core/verifiche/rimedio_isolante.h"
+#include "core/verifiche/trasmittanza_di_legge.h"
 
 namespace paretix {
 
 namespace {
-
-// The remedy's thickness step, m, and a margin that keeps a thickness that is a whole number
-// of steps, up to the computer's rounding, from taking one step more.
-constexpr double PassoSpessore = 0.005;
-constexpr double MargineArrotondamento = 1e-9;
 
 constexpr const char* MancaZona = "zona climatica";
 constexpr const char* MancaRegime = "regime di verifica";
@@ -30,6 +27,15 @@ constexpr const char* IsolamentoInternoFonte = ", isolamento dall'interno o in i
 constexpr const char* NotaPontiTermici =
     "I valori di legge comprendono i ponti termici: la trasmittanza calcolata in una sola "
     "dimensione è una verifica preliminare.";
+constexpr const char* EsitoOltreIlMetodo =
+    "non determinabile (R'T/R''T oltre 1,5: serve un calcolo numerico secondo UNI EN ISO 10211)";
+constexpr const char* NotaPontiDiStrato =
+    "La trasmittanza di legge media i limiti superiore e inferiore della parete con lo strato "
+    "interrotto dal ponte (UNI EN ISO 6946); il calcolo dell'esercizio, i grafici e il resto "
+    "della relazione considerano gli strati omogenei.";
+constexpr const char* NotaFissaggiTrascurati =
+    "La correzione per i fissaggi è trascurata: fissaggi di conduttività inferiore a 1 W/(m K) "
+    "o correzione inferiore al 3 % di U.";
 constexpr const char* NotaStratoIsolante =
     "Lo strato isolante indicato non è uno strato di materiale della parete: spessore aggiuntivo "
     "non calcolato.";
@@ -45,39 +51,19 @@ std::optional<double> LetturaBtr(const std::string& testo) {
 
 } // namespace
 
-// The layer to thicken: the one chosen, or the material layer of lowest conductivity (the
-// first of equals); 0 when the choice is not a material layer of the wall.
-int StratoDaIsolare(const Esercizio& e, const RisultatiCalcolo& r) {
-    const int scelto = e.Verifiche.StratoIsolante;
-    if (scelto != 0) {
-        const bool materiale =
-            scelto >= 1 && scelto <= e.NumeroStrati() && e.strato(scelto).ConduttivitàVisibile;
-        return materiale ? scelto : 0;
-    }
-    int migliore = 0;
-    for (int k = 1; k <= e.NumeroStrati(); ++k) {
-        if (e.strato(k).ConduttivitàVisibile && (migliore == 0 || r.Ki[k] < r.Ki[migliore])) {
-            migliore = k;
-        }
-    }
-    return migliore;
-}
-
-std::optional<double> SpessoreAggiuntivo(double U, double Uobiettivo, double lambda) {
-    if (U <= Uobiettivo) {
-        return std::nullopt;
-    }
-    const double resistenza = 1 / Uobiettivo - 1 / U;
-    const double passi = std::ceil(resistenza * lambda / PassoSpessore - MargineArrotondamento);
-    return passi * PassoSpessore;
-}
-
 VerificaTrasmittanza VerificaDellaTrasmittanza(const Esercizio& e, const RisultatiCalcolo& r) {
     const DatiVerifiche& d = e.Verifiche;
     VerificaTrasmittanza v;
-    v.U = r.H;
-    v.UConfrontata = r.H;
+    TrasmittanzaDiLegge(e, r, v);
+    const double Uverifica = v.DeltaUfConta ? v.U + *v.DeltaUf : v.U;
+    v.UConfrontata = Uverifica;
     v.Note.emplace_back(NotaPontiTermici);
+    if (v.Ponti) {
+        v.Note.emplace_back(NotaPontiDiStrato);
+    }
+    if (v.DeltaUf && !v.DeltaUfConta) {
+        v.Note.emplace_back(NotaFissaggiTrascurati);
+    }
     if (!d.Elemento) {
         v.Mancanti.emplace_back(MancaElemento);
         return v;
@@ -109,8 +95,15 @@ VerificaTrasmittanza VerificaDellaTrasmittanza(const Esercizio& e, const Risulta
             v.Fonte += IsolamentoInternoFonte;
         }
         if (v.Btr) {
-            v.UConfrontata = v.U * *v.Btr;
+            v.UConfrontata = Uverifica * *v.Btr;
         }
+    }
+    if (!v.Mancanti.empty()) {
+        return v;
+    }
+    if (v.Ponti && !v.Ponti->EntroIlMetodo()) {
+        v.Esito = EsitoOltreIlMetodo;
+        return v;
     }
     v.Rispettata = v.UConfrontata <= *v.Limite;
     if (v.Riferimento) {
@@ -124,8 +117,8 @@ VerificaTrasmittanza VerificaDellaTrasmittanza(const Esercizio& e, const Risulta
             v.Note.emplace_back(NotaStratoIsolante);
         } else {
             // U·btr <= limit is U <= limit / btr.
-            v.SpessoreAggiuntivo =
-                SpessoreAggiuntivo(v.U, *v.Limite / v.Btr.value_or(1.0), r.Ki[v.StratoIsolante]);
+            v.SpessoreAggiuntivo = SpessoreAggiuntivo(Uverifica, *v.Limite / v.Btr.value_or(1.0),
+                                                      r.Ki[v.StratoIsolante]);
         }
     }
     return v;

@@ -29,7 +29,7 @@ bool BtrValido(const std::string& testo) {
     return numero && *numero > 0.0 && *numero <= 1.0;
 }
 
-bool CaloreSpecificoValido(const std::string& testo) {
+bool NumeroPositivo(const std::string& testo) {
     const auto numero = ConvertiNumero(testo);
     return numero && *numero > 0.0;
 }
@@ -52,10 +52,18 @@ std::optional<std::string> MeseFuoriCampo(const AnnoDigitato& anno, const char* 
     return std::nullopt;
 }
 
+inline constexpr const char* PrefissoPonte = "Il valore nella casella ''λ ponte'' dello strato n. ";
+inline constexpr const char* SuffissoPonte =
+    " deve essere un numero positivo (conduttività del materiale di ponte in W/(m K)).";
+
 } // namespace
 
 std::string MessaggioCaloreSpecificoNonValido(int strato) {
     return PrefissoCaloreSpecifico + std::to_string(strato) + SuffissoCaloreSpecifico;
+}
+
+std::string MessaggioPonteNonValido(int strato) {
+    return PrefissoPonte + std::to_string(strato) + SuffissoPonte;
 }
 
 DialogoDatiVerifiche::DialogoDatiVerifiche(const Esercizio& e)
@@ -73,6 +81,9 @@ DialogoDatiVerifiche::DialogoDatiVerifiche(const Esercizio& e)
     }
     CondensaAmmissibile = v.CondensaAmmissibile;
     InterfacciaFreno = v.InterfacciaFreno;
+    for (std::size_t i = 0; i < CampiPontiEFacciata.size(); ++i) {
+        PontiEFacciata[i] = v.*CampiPontiEFacciata[i].Campo;
+    }
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
         const Strato& s = e.strato(k);
         RigaStratoVerifiche riga;
@@ -85,6 +96,7 @@ DialogoDatiVerifiche::DialogoDatiVerifiche(const Esercizio& e)
             riga.CaloreSpecifico = s.CaloreSpecifico;
             riga.CaloreSpecificoBloccato = s.CaloreSpecificoDaAbaco;
             riga.Sd = s.Sd;
+            riga.PonteConduttività = s.PonteConduttività;
         }
         Strati.push_back(std::move(riga));
     }
@@ -98,6 +110,15 @@ std::vector<std::string> DialogoDatiVerifiche::VociStratoIsolante() const {
     return voci;
 }
 
+bool DialogoDatiVerifiche::PonteDaAbaco(std::size_t riga, const VoceAbaco& voce) {
+    const std::string λ(TogliSpazi(voce.Conduttività));
+    if (riga >= Strati.size() || Strati[riga].CameraAria || !NumeroPositivo(λ)) {
+        return false;
+    }
+    Strati[riga].PonteConduttività = λ;
+    return true;
+}
+
 std::optional<std::string> DialogoDatiVerifiche::Controllo() const {
     // Checked even while the box is disabled: a text typed before the element changed is
     // stored all the same.
@@ -106,9 +127,23 @@ std::optional<std::string> DialogoDatiVerifiche::Controllo() const {
     }
     for (const RigaStratoVerifiche& riga : Strati) {
         if (!riga.CameraAria && !riga.CaloreSpecifico.empty() &&
-            !CaloreSpecificoValido(riga.CaloreSpecifico)) {
+            !NumeroPositivo(riga.CaloreSpecifico)) {
             return MessaggioCaloreSpecificoNonValido(riga.Numero);
         }
+        if (!riga.CameraAria && !riga.PonteConduttività.empty() &&
+            !NumeroPositivo(riga.PonteConduttività)) {
+            return MessaggioPonteNonValido(riga.Numero);
+        }
+    }
+    const std::string& frazione = PontiEFacciata[CampoPonteFrazione];
+    const std::optional<double> percento = ConvertiNumero(frazione);
+    if (!frazione.empty() && (!percento || *percento < 0 || *percento > 100)) {
+        return MessaggioFrazioneNonValida;
+    }
+    const std::optional<double> facciata = ConvertiNumero(PontiEFacciata[CampoFacciataSuperficie]);
+    const std::optional<double> finestra = ConvertiNumero(PontiEFacciata[CampoFinestraSuperficie]);
+    if (facciata && finestra && *finestra >= *facciata) {
+        return MessaggioFinestraTroppoGrande;
     }
     if (auto fuori = MeseFuoriCampo(ClimaEsterno, "Clima esterno")) {
         return fuori;
@@ -179,6 +214,9 @@ bool DialogoDatiVerifiche::Applica(Esercizio& e) const {
     if (InterfacciaFreno >= 0 && InterfacciaFreno < e.NumeroStrati()) {
         v.InterfacciaFreno = InterfacciaFreno;
     }
+    for (std::size_t i = 0; i < CampiPontiEFacciata.size(); ++i) {
+        v.*CampiPontiEFacciata[i].Campo = PontiEFacciata[i];
+    }
     for (const RigaStratoVerifiche& riga : Strati) {
         if (riga.Numero < 1 || riga.Numero > e.NumeroStrati()) {
             continue;
@@ -190,6 +228,7 @@ bool DialogoDatiVerifiche::Applica(Esercizio& e) const {
                 s.CaloreSpecifico = riga.CaloreSpecifico;
             }
             s.Sd = riga.Sd;
+            s.PonteConduttività = riga.PonteConduttività;
         }
     }
     return e != prima;

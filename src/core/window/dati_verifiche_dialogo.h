@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/materials/voce_abaco.h"
 #include "core/model/clima.h"
 #include "core/model/esercizio.h"
 
@@ -57,6 +58,32 @@ inline constexpr int VoceInternoDigitato = 6;
 // The first entry of the retarder chooser: the program picks the boundary.
 inline constexpr const char* VoceFrenoAutomatico = "dove serve";
 
+// The transmittance beyond one dimension and the façade: one text box each, in this order.
+inline constexpr const char* CaptionPontiEFacciata = "Ponti termici, fissaggi e facciata";
+inline constexpr const char* ColonnaPonte = "λ ponte (W/(m K))";
+inline constexpr const char* CaptionPonteDaAbaco = "λ ponte dall'abaco...";
+struct CampoVerifiche {
+    const char* Caption;
+    std::string DatiVerifiche::*Campo;
+};
+inline constexpr std::array<CampoVerifiche, 12> CampiPontiEFacciata{{
+    {"Area con ponti termici (%)", &DatiVerifiche::PonteFrazione},
+    {"Fissaggi: λ (W/(m K))", &DatiVerifiche::FissaggiConduttività},
+    {"Fissaggi: diametro (mm)", &DatiVerifiche::FissaggiDiametro},
+    {"Fissaggi per m²", &DatiVerifiche::FissaggiNumero},
+    {"Fissaggi: lunghezza nell'isolante (cm)", &DatiVerifiche::FissaggiIncasso},
+    {"Facciata: superficie (m²)", &DatiVerifiche::FacciataSuperficie},
+    {"Ambiente: volume (m³)", &DatiVerifiche::FacciataVolume},
+    {"Finestra: superficie (m²)", &DatiVerifiche::FinestraSuperficie},
+    {"Finestra: Rw (dB)", &DatiVerifiche::FinestraRw},
+    {"Facciata: ΔLfs (dB)", &DatiVerifiche::FacciataForma},
+    {"Facciata: K (dB)", &DatiVerifiche::FacciataK},
+    {"Parete: Rw certificato (dB)", &DatiVerifiche::FacciataRwParete},
+}};
+inline constexpr std::size_t CampoPonteFrazione = 0;
+inline constexpr std::size_t CampoFacciataSuperficie = 5;
+inline constexpr std::size_t CampoFinestraSuperficie = 7;
+
 // The entries of each choice list, in the order of its enumeration. A list shows no entry
 // while its choice is not made.
 inline constexpr std::array<const char*, 6> VociZona{"A", "B", "C", "D", "E", "F"};
@@ -82,6 +109,11 @@ inline constexpr const char* MessaggioBtrNonValido =
     "Il valore nella casella ''Fattore di correzione btr'' deve essere un numero maggiore di 0 "
     "e non maggiore di 1, con la virgola decimale (per esempio 0,5).";
 std::string MessaggioCaloreSpecificoNonValido(int strato);
+inline constexpr const char* MessaggioFrazioneNonValida =
+    "Il valore nella casella ''Area con ponti termici (%)'' deve essere un numero da 0 a 100.";
+inline constexpr const char* MessaggioFinestraTroppoGrande =
+    "La superficie della finestra deve essere minore di quella della facciata.";
+std::string MessaggioPonteNonValido(int strato);
 
 // One row of the table. An air cavity has neither plaster flag nor specific heat: its row
 // shows them empty and not editable.
@@ -94,7 +126,8 @@ struct RigaStratoVerifiche {
     std::string CaloreSpecifico;
     // Loaded from the materials database: shown read-only and yellow, never written back.
     bool CaloreSpecificoBloccato = false;
-    std::string Sd; // m, for a membrane or a paint; empty: from the permeability
+    std::string Sd;                // m, for a membrane or a paint; empty: from the permeability
+    std::string PonteConduttività; // W/(m K) of the bridging material; empty: homogeneous
 };
 
 class DialogoDatiVerifiche {
@@ -121,6 +154,8 @@ class DialogoDatiVerifiche {
     // The chooser's index: 0 for VoceFrenoAutomatico, k for the boundary between layers k and
     // k+1.
     int InterfacciaFreno = 0;
+    // The texts of CampiPontiEFacciata, in its order.
+    std::array<std::string, CampiPontiEFacciata.size()> PontiEFacciata{};
 
     // The btr box is only for a wall towards an unheated space; its text stays, and is
     // checked, when disabled.
@@ -137,6 +172,11 @@ class DialogoDatiVerifiche {
     // The outside year as typed, when every month holds a temperature and a humidity from 0 to
     // 100 %; otherwise the message naming the wrong months.
     std::optional<std::string> ClimaEsternoCompleto(ClimaAnno& clima) const;
+
+    // The bridging conductivity of row riga (0-based) from a row of the materials database, as
+    // stored; false, and nothing changes, for an air cavity, a row past the last or a material
+    // without a conductivity.
+    bool PonteDaAbaco(std::size_t riga, const VoceAbaco& voce);
 
     // The message of the first wrong value, or nothing when every value is acceptable. The
     // fields are left as typed.

@@ -201,6 +201,8 @@ void FinestraPrincipale::CheckVerifiche_Click(bool valore) {
     const Passo passo(*this, PassoVerificheDiLegge);
     esercizio_.Verifiche.Attive = valore;
     Modifica();
+    // The checks show the density boxes as the acoustic calculation does.
+    VisualizzaStrati();
 }
 
 DialogoDatiVerifiche FinestraPrincipale::DatiVerifiche_Click() const {

@@ -1,0 +1,2 @@
+#include "core/model/secondo.h"
+#include "core/model/terzo.h"

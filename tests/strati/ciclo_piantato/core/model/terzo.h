@@ -1,0 +1,2 @@
+#pragma once
+#include "core/model/primo.h"
