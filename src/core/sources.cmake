@@ -70,8 +70,8 @@ set(PARETIX_CORE_SOURCES
   verifiche/testo_igrometrica.cpp
   verifiche/testo_verifiche.cpp
   verifiche/trasmittanza.cpp
-  verifiche/verifiche_finite.cpp
   verifiche/trasmittanza_di_legge.cpp
+  verifiche/verifiche_finite.cpp
   window/annulla_ripeti.cpp
   window/avvio.cpp
   window/cartelle_utente.cpp
