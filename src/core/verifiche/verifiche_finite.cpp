@@ -58,11 +58,17 @@ bool IgrometricaFinita(const VerificaIgrometrica& v) {
 
 std::optional<std::string> ControlloVerificheFinite(const RisultatiVerifiche& v) {
     if (const auto& t = v.Trasmittanza;
-        t && !Finiti({t->U, t->Btr, t->UConfrontata, t->Limite, t->SpessoreAggiuntivo})) {
+        t && (!Finiti({t->U, t->UEsercizio, t->DeltaUf, t->Btr, t->UConfrontata, t->Limite,
+                       t->SpessoreAggiuntivo}) ||
+              (t->Ponti && !Finiti({t->Ponti->Superiore, t->Ponti->Inferiore, t->Ponti->Media,
+                                    t->Ponti->ErroreRelativo})))) {
         return MessaggioFuoriCampo("il confronto della trasmittanza con il limite");
     }
     if (!Finiti({v.MassaSuperficiale}) ||
-        (v.Acustica && (!TuttiFiniti(v.Acustica->R) || !std::isfinite(v.Acustica->Ms)))) {
+        (v.Acustica && (!TuttiFiniti(v.Acustica->R) || !std::isfinite(v.Acustica->Ms) ||
+                        !std::isfinite(v.Acustica->RwParete) ||
+                        (v.Acustica->Facciata && !Finiti({v.Acustica->Facciata->RPrimoW,
+                                                          v.Acustica->Facciata->D2mnTw}))))) {
         return MessaggioFuoriCampo("l'indice di valutazione del potere fonoisolante");
     }
     if (v.Dinamica && v.Dinamica->Caratteristiche) {
