@@ -16,7 +16,6 @@ constexpr double MargineArrotondamento = 1e-9;
 
 constexpr const char* MancaZona = "zona climatica";
 constexpr const char* MancaRegime = "regime di verifica";
-constexpr const char* MancaElemento = "tipo di elemento";
 constexpr const char* MancaBtr =
     "fattore di correzione btr (un numero maggiore di 0 e non oltre 1)";
 
