@@ -8,8 +8,8 @@
 #include "core/files/dati_aggiuntivi.h"
 #include "core/files/formato_esercizio.h"
 #include "core/model/camera_aria.h"
-#include "stampa_esercizio.h"
 #include "support/cartella_temporanea.h"
+#include "support/stampa_esercizio.h"
 
 using namespace paretix;
 using namespace paretix::test;

@@ -8,6 +8,7 @@
 #include "support/dialoghi_registrati.h"
 #include "support/finestra_di_prova.h"
 #include "support/parete_di_prova.h"
+#include "support/pareti.h"
 
 using namespace paretix;
 
@@ -54,43 +55,35 @@ class Strati : public ::testing::Test {
     }
 };
 
-Esercizio Parete(std::string_view tipi) {
-    Esercizio e;
-    e.Strati.resize(tipi.size());
-    for (std::size_t i = 0; i < tipi.size(); ++i) {
-        e.Strati[i].TipoStrato = std::string(1, tipi[i]);
-    }
-    return e;
-}
-
+using prova::SoloTipi;
 TEST(MenuStrato, AirCavitiesNeverAtAnEndNorBesideAnother) {
-    EXPECT_FALSE(MenuPerStrato(Parete("MMM"), 1).CameraAria);
-    EXPECT_TRUE(MenuPerStrato(Parete("MMM"), 2).CameraAria);
-    EXPECT_FALSE(MenuPerStrato(Parete("MMM"), 3).CameraAria);
-    EXPECT_FALSE(MenuPerStrato(Parete("MMAM"), 2).CameraAria);
-    EXPECT_FALSE(MenuPerStrato(Parete("MAMM"), 3).CameraAria);
-    EXPECT_FALSE(MenuPerStrato(Parete("MAM"), 2).CameraAria);
-    EXPECT_FALSE(MenuPerStrato(Parete("M"), 1).CameraAria);
-    EXPECT_TRUE(MenuPerStrato(Parete("MAMMM"), 4).CameraAria);
+    EXPECT_FALSE(MenuPerStrato(SoloTipi("MMM"), 1).CameraAria);
+    EXPECT_TRUE(MenuPerStrato(SoloTipi("MMM"), 2).CameraAria);
+    EXPECT_FALSE(MenuPerStrato(SoloTipi("MMM"), 3).CameraAria);
+    EXPECT_FALSE(MenuPerStrato(SoloTipi("MMAM"), 2).CameraAria);
+    EXPECT_FALSE(MenuPerStrato(SoloTipi("MAMM"), 3).CameraAria);
+    EXPECT_FALSE(MenuPerStrato(SoloTipi("MAM"), 2).CameraAria);
+    EXPECT_FALSE(MenuPerStrato(SoloTipi("M"), 1).CameraAria);
+    EXPECT_TRUE(MenuPerStrato(SoloTipi("MAMMM"), 4).CameraAria);
 }
 
 TEST(MenuStrato, DeletingNeverLeavesACavityAtAnEndOrBesideAnother) {
-    EXPECT_FALSE(MenuPerStrato(Parete("M"), 1).EliminaStrato);
-    EXPECT_TRUE(MenuPerStrato(Parete("MM"), 1).EliminaStrato);
-    EXPECT_FALSE(MenuPerStrato(Parete("MAM"), 1).EliminaStrato);
-    EXPECT_FALSE(MenuPerStrato(Parete("MAM"), 3).EliminaStrato);
-    EXPECT_TRUE(MenuPerStrato(Parete("MAM"), 2).EliminaStrato);
-    EXPECT_TRUE(MenuPerStrato(Parete("MAMM"), 3).EliminaStrato);
-    const StatoMenuStrato m = MenuPerStrato(Parete("MAMAM"), 3);
+    EXPECT_FALSE(MenuPerStrato(SoloTipi("M"), 1).EliminaStrato);
+    EXPECT_TRUE(MenuPerStrato(SoloTipi("MM"), 1).EliminaStrato);
+    EXPECT_FALSE(MenuPerStrato(SoloTipi("MAM"), 1).EliminaStrato);
+    EXPECT_FALSE(MenuPerStrato(SoloTipi("MAM"), 3).EliminaStrato);
+    EXPECT_TRUE(MenuPerStrato(SoloTipi("MAM"), 2).EliminaStrato);
+    EXPECT_TRUE(MenuPerStrato(SoloTipi("MAMM"), 3).EliminaStrato);
+    const StatoMenuStrato m = MenuPerStrato(SoloTipi("MAMAM"), 3);
     EXPECT_FALSE(m.EliminaStrato);
     EXPECT_EQ(m.EliminaStratoCaption, "Elimina strato n. 3");
 }
 
 TEST(MenuStrato, InsertingStopsAtFifteenLayersAndNothingIsOfferedOutsideTheWall) {
-    EXPECT_TRUE(MenuPerStrato(Parete("MMMMMMMMMMMMMM"), 14).InserisciStrato);
-    EXPECT_FALSE(MenuPerStrato(Parete("MMMMMMMMMMMMMMM"), 15).InserisciStrato);
+    EXPECT_TRUE(MenuPerStrato(SoloTipi("MMMMMMMMMMMMMM"), 14).InserisciStrato);
+    EXPECT_FALSE(MenuPerStrato(SoloTipi("MMMMMMMMMMMMMMM"), 15).InserisciStrato);
     for (int k : {0, 4}) {
-        const StatoMenuStrato m = MenuPerStrato(Parete("MMM"), k);
+        const StatoMenuStrato m = MenuPerStrato(SoloTipi("MMM"), k);
         EXPECT_FALSE(m.InserisciStrato || m.CameraAria || m.EliminaStrato) << k;
     }
 }

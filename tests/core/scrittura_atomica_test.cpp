@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <optional>
 
-#include "chiamate_finte.h"
 #include "core/files/esito_scrittura.h"
 #include "core/files/lettura_file.h"
 #include "core/files/scrittura_atomica.h"
 #include "support/cartella_temporanea.h"
+#include "support/chiamate_finte.h"
 
 using namespace paretix;
 using namespace paretix::test;

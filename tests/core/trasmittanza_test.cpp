@@ -4,7 +4,7 @@
 
 #include "core/model/numeri.h"
 #include "core/verifiche/trasmittanza.h"
-#include "parete_verifiche.h"
+#include "support/parete_verifiche.h"
 
 using namespace paretix;
 using prova::PareteVerifiche;

@@ -8,7 +8,7 @@
 #include "core/model/numeri.h"
 #include "core/variazioni/migliore.h"
 #include "core/variazioni/variazioni.h"
-#include "parete_prova.h"
+#include "support/pareti.h"
 
 using namespace paretix;
 using prova::Parete;
