@@ -3,17 +3,17 @@
 
 Each fault swaps one operator or one literal (< for <=, - for +, && for ||, true for
 false, ...). The places are drawn with a fixed seed, so two runs on the same sources try
-the same faults. For each one the core tests are rebuilt in a build folder of their own and
-run with a time limit: a failing run, a crash or a run out of time catches the fault; a
-fault that does not compile is skipped and the next place is drawn. The source file is
-always written back, also on Ctrl+C; a run killed outright leaves a copy that the next run
-restores first.
+the same faults, and an edit of one file leaves the draw of the others alone. For each
+fault the core tests are rebuilt in a build folder of their own and run with a time limit:
+a failing run, a crash or a run out of time catches the fault; a fault that does not compile
+is skipped and the next place is drawn. The source file is always written back, also on
+Ctrl+C; a run killed outright leaves a copy that the next run restores first.
 """
 
 import argparse
+import hashlib
 import json
 import os
-import random
 import re
 import signal
 import subprocess
@@ -71,15 +71,25 @@ def posti(file):
     return testo, sorted(trovati)
 
 
-def tutti_i_posti():
+def tutti_i_posti(seme):
+    """Every place, in the order of the draw.
+
+    A place is ranked by a hash of the seed, its file, the text of its line and its column,
+    so an edit elsewhere leaves the draw of the other places as it was."""
     elenco = []
     for file in sorted(SORGENTI.rglob("*")):
         if file.suffix not in (".cpp", ".h"):
             continue
-        _, trovati = posti(file)
+        testo, trovati = posti(file)
+        nome = file.relative_to(RADICE).as_posix()
         for inizio, fine, nuovo in trovati:
-            elenco.append((file, inizio, fine, nuovo))
-    return elenco
+            capo = testo.rfind("\n", 0, inizio) + 1
+            riga = testo[capo:testo.find("\n", inizio)].strip()
+            chiave = f"{seme}|{nome}|{riga}|{inizio - capo}|{nuovo}"
+            rango = hashlib.sha256(chiave.encode("utf-8")).hexdigest()
+            elenco.append((rango, file, inizio, fine, nuovo))
+    elenco.sort(key=lambda posto: posto[0])
+    return [posto[1:] for posto in elenco]
 
 
 class Fermato(Exception):
@@ -168,8 +178,7 @@ def main():
     banco.cartella.mkdir(parents=True, exist_ok=True)
     banco.ripristina_lasciato()
 
-    elenco = tutti_i_posti()
-    random.Random(argomenti.seme).shuffle(elenco)
+    elenco = tutti_i_posti(argomenti.seme)
     print(f"{len(elenco)} posti in src/core, seme {argomenti.seme}")
 
     if argomenti.elenca:
