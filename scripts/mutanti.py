@@ -160,6 +160,11 @@ def riga_di(testo, posizione):
     return testo.count("\n", 0, posizione) + 1
 
 
+def luogo_di(posto):
+    file, inizio = posto[0], posto[1]
+    return f"{file.relative_to(RADICE)}:{riga_di(file.read_text(encoding='utf-8'), inizio)}"
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("quanti", type=int, nargs="?", default=40,
@@ -170,6 +175,9 @@ def main():
     parser.add_argument("--lavori", type=int, default=2, help="parallel compile jobs (2)")
     parser.add_argument("--elenca", action="store_true",
                         help="print the drawn faults without building anything")
+    parser.add_argument("--posto", action="append", default=[], metavar="FILE:RIGA",
+                        help="try only the places of that line (src/core/calc/termico.cpp:94); "
+                             "repeatable, to see a new test catch a survivor")
     argomenti = parser.parse_args()
 
     signal.signal(signal.SIGTERM, fermati)
@@ -179,6 +187,9 @@ def main():
     banco.ripristina_lasciato()
 
     elenco = tutti_i_posti(argomenti.seme)
+    if argomenti.posto:
+        scelti = set(argomenti.posto)
+        elenco = [posto for posto in elenco if luogo_di(posto) in scelti]
     print(f"{len(elenco)} posti in src/core, seme {argomenti.seme}")
 
     if argomenti.elenca:
