@@ -56,27 +56,34 @@ class Strati : public ::testing::Test {
 };
 
 using prova::SoloTipi;
-TEST(MenuStrato, AirCavitiesNeverAtAnEndNorBesideAnother) {
-    EXPECT_FALSE(MenuPerStrato(SoloTipi("MMM"), 1).CameraAria);
-    EXPECT_TRUE(MenuPerStrato(SoloTipi("MMM"), 2).CameraAria);
-    EXPECT_FALSE(MenuPerStrato(SoloTipi("MMM"), 3).CameraAria);
-    EXPECT_FALSE(MenuPerStrato(SoloTipi("MMAM"), 2).CameraAria);
-    EXPECT_FALSE(MenuPerStrato(SoloTipi("MAMM"), 3).CameraAria);
-    EXPECT_FALSE(MenuPerStrato(SoloTipi("MAM"), 2).CameraAria);
-    EXPECT_FALSE(MenuPerStrato(SoloTipi("M"), 1).CameraAria);
-    EXPECT_TRUE(MenuPerStrato(SoloTipi("MAMMM"), 4).CameraAria);
+// A wall is sound when no air cavity stands at an end or beside another.
+bool Sana(std::string_view tipi) {
+    return !tipi.starts_with('A') && !tipi.ends_with('A') && tipi.find("AA") == std::string::npos;
 }
 
-TEST(MenuStrato, DeletingNeverLeavesACavityAtAnEndOrBesideAnother) {
-    EXPECT_FALSE(MenuPerStrato(SoloTipi("M"), 1).EliminaStrato);
-    EXPECT_TRUE(MenuPerStrato(SoloTipi("MM"), 1).EliminaStrato);
-    EXPECT_FALSE(MenuPerStrato(SoloTipi("MAM"), 1).EliminaStrato);
-    EXPECT_FALSE(MenuPerStrato(SoloTipi("MAM"), 3).EliminaStrato);
-    EXPECT_TRUE(MenuPerStrato(SoloTipi("MAM"), 2).EliminaStrato);
-    EXPECT_TRUE(MenuPerStrato(SoloTipi("MAMM"), 3).EliminaStrato);
-    const StatoMenuStrato m = MenuPerStrato(SoloTipi("MAMAM"), 3);
-    EXPECT_FALSE(m.EliminaStrato);
-    EXPECT_EQ(m.EliminaStratoCaption, "Elimina strato n. 3");
+// Every sound wall of up to seven layers: a layer may become an air cavity, or be deleted,
+// exactly when the wall that results is sound (and one layer is never deleted).
+TEST(MenuStrato, CavityAndDeleteAreOfferedExactlyWhenTheWallStaysSound) {
+    for (std::size_t n = 1; n <= 7; ++n) {
+        for (unsigned bits = 0; bits < (1u << n); ++bits) {
+            std::string tipi;
+            for (std::size_t i = 0; i < n; ++i) {
+                tipi += (bits >> i & 1u) != 0 ? 'A' : 'M';
+            }
+            if (!Sana(tipi)) {
+                continue;
+            }
+            for (std::size_t k = 1; k <= n; ++k) {
+                std::string cavità = tipi;
+                cavità[k - 1] = 'A';
+                const std::string senza = tipi.substr(0, k - 1) + tipi.substr(k);
+                const StatoMenuStrato m = MenuPerStrato(SoloTipi(tipi), static_cast<int>(k));
+                EXPECT_EQ(m.CameraAria, tipi[k - 1] == 'M' && Sana(cavità)) << tipi << " " << k;
+                EXPECT_EQ(m.EliminaStrato, n > 1 && Sana(senza)) << tipi << " " << k;
+                EXPECT_EQ(m.EliminaStratoCaption, "Elimina strato n. " + std::to_string(k));
+            }
+        }
+    }
 }
 
 TEST(MenuStrato, InsertingStopsAtFifteenLayersAndNothingIsOfferedOutsideTheWall) {
