@@ -47,6 +47,8 @@ TEST(ElencoFiltro, NarrowsTheGridAndAClickStillNamesTheDatabaseRow) {
 
     f.ImpostaFiltro("CALCESTRUZZO");
     EXPECT_EQ(Nomi(f, 3), "Calcestruzzo armato|Calcestruzzo alleggerito|");
+    f.LabelMat_Click(11); // the last row shown is not the database's last
+    EXPECT_EQ(f.RigaSelezionata(), 4);
     f.ImpostaFiltro("");
     EXPECT_EQ(f.UltimoVisibile(), 5);
     EXPECT_EQ(Nomi(f, 2), "CALCESTRUZZI|Calcestruzzo armato");

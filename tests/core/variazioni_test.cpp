@@ -64,9 +64,12 @@ TEST(ChiaviEsercizio, AVersionOneKeySetsItsBoxText) {
 // same refused.
 TEST(ChiaviEsercizio, AdditionalDataMeanWhatTheyMeanInAFile) {
     Esercizio e = Parete("MAM");
-    EXPECT_TRUE(ApplicaValoreChiave(e, "classe-umidita", "3"));
-    EXPECT_EQ(e.Verifiche.ClasseUmidità, 3);
-    EXPECT_FALSE(ApplicaValoreChiave(e, "classe-umidita", "7"));
+    // The humidity classes are 0 (the indoor climate typed) to 5.
+    for (const char* classe : {"0", "3", "5"}) {
+        EXPECT_TRUE(ApplicaValoreChiave(e, "classe-umidita", classe)) << classe;
+        EXPECT_EQ(e.Verifiche.ClasseUmidità, classe[0] - '0');
+    }
+    EXPECT_FALSE(ApplicaValoreChiave(e, "classe-umidita", "6"));
     EXPECT_TRUE(ApplicaValoreChiave(e, "btr", "0,8"));
     EXPECT_EQ(e.Verifiche.Btr, "0,8");
     EXPECT_TRUE(ApplicaValoreChiave(e, "strato.1.calore-specifico", "1000"));
