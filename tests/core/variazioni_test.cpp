@@ -91,6 +91,7 @@ TEST(ChiaviEsercizio, AdditionalDataMeanWhatTheyMeanInAFile) {
     for (const char* chiave : {"strato.03.spessore", "strato.0.spessore", "strato..spessore",
                                "strato.3.calore-specifico-abaco", "strato.3", "strato.x.sd"}) {
         EXPECT_FALSE(ChiaveNumerica(chiave)) << chiave;
+        EXPECT_FALSE(DividiChiaveNumerica(chiave)) << chiave;
     }
 }
 
