@@ -6,7 +6,7 @@
 #include "core/materials/dialogo_materiale.h"
 #include "core/materials/dialogo_modifica_abaco.h"
 #include "core/materials/elenco_materiali.h"
-#include "dialoghi_solo_messaggi.h"
+#include "support/dialoghi_solo_messaggi.h"
 
 using namespace paretix;
 

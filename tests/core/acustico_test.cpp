@@ -5,7 +5,7 @@
 #include "core/calc/acustico.h"
 #include "core/calc/calcolo.h"
 #include "core/model/numeri.h"
-#include "parete_prova.h"
+#include "support/pareti.h"
 
 using namespace paretix;
 

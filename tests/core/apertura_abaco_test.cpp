@@ -5,8 +5,8 @@
 #include "core/materials/abaco_file.h"
 #include "core/materials/apertura_abaco.h"
 #include "core/materials/dialogo_modifica_abaco.h"
-#include "dialoghi_solo_messaggi.h"
 #include "support/cartella_temporanea.h"
+#include "support/dialoghi_solo_messaggi.h"
 
 using namespace paretix;
 using namespace paretix::test;

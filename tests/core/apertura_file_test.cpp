@@ -6,8 +6,8 @@
 #include "core/files/apertura_file.h"
 #include "core/files/creazione_file.h"
 #include "core/model/camera_aria.h"
-#include "stampa_esercizio.h"
 #include "support/cartella_temporanea.h"
+#include "support/stampa_esercizio.h"
 
 using namespace paretix;
 using namespace paretix::test;

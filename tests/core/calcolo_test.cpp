@@ -2,7 +2,7 @@
 
 #include "core/calc/calcolo.h"
 #include "core/model/numeri.h"
-#include "parete_prova.h"
+#include "support/pareti.h"
 
 using namespace paretix;
 using prova::Parete;

@@ -2,19 +2,12 @@
 
 #include "core/model/camera_aria.h"
 #include "core/model/caselle_visibili.h"
+#include "support/pareti.h"
 
 using namespace paretix;
+using prova::SoloTipi;
 
 namespace {
-
-Esercizio Parete(std::string tipi) {
-    Esercizio e;
-    e.Strati.assign(tipi.size(), Strato{});
-    for (std::size_t i = 0; i < tipi.size(); ++i) {
-        e.Strati[i].TipoStrato = std::string(1, tipi[i]);
-    }
-    return e;
-}
 
 std::string Assorbimenti(const Esercizio& e) {
     std::string s;
@@ -27,19 +20,19 @@ std::string Assorbimenti(const Esercizio& e) {
 } // namespace
 
 TEST(CaselleVisibili, AbsorptionBoxesFaceTheAirCavity) {
-    Esercizio e = Parete("MAMM");
+    Esercizio e = SoloTipi("MAMM");
     AggiornaCaselleVisibili(e, false);
     EXPECT_EQ(Assorbimenti(e), "1010");
     EXPECT_FALSE(e.strato(2).ConduttivitàVisibile);
     EXPECT_TRUE(e.strato(1).ConduttivitàVisibile);
 
-    e = Parete("MMAM");
+    e = SoloTipi("MMAM");
     AggiornaCaselleVisibili(e, false);
     EXPECT_EQ(Assorbimenti(e), "0101");
 }
 
 TEST(CaselleVisibili, MiddleLayersKeepTheirStateWhileMantieniInterni) {
-    Esercizio e = Parete("MMAM");
+    Esercizio e = SoloTipi("MMAM");
     e.strato(2).FatAssorbimentoVisibile = false;
     e.strato(3).FatAssorbimentoVisibile = true;
     AggiornaCaselleVisibili(e, true);
@@ -47,11 +40,11 @@ TEST(CaselleVisibili, MiddleLayersKeepTheirStateWhileMantieniInterni) {
 }
 
 TEST(CaselleVisibili, TwoLayersOrFewerAndNoThermalHideEverything) {
-    Esercizio e = Parete("MA");
+    Esercizio e = SoloTipi("MA");
     AggiornaCaselleVisibili(e, false);
     EXPECT_EQ(Assorbimenti(e), "00");
 
-    e = Parete("MAM");
+    e = SoloTipi("MAM");
     e.Termico = false;
     AggiornaCaselleVisibili(e, false);
     EXPECT_EQ(Assorbimenti(e), "000");
@@ -59,7 +52,7 @@ TEST(CaselleVisibili, TwoLayersOrFewerAndNoThermalHideEverything) {
 }
 
 TEST(CameraAria1, ResetsTheCavityAndShowsItsNeighboursFactors) {
-    Esercizio e = Parete("MMM");
+    Esercizio e = SoloTipi("MMM");
     e.strato(2).Spessore.Testo = "5";
     e.strato(2).Densità = {"1800", "1800", ColoreGiallo, true};
     e.strato(2).Conduttività = {"0,72", "0,72", ColoreGiallo, true};
@@ -77,7 +70,7 @@ TEST(CameraAria1, ResetsTheCavityAndShowsItsNeighboursFactors) {
 }
 
 TEST(CameraAria1, WithoutThermalOrAtAnEndTouchesNoMissingNeighbour) {
-    Esercizio e = Parete("MM");
+    Esercizio e = SoloTipi("MM");
     e.Termico = false;
     CameraAria1(e, 2);
     EXPECT_EQ(Assorbimenti(e), "00");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/calc/conduttivita_equivalente.h"
-#include "parete_prova.h"
+#include "support/pareti.h"
 
 using namespace paretix;
 using prova::Parete;

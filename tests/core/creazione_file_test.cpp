@@ -5,23 +5,13 @@
 
 #include "core/files/creazione_file.h"
 #include "support/cartella_temporanea.h"
+#include "support/pareti.h"
 
 using namespace paretix;
 using namespace paretix::test;
+using prova::Righe;
 
 namespace {
-
-// The file's lines, CR LF removed; "à" is the one byte 0xE0.
-std::vector<std::string> Righe(const std::string& file) {
-    std::vector<std::string> righe;
-    std::size_t inizio = 0;
-    for (std::size_t fine; (fine = file.find("\r\n", inizio)) != std::string::npos;
-         inizio = fine + 2) {
-        righe.push_back(file.substr(inizio, fine - inizio));
-    }
-    EXPECT_EQ(inizio, file.size()) << "the file does not end with CR LF";
-    return righe;
-}
 
 std::vector<std::string> RigheDi(const Esercizio& e) {
     const auto file = ContenutoFileEsercizio(e);

@@ -6,10 +6,10 @@
 
 #include "core/window/dati_verifiche_dialogo.h"
 #include "core/window/finestra_principale.h"
-#include "stampa_esercizio.h"
 #include "support/dialoghi_registrati.h"
 #include "support/finestra_di_prova.h"
 #include "support/parete_di_prova.h"
+#include "support/stampa_esercizio.h"
 
 using namespace paretix;
 

@@ -5,18 +5,12 @@
 
 #include "core/materials/elenco_materiali.h"
 #include "core/materials/modo_abaco.h"
+#include "support/abaco_di_prova.h"
 
 using namespace paretix;
+using test::Righe;
 
 namespace {
-
-Abaco Righe(int n) {
-    Abaco a;
-    for (int i = 0; i < n; ++i) {
-        a.push_back({"M" + std::to_string(i), "1800", "0,72", "18,75", "0,9"});
-    }
-    return a;
-}
 
 Abaco Pietre() {
     return {{"Calcestruzzi", "", "", "", ""},
@@ -53,6 +47,8 @@ TEST(ElencoFiltro, NarrowsTheGridAndAClickStillNamesTheDatabaseRow) {
 
     f.ImpostaFiltro("CALCESTRUZZO");
     EXPECT_EQ(Nomi(f, 3), "Calcestruzzo armato|Calcestruzzo alleggerito|");
+    f.LabelMat_Click(11); // the last row shown is not the database's last
+    EXPECT_EQ(f.RigaSelezionata(), 4);
     f.ImpostaFiltro("");
     EXPECT_EQ(f.UltimoVisibile(), 5);
     EXPECT_EQ(Nomi(f, 2), "CALCESTRUZZI|Calcestruzzo armato");

@@ -4,20 +4,13 @@
 #include "core/materials/dialogo_modifica_abaco.h"
 #include "core/materials/elenco_materiali.h"
 #include "core/materials/maiuscolo.h"
-#include "dialoghi_solo_messaggi.h"
+#include "support/abaco_di_prova.h"
+#include "support/dialoghi_solo_messaggi.h"
 
 using namespace paretix;
+using test::Righe;
 
 namespace {
-
-// Materials "M0", "M1", ... with data.
-Abaco Righe(int n) {
-    Abaco a;
-    for (int i = 0; i < n; ++i) {
-        a.push_back({"M" + std::to_string(i), "1800", "0,72", "18,75", "0,9"});
-    }
-    return a;
-}
 
 // The names in column 1 of the ten grid rows, joined by "|".
 std::string Nomi(const ElencoMateriali& f) {

@@ -8,8 +8,8 @@
 #include "core/files/dati_aggiuntivi.h"
 #include "core/files/formato_esercizio.h"
 #include "core/model/camera_aria.h"
-#include "stampa_esercizio.h"
 #include "support/cartella_temporanea.h"
+#include "support/stampa_esercizio.h"
 
 using namespace paretix;
 using namespace paretix::test;
@@ -51,7 +51,8 @@ std::string FileDi(const Esercizio& e) {
 std::string Sezione(const std::string& file) {
     const std::string titolo = std::string(TitoloDatiAggiuntivi) + "\r\n";
     const std::size_t inizio = file.find(titolo) + titolo.size();
-    return file.substr(inizio, file.find(std::string(Separatore) + "\r\n", inizio) - inizio);
+    return file.substr(inizio,
+                       file.find(std::string(SeparatoreEsercizio) + "\r\n", inizio) - inizio);
 }
 
 std::string ConSezione(const std::string& file, const std::string& righe) {
@@ -127,7 +128,8 @@ TEST(FileVersione2, TheSectionStandsBeforeTheNotesWithKnownKeysFirst) {
                              "strato.3.calore-specifico=840,5\r\n"
                              "finestra.3.telaio=1,5\r\n"
                              "ponte-termico=3=alta\r\n");
-    const std::string fine = std::string(Separatore) + "\r\n" + TitoloAppunti + "\r\nNote\r\n";
+    const std::string fine =
+        std::string(SeparatoreEsercizio) + "\r\n" + TitoloAppunti + "\r\nNote\r\n";
     EXPECT_EQ(file.substr(file.size() - fine.size()), fine);
     EXPECT_EQ(std::string(TitoloDatiAggiuntivi).size(), 46u);
     EXPECT_EQ(PrimaRigaSezione(file), RigheIntestazione + 3 * RigheStrato + 2);

@@ -85,19 +85,49 @@ TEST_F(Finestra, AFaultShowsTheValidationMessageAndNothingElse) {
     EXPECT_EQ(f.Stato().Option2Abilitato, (std::array<bool, 3>{true, false, false}));
 }
 
+// Each box the thermal and hygrometric calculations read: its value typed with blanks is
+// written back in normal form.
 TEST_F(Finestra, ANormalFormWrittenBackIsAnEditButTheResultsThatFollowStay) {
+    using Casella = std::pair<std::function<void(FinestraPrincipale&)>,
+                              std::function<std::string(const Esercizio&)>>;
+    const std::vector<Casella> caselle{
+        {[](auto& w) { w.TextLiminariInterno_Change(" 7 "); },
+         [](const Esercizio& e) { return e.LiminariInterno; }},
+        {[](auto& w) { w.TextLiminariEsterno_Change(" 24 "); },
+         [](const Esercizio& e) { return e.LiminariEsterno; }},
+        {[](auto& w) { w.TextTInterna_Change(" 20 "); },
+         [](const Esercizio& e) { return e.TInterna; }},
+        {[](auto& w) { w.TextTEsterna_Change(" 0 "); },
+         [](const Esercizio& e) { return e.TEsterna; }},
+        {[](auto& w) { w.TextUInterna_Change(" 50 "); },
+         [](const Esercizio& e) { return e.UInterna; }},
+        {[](auto& w) { w.TextUEsterna_Change(" 80 "); },
+         [](const Esercizio& e) { return e.UEsterna; }},
+        {[](auto& w) { w.TextSpessore_Change(1, " 10 "); },
+         [](const Esercizio& e) { return e.strato(1).Spessore.Testo; }},
+        {[](auto& w) { w.TextConduttività_Change(1, " 0,5 "); },
+         [](const Esercizio& e) { return e.strato(1).Conduttività.Testo; }},
+        {[](auto& w) { w.TextPermeabilità_Change(1, " 20 "); },
+         [](const Esercizio& e) { return e.strato(1).Permeabilità.Testo; }},
+    };
     PareteValida();
-    f.TextLiminariInterno_Change(" 7 ");
-    ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
-    f.Command1_Click();
-    EXPECT_EQ(f.esercizio().LiminariInterno, "7");
-    EXPECT_EQ(f.Stato().Modificato, Si);
-    EXPECT_TRUE(RisultatiMostrati());
+    for (std::size_t i = 0; i < caselle.size(); ++i) {
+        const auto& [scrivi, testo] = caselle[i];
+        scrivi(f);
+        const std::string digitato = testo(f.esercizio());
+        ASSERT_TRUE(digitato.starts_with(' ') && digitato.ends_with(' ')) << i;
+        const std::string normale = digitato.substr(1, digitato.size() - 2);
+        ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
+        f.Command1_Click();
+        EXPECT_EQ(testo(f.esercizio()), normale) << i;
+        EXPECT_EQ(f.Stato().Modificato, Si) << i;
+        EXPECT_TRUE(RisultatiMostrati()) << i;
 
-    // Already in normal form: calculating again changes nothing.
-    ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
-    f.Command1_Click();
-    EXPECT_EQ(f.Stato().Modificato, No);
+        // Already in normal form: calculating again changes nothing.
+        ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
+        f.Command1_Click();
+        EXPECT_EQ(f.Stato().Modificato, No) << i;
+    }
 }
 
 TEST_F(Finestra, EveryInputEditClearsTheResultsButTheNotesDoNot) {

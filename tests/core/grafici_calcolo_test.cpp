@@ -8,7 +8,7 @@
 #include "core/charts/isoterme.h"
 #include "core/model/numeri.h"
 #include "grafici_aiuto.h"
-#include "pareti_esempio.h"
+#include "support/pareti.h"
 
 using namespace paretix;
 using namespace paretix::prova;

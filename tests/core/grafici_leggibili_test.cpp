@@ -19,7 +19,7 @@
 #include "core/files/apertura_file.h"
 #include "grafici_aiuto.h"
 #include "grafici_leggibili.h"
-#include "pareti_esempio.h"
+#include "support/pareti.h"
 
 using namespace paretix;
 using namespace paretix::prova;

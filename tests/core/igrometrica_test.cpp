@@ -6,7 +6,7 @@
 #include "core/verifiche/csv_risultati.h"
 #include "core/verifiche/json_risultati.h"
 #include "core/verifiche/righe_verifiche.h"
-#include "parete_verifiche.h"
+#include "support/parete_verifiche.h"
 
 using namespace paretix;
 using json = nlohmann::ordered_json;

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/verifiche/indice_acustico.h"
-#include "parete_prova.h"
+#include "support/pareti.h"
 
 using namespace paretix;
 

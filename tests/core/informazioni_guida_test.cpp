@@ -8,9 +8,9 @@
 
 #include "core/window/guida.h"
 #include "core/window/informazioni.h"
-#include "dialoghi_solo_messaggi.h"
 #include "support/aperture_registrate.h"
 #include "support/cartella_temporanea.h"
+#include "support/dialoghi_solo_messaggi.h"
 
 using namespace paretix;
 

@@ -4,7 +4,7 @@
 
 #include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/json_risultati.h"
-#include "parete_verifiche.h"
+#include "support/parete_verifiche.h"
 
 using namespace paretix;
 // Ordered, so that the order of the sections is tested too.

@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <string>
 
-#include "chiamate_finte.h"
 #include "core/files/libreria_clima.h"
 #include "core/files/win1252.h"
 #include "support/cartella_temporanea.h"
+#include "support/chiamate_finte.h"
 
 using namespace paretix;
 using paretix::test::CartellaTemporanea;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/verifiche/massa_superficiale.h"
-#include "parete_verifiche.h"
+#include "support/parete_verifiche.h"
 
 using namespace paretix;
 

@@ -2,7 +2,7 @@
 
 #include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/rapporto_verifiche.h"
-#include "parete_verifiche.h"
+#include "support/parete_verifiche.h"
 
 using namespace paretix;
 using prova::PareteVerifiche;

@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <optional>
 
-#include "chiamate_finte.h"
 #include "core/files/esito_scrittura.h"
 #include "core/files/lettura_file.h"
 #include "core/files/scrittura_atomica.h"
 #include "support/cartella_temporanea.h"
+#include "support/chiamate_finte.h"
 
 using namespace paretix;
 using namespace paretix::test;
@@ -175,6 +175,15 @@ TEST(ScritturaAtomica, EachFailingCallLeavesTheFileAndTellsWhy) {
     }
 }
 
+// A write interrupted by a signal before it wrote anything is tried again.
+TEST(ScritturaAtomica, AnInterruptedWriteIsRetried) {
+    CartellaTemporanea cartella;
+    const std::string file = cartella / "muro.css";
+    ChiamateFinte chiamate("Scrivi", EINTR, {1, 2});
+    EXPECT_TRUE(ScritturaAtomica(file, "nuovo", chiamate));
+    EXPECT_EQ(LeggiTutto(file), "nuovo");
+}
+
 TEST(ScritturaAtomica, AnOwnerThatMayNotBeKeptDoesNotStopTheSave) {
     CartellaTemporanea cartella;
     const std::string file = cartella / "muro.css";
@@ -316,7 +325,9 @@ TEST(ScritturaAtomica, AFileWithHardLinksIsRewrittenInPlaceBehindASyncedCopy) {
     const auto& r = chiamate.Registro;
     const std::string copia = RigaCon(r, "Scrivi ").substr(std::string("Scrivi ").size());
     EXPECT_NE(copia, file);
-    EXPECT_LT(Posizione(r, "Sincronizza " + copia), Posizione(r, "Tronca " + file));
+    EXPECT_LT(Posizione(r, "Sincronizza " + copia),
+              Posizione(r, "Sincronizza " + cartella.Percorso()));
+    EXPECT_LT(Posizione(r, "Sincronizza " + cartella.Percorso()), Posizione(r, "Tronca " + file));
     EXPECT_LT(Posizione(r, "Sincronizza " + file), Posizione(r, "Rimuovi " + copia));
 
     // The second Scrivi is the rewrite of the file: it fails, the old content goes back.

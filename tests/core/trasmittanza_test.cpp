@@ -5,7 +5,7 @@
 #include "core/model/numeri.h"
 #include "core/verifiche/rimedio_isolante.h"
 #include "core/verifiche/trasmittanza.h"
-#include "parete_verifiche.h"
+#include "support/parete_verifiche.h"
 
 using namespace paretix;
 using prova::PareteVerifiche;

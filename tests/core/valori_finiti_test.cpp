@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/calc/calcolo.h"
-#include "parete_prova.h"
+#include "support/pareti.h"
 
 using namespace paretix;
 

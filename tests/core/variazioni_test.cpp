@@ -8,7 +8,7 @@
 #include "core/model/numeri.h"
 #include "core/variazioni/migliore.h"
 #include "core/variazioni/variazioni.h"
-#include "parete_prova.h"
+#include "support/pareti.h"
 
 using namespace paretix;
 using prova::Parete;
@@ -64,9 +64,12 @@ TEST(ChiaviEsercizio, AVersionOneKeySetsItsBoxText) {
 // same refused.
 TEST(ChiaviEsercizio, AdditionalDataMeanWhatTheyMeanInAFile) {
     Esercizio e = Parete("MAM");
-    EXPECT_TRUE(ApplicaValoreChiave(e, "classe-umidita", "3"));
-    EXPECT_EQ(e.Verifiche.ClasseUmidità, 3);
-    EXPECT_FALSE(ApplicaValoreChiave(e, "classe-umidita", "7"));
+    // The humidity classes are 0 (the indoor climate typed) to 5.
+    for (const char* classe : {"0", "3", "5"}) {
+        EXPECT_TRUE(ApplicaValoreChiave(e, "classe-umidita", classe)) << classe;
+        EXPECT_EQ(e.Verifiche.ClasseUmidità, classe[0] - '0');
+    }
+    EXPECT_FALSE(ApplicaValoreChiave(e, "classe-umidita", "6"));
     EXPECT_TRUE(ApplicaValoreChiave(e, "btr", "0,8"));
     EXPECT_EQ(e.Verifiche.Btr, "0,8");
     EXPECT_TRUE(ApplicaValoreChiave(e, "strato.1.calore-specifico", "1000"));
@@ -88,6 +91,7 @@ TEST(ChiaviEsercizio, AdditionalDataMeanWhatTheyMeanInAFile) {
     for (const char* chiave : {"strato.03.spessore", "strato.0.spessore", "strato..spessore",
                                "strato.3.calore-specifico-abaco", "strato.3", "strato.x.sd"}) {
         EXPECT_FALSE(ChiaveNumerica(chiave)) << chiave;
+        EXPECT_FALSE(DividiChiaveNumerica(chiave)) << chiave;
     }
 }
 

@@ -119,7 +119,7 @@ void CalcoloDisturboSonoro(const Esercizio& e, RisultatiCalcolo& r, std::string&
         r.EnergiaTrasmessa[i] = LivelloTrasmesso(trasmessa);
     }
 
-    testo.append(Separatore);
+    testo.append(SeparatoreRapporto);
     testo.append(ACapoERigaVuota);
     testo.append("CALCOLO ACUSTICO");
     testo.append(ACapoERigaVuota);

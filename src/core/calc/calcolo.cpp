@@ -190,7 +190,8 @@ void CalcoloSuDatiLetti(const Esercizio& e, int numeroCamereAria, RisultatiCalco
     ParteDati(e, r, n, TestoStampa);
     AggiungiTesti(TestoStampa, ACapo, "RISULTATI:", ACapo);
     if (e.Termico) {
-        AggiungiTesti(TestoStampa, Separatore, ACapoERigaVuota, "CALCOLO TERMICO", ACapoERigaVuota);
+        AggiungiTesti(TestoStampa, SeparatoreRapporto, ACapoERigaVuota, "CALCOLO TERMICO",
+                      ACapoERigaVuota);
         if (numeroCamereAria != 0) {
             BlocchiCamereAria(e, r, n, TestoStampa);
         }

@@ -5,13 +5,11 @@
 #include "core/calc/testo_rapporto.h"
 #include "core/model/esercizio.h"
 #include "core/model/numeri.h"
+#include "core/model/unita_misura.h"
 
 namespace paretix {
 
 namespace {
-
-// Permeabilities are typed in units of 10^-12 kg/(s m Pa).
-constexpr double UnitàPermeabilità = 1e-12;
 
 void AggiungiNumeroERiga(std::string& testo, double valore) {
     AggiungiFormaGenerale(testo, valore);
@@ -25,9 +23,13 @@ double PressioneDiSaturazione(double t) {
     if (t < 0) {
         // The cubic below falls far short of the real pressure under 0 °C and even turns
         // negative; over ice the exponential law holds.
-        return 6.105 * std::exp(21.875 * t / (265.5 + t));
+        return PressioneSaturazioneGhiaccio(t, 6.105);
     }
     return V::a0 + V::a1 * t + V::a2 * (t * t) + V::a3 * (t * t * t);
+}
+
+double PressioneSaturazioneGhiaccio(double t, double p0) {
+    return p0 * std::exp(21.875 * t / (265.5 + t));
 }
 
 void CalcoloPressioneDiSaturazione(RisultatiCalcolo& r, int n, std::string& testo) {
@@ -37,7 +39,7 @@ void CalcoloPressioneDiSaturazione(RisultatiCalcolo& r, int n, std::string& test
     }
     r.Pvsi = PressioneDiSaturazione(r.Ti);
 
-    testo.append(Separatore);
+    testo.append(SeparatoreRapporto);
     testo.append(ACapoERigaVuota);
     testo.append("CALCOLO IGROMETRICO");
     testo.append(ACapoERigaVuota);

@@ -12,6 +12,8 @@ namespace paretix {
 
 // Saturation pressure of water vapour at t °C, hPa: over water from 0 °C up, over ice below.
 double PressioneDiSaturazione(double t);
+// The law over ice, in the unit of p0, the saturation pressure at 0 °C.
+double PressioneSaturazioneGhiaccio(double t, double p0);
 
 void CalcoloPressioneDiSaturazione(RisultatiCalcolo& r, int n, std::string& testo);
 // Vapour resistance of every layer and the wall's permeance; appends nothing.

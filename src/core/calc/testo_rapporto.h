@@ -12,7 +12,7 @@ namespace paretix {
 // Ends a line and leaves an empty line after it.
 inline constexpr std::string_view ACapoERigaVuota = "\r\n\r\n";
 // The rule that opens each calculation's section: 40 underscores.
-inline constexpr std::string_view Separatore = "________________________________________";
+inline constexpr std::string_view SeparatoreRapporto = "________________________________________";
 
 // Appends the pieces one after the other.
 template <typename... Parti> void AggiungiTesti(std::string& testo, const Parti&... parti) {

@@ -10,6 +10,7 @@
 #include "core/charts/posa_etichette.h"
 #include "core/charts/scala.h"
 #include "core/charts/testo_grafico.h"
+#include "core/model/unita_misura.h"
 
 namespace paretix {
 
@@ -18,7 +19,6 @@ namespace {
 // The months stand between the value axis and the right edge.
 constexpr double Sinistra = AsseVerticale;
 constexpr double Destra = LarghezzaGraficoAccumulo - 300;
-constexpr double PascalPerEttopascal = 100;
 
 double XMese(int m) {
     return Sinistra + (Destra - Sinistra) * (m + 0.5) / MesiAnno;

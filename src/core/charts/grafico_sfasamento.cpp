@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/charts/testo_grafico.h"
 #include "core/model/numeri.h"
 
 namespace paretix {
@@ -19,9 +20,8 @@ constexpr double Basso = AltezzaGraficoSfasamento - 450;
 constexpr double Centro = (Alto + Basso) / 2;
 constexpr double Ampiezza = (Basso - Alto) / 2;
 constexpr double OreGiorno = 24;
-// A label's height, and a character's width in twips at the charts' type size.
+// A label's height in twips at the charts' type size.
 constexpr double AltezzaEtichetta = 180;
-constexpr double LarghezzaCarattere = 100;
 constexpr const char* UnitàFlusso = " W/m²";
 
 double X(double ore) {

@@ -9,7 +9,6 @@ namespace paretix {
 
 namespace {
 
-constexpr double LarghezzaCarattere = 100;
 constexpr double LarghezzaMaiuscola = 115;
 constexpr double LarghezzaLarga = 150;
 

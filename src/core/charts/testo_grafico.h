@@ -11,8 +11,9 @@
 
 namespace paretix {
 
-// The height of one line of label text, its leading included.
+// The height of one line of label text, its leading included, and the width of a small letter.
 constexpr double AltezzaTesto = 180;
+constexpr double LarghezzaCarattere = 100;
 
 // A value as a chart shows it: four significant digits at most, decimal comma, an exponent
 // ("1,235E+04") when the value needs more than four digits before the comma; never "-0".

@@ -193,7 +193,7 @@ std::optional<int> LeggiDatiAggiuntivi(Lettore& l, Esercizio& e) {
         if (!riga) {
             return l.NumeroRiga() + 1;
         }
-        if (*riga == Separatore) {
+        if (*riga == SeparatoreEsercizio) {
             return std::nullopt;
         }
         auto chiave = ApplicaRigaDatiAggiuntivi(e, *riga);

@@ -63,21 +63,21 @@ void ScriviCasella(Righe& r, const char* titolo, const Casella& c) {
     r.Riga(c.Suggerimento);
     r.Colore(c.ColoreSfondo);
     r.SiNo(c.Bloccato);
-    r.Riga(Separatore);
+    r.Riga(SeparatoreEsercizio);
 }
 
 void ScriviStrato(Righe& r, const Strato& s, int k) {
-    r.Riga(Separatore);
+    r.Riga(SeparatoreEsercizio);
     r.Riga(TitoloTipoStrato(k));
     r.Riga(s.TipoStrato);
     r.Riga(s.Materiale);
     r.Colore(s.ColoreTipo);
-    r.Riga(Separatore);
+    r.Riga(SeparatoreEsercizio);
     ScriviCasella(r, TitoloDensità, s.Densità);
     r.Riga(TitoloSpessore);
     r.Riga(s.Spessore.Testo);
     r.Riga(s.Spessore.Suggerimento);
-    r.Riga(Separatore);
+    r.Riga(SeparatoreEsercizio);
     ScriviCasella(r, TitoloConduttività, s.Conduttività);
     ScriviCasella(r, TitoloPermeabilità, s.Permeabilità);
     ScriviCasella(r, TitoloFatAssorbimento, s.FatAssorbimento);
@@ -94,32 +94,32 @@ std::optional<std::string> ContenutoFileEsercizio(const Esercizio& e) {
     Righe r;
     r.Riga(TitoloVersione);
     r.Riga(datiAggiuntivi ? VersioneFileEsercizioDatiAggiuntivi : VersioneFileEsercizio);
-    r.Riga(Separatore);
+    r.Riga(SeparatoreEsercizio);
     r.Riga(TitoloTipoCalcolo);
     r.SiNo(e.Termico);
     r.SiNo(e.Igrometrico);
     r.SiNo(e.Acustico);
-    r.Riga(Separatore);
+    r.Riga(SeparatoreEsercizio);
     r.Riga(TitoloNumeroStrati);
     r.Riga(std::to_string(e.NumeroStrati()));
-    r.Riga(Separatore);
+    r.Riga(SeparatoreEsercizio);
     r.Riga(TitoloLiminari);
     r.Riga(e.LiminariInterno);
     r.Riga(e.LiminariEsterno);
-    r.Riga(Separatore);
+    r.Riga(SeparatoreEsercizio);
     r.Riga(TitoloTemperature);
     r.Riga(e.TInterna);
     r.Riga(e.TEsterna);
-    r.Riga(Separatore);
+    r.Riga(SeparatoreEsercizio);
     r.Riga(TitoloUmidità);
     r.Riga(e.UInterna);
     r.Riga(e.UEsterna);
-    r.Riga(Separatore);
+    r.Riga(SeparatoreEsercizio);
     r.Riga(TitoloDisturboSonoro);
     r.SiNo(e.UnitaDistSonoro == UnitaSuono::Decibel);
     r.SiNo(e.UnitaDistSonoro == UnitaSuono::Watt);
     r.Riga(e.DistSonoro);
-    r.Riga(Separatore);
+    r.Riga(SeparatoreEsercizio);
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
         ScriviStrato(r, e.strato(k), k);
     }
@@ -128,7 +128,7 @@ std::optional<std::string> ContenutoFileEsercizio(const Esercizio& e) {
         for (const std::string& riga : RigheDatiAggiuntivi(e)) {
             r.Riga(riga);
         }
-        r.Riga(Separatore);
+        r.Riga(SeparatoreEsercizio);
     }
     r.Riga(TitoloAppunti);
     r.Appunti(e.Appunti);

@@ -26,7 +26,7 @@ inline constexpr const char* VersioneFileEsercizio = "1";
 inline constexpr const char* VersioneFileEsercizioDatiAggiuntivi = "2";
 
 inline constexpr const char* TitoloVersione = "Versione file --------------------------------";
-inline constexpr const char* Separatore = "----------------------------------------------";
+inline constexpr const char* SeparatoreEsercizio = "----------------------------------------------";
 inline constexpr const char* TitoloTipoCalcolo = "Tipo di calcolo ------------------------------";
 inline constexpr const char* TitoloNumeroStrati = "Numero strati --------------------------------";
 inline constexpr const char* TitoloLiminari = "Valori coefficienti liminari -----------------";

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/materials/elenco_materiali.h"
+#include "core/porte/dialoghi.h"
 
 namespace paretix {
 
@@ -15,7 +16,6 @@ inline constexpr const char* CaptionModifica = "Modifica";
 inline constexpr const char* CaptionInserisci = "Inserisci";
 inline constexpr const char* IntestazioneGruppo = "Gruppo materiali";
 inline constexpr const char* CaptionOk = "Ok";
-inline constexpr const char* CaptionAnnulla = "Annulla";
 
 // Heights of the dialog in twips: a group title needs one box, a material five.
 constexpr int AltezzaModificaGruppo = 1260;

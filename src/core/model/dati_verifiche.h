@@ -26,6 +26,8 @@ enum class RegimeVerifica {
 };
 
 enum class ElementoParete { Esterno, NonClimatizzato, Divisorio };
+// The element type as a check that lacks it names it among its missing data.
+inline constexpr const char* MancaElemento = "tipo di elemento";
 
 enum class Orientamento { N, NE, E, SE, S, SO, O, NO };
 

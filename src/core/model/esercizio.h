@@ -100,8 +100,6 @@ struct Esercizio {
 
 // The constants set once at start-up.
 struct ValoriPredefiniti {
-    static constexpr int hi = 7;
-    static constexpr double he = 24.0;
     static constexpr double a0 = 5.96912;
     static constexpr double a1 = 0.49899;
     static constexpr double a2 = 0.007935;

@@ -10,6 +10,9 @@ namespace paretix {
 enum class Icona { Critica, Esclamazione, Informazione, Domanda };
 enum class Risposta { Si, No, Annulla };
 
+// The caption of what gives up a change: a dialog's cancel button and the Edit menu's undo.
+inline constexpr const char* CaptionAnnulla = "Annulla";
+
 class Dialoghi {
   public:
     virtual ~Dialoghi() = default;

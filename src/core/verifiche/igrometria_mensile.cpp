@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/calc/igrometrico.h"
+
 namespace paretix {
 
 namespace {
@@ -158,7 +160,7 @@ StatoMese Condizioni(const DatiIgrometriaMensile& d, const Parete& parete, int m
 
 double PressioneSaturazione(double θ) {
     return θ >= 0 ? PressioneTriplo * std::exp(17.269 * θ / (237.3 + θ))
-                  : PressioneTriplo * std::exp(21.875 * θ / (265.5 + θ));
+                  : PressioneSaturazioneGhiaccio(θ, PressioneTriplo);
 }
 
 double TemperaturaRugiada(double p) {

@@ -3,16 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/calc/igrometrico.h"
 #include "core/model/limiti_clima.h"
 #include "core/model/numeri.h"
+#include "core/model/unita_misura.h"
 #include "core/verifiche/rimedio_isolante.h"
 
 namespace paretix {
 
 namespace {
-
-// The program's permeability unit, kg/(s m Pa).
-constexpr double UnitàPermeabilità = 1e-12;
 
 constexpr const char* MancaClimaEsterno = "clima esterno";
 constexpr const char* MancaClasse = "classe di umidità interna";

@@ -33,7 +33,6 @@ constexpr double MassaMinimaEmpirica = 150.0;
 constexpr const char* GrandezzaFacciata = "D2m,nT,w";
 constexpr const char* GrandezzaDivisorio = "R'w";
 
-constexpr const char* MancaElemento = "tipo di elemento";
 constexpr const char* MancaCategoria = "categoria dell'edificio";
 
 constexpr const char* EsitoSuperata = "verifica indicativa superata";

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/calc/igrometrico.h"
+#include "core/model/unita_misura.h"
 #include "core/verifiche/testo_igrometrica.h"
 
 namespace paretix {
@@ -10,9 +11,6 @@ namespace paretix {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// The hygrometric calculation works in hPa.
-constexpr double PascalPerEttopascal = 100;
 
 // Boundaries 0..n of a table, times a factor.
 Json Confini(const Tabella& tabella, int n, double fattore = 1) {
@@ -120,7 +118,6 @@ Json Dinamica(const VerificaDinamica& v) {
         return {{"calore_specifico_mancante", v.SenzaCaloreSpecifico}};
     }
     const CaratteristichePeriodiche& c = *v.Caratteristiche;
-    constexpr double JouleInKilojoule = 1000;
     return {{"Yie", c.Yie},
             {"f", c.FattoreAttenuazione},
             {"sfasamento_ore", c.SfasamentoOre},

@@ -170,7 +170,7 @@ void AggiungiRapportoVerifiche(const RisultatiVerifiche& v, std::string& testo) 
     if (!testo.empty() && !testo.ends_with(ACapoERigaVuota)) {
         testo.append(ACapo);
     }
-    AggiungiTesti(testo, Separatore, ACapoERigaVuota, TitoloSezione, ACapoERigaVuota);
+    AggiungiTesti(testo, SeparatoreRapporto, ACapoERigaVuota, TitoloSezione, ACapoERigaVuota);
     Sezione(testo, TitoloTrasmittanza, v.Trasmittanza, RichiedeCalcoloTermico, Trasmittanza);
     Sezione(testo, TitoloAcustica, v.Acustica, RichiedeCalcoloAcustico, Acustica);
     Sezione(testo, TitoloMassa, v.MassaSuperficiale, "",

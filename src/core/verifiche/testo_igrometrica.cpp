@@ -1,6 +1,7 @@
 #include "core/verifiche/testo_igrometrica.h"
 
 #include "core/model/numeri.h"
+#include "core/model/unita_misura.h"
 
 namespace paretix {
 
@@ -8,7 +9,6 @@ namespace {
 
 constexpr const char* Nessuno = "—";
 constexpr const char* UnitàGrammi = " g/m²";
-constexpr double CentimetriPerMetro = 100;
 
 // The columns of the year's table: the month left-aligned, the numbers right-aligned.
 constexpr int LarghezzaMese = 10;

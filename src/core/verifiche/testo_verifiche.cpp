@@ -1,5 +1,7 @@
 #include "core/verifiche/testo_verifiche.h"
 
+#include "core/model/unita_misura.h"
+
 namespace paretix {
 
 namespace {
@@ -19,7 +21,6 @@ constexpr const char* Almeno = " ≥ ";
 constexpr int DecimaliTrasmittanza = 3;
 constexpr int DecimaliSpessore = 1;
 constexpr int DecimaliBtr = 3;
-constexpr double CentimetriPerMetro = 100;
 constexpr double PerCento = 100;
 
 std::string TraParentesi(const std::string& testo) {
@@ -102,7 +103,6 @@ std::string TestoMancanti(const std::vector<std::string>& mancanti) {
 }
 
 std::vector<std::pair<std::string, std::string>> TestiDinamica(const CaratteristichePeriodiche& c) {
-    constexpr double JouleInKilojoule = 1000;
     return {{GrandezzaYie, TestoTrasmittanza(c.Yie)},
             {GrandezzaAttenuazione, Decimali(c.FattoreAttenuazione, 3)},
             {GrandezzaSfasamento, Decimali(c.SfasamentoOre, 1) + " h"},

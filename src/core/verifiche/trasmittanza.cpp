@@ -13,7 +13,6 @@ namespace {
 
 constexpr const char* MancaZona = "zona climatica";
 constexpr const char* MancaRegime = "regime di verifica";
-constexpr const char* MancaElemento = "tipo di elemento";
 constexpr const char* MancaBtr =
     "fattore di correzione btr (un numero maggiore di 0 e non oltre 1)";
 

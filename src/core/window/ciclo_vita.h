@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/files/esito_scrittura.h"
+#include "core/window/sostituzione_file.h"
 
 namespace paretix {
 
@@ -15,8 +16,6 @@ inline constexpr const char* FiltroApriEsercizio =
 inline constexpr const char* TitoloSalvaConNome = "Salva con nome";
 inline constexpr const char* FiltroSalvaEsercizio = "File esercizio (*.css)|*.css|";
 
-inline constexpr const char* FileGiàEsistente = "File già esistente.";
-inline constexpr const char* SostituireIlFile = "Sostituire il file?";
 inline constexpr const char* EsercizioSenzaNomeModificato =
     "L'esercizio nel File senza nome è stato modificato.";
 inline constexpr const char* PrefissoEsercizioModificato = "L'esercizio ";

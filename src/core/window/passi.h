@@ -2,9 +2,10 @@
 // The names of the edits that "Annulla" and "Ripeti" undo and redo, as the Edit menu shows them
 // after its captions ("Annulla inserimento strato").
 
+#include "core/porte/dialoghi.h"
+
 namespace paretix {
 
-inline constexpr const char* CaptionAnnulla = "Annulla";
 inline constexpr const char* CaptionRipeti = "Ripeti";
 
 inline constexpr const char* PassoAggiuntaStrato = "aggiunta strato";

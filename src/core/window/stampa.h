@@ -7,6 +7,7 @@
 #include "core/porte/dialoghi.h"
 #include "core/porte/esportatore_pdf.h"
 #include "core/porte/stampante.h"
+#include "core/window/sostituzione_file.h"
 
 namespace paretix {
 
@@ -21,8 +22,6 @@ inline constexpr const char* MessaggioStampaNonRiuscita =
 inline constexpr const char* TitoloEsportaPdf = "Esporta PDF";
 inline constexpr const char* FiltroPdf = "Documento PDF (*.pdf)|*.pdf|";
 inline constexpr const char* EstensionePdf = ".pdf";
-inline constexpr const char* FileGiàEsistente = "File già esistente.";
-inline constexpr const char* SostituireIlFile = "Sostituire il file?";
 inline constexpr const char* MessaggioPdfNonScritto =
     "Il file PDF non può essere scritto. Controllare la cartella scelta e riprovare.";
 

@@ -6,9 +6,13 @@
 // U = 168/325 = 0,51692 W/m²K.
 // Surface mass: 800·0,25 + 40·0,05 = 200 + 2 = 202 kg/m².
 
+#include <gtest/gtest.h>
+
+#include <string>
+
 #include "core/calc/calcolo.h"
 #include "core/verifiche/calcola_verifiche.h"
-#include "parete_prova.h"
+#include "support/pareti.h"
 
 namespace paretix::prova {
 
