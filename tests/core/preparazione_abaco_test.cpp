@@ -23,7 +23,7 @@ TEST(PreparazioneAbaco, CreatesTheDefaultDatabaseInAWritableFolder) {
     EXPECT_FALSE(fs::exists(programma / "~zyjmgekpokbfws4g7333"));
 }
 
-TEST(PreparazioneAbaco, KeepsAnExistingDatabaseAndMakesItWritable) {
+TEST(PreparazioneAbaco, KeepsAnExistingDatabaseAndItsReadOnlyMode) {
     CartellaTemporanea programma;
     fs::create_directory(programma / "dati");
     const std::string abaco = programma / "dati/abaco.txt";
@@ -32,7 +32,7 @@ TEST(PreparazioneAbaco, KeepsAnExistingDatabaseAndMakesItWritable) {
     const EsitoPreparazioneAbaco esito = PreparazioneAbaco(programma.Percorso());
     EXPECT_TRUE(esito.AbacoUtilizzabile);
     EXPECT_EQ(LeggiTutto(abaco), "mio");
-    EXPECT_NE(fs::status(abaco).permissions() & fs::perms::owner_write, fs::perms::none);
+    EXPECT_EQ(fs::status(abaco).permissions() & fs::perms::owner_write, fs::perms::none);
 }
 
 // A read-only program folder gets nothing, but a database already there can still be used.

@@ -66,8 +66,8 @@ EsitoPreparazioneAbaco PreparazioneAbaco(const std::string& CartellaProgramma) {
     if (Assente(esito.PercorsoAbaco) && esito.ScritturaConsentita) {
         ScritturaAtomica(esito.PercorsoAbaco, ContenutoAbacoPredefinito);
     }
+    // A database the user made read-only stays so: its edits are refused like any failed save.
     esito.AbacoUtilizzabile = Leggibile(esito.PercorsoAbaco);
-    fs::permissions(esito.PercorsoAbaco, fs::perms::owner_write, fs::perm_options::add, errore);
     return esito;
 }
 
