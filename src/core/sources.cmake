@@ -27,6 +27,7 @@ set(PARETIX_CORE_SOURCES
   files/clima_incollato.cpp
   files/creazione_file.cpp
   files/dati_aggiuntivi.cpp
+  files/epw_orario.cpp
   files/esito_scrittura.cpp
   files/formato_esercizio.cpp
   files/lettura_file.cpp
@@ -49,6 +50,11 @@ set(PARETIX_CORE_SOURCES
   model/caselle_visibili.cpp
   model/numeri.cpp
   model/validazione.cpp
+  simulazione/clima_simulazione.cpp
+  simulazione/maglia.cpp
+  simulazione/materiale_igrotermico.cpp
+  simulazione/simulazione.cpp
+  simulazione/tridiagonale_blocchi.cpp
   variazioni/migliore.cpp
   variazioni/variazioni.cpp
   verifiche/calcola_verifiche.cpp
