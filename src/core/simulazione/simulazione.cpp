@@ -24,8 +24,8 @@ constexpr int IterazioniRapide = 3;  // the next step may be longer
 constexpr int IterazioniLente = 6;   // the next step is shorter
 constexpr double PassoMinimo = 1e-3; // s
 constexpr double PassoIniziale = 1;  // s
-constexpr double TolleranzaT = 1e-6;
-constexpr double Tolleranzaφ = 1e-8;
+constexpr double TolleranzaT = 1e-4;
+constexpr double Tolleranzaφ = 1e-6;
 constexpr std::array<int, 12> GiorniMese{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Equations and unknowns of a node: 0 moisture / φ, 1 energy / T.
@@ -190,7 +190,7 @@ class Motore {
         const double gv = s.β * (pa - q.φ * q.ps);
         const double quota = std::clamp((1 - q.φ) / FasciaSaturazione, 0.0, 1.0);
         const double pioggia = a.Pioggia * quota;
-        const double dPioggia = quota > 0 && quota < 1 ? -a.Pioggia / FasciaSaturazione : 0;
+        const double dPioggia = quota < 1 ? -a.Pioggia / FasciaSaturazione : 0;
         const double cw = CaloreSpecificoAcqua, hv = CaloreVaporizzazione;
         const double hs = hv + cw * q.T; // the vapour crossing carries its latent heat
         F = {gv + pioggia,
