@@ -23,6 +23,7 @@ set(PARETIX_CORE_SOURCES
   charts/testo_grafico.cpp
   files/apertura_file.cpp
   files/chiavi_esercizio.cpp
+  files/chiavi_simulazione.cpp
   files/clima_epw.cpp
   files/clima_incollato.cpp
   files/creazione_file.cpp
@@ -53,6 +54,7 @@ set(PARETIX_CORE_SOURCES
   simulazione/clima_simulazione.cpp
   simulazione/maglia.cpp
   simulazione/materiale_igrotermico.cpp
+  simulazione/preparazione_simulazione.cpp
   simulazione/simulazione.cpp
   simulazione/tridiagonale_blocchi.cpp
   variazioni/migliore.cpp

@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "core/files/chiavi_simulazione.h"
+
 namespace paretix {
 
 namespace {
@@ -259,7 +261,7 @@ bool HaDatiAggiuntivi(const Esercizio& e) {
             return true;
         }
     }
-    return false;
+    return HaDatiSimulazione(e);
 }
 
 std::vector<std::string> RigheDatiAggiuntivi(const Esercizio& e) {
@@ -320,6 +322,7 @@ std::vector<std::string> RigheDatiAggiuntivi(const Esercizio& e) {
             righe.push_back(Riga(ChiaveStrato(k, SuffissoSd), s.Sd));
         }
     }
+    RigheSimulazione(e, righe);
     for (const auto& [chiave, valore] : v.AltreChiavi) {
         righe.push_back(Riga(chiave, valore));
     }
@@ -335,6 +338,14 @@ std::optional<std::string> ApplicaRigaDatiAggiuntivi(Esercizio& e, std::string_v
     const std::string_view valore = riga.substr(uguale + 1);
     if (!ChiaveBenFormata(chiave)) {
         return std::nullopt;
+    }
+    switch (ApplicaChiaveSimulazione(e, chiave, valore)) {
+    case EsitoChiave::Accettata:
+        return std::string(chiave);
+    case EsitoChiave::Rifiutata:
+        return std::nullopt;
+    case EsitoChiave::NonSimulazione:
+        break;
     }
     bool nota = false;
     if (!ApplicaChiaveNota(e.Verifiche, e, chiave, valore, nota)) {

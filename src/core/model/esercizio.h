@@ -3,6 +3,7 @@
 // layer box that the exercise file stores.
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,9 @@ struct Strato {
     // The equivalent air thickness sd in m of a membrane or a paint, as typed: when given, the
     // monthly hygrothermal check uses it instead of the one of the permeability.
     std::string Sd;
+    // The moisture data of the transient simulation, by key suffix ("porosita", "w80",
+    // "sorbimento", ...), as typed.
+    std::map<std::string, std::string> Igrotermici;
 
     // Exactly "A": the test of the Calculate command and of the schema (no trimming).
     bool CameraAria() const { return TipoStrato == TipoCameraAria; }
@@ -86,6 +90,9 @@ struct Esercizio {
     std::string Appunti;
     std::vector<Strato> Strati = std::vector<Strato>(1); // 1 to 15 layers, inside to outside
     DatiVerifiche Verifiche;
+    // The settings of the transient simulation by key ("simulazione", "simulazione.giorni",
+    // ...), as typed.
+    std::map<std::string, std::string> Simulazione;
 
     int NumeroStrati() const { return static_cast<int>(Strati.size()); }
     // Layer k, numbered 1 to NumeroStrati from the inside.

@@ -66,7 +66,9 @@ bool CostruisciMateriale(const DatiUmiditàStrato& d, MaterialeIgrotermico& m,
     const bool numeri = Dato(d.W80) || Dato(d.Wf);
     if (!tabella && !numeri) {
         if (Dato(d.Assorbimento) || !d.DiffusivitàLiquida.X.empty()) {
-            messaggio = "il trasporto liquido richiede i dati di accumulo (w80 e wf o sorbimento)";
+            messaggio =
+                "coeff-assorbimento o diffusivita-liquida senza dati di accumulo (w80 e wf o "
+                "sorbimento)";
             return false;
         }
         return true;
