@@ -24,6 +24,8 @@
 #include "core/files/testo_terminale.h"
 #include "core/model/esercizio.h"
 #include "core/model/validazione.h"
+#include "core/simulazione/simulazione_esercizio.h"
+#include "core/simulazione/uscita_simulazione.h"
 #include "core/variazioni/migliore.h"
 #include "core/variazioni/variazioni.h"
 #include "core/verifiche/calcola_verifiche.h"
@@ -157,6 +159,7 @@ struct Esito {
     paretix::RisultatiCalcolo Risultati;
     std::optional<paretix::RisultatiVerifiche> Verifiche;
     std::string TestoStampa;
+    std::optional<paretix::SimulazioneEseguita> Simulazione;
 };
 
 Esito Rifiutato(int stato, std::string messaggio) {
@@ -188,6 +191,9 @@ Esito Calcola(const std::string& nomeFile) {
     if (!calcolo.DatiValidi) {
         return Rifiutato(EsitoDatiNonValidi,
                          std::string(paretix::TitoloErrore) + " " + calcolo.Messaggio);
+    }
+    if (const auto messaggio = paretix::SimulaEsercizio(nomeFile, e, esito.Simulazione)) {
+        return Rifiutato(EsitoDatiNonValidi, nomeFile + ": " + *messaggio);
     }
     return esito;
 }
@@ -226,13 +232,15 @@ int UnFile(const Richiesta& richiesta) {
         Errore(esito.Errore);
         return esito.Stato;
     }
+    const auto& s = esito.Simulazione;
     if (richiesta.Modo == Uscita::Resoconto) {
-        return ScriviUscita(esito.TestoStampa);
+        return ScriviUscita(esito.TestoStampa +
+                            (s ? paretix::TestoSimulazione(s->Giorni, s->Risultato) : ""));
     }
-    return ScriviUscita(
-        paretix::JsonRisultati(esito.Esercizio, esito.Risultati,
-                               esito.Verifiche.value_or(paretix::RisultatiVerifiche{})) +
-        "\n");
+    const std::string json = paretix::JsonRisultati(
+        esito.Esercizio, esito.Risultati, esito.Verifiche.value_or(paretix::RisultatiVerifiche{}));
+    return ScriviUscita((s ? paretix::JsonConSimulazione(json, s->Giorni, s->Risultato) : json) +
+                        "\n");
 }
 
 // Many files, or a table: every file gets its line, a fault included.

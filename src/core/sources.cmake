@@ -56,7 +56,9 @@ set(PARETIX_CORE_SOURCES
   simulazione/materiale_igrotermico.cpp
   simulazione/preparazione_simulazione.cpp
   simulazione/simulazione.cpp
+  simulazione/simulazione_esercizio.cpp
   simulazione/tridiagonale_blocchi.cpp
+  simulazione/uscita_simulazione.cpp
   variazioni/migliore.cpp
   variazioni/variazioni.cpp
   verifiche/calcola_verifiche.cpp
