@@ -27,6 +27,7 @@
 #include "core/simulazione/simulazione_esercizio.h"
 #include "core/simulazione/uscita_simulazione.h"
 #include "core/variazioni/migliore.h"
+#include "core/variazioni/parte_scansione.h"
 #include "core/variazioni/variazioni.h"
 #include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/csv_risultati.h"
@@ -83,7 +84,8 @@ constexpr std::string_view Aiuto =
     "separatore dato con --sep e il punto decimale con --punto. Righe terminate da CR LF.\n"
     "Lo stato di uscita è il peggiore dei file.\n"
     "\n"
-    "paretix-report --varia CHIAVE=DA:A:PASSO [--varia ...] [-j N] [--migliore CONDIZIONE]\n"
+    "paretix-report --varia CHIAVE=DA:A:PASSO [--varia ...] [-j N] [--parte K/N]\n"
+    "               [--migliore CONDIZIONE]\n"
     "               (--csv [--sep ,] [--punto] | --json) FILE.css\n"
     "\n"
     "Calcola l'esercizio per ogni combinazione dei valori variati: ogni CHIAVE va da DA ad A\n"
@@ -104,6 +106,10 @@ constexpr std::string_view Aiuto =
     "tutti), nello stesso ordine. Se lo standard error è un terminale e il calcolo dura più\n"
     "di un secondo, vi compare l'avanzamento. Lo stato di uscita è 1 se qualche variante ha\n"
     "dati non validi, altrimenti 0.\n"
+    "\n"
+    "Con --parte K/N calcola soltanto la K-esima di N parti consecutive e uguali delle varianti\n"
+    "(l'intestazione di --csv soltanto la prima): le uscite delle parti 1..N, unite in ordine,\n"
+    "sono quella dell'intera scansione, byte per byte; per dividerla tra più macchine.\n"
     "\n"
     "Con --migliore CONDIZIONE, ad esempio U<=0,28, Yie<0,10 o Rw>=50, scrive soltanto la\n"
     "variante più sottile (spessore totale della parete; a parità la prima) che soddisfa la\n"
@@ -216,6 +222,7 @@ struct DatiScansione {
     unsigned Fili = 1;
     std::optional<paretix::Condizione> Condizione;
     std::string TestoCondizione;
+    paretix::ParteScansione Parte;
 };
 
 struct Richiesta {
@@ -282,7 +289,7 @@ int TuttiIVarianti(const Richiesta& richiesta, const paretix::Esercizio& base) {
     const DatiScansione& s = *richiesta.Scansione;
     const std::string& file = richiesta.File.front();
     const bool csv = richiesta.Modo == Uscita::Csv;
-    if (csv) {
+    if (csv && s.Parte.K == 1) {
         const int intestazione =
             ScriviUscita(paretix::IntestazioneVariantiCsv(richiesta.Formato, s.Variazioni));
         if (intestazione != EsitoRiuscito) {
@@ -290,11 +297,14 @@ int TuttiIVarianti(const Richiesta& richiesta, const paretix::Esercizio& base) {
         }
     }
     int stato = EsitoRiuscito;
+    const std::pair<std::size_t, std::size_t> parte =
+        paretix::VariantiDellaParte(paretix::NumeroVarianti(s.Variazioni), s.Parte);
+    const std::size_t prima = parte.first, oltre = parte.second;
     paretix::InParallelo<Righe>(
-        paretix::NumeroVarianti(s.Variazioni), s.Fili,
+        oltre - prima, s.Fili,
         [&](std::size_t inizio, std::size_t fine, paretix::Variante& v) {
             Righe righe;
-            for (std::size_t i = inizio; i < fine; ++i) {
+            for (std::size_t i = prima + inizio; i < prima + fine; ++i) {
                 paretix::CalcolaVariante(base, s.Variazioni, i, v);
                 righe.ConErrore = righe.ConErrore || !v.Valida;
                 if (csv) {
@@ -470,6 +480,7 @@ std::optional<Richiesta> LeggiScansione(int argc, char** argv, std::string& mess
     DatiScansione s;
     s.Fili = std::max(1u, std::thread::hardware_concurrency());
     bool fili = false;
+    bool parte = false;
     OpzioniCsv csv;
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
@@ -500,6 +511,15 @@ std::optional<Richiesta> LeggiScansione(int argc, char** argv, std::string& mess
             }
             s.Fili = *n;
             fili = true;
+        } else if (a == "--parte" && valore && !parte) {
+            const auto p = paretix::LeggiParte(argv[++i]);
+            if (!p) {
+                messaggio = "--parte: K/N con 1 ≤ K ≤ N ≤ " +
+                            std::to_string(paretix::PartiMassime) + ", dato una volta";
+                return std::nullopt;
+            }
+            s.Parte = *p;
+            parte = true;
         } else if (const OpzioneLetta o = LeggiOpzioneCsv(argc, argv, i, csv, r.Formato);
                    o == OpzioneLetta::Sbagliata) {
             return std::nullopt;
@@ -516,6 +536,10 @@ std::optional<Richiesta> LeggiScansione(int argc, char** argv, std::string& mess
         return std::nullopt;
     }
     if (csv.Date() && r.Modo != Uscita::Csv) {
+        return std::nullopt;
+    }
+    if (parte && s.Condizione) {
+        messaggio = "--parte: non si combina con --migliore, che sceglie tra tutte le varianti";
         return std::nullopt;
     }
     r.Scansione = std::move(s);

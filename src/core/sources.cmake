@@ -60,6 +60,7 @@ set(PARETIX_CORE_SOURCES
   simulazione/tridiagonale_blocchi.cpp
   simulazione/uscita_simulazione.cpp
   variazioni/migliore.cpp
+  variazioni/parte_scansione.cpp
   variazioni/variazioni.cpp
   verifiche/calcola_verifiche.cpp
   verifiche/csv_risultati.cpp
