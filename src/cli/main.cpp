@@ -24,6 +24,7 @@
 #include "core/files/testo_terminale.h"
 #include "core/model/esercizio.h"
 #include "core/model/validazione.h"
+#include "core/simulazione/csv_simulazione.h"
 #include "core/simulazione/simulazione_esercizio.h"
 #include "core/simulazione/uscita_simulazione.h"
 #include "core/variazioni/migliore.h"
@@ -253,18 +254,17 @@ int UnFile(const Richiesta& richiesta) {
 // Many files, or a table: every file gets its line, a fault included.
 int MoltiFile(const Richiesta& richiesta) {
     std::string uscita;
-    if (richiesta.Modo == Uscita::Csv) {
-        uscita = paretix::IntestazioneCsv(richiesta.Formato);
-    }
+    std::vector<paretix::RigaTabella> righe;
     int peggiore = EsitoRiuscito;
     for (const std::string& file : richiesta.File) {
         const Esito esito = Calcola(file);
         peggiore = std::max(peggiore, esito.Stato);
         if (richiesta.Modo == Uscita::Csv) {
-            uscita += esito.Stato == EsitoRiuscito
-                          ? paretix::RigaCsv(richiesta.Formato, file, esito.Esercizio,
-                                             esito.Risultati, esito.Verifiche)
-                          : paretix::RigaCsvErrore(richiesta.Formato, file, esito.Errore);
+            righe.push_back({esito.Stato == EsitoRiuscito
+                                 ? paretix::RigaCsv(richiesta.Formato, file, esito.Esercizio,
+                                                    esito.Risultati, esito.Verifiche)
+                                 : paretix::RigaCsvErrore(richiesta.Formato, file, esito.Errore),
+                             esito.Simulazione});
         } else {
             uscita += esito.Stato == EsitoRiuscito
                           ? paretix::JsonRigaRisultati(
@@ -273,6 +273,10 @@ int MoltiFile(const Richiesta& richiesta) {
                           : paretix::JsonRigaErrore(file, esito.Errore, esito.Stato);
             uscita += '\n';
         }
+    }
+    if (richiesta.Modo == Uscita::Csv) {
+        uscita = paretix::TabellaConSimulazione(richiesta.Formato,
+                                                paretix::IntestazioneCsv(richiesta.Formato), righe);
     }
     const int scrittura = ScriviUscita(uscita);
     return scrittura != EsitoRiuscito ? scrittura : peggiore;

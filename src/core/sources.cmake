@@ -52,6 +52,7 @@ set(PARETIX_CORE_SOURCES
   model/numeri.cpp
   model/validazione.cpp
   simulazione/clima_simulazione.cpp
+  simulazione/csv_simulazione.cpp
   simulazione/maglia.cpp
   simulazione/materiale_igrotermico.cpp
   simulazione/preparazione_simulazione.cpp

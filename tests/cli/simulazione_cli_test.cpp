@@ -75,6 +75,29 @@ TEST(SimulazioneCli, ReportAndJsonGainTheSimulation) {
     EXPECT_EQ(s.at("acqua_totale").size(), 1u);
 }
 
+// A table gains the two columns only when one of its files simulates; a file without the
+// simulation then has them empty.
+TEST(SimulazioneCli, TableGainsItsColumnsOnlyWithASimulation) {
+    CartellaTemporanea c;
+    Scrivi(c / "clima.epw", EpwOrarioDiProva());
+    Scrivi(c / "senza.css", LeggiTutto(PARETIX_EXAMPLES "/parete-verifiche.css"));
+    Scrivi(c / "con.css", ConSimulazione(Chiavi));
+    const Uscita solo = Esegui(c, "--csv", "senza.css");
+    const Uscita tutte = Esegui(c, "--csv '" + (c / "senza.css") + "'", "con.css");
+    ASSERT_EQ(tutte.Stato, 0) << tutte.Errore;
+    EXPECT_EQ(solo.Testo.find("acqua_finale"), std::string::npos);
+    const std::size_t a = tutte.Testo.find("\r\n"), b = tutte.Testo.find("\r\n", a + 2);
+    const std::string intestazione = tutte.Testo.substr(0, a),
+                      senza = tutte.Testo.substr(a + 2, b - a - 2), con = tutte.Testo.substr(b + 2);
+    EXPECT_TRUE(intestazione.ends_with(";acqua_finale (kg/m²);variazione_ultimo_anno (kg/m²)"));
+    EXPECT_EQ(intestazione.substr(0, intestazione.find(";acqua_finale")) + "\r\n" +
+                  senza.substr(0, senza.size() - 2),
+              solo.Testo.substr(0, solo.Testo.size() - 2));
+    EXPECT_TRUE(senza.ends_with(";;"));
+    const std::string celle = con.substr(con.rfind(';', con.rfind(';') - 1));
+    EXPECT_GT(celle.size(), 4u) << celle; // two numbers, ";a;b\r\n"
+}
+
 TEST(SimulazioneCli, MissingDataStopsTheRunNamingTheKey) {
     CartellaTemporanea c;
     Scrivi(c / "con.css", ConSimulazione(Chiavi));

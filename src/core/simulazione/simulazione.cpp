@@ -117,6 +117,9 @@ class Motore {
                 continue;
             }
             t = fineOra; // no drift from the sum of the steps
+            if (std::abs(t - (d_.Durata - 365 * SecondiGiorno)) < 1e-6) {
+                r.AcquaAnnoPrima = Acqua();
+            }
             while (prossimoProfilo < profili.size() && profili[prossimoProfilo] <= t + 1e-6) {
                 r.Profili.push_back(Istantanea(t));
                 ++prossimoProfilo;
@@ -131,6 +134,10 @@ class Motore {
                 ++mese;
                 fineMese += GiorniMese[static_cast<std::size_t>(mese % 12)] * SecondiGiorno;
             }
+        }
+        r.AcquaFinale = Acqua();
+        if (std::abs(d_.Durata - 365 * SecondiGiorno) < 1e-6) {
+            r.AcquaAnnoPrima = acqua0;
         }
         r.ErroreBilancioUmidità = Errore(Acqua() - acqua0, acquaEntrata_, acquaScambiata_);
         r.ErroreBilancioEnergia = Errore(Energia() - energia0, energiaEntrata_, energiaScambiata_);
@@ -243,7 +250,7 @@ class Motore {
         if (s.Imposta) {
             S.L[i] = S.U[i] = Blocco{};
             S.D[i] = {1, 0, 0, 1};
-            S.r[i] = {q.φ - a.φ, q.T - a.θ};
+            S.r[i] = {q.φ - std::clamp(a.φ, UmiditàMinima, 1.0), q.T - a.θ};
             return;
         }
         Blocco dF;

@@ -8,6 +8,7 @@
 // again while they converge quickly.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,9 @@ struct RisultatoSimulazione {
     std::vector<std::vector<double>> MediaMensile; // per layer, w kg/m³ at each month's end
     std::vector<double> AcquaAnnua;                // kg/m² held at each year's end
     double AcquaIniziale = 0;                      // kg/m²
+    double AcquaFinale = 0;                        // kg/m², at the end of the run
+    // kg/m², 365 days before the end; none for a run shorter than that.
+    std::optional<double> AcquaAnnoPrima;
 };
 
 RisultatoSimulazione Simula(const DatiSimulazione& d);
