@@ -13,8 +13,8 @@ namespace {
 
 using namespace paretix;
 
-Superficie Imposta(double θ, double φ) {
-    Superficie s;
+SuperficieParete Imposta(double θ, double φ) {
+    SuperficieParete s;
     s.Imposta = true;
     s.Clima = ClimaCostante(θ, φ);
     return s;

@@ -24,15 +24,15 @@ double Punto(const Profilo& p, const std::vector<double>& y, double x) {
     return y.back();
 }
 
-Superficie Imposta(double θ, double φ) {
-    Superficie s;
+SuperficieParete Imposta(double θ, double φ) {
+    SuperficieParete s;
     s.Imposta = true;
     s.Clima = [θ, φ](double) { return Aria{θ, φ, 0, 0}; };
     return s;
 }
 
-Superficie Liminare(double h, double θ, double φ) {
-    Superficie s;
+SuperficieParete Liminare(double h, double θ, double φ) {
+    SuperficieParete s;
     s.h = h;
     s.β = 7e-9 * h;
     s.Clima = [θ, φ](double) { return Aria{θ, φ, 0, 0}; };

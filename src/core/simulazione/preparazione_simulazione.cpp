@@ -129,8 +129,8 @@ Climi LeggiClima(const Esercizio& e, std::string_view chiave, const std::string&
     return c;
 }
 
-Superficie Bordo(const Esercizio& e, std::string_view chiave, const std::string& h) {
-    Superficie s;
+SuperficieParete Bordo(const Esercizio& e, std::string_view chiave, const std::string& h) {
+    SuperficieParete s;
     if (const std::string* v = Valore(e, chiave)) {
         if (*v != "imposta") {
             throw Errore{"Il valore di " + Chiave(chiave) + " può essere solo imposta"};

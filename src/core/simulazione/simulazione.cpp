@@ -192,7 +192,8 @@ class Motore {
     }
 
     // What enters the wall from the air through a surface node, and its derivatives.
-    static void Scambio(const Superficie& s, const Aria& a, const Nodo& q, Coppia& F, Blocco& dF) {
+    static void Scambio(const SuperficieParete& s, const Aria& a, const Nodo& q, Coppia& F,
+                        Blocco& dF) {
         const double pa = a.φ * PressioneSaturazione(a.θ);
         const double gv = s.β * (pa - q.φ * q.ps);
         const double quota = std::clamp((1 - q.φ) / FasciaSaturazione, 0.0, 1.0);
@@ -244,7 +245,7 @@ class Motore {
     }
 
     // The surface node's own equations; entrata becomes what enters the wall there.
-    void Bordo(std::size_t i, const Superficie& s, const Aria& a, Coppia& entrata) {
+    void Bordo(std::size_t i, const SuperficieParete& s, const Aria& a, Coppia& entrata) {
         SistemaBlocchi& S = sistema_;
         const Nodo& q = nodi_[i];
         if (s.Imposta) {

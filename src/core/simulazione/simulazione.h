@@ -31,7 +31,7 @@ struct Aria {
     double Pioggia = 0;
 };
 
-struct Superficie {
+struct SuperficieParete {
     // The surface takes the air's θ and φ directly, without resistance.
     bool Imposta = false;
     double h = 0;                        // W/(m² K)
@@ -47,7 +47,7 @@ struct StratoSimulazione {
 
 struct DatiSimulazione {
     std::vector<StratoSimulazione> Strati; // from the inside
-    Superficie Interna, Esterna;
+    SuperficieParete Interna, Esterna;
     double θIniziale = 20, φIniziale = 0.5;
     double Durata = 0;           // s; a whole number of hours
     std::vector<double> Profili; // s, times at whose end the full profiles are kept
