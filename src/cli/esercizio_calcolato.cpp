@@ -5,6 +5,7 @@
 #include "cli/uscita.h"
 #include "core/files/apertura_file.h"
 #include "core/model/validazione.h"
+#include "core/simulazione/simulazione_esercizio.h"
 #include "core/verifiche/calcola_verifiche.h"
 
 namespace paretix::cli {
@@ -44,6 +45,9 @@ EsercizioCalcolato Calcola(const std::string& nomeFile) {
         CalcolaConVerifiche(e, esito.Risultati, esito.TestoStampa, &esito.Verifiche);
     if (!calcolo.DatiValidi) {
         return Rifiutato(EsitoDatiNonValidi, std::string(TitoloErrore) + " " + calcolo.Messaggio);
+    }
+    if (const auto messaggio = SimulaEsercizio(nomeFile, e, esito.Simulazione)) {
+        return Rifiutato(EsitoDatiNonValidi, nomeFile + ": " + *messaggio);
     }
     return esito;
 }

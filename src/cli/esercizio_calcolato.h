@@ -6,6 +6,7 @@
 
 #include "core/calc/risultati.h"
 #include "core/model/esercizio.h"
+#include "core/simulazione/simulazione_esercizio.h"
 #include "core/verifiche/risultati_verifiche.h"
 
 namespace paretix::cli {
@@ -17,6 +18,7 @@ struct EsercizioCalcolato {
     RisultatiCalcolo Risultati;
     std::optional<RisultatiVerifiche> Verifiche;
     std::string TestoStampa;
+    std::optional<SimulazioneEseguita> Simulazione; // with the simulation key on
 };
 
 // Opens nomeFile into e; the refusal when the file gives nothing to calculate.

@@ -4,6 +4,7 @@
 
 #include "cli/esercizio_calcolato.h"
 #include "cli/uscita.h"
+#include "core/simulazione/csv_simulazione.h"
 #include "core/verifiche/csv_risultati.h"
 #include "core/verifiche/json_risultati.h"
 
@@ -11,18 +12,17 @@ namespace paretix::cli {
 
 int MoltiFile(const Richiesta& richiesta) {
     std::string uscita;
-    if (richiesta.Modo == Uscita::Csv) {
-        uscita = IntestazioneCsv(richiesta.Formato);
-    }
+    std::vector<RigaTabella> righe;
     int peggiore = EsitoRiuscito;
     for (const std::string& file : richiesta.File) {
         const EsercizioCalcolato esito = Calcola(file);
         peggiore = std::max(peggiore, esito.Stato);
         if (richiesta.Modo == Uscita::Csv) {
-            uscita += esito.Stato == EsitoRiuscito
-                          ? RigaCsv(richiesta.Formato, file, esito.Esercizio, esito.Risultati,
-                                    esito.Verifiche)
-                          : RigaCsvErrore(richiesta.Formato, file, esito.Errore);
+            righe.push_back({esito.Stato == EsitoRiuscito
+                                 ? RigaCsv(richiesta.Formato, file, esito.Esercizio,
+                                           esito.Risultati, esito.Verifiche)
+                                 : RigaCsvErrore(richiesta.Formato, file, esito.Errore),
+                             esito.Simulazione});
         } else {
             uscita += esito.Stato == EsitoRiuscito
                           ? JsonRigaRisultati(file, esito.Esercizio, esito.Risultati,
@@ -30,6 +30,10 @@ int MoltiFile(const Richiesta& richiesta) {
                           : JsonRigaErrore(file, esito.Errore, esito.Stato);
             uscita += '\n';
         }
+    }
+    if (richiesta.Modo == Uscita::Csv) {
+        uscita =
+            TabellaConSimulazione(richiesta.Formato, IntestazioneCsv(richiesta.Formato), righe);
     }
     const int scrittura = ScriviUscita(uscita);
     return scrittura != EsitoRiuscito ? scrittura : peggiore;

@@ -2,6 +2,7 @@
 
 #include "cli/esercizio_calcolato.h"
 #include "cli/uscita.h"
+#include "core/simulazione/uscita_simulazione.h"
 #include "core/verifiche/json_risultati.h"
 
 namespace paretix::cli {
@@ -12,12 +13,14 @@ int UnFile(const Richiesta& richiesta) {
         Errore(esito.Errore);
         return esito.Stato;
     }
+    const auto& s = esito.Simulazione;
     if (richiesta.Modo == Uscita::Resoconto) {
-        return ScriviUscita(esito.TestoStampa);
+        return ScriviUscita(esito.TestoStampa +
+                            (s ? TestoSimulazione(s->Giorni, s->Risultato) : ""));
     }
-    return ScriviUscita(JsonRisultati(esito.Esercizio, esito.Risultati,
-                                      esito.Verifiche.value_or(RisultatiVerifiche{})) +
-                        "\n");
+    const std::string json = JsonRisultati(esito.Esercizio, esito.Risultati,
+                                           esito.Verifiche.value_or(RisultatiVerifiche{}));
+    return ScriviUscita((s ? JsonConSimulazione(json, s->Giorni, s->Risultato) : json) + "\n");
 }
 
 } // namespace paretix::cli

@@ -9,6 +9,7 @@
 #include "cli/modo_migliore.h"
 #include "cli/uscita.h"
 #include "core/variazioni/migliore.h"
+#include "core/variazioni/parte_scansione.h"
 
 namespace paretix::cli {
 
@@ -24,7 +25,7 @@ int TuttiIVarianti(const Richiesta& richiesta, const Esercizio& base, unsigned f
     const DatiScansione& s = *richiesta.Scansione;
     const std::string& file = richiesta.File.front();
     const bool csv = richiesta.Modo == Uscita::Csv;
-    if (csv) {
+    if (csv && s.Parte.K == 1) {
         const int intestazione =
             ScriviUscita(IntestazioneVariantiCsv(richiesta.Formato, s.Variazioni));
         if (intestazione != EsitoRiuscito) {
@@ -32,11 +33,12 @@ int TuttiIVarianti(const Richiesta& richiesta, const Esercizio& base, unsigned f
         }
     }
     int stato = EsitoRiuscito;
+    const auto [prima, oltre] = VariantiDellaParte(NumeroVarianti(s.Variazioni), s.Parte);
     InParallelo<Righe>(
-        NumeroVarianti(s.Variazioni), fili,
+        oltre - prima, fili,
         [&](std::size_t inizio, std::size_t fine, Variante& v) {
             Righe righe;
-            for (std::size_t i = inizio; i < fine; ++i) {
+            for (std::size_t i = prima + inizio; i < prima + fine; ++i) {
                 CalcolaVariante(base, s.Variazioni, i, v);
                 righe.ConErrore = righe.ConErrore || !v.Valida;
                 if (csv) {

@@ -86,6 +86,15 @@ Lettura LeggiFili(std::string_view valore, Richiesta& r) {
     return std::nullopt;
 }
 
+Lettura LeggiParteScansione(std::string_view valore, Richiesta& r) {
+    const auto parte = LeggiParte(valore);
+    if (!parte) {
+        return "--parte: K/N con 1 ≤ K ≤ N ≤ " + std::to_string(PartiMassime);
+    }
+    r.Scansione->Parte = *parte;
+    return std::nullopt;
+}
+
 constexpr std::array Opzioni{
     Opzione{.Nome = "--json", .SoloInTesta = true, .Leggi = LeggiJson},
     Opzione{.Nome = "--csv", .SoloInTesta = true, .Leggi = LeggiCsv},
@@ -103,6 +112,8 @@ constexpr std::array Opzioni{
             .Ripetibile = true, // LeggiFili says why a second one is wrong
             .SoloScansione = true,
             .Leggi = LeggiFili},
+    Opzione{
+        .Nome = "--parte", .ConValore = true, .SoloScansione = true, .Leggi = LeggiParteScansione},
 };
 
 // The option that argomento names, and the value attached to it.
@@ -169,6 +180,10 @@ std::optional<Richiesta> LeggiRichiesta(const std::vector<std::string_view>& arg
     }
     if (scansione && (r.Modo == Uscita::Resoconto || r.File.size() != 1)) {
         messaggio = "--varia: servono un solo file e --csv oppure --json";
+        return std::nullopt;
+    }
+    if (scansione && r.Scansione->Parte.N > 1 && r.Scansione->Condizione) {
+        messaggio = "--parte: non si combina con --migliore, che sceglie tra tutte le varianti";
         return std::nullopt;
     }
     for (std::size_t n = 0; n < Opzioni.size(); ++n) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/variazioni/migliore.h"
+#include "core/variazioni/parte_scansione.h"
 #include "core/variazioni/variazioni.h"
 #include "core/verifiche/csv_risultati.h"
 
@@ -24,6 +25,7 @@ struct DatiScansione {
     std::optional<unsigned> Fili;
     std::optional<paretix::Condizione> Condizione;
     std::string TestoCondizione;
+    ParteScansione Parte; // --parte K/N: the K-th of N equal shares of the variants
 };
 
 struct Richiesta {

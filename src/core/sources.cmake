@@ -23,10 +23,12 @@ set(PARETIX_CORE_SOURCES
   charts/testo_grafico.cpp
   files/apertura_file.cpp
   files/chiavi_esercizio.cpp
+  files/chiavi_simulazione.cpp
   files/clima_epw.cpp
   files/clima_incollato.cpp
   files/creazione_file.cpp
   files/dati_aggiuntivi.cpp
+  files/epw_orario.cpp
   files/esito_scrittura.cpp
   files/formato_esercizio.cpp
   files/lettura_file.cpp
@@ -50,7 +52,17 @@ set(PARETIX_CORE_SOURCES
   model/limiti_clima.cpp
   model/numeri.cpp
   model/validazione.cpp
+  simulazione/clima_simulazione.cpp
+  simulazione/csv_simulazione.cpp
+  simulazione/maglia.cpp
+  simulazione/materiale_igrotermico.cpp
+  simulazione/preparazione_simulazione.cpp
+  simulazione/simulazione.cpp
+  simulazione/simulazione_esercizio.cpp
+  simulazione/tridiagonale_blocchi.cpp
+  simulazione/uscita_simulazione.cpp
   variazioni/migliore.cpp
+  variazioni/parte_scansione.cpp
   variazioni/variazioni.cpp
   verifiche/calcola_verifiche.cpp
   verifiche/csv_risultati.cpp

@@ -5,6 +5,7 @@
 
 #include "core/model/limiti_clima.h"
 #include "core/model/numeri.h"
+#include "core/files/chiavi_simulazione.h"
 
 namespace paretix {
 
@@ -311,7 +312,7 @@ bool HaDatiAggiuntivi(const Esercizio& e) {
             return true;
         }
     }
-    return false;
+    return HaDatiSimulazione(e);
 }
 
 std::vector<std::string> RigheDatiAggiuntivi(const Esercizio& e) {
@@ -383,6 +384,7 @@ std::vector<std::string> RigheDatiAggiuntivi(const Esercizio& e) {
             righe.push_back(Riga(ChiaveStrato(k, SuffissoPonteConduttività), ponte));
         }
     }
+    RigheSimulazione(e, righe);
     for (const auto& [chiave, valore] : v.AltreChiavi) {
         righe.push_back(Riga(chiave, valore));
     }
@@ -398,6 +400,14 @@ std::optional<std::string> ApplicaRigaDatiAggiuntivi(Esercizio& e, std::string_v
     const std::string_view valore = riga.substr(uguale + 1);
     if (!ChiaveBenFormata(chiave)) {
         return std::nullopt;
+    }
+    switch (ApplicaChiaveSimulazione(e, chiave, valore)) {
+    case EsitoChiave::Accettata:
+        return std::string(chiave);
+    case EsitoChiave::Rifiutata:
+        return std::nullopt;
+    case EsitoChiave::NonSimulazione:
+        break;
     }
     bool nota = false;
     if (!ApplicaChiaveNota(e.Verifiche, e, chiave, valore, nota)) {

@@ -24,11 +24,13 @@ void CameraAria1(Esercizio& e, int k) {
     s.ConduttivitàVisibile = false;
     Digitata(s.Permeabilità, PermeabilitàAria, PermeabilitàAria);
     Digitata(s.FatAssorbimento, "", "");
-    // Air is neither a plaster nor a mass with a specific heat, nor a membrane.
+    // Air is neither a plaster nor a mass with a specific heat, nor a membrane, and it stores
+    // no moisture.
     s.Intonaco = false;
     s.CaloreSpecifico.clear();
     s.CaloreSpecificoDaAbaco = false;
     s.Sd.clear();
+    s.Igrotermici.clear();
     if (e.Termico) {
         if (k > 1) {
             e.strato(k - 1).FatAssorbimentoVisibile = true;

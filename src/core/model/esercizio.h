@@ -3,6 +3,7 @@
 // layer box that the exercise file stores.
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,9 @@ struct Strato {
     // The conductivity in W/(m K) of the material that bridges this layer (the studs of a
     // framed wall), as typed: empty for a homogeneous layer.
     std::string PonteConduttività;
+    // The moisture data of the transient simulation, by key suffix ("porosita", "w80",
+    // "sorbimento", ...), as typed.
+    std::map<std::string, std::string> Igrotermici;
 
     // Exactly "A": the test of the Calculate command and of the schema (no trimming).
     bool CameraAria() const { return TipoStrato == TipoCameraAria; }
@@ -89,6 +93,9 @@ struct Esercizio {
     std::string Appunti;
     std::vector<Strato> Strati = std::vector<Strato>(1); // 1 to 15 layers, inside to outside
     DatiVerifiche Verifiche;
+    // The settings of the transient simulation by key ("simulazione", "simulazione.giorni",
+    // ...), as typed.
+    std::map<std::string, std::string> Simulazione;
 
     int NumeroStrati() const { return static_cast<int>(Strati.size()); }
     // Layer k, numbered 1 to NumeroStrati from the inside.

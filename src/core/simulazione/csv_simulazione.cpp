@@ -1,0 +1,44 @@
+#include "core/simulazione/csv_simulazione.h"
+
+#include <algorithm>
+
+#include "core/model/a_capo.h"
+
+namespace paretix {
+
+namespace {
+
+// The row with the cells put before its line end.
+std::string Con(const std::string& riga, const std::string& celle) {
+    const std::string fine = ACapo;
+    const std::size_t taglio = riga.ends_with(fine) ? riga.size() - fine.size() : riga.size();
+    return riga.substr(0, taglio) + celle + riga.substr(taglio);
+}
+
+} // namespace
+
+std::string TabellaConSimulazione(const FormatoCsv& formato, const std::string& intestazione,
+                                  const std::vector<RigaTabella>& righe) {
+    const bool colonne = std::any_of(
+        righe.begin(), righe.end(), [](const RigaTabella& r) { return r.Simulazione.has_value(); });
+    const std::string sep(1, formato.Separatore);
+    std::string t = colonne ? Con(intestazione, sep + "acqua_finale (kg/m²)" + sep +
+                                                    "variazione_ultimo_anno (kg/m²)")
+                            : intestazione;
+    for (const RigaTabella& r : righe) {
+        if (!colonne) {
+            t += r.Testo;
+            continue;
+        }
+        std::string celle = sep + sep;
+        if (r.Simulazione) {
+            const RisultatoSimulazione& s = r.Simulazione->Risultato;
+            celle = sep + NumeroCsv(formato, s.AcquaFinale) + sep +
+                    (s.AcquaAnnoPrima ? NumeroCsv(formato, s.AcquaFinale - *s.AcquaAnnoPrima) : "");
+        }
+        t += Con(r.Testo, celle);
+    }
+    return t;
+}
+
+} // namespace paretix

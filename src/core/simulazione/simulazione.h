@@ -1,0 +1,84 @@
+#pragma once
+// One-dimensional coupled heat and moisture transfer through the wall, hour by hour over
+// years. Per cell the unknowns are the temperature and the relative humidity; the water held
+// follows from the storage curve. Energy carries conduction, the latent heat of the vapour
+// moving and the heat of the water held and moved; moisture moves as vapour (driven by the
+// vapour pressure) and as liquid (driven by the humidity). Each step is implicit and solved
+// by Newton iterations; a step that does not converge is retried shorter, and steps grow
+// again while they converge quickly.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/simulazione/maglia.h"
+#include "core/simulazione/materiale_igrotermico.h"
+
+namespace paretix {
+
+inline constexpr double CaloreSpecificoAcqua = 4180;  // J/(kg K)
+inline constexpr double CaloreVaporizzazione = 2.5e6; // J/kg
+inline constexpr double SecondiGiorno = 86400;
+inline constexpr double SecondiOra = 3600;
+
+// The air next to a surface at one time: its temperature (°C) and humidity (0..1), the solar
+// irradiance on the wall (W/m²) and the driving rain reaching it (kg/(m² s)).
+struct Aria {
+    double θ = 20;
+    double φ = 0.5;
+    double Irradianza = 0;
+    double Pioggia = 0;
+};
+
+struct SuperficieParete {
+    // The surface takes the air's θ and φ directly, without resistance.
+    bool Imposta = false;
+    double h = 0;                        // W/(m² K)
+    double β = 0;                        // vapour transfer coefficient, kg/(m² s Pa)
+    double Assorbimento = 0;             // solar absorptance
+    std::function<Aria(double t)> Clima; // t in s from the start
+};
+
+struct StratoSimulazione {
+    double Spessore = 0; // m
+    MaterialeIgrotermico Materiale;
+};
+
+struct DatiSimulazione {
+    std::vector<StratoSimulazione> Strati; // from the inside
+    SuperficieParete Interna, Esterna;
+    double θIniziale = 20, φIniziale = 0.5;
+    double Durata = 0;           // s; a whole number of hours
+    std::vector<double> Profili; // s, times at whose end the full profiles are kept
+    OpzioniMaglia Maglia;
+    // The longest step, s: an hour follows the climate's hours; shorter steps follow fast
+    // changes more closely.
+    double PassoMassimo = SecondiOra;
+};
+
+struct Profilo {
+    double t = 0;                   // s
+    std::vector<double> x, T, φ, w; // the surfaces and the cell centres, from the inside
+};
+
+struct RisultatoSimulazione {
+    bool Riuscita = false;
+    std::string Messaggio;
+    int Passi = 0;
+    // Stored change against the water and energy that crossed the surfaces, relative to the
+    // larger of that change and of the total that crossed.
+    double ErroreBilancioUmidità = 0;
+    double ErroreBilancioEnergia = 0;
+    std::vector<Profilo> Profili;
+    std::vector<std::vector<double>> MediaMensile; // per layer, w kg/m³ at each month's end
+    std::vector<double> AcquaAnnua;                // kg/m² held at each year's end
+    double AcquaIniziale = 0;                      // kg/m²
+    double AcquaFinale = 0;                        // kg/m², at the end of the run
+    // kg/m², 365 days before the end; none for a run shorter than that.
+    std::optional<double> AcquaAnnoPrima;
+};
+
+RisultatoSimulazione Simula(const DatiSimulazione& d);
+
+} // namespace paretix

@@ -1,0 +1,23 @@
+#pragma once
+// The transient simulation of an exercise file, when the file asks for it: prepared from the
+// exercise (a weather file read beside it), run, and its results kept for the outputs.
+
+#include <optional>
+#include <string>
+
+#include "core/model/esercizio.h"
+#include "core/simulazione/simulazione.h"
+
+namespace paretix {
+
+struct SimulazioneEseguita {
+    int Giorni = 0;
+    RisultatoSimulazione Risultato;
+};
+
+// Nothing when the simulation ran (into fatta) or was not asked for; otherwise the message of
+// why it did not run.
+std::optional<std::string> SimulaEsercizio(const std::string& file, const Esercizio& e,
+                                           std::optional<SimulazioneEseguita>& fatta);
+
+} // namespace paretix

@@ -1,0 +1,120 @@
+// The transient simulation through paretix-report: the example wall with the simulation keys
+// added, beside a weather file.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "support/cartella_temporanea.h"
+#include "support/epw_orario_di_prova.h"
+
+using namespace paretix::test;
+
+namespace {
+
+void Scrivi(const std::string& percorso, const std::string& testo) {
+    std::ofstream(percorso, std::ios::binary) << testo;
+}
+
+// The example with the keys inserted at the end of its additional data.
+std::string ConSimulazione(const std::string& chiavi) {
+    std::string testo = LeggiTutto(PARETIX_EXAMPLES "/parete-verifiche.css");
+    const std::string dopo = "strato.4.calore-specifico=1000\r\n";
+    return testo.insert(testo.find(dopo) + dopo.size(), chiavi);
+}
+
+struct Uscita {
+    int Stato;
+    std::string Testo, Errore;
+};
+
+Uscita Esegui(const CartellaTemporanea& c, const std::string& opzioni, const std::string& file) {
+    const std::string comando = std::string("'") + PARETIX_REPORT + "' " + opzioni + " '" +
+                                (c / file) + "' >'" + (c / "uscita") + "' 2>'" + (c / "errore") +
+                                "'";
+    const int stato = std::system(comando.c_str());
+    return {WEXITSTATUS(stato), LeggiTutto(c / "uscita"), LeggiTutto(c / "errore")};
+}
+
+const std::string Chiavi = "simulazione=1\r\nsimulazione.giorni=400\r\n"
+                           "simulazione.inizio=20;60\r\nsimulazione.esterno=epw:clima.epw\r\n"
+                           "simulazione.interno=en15026-normale\r\nsimulazione.pioggia=1\r\n"
+                           "strato.2.porosita=0,41\r\nstrato.2.w80=9,5\r\nstrato.2.wf=370\r\n"
+                           "strato.2.coeff-assorbimento=0,4\r\n";
+
+} // namespace
+
+// The report without the keys stays what it was, and the section follows it; the JSON gains
+// the simulation's member with a profile at the end of the first year (the default), twelve
+// months per layer up to day 400 (13 month ends) and one year's total.
+TEST(SimulazioneCli, ReportAndJsonGainTheSimulation) {
+    CartellaTemporanea c;
+    Scrivi(c / "clima.epw", EpwOrarioDiProva());
+    Scrivi(c / "senza.css", LeggiTutto(PARETIX_EXAMPLES "/parete-verifiche.css"));
+    Scrivi(c / "con.css", ConSimulazione(Chiavi));
+    const Uscita senza = Esegui(c, "", "senza.css");
+    const Uscita con = Esegui(c, "", "con.css");
+    ASSERT_EQ(con.Stato, 0) << con.Errore;
+    EXPECT_EQ(con.Testo.substr(0, senza.Testo.size()), senza.Testo);
+    EXPECT_NE(con.Testo.find("SIMULAZIONE IGROTERMICA DINAMICA (UNI EN 15026)", senza.Testo.size()),
+              std::string::npos);
+
+    const Uscita json = Esegui(c, "--json", "con.css");
+    ASSERT_EQ(json.Stato, 0) << json.Errore;
+    const auto s = nlohmann::json::parse(json.Testo).at("simulazione");
+    EXPECT_EQ(s.at("giorni"), 400);
+    EXPECT_LE(s.at("errore_bilancio").get<double>(), 1e-3);
+    ASSERT_EQ(s.at("profili").size(), 1u);
+    EXPECT_EQ(s.at("profili")[0].at("giorno"), 365);
+    EXPECT_EQ(s.at("strati").size(), 4u);
+    EXPECT_EQ(s.at("strati")[1].at("w_medio").size(), 13u);
+    EXPECT_EQ(s.at("acqua_totale").size(), 1u);
+}
+
+// A table gains the two columns only when one of its files simulates; a file without the
+// simulation then has them empty. Over one year the change is the final water less the
+// initial: only the brick stores water, at 60 % w = wf·(b − 1)·φ/(b − φ) with
+// b = 0,8·(370 − 9,5)/(296 − 9,5) = 1,006632, so w = 3,6207 kg/m³ and 0,25 m hold
+// 0,90518 kg/m² (by hand).
+TEST(SimulazioneCli, TableGainsItsColumnsOnlyWithASimulation) {
+    CartellaTemporanea c;
+    Scrivi(c / "clima.epw", EpwOrarioDiProva());
+    Scrivi(c / "senza.css", LeggiTutto(PARETIX_EXAMPLES "/parete-verifiche.css"));
+    std::string unAnno = Chiavi;
+    unAnno.replace(unAnno.find("giorni=400"), 10, "giorni=365");
+    Scrivi(c / "con.css", ConSimulazione(unAnno));
+    const Uscita solo = Esegui(c, "--csv", "senza.css");
+    const Uscita tutte = Esegui(c, "--csv '" + (c / "senza.css") + "'", "con.css");
+    ASSERT_EQ(tutte.Stato, 0) << tutte.Errore;
+    EXPECT_EQ(solo.Testo.find("acqua_finale"), std::string::npos);
+    const std::size_t a = tutte.Testo.find("\r\n"), b = tutte.Testo.find("\r\n", a + 2);
+    const std::string intestazione = tutte.Testo.substr(0, a),
+                      senza = tutte.Testo.substr(a + 2, b - a - 2), con = tutte.Testo.substr(b + 2);
+    EXPECT_TRUE(intestazione.ends_with(";acqua_finale (kg/m²);variazione_ultimo_anno (kg/m²)"));
+    EXPECT_EQ(intestazione.substr(0, intestazione.find(";acqua_finale")) + "\r\n" +
+                  senza.substr(0, senza.size() - 2),
+              solo.Testo.substr(0, solo.Testo.size() - 2));
+    EXPECT_TRUE(senza.ends_with(";;"));
+    const auto numero = [](std::string t) {
+        std::replace(t.begin(), t.end(), ',', '.');
+        return std::stod(t);
+    };
+    const std::size_t ultimo = con.rfind(';'), penultimo = con.rfind(';', ultimo - 1);
+    const double finale = numero(con.substr(penultimo + 1, ultimo - penultimo - 1));
+    const double variazione = numero(con.substr(ultimo + 1));
+    EXPECT_NEAR(finale - variazione, 0.90518, 1e-4) << con;
+}
+
+TEST(SimulazioneCli, MissingDataStopsTheRunNamingTheKey) {
+    CartellaTemporanea c;
+    Scrivi(c / "con.css", ConSimulazione(Chiavi));
+    const Uscita u = Esegui(c, "", "con.css");
+    EXPECT_EQ(u.Stato, 1);
+    EXPECT_NE(u.Errore.find("simulazione.esterno"), std::string::npos) << u.Errore;
+    EXPECT_EQ(u.Testo, "");
+}

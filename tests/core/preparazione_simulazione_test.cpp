@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/files/chiavi_simulazione.h"
+#include "core/files/dati_aggiuntivi.h"
+#include "core/simulazione/clima_simulazione.h"
+#include "core/simulazione/preparazione_simulazione.h"
+#include "support/epw_orario_di_prova.h"
+
+using namespace paretix;
+
+namespace {
+
+// Plaster 2 cm and brick 25 cm with the keys of a complete simulation, read through the
+// file's own reader of the additional data.
+Esercizio Parete() {
+    Esercizio e;
+    e.Strati = std::vector<Strato>(2);
+    for (Strato& s : e.Strati) {
+        s.Densità.Testo = "1200";
+        s.Conduttività.Testo = "0,7";
+        s.Permeabilità.Testo = "20";
+        s.CaloreSpecifico = "840";
+    }
+    e.strato(1).Spessore.Testo = "2";
+    e.strato(2).Spessore.Testo = "25";
+    for (const char* riga :
+         {"strato.2.wf=370", "simulazione=1", "simulazione.giorni=2", "simulazione.inizio=15;60",
+          "simulazione.esterno=costante:0;80", "simulazione.interno=costante:20;50",
+          "strato.2.w80=9,5", "strato.2.porosita=0,41", "strato.2.coeff-assorbimento=0,4"}) {
+        EXPECT_TRUE(ApplicaRigaDatiAggiuntivi(e, riga)) << riga;
+    }
+    return e;
+}
+
+std::optional<std::string> NessunFile(const std::string&) {
+    return std::nullopt;
+}
+
+} // namespace
+
+TEST(ChiaviSimulazione, BlockIsWrittenInItsOrderAndBadValuesRefuseTheLine) {
+    Esercizio e = Parete();
+    EXPECT_TRUE(HaDatiAggiuntivi(e));
+    const std::vector<std::string> righe = RigheDatiAggiuntivi(e);
+    const std::vector<std::string> blocco(righe.end() - 9, righe.end());
+    EXPECT_EQ(blocco, (std::vector<std::string>{
+                          "simulazione=1", "simulazione.giorni=2", "simulazione.inizio=15;60",
+                          "simulazione.esterno=costante:0;80", "simulazione.interno=costante:20;50",
+                          "strato.2.porosita=0,41", "strato.2.w80=9,5", "strato.2.wf=370",
+                          "strato.2.coeff-assorbimento=0,4"}));
+    e.strato(1).TipoStrato = TipoCameraAria;
+    for (const char* riga : {"simulazione=2", "simulazione.giorni=", "strato.3.w80=1",
+                             "strato.1.w80=1", "strato.02.w80=1"}) {
+        EXPECT_FALSE(ApplicaRigaDatiAggiuntivi(e, riga)) << riga;
+    }
+}
+
+// Each fault stops the preparation with a message naming its key (and layer).
+TEST(PreparazioneSimulazione, MissingOrContradictoryDataNameTheKey) {
+    struct Caso {
+        const char* chiave;
+        const char* valore; // nullptr: the key removed
+        const char* messaggio;
+    };
+    const Caso casi[] = {
+        {"simulazione.giorni", nullptr, "simulazione.giorni"},
+        {"simulazione.giorni", "1,5", "simulazione.giorni"},
+        {"simulazione.inizio", "15", "simulazione.inizio"},
+        {"simulazione.inizio", "15;0", "simulazione.inizio"},
+        {"simulazione.profili", "1;3", "simulazione.profili"},
+        {"simulazione.esterno", "epw:manca.epw", "manca.epw"},
+        {"simulazione.esterno", "variabile", "simulazione.esterno"},
+        {"simulazione.superficie-interna", "libera", "simulazione.superficie-interna"},
+        {"strato.2.w80", "300", "Strato 2, strato.2.w80"},
+        {"strato.2.wf", nullptr, "Strato 2, strato.2.wf"},
+        {"strato.2.porosita", "0,2", "Strato 2, strato.2.wf"},
+        {"strato.2.sorbimento", "50:3;40:4", "strato.2.sorbimento"},
+        {"strato.1.coeff-assorbimento", "0,1", "Strato 1, strato.1.coeff-assorbimento"},
+    };
+    for (const Caso& c : casi) {
+        Esercizio e = Parete();
+        std::string chiave = c.chiave;
+        if (chiave.starts_with("strato.")) {
+            auto& dati = e.strato(chiave[7] - '0').Igrotermici;
+            c.valore ? void(dati[chiave.substr(9)] = c.valore) : void(dati.erase(chiave.substr(9)));
+        } else {
+            c.valore ? void(e.Simulazione[chiave] = c.valore) : void(e.Simulazione.erase(chiave));
+        }
+        SimulazionePreparata p;
+        std::string errore;
+        EXPECT_FALSE(PreparaSimulazione(e, "/cartella", NessunFile, p, errore)) << c.chiave;
+        EXPECT_NE(errore.find(c.messaggio), std::string::npos) << errore;
+    }
+    Esercizio e = Parete();
+    e.strato(1).CaloreSpecifico.clear();
+    SimulazionePreparata p;
+    std::string errore;
+    EXPECT_FALSE(PreparaSimulazione(e, "/cartella", NessunFile, p, errore));
+    EXPECT_EQ(errore, "Strato 1, manca strato.1.calore-specifico");
+}
+
+// The boxes as the simulation reads them, by hand: 25 cm = 0,25 m; permeability 20·10⁻¹²
+// against still air's 2·10⁻¹⁰ gives μ 10; ρc = 1200·840 = 1,008·10⁶; the storage curve passes
+// through w80 at 80 % and reaches wf at saturation; the plaster without moisture data stores
+// none. Two days of a constant climate then run with closed balances.
+TEST(PreparazioneSimulazione, CompleteExerciseRuns) {
+    SimulazionePreparata p;
+    std::string errore;
+    ASSERT_TRUE(PreparaSimulazione(Parete(), "/cartella", NessunFile, p, errore)) << errore;
+    EXPECT_EQ(p.Giorni, 2);
+    ASSERT_EQ(p.Dati.Strati.size(), 2u);
+    const MaterialeIgrotermico& mattone = p.Dati.Strati[1].Materiale;
+    EXPECT_DOUBLE_EQ(p.Dati.Strati[1].Spessore, 0.25);
+    EXPECT_NEAR(mattone.Mu(0), 10, 1e-12);
+    EXPECT_DOUBLE_EQ(mattone.CapacitàSecca, 1.008e6);
+    EXPECT_NEAR(mattone.Acqua(0.8).w, 9.5, 1e-9);
+    EXPECT_NEAR(mattone.Acqua(1).w, 370, 1e-9);
+    EXPECT_FALSE(p.Dati.Strati[0].Materiale.Acqua);
+    EXPECT_DOUBLE_EQ(p.Dati.Esterna.β, 7e-9 * 24);
+    const RisultatoSimulazione r = Simula(p.Dati);
+    ASSERT_TRUE(r.Riuscita) << r.Messaggio;
+    EXPECT_LE(r.ErroreBilancioUmidità, 1e-3);
+    EXPECT_LE(r.ErroreBilancioEnergia, 1e-3);
+}
+
+// By hand: at θe 15 °C the inside is 20 + 5·0,5 = 22,5 °C and 30 + 30·25/30 = 55 %, 65 % for
+// a high load; below −10 °C and 10 °C the lower ends, above 20 °C the upper ones.
+TEST(ClimaSimulazione, InsideClimateFollowsTheOutsideDailyMean) {
+    const struct {
+        double θe, θi, φi;
+    } righe[] = {{15, 22.5, 0.55}, {-20, 20, 0.3}, {5, 20, 0.45}, {30, 25, 0.6}};
+    for (const auto& r : righe) {
+        EXPECT_NEAR(InternoDaEsterno(r.θe, false).θ, r.θi, 1e-12) << r.θe;
+        EXPECT_NEAR(InternoDaEsterno(r.θe, false).φ, r.φi, 1e-12) << r.θe;
+        EXPECT_NEAR(InternoDaEsterno(r.θe, true).φ, r.φi + 0.1, 1e-12) << r.θe;
+    }
+}
+
+// 21 March (day 80) at 45° N on the time zone's meridian, the hour ending 13:00: the sun stands
+// near the equator's plane a few degrees past noon, so on a south face cos i ≈ sin 45° ·
+// cos 5,6° = 0,704; a north face sees no direct sun. Rain 2 mm/h with a 5 m/s wind straight
+// onto the face: 0,07·5·2/3600 = 1,944·10⁻⁴ kg/(m² s).
+TEST(ClimaSimulazione, SunAndDrivingRainOnAVerticalFace) {
+    ClimaOrario c;
+    ASSERT_FALSE(LetturaEpwOraria(test::EpwOrarioDiProva(45, 15, 1), c));
+    ASSERT_EQ(c.Ore.size(), 8760u);
+    OraEpw o;
+    o.Ora = 13;
+    o.Diretta = 1000;
+    EXPECT_NEAR(IrradianzaVerticale(c, 80, o, 180), 704, 8);
+    EXPECT_NEAR(IrradianzaVerticale(c, 80, o, 0), 0, 1e-9);
+    o.Diffusa = 100;
+    o.Globale = 400;
+    EXPECT_NEAR(IrradianzaVerticale(c, 80, o, 0), 50 + 40, 1e-9);
+    o.Pioggia = 2;
+    o.Vento = 5;
+    o.DirezioneVento = 180;
+    EXPECT_NEAR(PioggiaBattente(o, {180, 1}), 1.944e-4, 1e-7);
+    EXPECT_EQ(PioggiaBattente(o, {0, 1}), 0);
+    EXPECT_EQ(PioggiaBattente(o, {180, 0}), 0);
+}
+
+TEST(ClimaSimulazione, BrokenWeatherFileNamesTheLine) {
+    std::string testo = test::EpwOrarioDiProva();
+    ClimaOrario c;
+    EXPECT_EQ(LetturaEpwOraria(testo.substr(0, testo.size() / 2), c).value_or("").substr(0, 8),
+              "Il file ");
+    const std::size_t riga10 = [&] {
+        std::size_t p = 0;
+        for (int k = 0; k < 9; ++k) {
+            p = testo.find('\n', p) + 1;
+        }
+        return p;
+    }();
+    testo.replace(testo.find(',', riga10), 2, ",13"); // month 13 on line 10
+    EXPECT_EQ(LetturaEpwOraria(testo, c), "Riga 10: valore non valido nel campo mese");
+}
