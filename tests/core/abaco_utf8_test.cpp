@@ -7,7 +7,7 @@
 
 #include "core/materials/abaco_file.h"
 #include "core/materials/apertura_abaco.h"
-#include "dialoghi_solo_messaggi.h"
+#include "support/dialoghi_solo_messaggi.h"
 #include "support/cartella_temporanea.h"
 
 using namespace paretix;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/window/finestra_principale.h"
-#include "parete_verifiche.h"
+#include "support/parete_verifiche.h"
 #include "support/dialoghi_registrati.h"
 
 using namespace paretix;

@@ -4,7 +4,7 @@
 
 #include "core/verifiche/facciata.h"
 #include "core/verifiche/indice_acustico.h"
-#include "parete_verifiche.h"
+#include "support/parete_verifiche.h"
 
 using namespace paretix;
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/variazioni/migliore.h"
-#include "parete_verifiche.h"
+#include "support/parete_verifiche.h"
 
 using namespace paretix;
 

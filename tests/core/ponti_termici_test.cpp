@@ -6,7 +6,7 @@
 #include "core/files/dati_aggiuntivi.h"
 #include "core/verifiche/trasmittanza.h"
 #include "core/window/dati_verifiche_dialogo.h"
-#include "parete_verifiche.h"
+#include "support/parete_verifiche.h"
 
 using namespace paretix;
 

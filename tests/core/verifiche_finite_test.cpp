@@ -8,7 +8,7 @@
 
 #include "core/variazioni/variazioni.h"
 #include "core/verifiche/calcola_verifiche.h"
-#include "parete_verifiche.h"
+#include "support/parete_verifiche.h"
 
 using namespace paretix;
 
