@@ -24,6 +24,8 @@
 //   strato.K.calore-specifico  J/(kg K) of layer K, as typed
 //   strato.K.calore-specifico-abaco  1 when that value came from the materials database
 //   strato.K.sd          the sd of layer K in m, as typed
+//   progetto.titolo, progetto.committente, progetto.indirizzo, progetto.tecnico
+//                        the heading of the technical report, as typed
 // A choice not made and an empty text are not written. Keys the program does not know are
 // kept in memory in their order and written back after the known ones.
 
@@ -61,6 +63,10 @@ inline constexpr std::string_view SuffissoIntonaco = "intonaco";
 inline constexpr std::string_view SuffissoCaloreSpecifico = "calore-specifico";
 inline constexpr std::string_view SuffissoCaloreSpecificoDaAbaco = "calore-specifico-abaco";
 inline constexpr std::string_view SuffissoSd = "sd";
+inline constexpr std::string_view ChiaveProgettoTitolo = "progetto.titolo";
+inline constexpr std::string_view ChiaveProgettoCommittente = "progetto.committente";
+inline constexpr std::string_view ChiaveProgettoIndirizzo = "progetto.indirizzo";
+inline constexpr std::string_view ChiaveProgettoTecnico = "progetto.tecnico";
 
 // Whether the exercise holds anything that only a version-2 file can store.
 bool HaDatiAggiuntivi(const Esercizio& e);

@@ -42,6 +42,16 @@ struct MeseDigitato {
 };
 using AnnoDigitato = std::array<MeseDigitato, MesiAnno>;
 
+// Who and what the technical report is for, as typed; shown in its heading only.
+struct DatiProgetto {
+    std::string Titolo;
+    std::string Committente;
+    std::string Indirizzo;
+    std::string Tecnico;
+
+    bool operator==(const DatiProgetto&) const = default;
+};
+
 struct DatiVerifiche {
     bool Attive = false; // the "Verifiche di legge" check box
     std::optional<ZonaClimatica> Zona;
@@ -62,6 +72,7 @@ struct DatiVerifiche {
     AnnoDigitato ClimaInterno{};
     std::string CondensaAmmissibile;
     int InterfacciaFreno = 0;
+    DatiProgetto Progetto;
     // Keys of the file section this program does not know, kept in order and written back.
     std::vector<std::pair<std::string, std::string>> AltreChiavi;
 
