@@ -49,6 +49,9 @@ set(PARETIX_CORE_SOURCES
   model/caselle_visibili.cpp
   model/numeri.cpp
   model/validazione.cpp
+  relazione/esporta_relazione.cpp
+  relazione/relazione.cpp
+  relazione/sezione_parete.cpp
   variazioni/migliore.cpp
   variazioni/variazioni.cpp
   verifiche/calcola_verifiche.cpp
