@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "cli/in_parallelo.h"
+#include "cli/relazione_cli.h"
 #include "core/calc/calcolo.h"
 #include "core/calc/risultati.h"
 #include "core/files/apertura_file.h"
@@ -107,7 +108,13 @@ constexpr std::string_view Aiuto =
     "variante più sottile (spessore totale della parete; a parità la prima) che soddisfa la\n"
     "condizione, e lo stato 0; se nessuna la soddisfa, lo dice sullo standard error con lo\n"
     "stato 3. Le grandezze: U, R, flusso, Rw, Ms, Yie, fRsi, Ma, come nelle colonne di --csv;\n"
-    "gli operatori: < <= > >=.\n";
+    "gli operatori: < <= > >=.\n"
+    "\n"
+    "paretix-report --relazione USCITA.pdf FILE.css\n"
+    "\n"
+    "Scrive in USCITA.pdf la relazione tecnica dell'esercizio: dati del progetto, stratigrafia,\n"
+    "condizioni al contorno, risultati, grafici e verifiche, su pagine A4 numerate. Non serve\n"
+    "uno schermo. Gli stati di uscita sono gli stessi del resoconto.\n";
 
 constexpr std::string_view NessunCalcolo =
     ": nessun tipo di calcolo scelto (Termico, Igrometrico, Acustico): non c'è nulla da "
@@ -532,6 +539,9 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::string_view(argv[1]) == "--help") {
         Scrivi(stdout, Aiuto);
         return EsitoRiuscito;
+    }
+    if (argc == 4 && std::string_view(argv[1]) == "--relazione") {
+        return paretix::ScriviRelazioneDaRiga(argv[0], argv[2], argv[3]);
     }
     std::string messaggio;
     const std::optional<Richiesta> richiesta =
