@@ -6,6 +6,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 
+#include "core/relazione/esporta_relazione.h"
 #include "core/window/didascalie.h"
 #include "ui/area_schema.h"
 #include "ui/centro_finestra.h"
@@ -86,6 +87,7 @@ void FinestraPrincipaleQt::CreaMenu() {
     file->addSeparator();
     NuovaAzione(Comando::AnteprimaDiStampa, "AnteprimaDiStampa", CaptionAnteprimaDiStampa, file);
     NuovaAzione(Comando::Stampa, "Stampa", CaptionStampa, file);
+    NuovaAzione(Comando::EsportaRelazione, "EsportaRelazione", MenuEsportaRelazione, file);
     file->addSeparator();
     QAction* esci = NuovaAzione(Comando::Esci, "Esci", CaptionEsci, file);
     connect(esci, &QAction::triggered, this, &QWidget::close);

@@ -6,11 +6,14 @@
 #include <vector>
 
 #include "core/model/numeri.h"
+#include "core/model/validazione.h"
 #include "core/relazione/esporta_relazione.h"
 #include "core/relazione/sezione_parete.h"
 #include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/righe_verifiche.h"
 #include "parete_prova.h"
+#include "support/cartella_temporanea.h"
+#include "support/dialoghi_registrati.h"
 
 using namespace paretix;
 
@@ -210,4 +213,50 @@ TEST(Relazione, TheSectionOfTheWallKeepsItsProportionsInsideTheFrame) {
             }
         }
     }
+}
+
+namespace {
+
+struct ScrittoreRegistrato : ScrittoreRelazione {
+    std::vector<std::string> Percorsi;
+    std::vector<std::string> File; // the file each document's heading names
+    bool Riesce = true;
+    bool ScriviRelazione(const Relazione& r, const std::string& percorso) override {
+        Percorsi.push_back(percorso);
+        File.push_back(r.Intestazione.at(r.Intestazione.size() - 2).second);
+        return Riesce;
+    }
+};
+
+} // namespace
+
+TEST(Relazione, TheMenuCommandAsksForTheFileAndReportsWhatFailed) {
+    const test::CartellaTemporanea temporanea;
+    const std::string esistente = temporanea / "vecchio.pdf";
+    test::ScriviTutto(esistente, "x");
+    ScrittoreRegistrato scrittore;
+    DialoghiRegistrati dialoghi;
+    dialoghi.FileScelti = {std::nullopt, esistente, temporanea / "nuova", temporanea / "rotta"};
+    dialoghi.Risposte = {Risposta::No};
+    const Esercizio e = prova::Parete("M");
+    for (int i = 0; i < 3; ++i) { // cancelled, existing file refused, new file
+        EsportaRelazione(scrittore, dialoghi, e, "/progetti/muro.css");
+    }
+    scrittore.Riesce = false;
+    EsportaRelazione(scrittore, dialoghi, e, "");
+    Esercizio errato = e;
+    errato.strato(1).Spessore.Testo = "abc";
+    EsportaRelazione(scrittore, dialoghi, errato, "");
+
+    EXPECT_EQ(scrittore.Percorsi,
+              (std::vector<std::string>{temporanea / "nuova.pdf", temporanea / "rotta.pdf"}));
+    EXPECT_EQ(scrittore.File, (std::vector<std::string>{"muro.css", FileSenzaNome}));
+    std::vector<std::string> titoli;
+    for (const auto& voce : dialoghi.Mostrati) {
+        titoli.push_back(voce.Titolo);
+    }
+    const std::string esporta = TitoloEsportaRelazione;
+    EXPECT_EQ(titoli, (std::vector<std::string>{esporta, esporta, esporta, esporta, esporta,
+                                                esporta, TitoloErrore}));
+    EXPECT_EQ(dialoghi.Mostrati.at(5).Testo, MessaggioRelazioneNonScritta);
 }

@@ -93,10 +93,11 @@ class FinestraPrincipaleUiTest : public QObject {
                 }
             }
         }
-        QCOMPARE(menu, (QStringList{"&File", "&Nuovo", "&Apri...", "&Salva", "Sal&va con nome...",
-                                    "Anteprima &di stampa", "S&tampa...", "&Esci", "&Modifica",
-                                    "&Abaco materiali", "&?", "&Guida in linea",
-                                    "&Informazioni su Paretex LT"}));
+        QCOMPARE(menu,
+                 (QStringList{"&File", "&Nuovo", "&Apri...", "&Salva", "Sal&va con nome...",
+                              "Anteprima &di stampa", "S&tampa...", "Esporta relazione PDF...",
+                              "&Esci", "&Modifica", "&Abaco materiali", "&?", "&Guida in linea",
+                              "&Informazioni su Paretex LT"}));
         QVERIFY(!finestra_->Azione(Comando::AnteprimaDiStampa)->isEnabled());
         QVERIFY(!finestra_->Azione(Comando::Stampa)->isEnabled());
         QVERIFY(finestra_->Azione(Comando::AbacoMateriali)->isEnabled());

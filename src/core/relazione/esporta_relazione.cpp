@@ -13,8 +13,8 @@
 
 namespace paretix {
 
-std::variant<Relazione, std::string> RelazioneDellEsercizio(Esercizio e, const std::string& file,
-                                                            const std::string& data) {
+std::variant<Relazione, std::string>
+RelazioneDellEsercizio(Esercizio e, const std::string& percorso, const std::string& data) {
     if (!e.Termico && !e.Igrometrico && !e.Acustico) {
         return std::string(NessunCalcoloPerRelazione);
     }
@@ -25,7 +25,8 @@ std::variant<Relazione, std::string> RelazioneDellEsercizio(Esercizio e, const s
     if (!esito.DatiValidi) {
         return esito.Messaggio;
     }
-    return ComponiRelazione(e, r, v, file, data);
+    const std::string nome = std::filesystem::path(percorso).filename().string();
+    return ComponiRelazione(e, r, v, nome.empty() ? FileSenzaNome : nome, data);
 }
 
 std::string TestoData(int anno, unsigned mese, unsigned giorno) {
@@ -42,8 +43,8 @@ std::string DataDiOggi() {
 }
 
 void EsportaRelazione(ScrittoreRelazione& scrittore, Dialoghi& dialoghi, const Esercizio& e,
-                      const std::string& file) {
-    auto relazione = RelazioneDellEsercizio(e, file, DataDiOggi());
+                      const std::string& percorsoEsercizio) {
+    auto relazione = RelazioneDellEsercizio(e, percorsoEsercizio, DataDiOggi());
     if (const auto* messaggio = std::get_if<std::string>(&relazione)) {
         dialoghi.Messaggio(TitoloErrore, *messaggio, Icona::Critica);
         return;

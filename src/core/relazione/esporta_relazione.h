@@ -28,11 +28,14 @@ class ScrittoreRelazione {
     virtual bool ScriviRelazione(const Relazione& relazione, const std::string& percorso) = 0;
 };
 
+inline constexpr const char* FileSenzaNome = "Senza nome";
+
 // The document of e, calculated on a copy so that the exercise and its window stay as they
-// were; the validation message (or the refusal of an exercise without any calculation) when
-// there are no results.
-std::variant<Relazione, std::string> RelazioneDellEsercizio(Esercizio e, const std::string& file,
-                                                            const std::string& data);
+// were; the heading names the file of percorso (without its folders), or "Senza nome". The
+// validation message (or the refusal of an exercise without any calculation) when there are
+// no results.
+std::variant<Relazione, std::string>
+RelazioneDellEsercizio(Esercizio e, const std::string& percorso, const std::string& data);
 
 // "09/12/2026".
 std::string TestoData(int anno, unsigned mese, unsigned giorno);
@@ -41,6 +44,6 @@ std::string DataDiOggi();
 // The File menu command: the validation fault is shown, otherwise a file is asked for (an
 // existing one replaced only after the user agrees) and the document written there.
 void EsportaRelazione(ScrittoreRelazione& scrittore, Dialoghi& dialoghi, const Esercizio& e,
-                      const std::string& file);
+                      const std::string& percorsoEsercizio);
 
 } // namespace paretix

@@ -33,6 +33,12 @@ inline constexpr const char* CaptionStratoIsolante = "Strato isolante";
 // The first entry of the insulation layer chooser: the program picks the least conductive one.
 inline constexpr const char* VoceStratoIsolanteAutomatico = "il meno conduttivo";
 
+// The heading of the technical report.
+inline constexpr const char* CaptionProgettoTitolo = "Progetto";
+inline constexpr const char* CaptionProgettoCommittente = "Committente";
+inline constexpr const char* CaptionProgettoIndirizzo = "Indirizzo";
+inline constexpr const char* CaptionProgettoTecnico = "Tecnico";
+
 // Column headers of the table of the layers.
 inline constexpr const char* ColonnaNumero = "N.";
 inline constexpr const char* ColonnaNome = "Strato";
@@ -120,6 +126,8 @@ class DialogoDatiVerifiche {
     // The chooser's index: 0 for VoceFrenoAutomatico, k for the boundary between layers k and
     // k+1.
     int InterfacciaFreno = 0;
+    // Shown only in the technical report's heading; any text is accepted.
+    DatiProgetto Progetto;
 
     // The btr box is only for a wall towards an unheated space; its text stays, and is
     // checked, when disabled.
