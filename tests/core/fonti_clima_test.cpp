@@ -45,7 +45,11 @@ TEST_F(FontiClimaTest, AWeatherFileFillsTheTableWithItsMonthlyMeansAndTellsItsPr
     dialoghi_.FileScelti = {percorso};
     FontiClima fonti(Libreria(), dialoghi_);
     std::vector<double> avanzamento;
-    ASSERT_TRUE(fonti.ImportaEpw(dati_, [&](double f) { avanzamento.push_back(f); }));
+    ASSERT_TRUE(fonti.ImportaEpw(dati_, [&] {
+        // The progress starts after the file dialog, never under it.
+        EXPECT_EQ(dialoghi_.Mostrati.size(), 1u);
+        return AvanzamentoLettura([&](double f) { avanzamento.push_back(f); });
+    }));
     ASSERT_EQ(dialoghi_.Mostrati.size(), 1u); // the file dialog only
     EXPECT_EQ(dialoghi_.Mostrati[0].Testo, std::string(FiltroEpw));
     EXPECT_EQ(dati_.ClimaEsterno[0].Temperatura, "-5,5");
@@ -74,7 +78,12 @@ TEST_F(FontiClimaTest, AMalformedMissingOrCancelledWeatherFileLeavesTheTableAsIt
     EXPECT_FALSE(fonti.ImportaEpwDa(assente, dati_));
     EXPECT_EQ(dialoghi_.Mostrati[1].Testo, std::string(MessaggioEpwIlleggibile) + "\n" + assente);
 
-    EXPECT_FALSE(fonti.ImportaEpw(dati_)); // the file dialog cancelled
+    bool avviato = false;
+    EXPECT_FALSE(fonti.ImportaEpw(dati_, [&] { // the file dialog cancelled: no progress
+        avviato = true;
+        return AvanzamentoLettura{};
+    }));
+    EXPECT_FALSE(avviato);
     EXPECT_EQ(dialoghi_.Mostrati.size(), 3u);
     EXPECT_EQ(dati_.ClimaEsterno, prima.ClimaEsterno);
 }

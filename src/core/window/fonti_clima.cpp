@@ -35,9 +35,10 @@ bool FontiClima::Rileggi() {
     return !errore;
 }
 
-bool FontiClima::ImportaEpw(DialogoDatiVerifiche& dati, const AvanzamentoLettura& avanzamento) {
+bool FontiClima::ImportaEpw(DialogoDatiVerifiche& dati,
+                            const std::function<AvanzamentoLettura()>& avvia) {
     const std::optional<std::string> percorso = dialoghi_.ApriFile(CaptionImportaEpw, FiltroEpw);
-    return percorso && ImportaEpwDa(*percorso, dati, avanzamento);
+    return percorso && ImportaEpwDa(*percorso, dati, avvia ? avvia() : AvanzamentoLettura{});
 }
 
 bool FontiClima::ImportaEpwDa(const std::string& percorso, DialogoDatiVerifiche& dati,

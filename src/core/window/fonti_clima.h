@@ -4,6 +4,7 @@
 // where a year is saved under a locality's name and loaded again. Every fault is told through
 // the dialogs and leaves both the table and the library as they were.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,9 +36,12 @@ class FontiClima {
     // Reads the library again; false, with the message shown, when it cannot be read.
     bool Rileggi();
 
-    // Asks for a weather file and puts its monthly means into the outside table. The progress
-    // of the read goes to avanzamento. False when cancelled or refused (with the message).
-    bool ImportaEpw(DialogoDatiVerifiche& dati, const AvanzamentoLettura& avanzamento = {});
+    // Asks for a weather file and puts its monthly means into the outside table. Only once a
+    // file is chosen is avvia called for what follows the progress of the read: a progress box
+    // opened earlier would come up over the file dialog and take its focus. False when
+    // cancelled or refused (with the message).
+    bool ImportaEpw(DialogoDatiVerifiche& dati,
+                    const std::function<AvanzamentoLettura()>& avvia = {});
     // The file's part of the import, for a path already chosen.
     bool ImportaEpwDa(const std::string& percorso, DialogoDatiVerifiche& dati,
                       const AvanzamentoLettura& avanzamento = {});
