@@ -91,6 +91,7 @@ set(PARETIX_CORE_SOURCES
   window/righe_testo.cpp
   window/schema_strati.cpp
   window/stampa.cpp
+  window/testo_tabella.cpp
   window/ultima_cartella.cpp
   window/unita_suono.cpp
 )
