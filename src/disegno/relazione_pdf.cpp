@@ -152,28 +152,39 @@ class Impaginazione {
         y_ += r.height();
     }
 
-    // Each column gets at least its longest word, so that no word is broken (a unit stays
-    // whole); the rest of the width goes to the columns that need more, in proportion.
+    // Each column gets at least its heading and its longest word, so that no heading wraps
+    // and no word is broken (Qt would break a unit after its "/"); the rest of the width goes
+    // to the columns that need more, in proportion. Only a table whose least widths exceed the
+    // page is shrunk as a whole.
     std::vector<double> Colonne(const Blocco& b, double margine) const {
         const QFontMetricsF corpo(Carattere(PuntiCorpo), &dispositivo_);
         const QFontMetricsF grassetto(Carattere(PuntiCorpo, true), &dispositivo_);
         const std::size_t n = b.Intestazioni.size();
         std::vector<double> minime(n, 0), naturali(n, 0);
         auto misura = [&](std::size_t c, const std::string& testo, const QFontMetricsF& m) {
-            naturali[c] = std::max(naturali[c], m.horizontalAdvance(Q(testo)) + 2 * margine);
-            for (const QString& parola : Q(testo).split(QLatin1Char(' '))) {
-                minime[c] = std::max(minime[c], m.horizontalAdvance(parola) + 2 * margine);
+            for (const QString& riga : Q(testo).split(QLatin1Char('\n'))) {
+                naturali[c] = std::max(naturali[c], m.horizontalAdvance(riga) + 2 * margine);
+                for (const QString& parola : riga.split(QLatin1Char(' '))) {
+                    minime[c] = std::max(minime[c], m.horizontalAdvance(parola) + 2 * margine);
+                }
             }
         };
         for (std::size_t c = 0; c < n; ++c) {
             misura(c, b.Intestazioni[c], grassetto);
+            minime[c] = naturali[c];
             for (const auto& riga : b.Righe) {
                 if (c < riga.size()) {
                     misura(c, riga[c], corpo);
                 }
             }
         }
-        const double minimo = std::accumulate(minime.begin(), minime.end(), 0.0);
+        double minimo = std::accumulate(minime.begin(), minime.end(), 0.0);
+        if (minimo > larghezza_) {
+            for (double& m : minime) {
+                m *= larghezza_ / minimo;
+            }
+            minimo = larghezza_;
+        }
         const double naturale = std::accumulate(naturali.begin(), naturali.end(), 0.0);
         std::vector<double> larghezze(n);
         for (std::size_t c = 0; c < n; ++c) {

@@ -70,9 +70,10 @@ std::string NomeConfine(const Esercizio& e, int i) {
 
 void Stratigrafia(std::vector<Blocco>& blocchi, const Esercizio& e, const RisultatiCalcolo& r) {
     blocchi.push_back(Sezione("Stratigrafia della parete (dall'interno all'esterno)"));
-    // The units hold no-break spaces, so that a narrow column breaks a heading before its unit.
-    Blocco t = Tabella({"N.", "Materiale", "d (cm)", "λ (W/(m\u00A0K))", "ρ (kg/m³)",
-                        "δ (10⁻¹²\u00A0kg/(s\u00A0m\u00A0Pa))", "sd (m)", "R (m²\u00A0K/W)"});
+    // Each unit goes on a line of its own under its symbol, and holds no-break spaces, so that
+    // a heading never breaks inside a unit.
+    Blocco t = Tabella({"N.", "Materiale", "d\n(cm)", "λ\n(W/(m\u00A0K))", "ρ\n(kg/m³)",
+                        "δ\n(10⁻¹²\u00A0kg/(s\u00A0m\u00A0Pa))", "sd\n(m)", "R\n(m²\u00A0K/W)"});
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
         const Strato& s = e.strato(k);
         const auto slot = static_cast<std::size_t>(k);
