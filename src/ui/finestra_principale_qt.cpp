@@ -6,6 +6,9 @@
 #include <QStackedWidget>
 #include <QTimer>
 
+#include <array>
+#include <utility>
+
 #include "core/relazione/esporta_relazione.h"
 #include "core/window/didascalie.h"
 #include "ui/area_schema.h"
@@ -18,6 +21,19 @@
 namespace paretix::ui {
 
 namespace {
+
+// The desktop's usual keys, shown beside the captions.
+std::array<std::pair<Comando, QKeySequence>, 7> TastiDeiComandi() {
+    return {{
+        {Comando::NuovoProgetto, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {Comando::ApriProgetto, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {Comando::Salva, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {Comando::SalvaConNome, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {Comando::Stampa, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {Comando::Esci, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {Comando::GuidaInLinea, QKeySequence(Qt::Key_F1)},
+    }};
+}
 
 QString Testo(const char* testo) {
     return QString::fromUtf8(testo);
@@ -104,6 +120,9 @@ void FinestraPrincipaleQt::CreaMenu() {
     aiuto->setObjectName(QStringLiteral("MenuAiuto"));
     NuovaAzione(Comando::GuidaInLinea, "GuidaInLinea", CaptionGuidaInLinea, aiuto);
     NuovaAzione(Comando::InformazioniSu, "InformazioniSu", CaptionInformazioniSu, aiuto);
+    for (const auto& [comando, sequenza] : TastiDeiComandi()) {
+        Azione(comando)->setShortcut(sequenza);
+    }
 }
 
 void FinestraPrincipaleQt::CreaMenuNascosto() {
