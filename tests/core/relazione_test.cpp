@@ -259,4 +259,7 @@ TEST(Relazione, TheMenuCommandAsksForTheFileAndReportsWhatFailed) {
     EXPECT_EQ(titoli, (std::vector<std::string>{esporta, esporta, esporta, esporta, esporta,
                                                 esporta, TitoloErrore}));
     EXPECT_EQ(dialoghi.Mostrati.at(5).Testo, MessaggioRelazioneNonScritta);
+    EXPECT_EQ(dialoghi.Proposti,
+              (std::vector<std::string>{"/progetti/muro.pdf", "/progetti/muro.pdf",
+                                        "/progetti/muro.pdf", ""}));
 }

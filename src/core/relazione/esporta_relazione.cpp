@@ -9,6 +9,7 @@
 #include "core/calc/calcolo.h"
 #include "core/model/validazione.h"
 #include "core/verifiche/calcola_verifiche.h"
+#include "core/window/percorso_esercizio.h"
 #include "core/window/stampa.h"
 
 namespace paretix {
@@ -49,7 +50,10 @@ void EsportaRelazione(ScrittoreRelazione& scrittore, Dialoghi& dialoghi, const E
         dialoghi.Messaggio(TitoloErrore, *messaggio, Icona::Critica);
         return;
     }
-    const auto scelto = dialoghi.SalvaFile(TitoloEsportaRelazione, FiltroPdf);
+    // Beside the exercise, under its name.
+    const auto scelto = dialoghi.SalvaFile(
+        TitoloEsportaRelazione, FiltroPdf,
+        percorsoEsercizio.empty() ? "" : ElaboraStringa(percorsoEsercizio) + EstensionePdf);
     if (!scelto || scelto->empty()) {
         return;
     }
