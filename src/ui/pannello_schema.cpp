@@ -13,6 +13,7 @@
 
 #include "core/window/didascalie.h"
 #include "core/window/pannelli.h"
+#include "core/window/suggerimento_strato.h"
 #include "ui/casella_testo.h"
 
 namespace paretix::ui {
@@ -519,6 +520,7 @@ void PannelloSchema::Aggiorna() {
         }
         labelStrato_[i]->setVisible(k <= n);
         if (k <= n) {
+            labelStrato_[i]->setToolTip(QString::fromStdString(SuggerimentoStrato(e.strato(k))));
             MostraCaselleStrato(k);
         } else {
             for (int r = 1; r <= NumeroRighe; ++r) {

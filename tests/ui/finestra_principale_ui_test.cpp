@@ -289,6 +289,25 @@ class FinestraPrincipaleUiTest : public QObject {
         QCOMPARE(percorse, attese);
     }
 
+    // A layer's rectangle names its material.
+    void theLayerRectangleTellsItsMaterial() {
+        QCOMPARE(Trova<QWidget>(QStringLiteral("LabelStrato(1)"))->toolTip(),
+                 QString::fromUtf8(MaterialeDaTastiera));
+        for (int k = 1; k <= 2; ++k) {
+            PremiSuStrato(k);
+            QTRY_VERIFY(finestra_->MenuNascosto()->isVisible());
+            Voce(QStringLiteral("InserisciStratoADestra"))->trigger();
+            finestra_->MenuNascosto()->close();
+        }
+        PremiSuStrato(2);
+        QTRY_VERIFY(finestra_->MenuNascosto()->isVisible());
+        QVERIFY(Voce(QStringLiteral("CameraAria"))->isEnabled());
+        Voce(QStringLiteral("CameraAria"))->trigger();
+        finestra_->MenuNascosto()->close();
+        QCOMPARE(Trova<QWidget>(QStringLiteral("LabelStrato(2)"))->toolTip(),
+                 QString::fromUtf8(MaterialeCameraAria));
+    }
+
     void theLayerUnderTheMouseTurnsYellow() {
         Premi(QStringLiteral("CommandPiù"));
         QWidget* area = Trova<QWidget>(QStringLiteral("LabelStrato(2)"));
