@@ -31,6 +31,7 @@ set(PARETIX_CORE_SOURCES
   files/formato_esercizio.cpp
   files/lettura_file.cpp
   files/libreria_clima.cpp
+  files/localita_epw.cpp
   files/righe.cpp
   files/scrittura_atomica.cpp
   files/testo_terminale.cpp

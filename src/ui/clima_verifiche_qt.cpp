@@ -161,6 +161,9 @@ void ClimaVerificheQt::ImportaEpw() {
     }
     if (importato) {
         Mostra();
+        if (!fonti_.LocalitaImportata().empty()) {
+            localita_->setCurrentText(Testo(fonti_.LocalitaImportata()));
+        }
     }
 }
 

@@ -6,8 +6,10 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "core/files/localita_epw.h"
 #include "core/materials/preparazione_abaco.h"
 #include "core/window/fonti_clima.h"
 #include "support/cartella_temporanea.h"
@@ -55,6 +57,7 @@ TEST_F(FontiClimaTest, AWeatherFileFillsTheTableWithItsMonthlyMeansAndTellsItsPr
     EXPECT_EQ(dati_.ClimaEsterno[0].Temperatura, "-5,5");
     EXPECT_EQ(dati_.ClimaEsterno[0].Umidità, "60,5");
     EXPECT_EQ(dati_.ClimaEsterno[11].Temperatura, "5,5");
+    EXPECT_EQ(fonti.LocalitaImportata(), "Prova");
     ASSERT_FALSE(avanzamento.empty());
     EXPECT_EQ(avanzamento.back(), 1.0);
 }
@@ -161,3 +164,17 @@ TEST_F(FontiClimaTest, ALibraryWithAWrongLineIsToldAndNeverRewritten) {
 }
 
 } // namespace
+
+TEST(LocalitaEpw, TheCityOfTheLocationLine) {
+    const std::pair<const char*, const char*> casi[] = {
+        {"LOCATION,Milano Linate,LOM,ITA,IGDG,160800,45.43,9.28,1.0,103.0\n", "Milano Linate"},
+        {"\xEF\xBB\xBFLOCATION, Bolzano ,BZ,ITA\r\n", "Bolzano"},
+        {"LOCATION,Roma", "Roma"},
+        {"LOCATION, ,X\n", ""},
+        {"DESIGN CONDITIONS,0\nLOCATION,Roma\n", ""},
+        {"", ""},
+    };
+    for (const auto& [testo, citta] : casi) {
+        EXPECT_EQ(LocalitaEpw(testo), citta) << testo;
+    }
+}

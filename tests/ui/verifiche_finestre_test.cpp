@@ -282,6 +282,7 @@ class VerificheFinestreTest : public QObject {
             QCOMPARE(tabella->item(11, 2)->text(), QStringLiteral("60,5"));
             auto* localita = test::Trova<QComboBox>(d, QStringLiteral("ComboLocalita"));
             QCOMPARE(localita->count(), 0);
+            QCOMPARE(localita->currentText(), QStringLiteral("Prova")); // named by the file
             localita->setCurrentText(QStringLiteral("Prova"));
             test::Trova<QPushButton>(d, QStringLiteral("CommandSalvaLocalita"))->click();
             QCOMPARE(localita->count(), 1);

@@ -1,6 +1,7 @@
 #include "core/window/fonti_clima.h"
 
 #include "core/files/lettura_file.h"
+#include "core/files/localita_epw.h"
 
 namespace paretix {
 
@@ -55,6 +56,7 @@ bool FontiClima::ImportaEpwDa(const std::string& percorso, DialogoDatiVerifiche&
         return false;
     }
     dati.ImpostaClimaEsterno(clima);
+    localitaImportata_ = LocalitaEpw(*testo);
     return true;
 }
 

@@ -55,6 +55,10 @@ class FontiClima {
     // Removes the locality after asking; false when cancelled or it failed.
     bool Elimina(std::string_view nome);
 
+    // The place named by the last weather file imported, for the name the year is saved
+    // under; empty when the file names none.
+    const std::string& LocalitaImportata() const { return localitaImportata_; }
+
   private:
     void Mostra(const std::string& testo, Icona icona);
 
@@ -62,6 +66,7 @@ class FontiClima {
     Dialoghi& dialoghi_;
     LibreriaClima libreria_;
     std::vector<std::string> nomi_;
+    std::string localitaImportata_;
 };
 
 } // namespace paretix
