@@ -77,6 +77,12 @@ inline constexpr std::string_view Aiuto =
     "variante più sottile (spessore totale della parete; a parità la prima) che soddisfa la\n"
     "condizione, e lo stato 0; se nessuna la soddisfa, lo dice sullo standard error con lo\n"
     "stato 3. Le grandezze: U, R, flusso, Rw, Ms, Yie, fRsi, Ma, come nelle colonne di --csv;\n"
-    "gli operatori: < <= > >=.\n";
+    "gli operatori: < <= > >=.\n"
+    "\n"
+    "paretix-report --relazione USCITA.pdf FILE.css\n"
+    "\n"
+    "Scrive in USCITA.pdf la relazione tecnica dell'esercizio: dati del progetto, stratigrafia,\n"
+    "condizioni al contorno, risultati, grafici e verifiche, su pagine A4 numerate. Non serve\n"
+    "uno schermo. Gli stati di uscita sono gli stessi del resoconto.\n";
 
 } // namespace paretix::cli

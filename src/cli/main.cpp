@@ -1,7 +1,8 @@
 // paretix-report FILE.css: opens the exercise as the Open command does, presses "Calcola" and
 // writes the report on standard output, without a window. With --json it writes the results
 // and the compliance checks as one JSON object instead, with --csv a table; with --varia it
-// calculates every combination of some varied values of one exercise.
+// calculates every combination of some varied values of one exercise; with --relazione it
+// writes the technical report as a PDF file.
 
 #include <csignal>
 #include <string>
@@ -13,6 +14,7 @@
 #include "cli/modo_un_file.h"
 #include "cli/modo_varianti.h"
 #include "cli/opzioni.h"
+#include "cli/relazione_cli.h"
 #include "cli/uscita.h"
 
 int main(int argc, char** argv) {
@@ -32,6 +34,10 @@ int main(int argc, char** argv) {
     }
     if (richiesta->Aiuto) {
         return ScriviUscita(std::string(Aiuto));
+    }
+    if (richiesta->Relazione) {
+        return paretix::ScriviRelazioneDaRiga(argv[0], *richiesta->Relazione,
+                                              richiesta->File.front());
     }
     if (richiesta->Scansione) {
         return Varianti(*richiesta);

@@ -53,6 +53,11 @@ Lettura LeggiPunto(std::string_view, Richiesta& r) {
     return std::nullopt;
 }
 
+Lettura LeggiRelazione(std::string_view valore, Richiesta& r) {
+    r.Relazione = std::string(valore);
+    return std::nullopt;
+}
+
 Lettura LeggiVaria(std::string_view valore, Richiesta& r) {
     Variazione v;
     if (auto errore = LeggiVariazione(valore, v)) {
@@ -98,6 +103,7 @@ Lettura LeggiParteScansione(std::string_view valore, Richiesta& r) {
 constexpr std::array Opzioni{
     Opzione{.Nome = "--json", .SoloInTesta = true, .Leggi = LeggiJson},
     Opzione{.Nome = "--csv", .SoloInTesta = true, .Leggi = LeggiCsv},
+    Opzione{.Nome = "--relazione", .ConValore = true, .SoloInTesta = true, .Leggi = LeggiRelazione},
     Opzione{.Nome = "--sep", .ConValore = true, .SoloCsv = true, .Leggi = LeggiSeparatore},
     Opzione{.Nome = "--punto", .SoloCsv = true, .Leggi = LeggiPunto},
     Opzione{.Nome = "--varia",
@@ -177,6 +183,9 @@ std::optional<Richiesta> LeggiRichiesta(const std::vector<std::string_view>& arg
             messaggio = std::move(*errore);
             return std::nullopt;
         }
+    }
+    if (scansione && r.Relazione) {
+        return std::nullopt;
     }
     if (scansione && (r.Modo == Uscita::Resoconto || r.File.size() != 1)) {
         messaggio = "--varia: servono un solo file e --csv oppure --json";

@@ -34,6 +34,7 @@ struct Richiesta {
     FormatoCsv Formato;
     std::vector<std::string> File;
     std::optional<DatiScansione> Scansione;
+    std::optional<std::string> Relazione; // --relazione OUT.pdf: the technical report's file
 };
 
 // The most threads -j accepts.

@@ -33,6 +33,7 @@ set(PARETIX_CORE_SOURCES
   files/formato_esercizio.cpp
   files/lettura_file.cpp
   files/libreria_clima.cpp
+  files/localita_epw.cpp
   files/righe.cpp
   files/scrittura_atomica.cpp
   files/testo_terminale.cpp
@@ -52,6 +53,9 @@ set(PARETIX_CORE_SOURCES
   model/limiti_clima.cpp
   model/numeri.cpp
   model/validazione.cpp
+  relazione/esporta_relazione.cpp
+  relazione/relazione.cpp
+  relazione/sezione_parete.cpp
   simulazione/clima_simulazione.cpp
   simulazione/csv_simulazione.cpp
   simulazione/maglia.cpp
@@ -106,6 +110,7 @@ set(PARETIX_CORE_SOURCES
   window/righe_testo.cpp
   window/schema_strati.cpp
   window/stampa.cpp
+  window/testo_tabella.cpp
   window/ultima_cartella.cpp
   window/unita_suono.cpp
 )

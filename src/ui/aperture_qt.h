@@ -1,9 +1,12 @@
 #pragma once
 // Opening documents and addresses with the desktop's default handler. Every request becomes one
-// URL handed to the opener, QDesktopServices::openUrl unless a test gives its own.
+// URL handed to the opener, QDesktopServices::openUrl unless a test gives its own. A document
+// the desktop cannot open is shown in a text browser of the program.
 
+#include <QTextBrowser>
 #include <QUrl>
 #include <functional>
+#include <memory>
 
 #include "core/porte/aperture_esterne.h"
 
@@ -16,12 +19,17 @@ class ApertureQt : public ApertureEsterne {
     ApertureQt();
     explicit ApertureQt(Apritore apritore) : apritore_(std::move(apritore)) {}
 
-    void ApriIndirizzo(const std::string& indirizzo) override;
+    ~ApertureQt() override;
+
+    bool ApriIndirizzo(const std::string& indirizzo) override;
     // A file by its full path, as a file URL ("file:///usr/share/doc/paretix/guida.html").
-    void ApriFile(const std::string& percorso) override;
+    bool ApriFile(const std::string& percorso) override;
+    // In one window of its own ("FinestraGuida"), opened again where it was.
+    void MostraDocumento(const std::string& percorso, const std::string& titolo) override;
 
   private:
     Apritore apritore_;
+    std::unique_ptr<QTextBrowser> documento_;
 };
 
 } // namespace paretix::ui

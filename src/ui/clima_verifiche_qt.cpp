@@ -13,6 +13,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <memory>
+
 #include "core/verifiche/igrometrica.h"
 #include "ui/casella_testo.h"
 
@@ -143,16 +145,25 @@ void ClimaVerificheQt::MostraLocalita() {
 
 void ClimaVerificheQt::ImportaEpw() {
     Leggi();
-    QProgressDialog avanzamento(QString::fromUtf8(CaptionImportaEpw), QString(), 0, 100, this);
-    avanzamento.setObjectName(QStringLiteral("AvanzamentoEpw"));
-    avanzamento.setWindowModality(Qt::WindowModal);
-    avanzamento.setMinimumDuration(300);
-    const bool importato = fonti_.ImportaEpw(modello_, [&avanzamento](double frazione) {
-        avanzamento.setValue(static_cast<int>(frazione * 100));
+    std::unique_ptr<QProgressDialog> avanzamento;
+    const bool importato = fonti_.ImportaEpw(modello_, [this, &avanzamento] {
+        avanzamento = std::make_unique<QProgressDialog>(QString::fromUtf8(CaptionImportaEpw),
+                                                        QString(), 0, 100, this);
+        avanzamento->setObjectName(QStringLiteral("AvanzamentoEpw"));
+        avanzamento->setWindowModality(Qt::WindowModal);
+        avanzamento->setMinimumDuration(300);
+        QProgressDialog* box = avanzamento.get();
+        return AvanzamentoLettura(
+            [box](double frazione) { box->setValue(static_cast<int>(frazione * 100)); });
     });
-    avanzamento.reset();
+    if (avanzamento) {
+        avanzamento->reset();
+    }
     if (importato) {
         Mostra();
+        if (!fonti_.LocalitaImportata().empty()) {
+            localita_->setCurrentText(Testo(fonti_.LocalitaImportata()));
+        }
     }
 }
 

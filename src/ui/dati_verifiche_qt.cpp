@@ -12,9 +12,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <array>
+#include <tuple>
+
+#include "disegno/colore.h"
 #include "ui/casella_testo.h"
 #include "ui/clima_verifiche_qt.h"
-#include "ui/colore.h"
 #include "ui/dimensione_minima.h"
 
 namespace paretix::ui {
@@ -106,6 +109,19 @@ DatiVerificheQt::DatiVerificheQt(DialogoDatiVerifiche& modello,
     });
 
     auto* campi = new QFormLayout;
+    const std::array<std::tuple<const char*, const char*, std::string*>, 4> caselleProgetto{{
+        {"TextProgettoTitolo", CaptionProgettoTitolo, &modello_.Progetto.Titolo},
+        {"TextProgettoCommittente", CaptionProgettoCommittente, &modello_.Progetto.Committente},
+        {"TextProgettoIndirizzo", CaptionProgettoIndirizzo, &modello_.Progetto.Indirizzo},
+        {"TextProgettoTecnico", CaptionProgettoTecnico, &modello_.Progetto.Tecnico},
+    }};
+    for (const auto& [nome, caption, campo] : caselleProgetto) {
+        auto* casella = new QLineEdit(Testo(*campo), this);
+        casella->setObjectName(QLatin1String(nome));
+        casella->setValidator(new ValidatoreWin1252(casella));
+        campi->addRow(QString::fromUtf8(caption), casella);
+        progetto_.emplace_back(casella, campo);
+    }
     campi->addRow(QString::fromUtf8(CaptionZona), zona_);
     campi->addRow(QString::fromUtf8(CaptionRegime), regime_);
     campi->addRow(QString::fromUtf8(CaptionElemento), elemento_);
@@ -199,6 +215,9 @@ void DatiVerificheQt::Leggi() {
     modello_.Regime = LeggiScelta<RegimeVerifica>(regime_);
     modello_.Elemento = LeggiScelta<ElementoParete>(elemento_);
     modello_.Btr = btr_->text().toStdString();
+    for (const auto& [casella, campo] : progetto_) {
+        *campo = casella->text().toStdString();
+    }
     modello_.IsolamentoInterno = isolamentoInterno_->isChecked();
     modello_.Esposizione = LeggiScelta<Orientamento>(orientamento_);
     modello_.Irradianza290 = irradianza_->isChecked();

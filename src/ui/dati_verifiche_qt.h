@@ -5,6 +5,9 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/window/dati_verifiche_dialogo.h"
 #include "core/window/fonti_clima.h"
@@ -43,6 +46,8 @@ class DatiVerificheQt : public QDialog {
     QComboBox* regime_ = nullptr;
     QComboBox* elemento_ = nullptr;
     QLineEdit* btr_ = nullptr;
+    // The boxes of the report's heading and the fields they fill.
+    std::vector<std::pair<QLineEdit*, std::string*>> progetto_;
     QCheckBox* isolamentoInterno_ = nullptr;
     QComboBox* orientamento_ = nullptr;
     QCheckBox* irradianza_ = nullptr;

@@ -94,12 +94,13 @@ std::optional<std::string> DialoghiQt::ApriFile(const std::string& titolo,
 }
 
 std::optional<std::string> DialoghiQt::SalvaFile(const std::string& titolo,
-                                                 const std::string& filtro) {
+                                                 const std::string& filtro,
+                                                 const std::string& proposto) {
     // The program asks itself before replacing a file.
-    return Scelto(
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), QString::fromStdString(titolo),
-                                     QString::fromStdString(ultimaCartella_.Cartella()),
-                                     FiltroQt(filtro), nullptr, QFileDialog::DontConfirmOverwrite));
+    return Scelto(QFileDialog::getSaveFileName(
+        QApplication::activeWindow(), QString::fromStdString(titolo),
+        QString::fromStdString(proposto.empty() ? ultimaCartella_.Cartella() : proposto),
+        FiltroQt(filtro), nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
 } // namespace paretix::ui

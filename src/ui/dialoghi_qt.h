@@ -21,8 +21,8 @@ class DialoghiQt : public Dialoghi {
                                 Icona icona) override;
     std::optional<std::string> ApriFile(const std::string& titolo,
                                         const std::string& filtro) override;
-    std::optional<std::string> SalvaFile(const std::string& titolo,
-                                         const std::string& filtro) override;
+    std::optional<std::string> SalvaFile(const std::string& titolo, const std::string& filtro,
+                                         const std::string& proposto) override;
 
   private:
     std::optional<std::string> Scelto(const QString& percorso);

@@ -12,7 +12,7 @@
 #include <map>
 
 #include "core/window/disposizione.h"
-#include "ui/colore.h"
+#include "disegno/colore.h"
 #include "ui/dialogo_materiale_qt.h"
 #include "ui/dialogo_modifica_abaco_qt.h"
 #include "ui/twip.h"
@@ -188,9 +188,9 @@ void ElencoMaterialiQt::Aggiorna() {
         cella->setFont(carattere);
         QPalette tavolozza = cella->palette();
         tavolozza.setColor(QPalette::Window,
-                           ui::ColoreQt(static_cast<std::uint32_t>(stato.ColoreSfondo)));
+                           ColoreQt(static_cast<std::uint32_t>(stato.ColoreSfondo)));
         tavolozza.setColor(QPalette::WindowText,
-                           ui::ColoreQt(static_cast<std::uint32_t>(stato.ColoreTesto)));
+                           ColoreQt(static_cast<std::uint32_t>(stato.ColoreTesto)));
         cella->setPalette(tavolozza);
     }
     const QSignalBlocker blocco(vscroll_);

@@ -6,6 +6,10 @@
 #include <QStackedWidget>
 #include <QTimer>
 
+#include <array>
+#include <utility>
+
+#include "core/relazione/esporta_relazione.h"
 #include "core/window/didascalie.h"
 #include "ui/area_schema.h"
 #include "ui/centro_finestra.h"
@@ -17,6 +21,19 @@
 namespace paretix::ui {
 
 namespace {
+
+// The desktop's usual keys, shown beside the captions.
+std::array<std::pair<Comando, QKeySequence>, 7> TastiDeiComandi() {
+    return {{
+        {Comando::NuovoProgetto, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {Comando::ApriProgetto, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {Comando::Salva, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {Comando::SalvaConNome, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {Comando::Stampa, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {Comando::Esci, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {Comando::GuidaInLinea, QKeySequence(Qt::Key_F1)},
+    }};
+}
 
 QString Testo(const char* testo) {
     return QString::fromUtf8(testo);
@@ -86,6 +103,7 @@ void FinestraPrincipaleQt::CreaMenu() {
     file->addSeparator();
     NuovaAzione(Comando::AnteprimaDiStampa, "AnteprimaDiStampa", CaptionAnteprimaDiStampa, file);
     NuovaAzione(Comando::Stampa, "Stampa", CaptionStampa, file);
+    NuovaAzione(Comando::EsportaRelazione, "EsportaRelazione", MenuEsportaRelazione, file);
     file->addSeparator();
     QAction* esci = NuovaAzione(Comando::Esci, "Esci", CaptionEsci, file);
     connect(esci, &QAction::triggered, this, &QWidget::close);
@@ -102,6 +120,9 @@ void FinestraPrincipaleQt::CreaMenu() {
     aiuto->setObjectName(QStringLiteral("MenuAiuto"));
     NuovaAzione(Comando::GuidaInLinea, "GuidaInLinea", CaptionGuidaInLinea, aiuto);
     NuovaAzione(Comando::InformazioniSu, "InformazioniSu", CaptionInformazioniSu, aiuto);
+    for (const auto& [comando, sequenza] : TastiDeiComandi()) {
+        Azione(comando)->setShortcut(sequenza);
+    }
 }
 
 void FinestraPrincipaleQt::CreaMenuNascosto() {

@@ -32,6 +32,7 @@ enum class Comando {
     SalvaConNome,
     AnteprimaDiStampa,
     Stampa,
+    EsportaRelazione,
     Esci,
     AbacoMateriali,
     DatiVerifiche,

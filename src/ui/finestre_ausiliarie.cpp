@@ -5,8 +5,10 @@
 #include <QToolButton>
 
 #include "core/materials/preparazione_abaco.h"
+#include "core/relazione/esporta_relazione.h"
 #include "core/window/guida.h"
 #include "core/window/stampa.h"
+#include "disegno/relazione_pdf.h"
 #include "ui/abaco_materiali.h"
 #include "ui/dati_verifiche_qt.h"
 #include "ui/finestra_appunti_qt.h"
@@ -26,6 +28,11 @@ FinestreAusiliarie::FinestreAusiliarie(FinestraPrincipaleQt& finestra, Dialoghi&
             &FinestreAusiliarie::AnteprimaDiStampa);
     connect(finestra.Azione(Comando::Stampa), &QAction::triggered, this,
             [this] { StampaRapporto(stampante_, dialoghi_, finestra_.Modello().Stato().Text2); });
+    connect(finestra.Azione(Comando::EsportaRelazione), &QAction::triggered, this, [this] {
+        disegno::ScrittoreRelazionePdf scrittore;
+        EsportaRelazione(scrittore, dialoghi_, finestra_.Modello().esercizio(),
+                         finestra_.Modello().Stato().PercorsoEsercizio);
+    });
     connect(finestra.CommandMacchinaDaScrivere(), &QToolButton::clicked, this,
             &FinestreAusiliarie::Appunti);
     connect(finestra.Azione(Comando::DaAbaco), &QAction::triggered, this,

@@ -2,7 +2,7 @@
 // The windows and commands around the main window, attached to its hooks: the report window
 // (print button and "Anteprima di stampa"), printing ("Stampa..."), the notes window (the
 // typewriter button), the materials database ("dati da abaco" and "Abaco materiali"), the help
-// file and the About window.
+// file, the About window and the technical report in PDF ("Esporta relazione PDF...").
 
 #include <QObject>
 

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
-#include "ui/colore.h"
+#include "disegno/colore.h"
 #include "ui/dimensione_minima.h"
 #include "ui/disegno_parete.h"
 

@@ -13,6 +13,7 @@
 
 #include "core/window/didascalie.h"
 #include "core/window/pannelli.h"
+#include "core/window/suggerimento_strato.h"
 #include "ui/casella_testo.h"
 
 namespace paretix::ui {
@@ -173,7 +174,27 @@ PannelloSchema::PannelloSchema(FinestraPrincipale& modello, QWidget* genitore)
                               1});
     minimaX_ = ScalaOrizzontaleMinima(base_, fabbisogni);
     spazio_ = Minimo();
+    OrdinaTabulazione();
     Disponi();
+}
+
+void PannelloSchema::OrdinaTabulazione() {
+    // Tab goes through the boxes of every layer, layer after layer, then the boundary
+    // conditions; the commands of the window follow. A hidden box is passed over by Qt.
+    std::vector<QWidget*> ordine;
+    for (int k = 1; k <= NumeroStratiMax; ++k) {
+        for (int r = 1; r <= NumeroRighe; ++r) {
+            QLineEdit* c = caselle_[static_cast<std::size_t>(k)][static_cast<std::size_t>(r)];
+            if (c != nullptr && c->focusPolicy() != Qt::NoFocus) {
+                ordine.push_back(c);
+            }
+        }
+    }
+    ordine.insert(ordine.end(), {tInterna_, tEsterna_, uInterna_, uEsterna_, distSonoro_,
+                                 option1_[0], option1_[1]});
+    for (std::size_t i = 1; i < ordine.size(); ++i) {
+        QWidget::setTabOrder(ordine[i - 1], ordine[i]);
+    }
 }
 
 QSize PannelloSchema::Minimo() const {
@@ -499,6 +520,7 @@ void PannelloSchema::Aggiorna() {
         }
         labelStrato_[i]->setVisible(k <= n);
         if (k <= n) {
+            labelStrato_[i]->setToolTip(QString::fromStdString(SuggerimentoStrato(e.strato(k))));
             MostraCaselleStrato(k);
         } else {
             for (int r = 1; r <= NumeroRighe; ++r) {
@@ -529,6 +551,9 @@ void PannelloSchema::Aggiorna() {
     std::vector<int> disegno{n, s.UltimoStratoEvidenziato, s.Schema.FineLinee};
     for (const Strato& strato : e.Strati) {
         disegno.push_back(strato.StileRiempimento);
+    }
+    if (creati) {
+        OrdinaTabulazione();
     }
     Disponi();
     if (disegno != disegnato_ || creati) {

@@ -64,6 +64,7 @@ class PannelloSchema : public QWidget {
     void CreaIntestazioni();
     void CreaCornici();
     QFrame* Cornice(int indice);
+    void OrdinaTabulazione();
     QLineEdit* CasellaContorno(QWidget* genitore, const char* nome, CambioContorno cambio);
     void CorniceCondizione(int indice, const char* caption, QLineEdit* casella, const char* su,
                            Spin spinSu, const char* giu, Spin spinGiu);

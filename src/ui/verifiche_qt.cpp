@@ -1,17 +1,24 @@
 #include "ui/verifiche_qt.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "core/verifiche/igrometrica.h"
-#include "ui/colore.h"
+#include "core/window/testo_tabella.h"
+#include "disegno/colore.h"
 #include "ui/grafico_widget.h"
 
 namespace paretix::ui {
@@ -22,12 +29,41 @@ QString Testo(const std::string& testo) {
     return QString::fromStdString(testo);
 }
 
+// Ctrl+C and the context menu copy the selected cells as tab-separated text.
+void RendiCopiabile(QTableWidget* tabella) {
+    auto* copia = new QAction(QString::fromUtf8(CaptionCopiaTabella), tabella);
+    copia->setObjectName(tabella->objectName() + QStringLiteral("Copia"));
+    copia->setShortcut(QKeySequence::Copy);
+    copia->setShortcutContext(Qt::WidgetShortcut);
+    tabella->addAction(copia);
+    tabella->setContextMenuPolicy(Qt::ActionsContextMenu);
+    QObject::connect(copia, &QAction::triggered, tabella, [tabella] {
+        QModelIndexList scelte = tabella->selectionModel()->selectedIndexes();
+        std::sort(scelte.begin(), scelte.end());
+        std::vector<std::vector<std::string>> righe;
+        int riga = -1;
+        for (const QModelIndex& i : scelte) {
+            if (i.row() != riga) {
+                righe.emplace_back();
+                riga = i.row();
+            }
+            righe.back().push_back(i.data().toString().toStdString());
+        }
+        QGuiApplication::clipboard()->setText(Testo(TabellaTabulata(righe)));
+    });
+}
+
 } // namespace
 
 VerificheQt::VerificheQt(QWidget* genitore) : QDialog(genitore) {
     setObjectName(QStringLiteral("FinestraVerifiche"));
     setWindowTitle(QString::fromUtf8(TitoloFinestraVerifiche));
-    resize(1280, 720);
+    // The design size, within the screen at any scale.
+    QSize dimensione(1280, 720);
+    if (const QScreen* schermo = screen()) {
+        dimensione = dimensione.boundedTo(schermo->availableGeometry().size() * 9 / 10);
+    }
+    resize(dimensione);
 
     tabella_ = new QTableWidget(0, static_cast<int>(IntestazioniVerifiche.size()), this);
     tabella_->setObjectName(QStringLiteral("TabellaVerifiche"));
@@ -39,10 +75,17 @@ VerificheQt::VerificheQt(QWidget* genitore) : QDialog(genitore) {
     tabella_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabella_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabella_->verticalHeader()->hide();
+    // The words of the quantity, the limit and the outcome wrap, never elided, in columns
+    // that share the width; the mark and the value keep theirs.
     tabella_->setWordWrap(true);
+    tabella_->setTextElideMode(Qt::ElideNone);
     QHeaderView* colonne = tabella_->horizontalHeader();
-    colonne->setSectionResizeMode(QHeaderView::ResizeToContents);
-    colonne->setSectionResizeMode(3, QHeaderView::Stretch);
+    colonne->setSectionResizeMode(QHeaderView::Stretch);
+    colonne->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    colonne->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    connect(colonne, &QHeaderView::sectionResized, tabella_,
+            [this] { tabella_->resizeRowsToContents(); });
+    RendiCopiabile(tabella_);
 
     mesi_ = new QTableWidget(0, static_cast<int>(ColonneTabellaMensile.size()), this);
     mesi_->setObjectName(QStringLiteral("TabellaMesi"));
@@ -54,6 +97,7 @@ VerificheQt::VerificheQt(QWidget* genitore) : QDialog(genitore) {
     mesi_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mesi_->verticalHeader()->hide();
     mesi_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    RendiCopiabile(mesi_);
     auto* tabelle = new QSplitter(Qt::Horizontal, this);
     tabelle->addWidget(tabella_);
     tabelle->addWidget(mesi_);

@@ -152,6 +152,9 @@ TEST_F(CicloVita, SaveAsAddsTheExtensionUnlessItIsThereInAnyCase) {
     EXPECT_TRUE(std::filesystem::exists(cartella / "MURO.CSS"));
     EXPECT_TRUE(std::filesystem::exists(cartella / "muro.txt.css"));
     EXPECT_FALSE(std::filesystem::exists(cartella / "muro.txt"));
+    // Each dialog opens on the exercise's own file, the last folder only while it has none.
+    EXPECT_EQ(dialoghi.Proposti,
+              (std::vector<std::string>{"", "", cartella / "muro.css", cartella / "MURO.CSS"}));
 }
 
 TEST_F(CicloVita, SaveAsOverAnExistingFileAsksFirst) {

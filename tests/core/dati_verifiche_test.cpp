@@ -270,7 +270,9 @@ TEST(DialogoDatiVerificheMensili, TheYearTheInsideConditionsAndASdRoundTrip) {
     e.Verifiche.CondensaAmmissibile = "350";
     e.Verifiche.InterfacciaFreno = 2;
     e.strato(3).Sd = "0,02";
+    e.Verifiche.Progetto.Titolo = "Villa";
     DialogoDatiVerifiche d(e);
+    EXPECT_EQ(d.Progetto.Titolo, "Villa");
     EXPECT_EQ(d.CondizioniInterne, VoceInternoDigitato);
     EXPECT_EQ(d.ClimaEsterno[0].Temperatura, "-0,3");
     EXPECT_EQ(d.Strati[2].Sd, "0,02");
@@ -289,7 +291,9 @@ TEST(DialogoDatiVerificheMensili, TheYearTheInsideConditionsAndASdRoundTrip) {
     EXPECT_EQ(d.ClimaEsterno[11].Temperatura, "11,5");
     d.CondizioniInterne = 5;
     d.Strati[2].Sd.clear();
+    d.Progetto.Tecnico = "Ing. Neri";
     EXPECT_TRUE(d.Applica(copia));
+    EXPECT_EQ(copia.Verifiche.Progetto, (DatiProgetto{"Villa", "", "", "Ing. Neri"}));
     EXPECT_EQ(copia.Verifiche.ClimaEsterno[11].Umidità, "81");
     EXPECT_EQ(copia.Verifiche.ClasseUmidità, std::optional<int>(5));
     EXPECT_EQ(copia.strato(3).Sd, "");

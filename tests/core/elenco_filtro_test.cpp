@@ -34,20 +34,21 @@ std::string Nomi(const ElencoMateriali& f, int n) {
 
 TEST(ElencoFiltro, NarrowsTheGridAndAClickStillNamesTheDatabaseRow) {
     ElencoMateriali f = ElencoMateriali::Consulta(Pietre(), [](const VoceAbaco&) {});
+    // The singular finds the plural heading too.
     f.ImpostaFiltro("pietra");
-    EXPECT_EQ(f.UltimoVisibile(), 1);
-    EXPECT_EQ(Nomi(f, 3), "Piètra serena|PIETRA leccese|");
-    EXPECT_EQ(f.LabelMat(2).Caption, "2600");
-    EXPECT_EQ(f.LabelMat(12).Caption, "1800");
+    EXPECT_EQ(f.UltimoVisibile(), 2);
+    EXPECT_EQ(Nomi(f, 4), "PIETRE|Piètra serena|PIETRA leccese|");
+    EXPECT_EQ(f.LabelMat(12).Caption, "2600");
+    EXPECT_EQ(f.LabelMat(22).Caption, "1800");
     EXPECT_FALSE(f.VScroll1Visibile());
-    f.LabelMat_Click(11);
+    f.LabelMat_Click(21);
     EXPECT_EQ(f.RigaSelezionata(), 5);
-    f.LabelMat_Click(21); // the first empty grid row lies beyond the database's last row
+    f.LabelMat_Click(31); // the first empty grid row lies beyond the database's last row
     EXPECT_GT(f.RigaSelezionata(), f.UltimoIndice());
 
     f.ImpostaFiltro("CALCESTRUZZO");
-    EXPECT_EQ(Nomi(f, 3), "Calcestruzzo armato|Calcestruzzo alleggerito|");
-    f.LabelMat_Click(11); // the last row shown is not the database's last
+    EXPECT_EQ(Nomi(f, 4), "CALCESTRUZZI|Calcestruzzo armato|Calcestruzzo alleggerito|");
+    f.LabelMat_Click(21); // the last row shown is not the database's last
     EXPECT_EQ(f.RigaSelezionata(), 4);
     f.ImpostaFiltro("");
     EXPECT_EQ(f.UltimoVisibile(), 5);

@@ -195,6 +195,26 @@ TEST(FileVersione2, TheMonthlyCheckDataRoundTripInTheirOrder) {
     EXPECT_TRUE(soloSd.strato(1).Sd.empty());
 }
 
+TEST(FileVersione2, TheProjectDataRoundTripAsOneBlockAfterTheLayers) {
+    Esercizio e = ConDati();
+    e.Verifiche.Progetto = {"Villetta = lotto 3", "Rossi S.r.l.", "", "Ing. Bianchi"};
+    const std::string file = FileDi(e);
+    EXPECT_NE(Sezione(file).find("strato.3.calore-specifico=840,5\r\n"
+                                 "progetto.titolo=Villetta = lotto 3\r\n"
+                                 "progetto.committente=Rossi S.r.l.\r\n"
+                                 "progetto.tecnico=Ing. Bianchi\r\n"
+                                 "finestra.3.telaio=1,5\r\n"),
+              std::string::npos)
+        << Sezione(file);
+    Esercizio letto;
+    ASSERT_TRUE(LetturaEsercizio(file, letto));
+    EXPECT_EQ(letto, e);
+
+    Esercizio soloTitolo;
+    soloTitolo.Verifiche.Progetto.Titolo = "Casa";
+    EXPECT_TRUE(HaDatiAggiuntivi(soloTitolo));
+}
+
 TEST(FileVersione2, AWrongLineOfTheSectionRefusesTheFileAndIsNamed) {
     const std::string file = FileDi(ConDati());
     const int prima = PrimaRigaSezione(file);
@@ -236,6 +256,8 @@ TEST(FileVersione2, AWrongLineOfTheSectionRefusesTheFileAndIsNamed) {
         {"classe-umidita=6\r\n", 0},
         {"classe-umidita=33\r\n", 0},
         {"condensa-ammissibile=\r\n", 0},
+        {"progetto.tecnico=\r\n", 0},
+        {"progetto.titolo=A\r\nprogetto.titolo=B\r\n", 1},
         {"interfaccia-freno=3\r\n", 0}, // three layers: boundaries 1 and 2 only
         {"interfaccia-freno=0\r\n", 0},
         {"zona=A\r\nzona=A\r\n", 1},

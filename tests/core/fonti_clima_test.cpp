@@ -6,8 +6,10 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "core/files/localita_epw.h"
 #include "core/materials/preparazione_abaco.h"
 #include "core/window/fonti_clima.h"
 #include "support/cartella_temporanea.h"
@@ -45,12 +47,17 @@ TEST_F(FontiClimaTest, AWeatherFileFillsTheTableWithItsMonthlyMeansAndTellsItsPr
     dialoghi_.FileScelti = {percorso};
     FontiClima fonti(Libreria(), dialoghi_);
     std::vector<double> avanzamento;
-    ASSERT_TRUE(fonti.ImportaEpw(dati_, [&](double f) { avanzamento.push_back(f); }));
+    ASSERT_TRUE(fonti.ImportaEpw(dati_, [&] {
+        // The progress starts after the file dialog, never under it.
+        EXPECT_EQ(dialoghi_.Mostrati.size(), 1u);
+        return AvanzamentoLettura([&](double f) { avanzamento.push_back(f); });
+    }));
     ASSERT_EQ(dialoghi_.Mostrati.size(), 1u); // the file dialog only
     EXPECT_EQ(dialoghi_.Mostrati[0].Testo, std::string(FiltroEpw));
     EXPECT_EQ(dati_.ClimaEsterno[0].Temperatura, "-5,5");
     EXPECT_EQ(dati_.ClimaEsterno[0].Umidità, "60,5");
     EXPECT_EQ(dati_.ClimaEsterno[11].Temperatura, "5,5");
+    EXPECT_EQ(fonti.LocalitaImportata(), "Prova");
     ASSERT_FALSE(avanzamento.empty());
     EXPECT_EQ(avanzamento.back(), 1.0);
 }
@@ -74,7 +81,12 @@ TEST_F(FontiClimaTest, AMalformedMissingOrCancelledWeatherFileLeavesTheTableAsIt
     EXPECT_FALSE(fonti.ImportaEpwDa(assente, dati_));
     EXPECT_EQ(dialoghi_.Mostrati[1].Testo, std::string(MessaggioEpwIlleggibile) + "\n" + assente);
 
-    EXPECT_FALSE(fonti.ImportaEpw(dati_)); // the file dialog cancelled
+    bool avviato = false;
+    EXPECT_FALSE(fonti.ImportaEpw(dati_, [&] { // the file dialog cancelled: no progress
+        avviato = true;
+        return AvanzamentoLettura{};
+    }));
+    EXPECT_FALSE(avviato);
     EXPECT_EQ(dialoghi_.Mostrati.size(), 3u);
     EXPECT_EQ(dati_.ClimaEsterno, prima.ClimaEsterno);
 }
@@ -152,3 +164,17 @@ TEST_F(FontiClimaTest, ALibraryWithAWrongLineIsToldAndNeverRewritten) {
 }
 
 } // namespace
+
+TEST(LocalitaEpw, TheCityOfTheLocationLine) {
+    const std::pair<const char*, const char*> casi[] = {
+        {"LOCATION,Milano Linate,LOM,ITA,IGDG,160800,45.43,9.28,1.0,103.0\n", "Milano Linate"},
+        {"\xEF\xBB\xBFLOCATION, Bolzano ,BZ,ITA\r\n", "Bolzano"},
+        {"LOCATION,Roma", "Roma"},
+        {"LOCATION, ,X\n", ""},
+        {"DESIGN CONDITIONS,0\nLOCATION,Roma\n", ""},
+        {"", ""},
+    };
+    for (const auto& [testo, citta] : casi) {
+        EXPECT_EQ(LocalitaEpw(testo), citta) << testo;
+    }
+}

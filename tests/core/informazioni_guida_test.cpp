@@ -91,6 +91,14 @@ TEST(Guida, OpensTheGuideOrSaysWhereItWasLookedFor) {
     EXPECT_EQ(aperture.File, (std::vector<std::string>{(cartella / "guida.html").string()}));
     EXPECT_EQ(dialoghi.Messaggi.size(), 1u);
     EXPECT_TRUE(aperture.Indirizzi.empty());
+    EXPECT_TRUE(aperture.Mostrati.empty());
+
+    // No browser: the user is told, and the guide opens in the program's own window.
+    aperture.DesktopApre = false;
+    GuidaInLinea(aperture, dialoghi, cartella.string());
+    ASSERT_EQ(dialoghi.Messaggi.size(), 2u);
+    EXPECT_EQ(dialoghi.Messaggi[1].Testo, MessaggioGuidaNelProgramma);
+    EXPECT_EQ(aperture.Mostrati, (std::vector<std::string>{(cartella / "guida.html").string()}));
 }
 
 // The guide opens in any browser, also without a network: nothing it shows comes from

@@ -153,6 +153,40 @@ TEST_F(Recupero, AtStartUpItIsOfferedWithItsDateAndRestoredAsModifiedWithoutAFil
     EXPECT_EQ(altri.Mostrati.back().Titolo, "Salva con nome");
 }
 
+TEST_F(Recupero, AnExerciseWithAFileIsRestoredIntoItsFileAndTheQuestionNamesIt) {
+    const OraUtc utc;
+    const std::string muro = cartella / "progetti/muro.css";
+    std::filesystem::create_directories(cartella / "progetti");
+    f.TextSpessore_Change(1, "30");
+    dialoghi.FileScelti.push_back(muro);
+    ASSERT_TRUE(f.SalvareConNome1());
+    f.TextSpessore_Change(1, "45");
+    f.TimerRecupero_Timer();
+    const timespec tempi[2] = {{SetteDicembre2026, 0}, {SetteDicembre2026, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), tempi, 0), 0);
+
+    DialoghiRegistrati altri;
+    FinestraPrincipale nuova{altri};
+    altri.Risposte.push_back(Risposta::Si);
+    Riavvia(nuova);
+    ASSERT_EQ(altri.Mostrati.size(), 1u);
+    EXPECT_EQ(altri.Mostrati[0].Testo,
+              "È stato trovato un esercizio non salvato del 07/12/2026 alle 15:38 (file " + muro +
+                  "): ripristinarlo?");
+    EXPECT_EQ(nuova.esercizio().strato(1).Spessore.Testo, "45");
+    EXPECT_EQ(nuova.Stato().PercorsoEsercizio, muro);
+    EXPECT_EQ(nuova.Stato().Caption, muro + " - Paretix");
+    EXPECT_EQ(nuova.Stato().Modificato, Si);
+    // Save writes the file it belongs to, without asking, and the recovery goes.
+    ASSERT_TRUE(nuova.Salva1());
+    EXPECT_EQ(altri.Mostrati.size(), 1u);
+    Esercizio letto;
+    ASSERT_FALSE(AperturaFile(muro, letto));
+    EXPECT_EQ(letto.strato(1).Spessore.Testo, "45");
+    EXPECT_FALSE(Esiste());
+    EXPECT_FALSE(std::filesystem::exists(file + EstensionePercorsoRecupero));
+}
+
 TEST_F(Recupero, RefusedAtStartUpItIsRemovedAndWithoutAFileNothingIsAsked) {
     DialoghiRegistrati altri;
     FinestraPrincipale nuova{altri};

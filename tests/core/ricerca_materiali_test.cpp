@@ -23,11 +23,39 @@ TEST(FiltroMateriali, FindsWordsWhateverTheirCaseAccentsAndOrder) {
     EXPECT_TRUE(TrovatoDalFiltro("pietra", "Piètra"));
     EXPECT_TRUE(TrovatoDalFiltro("Calcestruzzo armato", " armato  calc"));
     EXPECT_TRUE(TrovatoDalFiltro("Mattoni pieni", "ton"));
-    EXPECT_FALSE(TrovatoDalFiltro("Mattone", "mattoni"));
     EXPECT_FALSE(TrovatoDalFiltro("Calcestruzzo armato", "calcestruzzo leggero"));
     EXPECT_TRUE(TrovatoDalFiltro("Qualsiasi", ""));
     EXPECT_TRUE(TrovatoDalFiltro("", "  "));
     EXPECT_FALSE(TrovatoDalFiltro("", "a"));
+}
+
+// Singular and plural find each other, and so does a word with one letter wrong, missing or
+// added; a short word or a different one does not.
+TEST(FiltroMateriali, FindsSingularPluralAndSmallTypos) {
+    struct Caso {
+        const char *nome, *filtro;
+        bool trovato;
+    };
+    const Caso casi[] = {
+        {"Mattoni pieni", "mattone", true},
+        {"Mattone forato", "mattoni", true},
+        {"Mattoni pieni", "matone", true},
+        {"Mattoni pieni", "mattomi", true},
+        {"Mattoni pieni", "mmattoni", true},
+        {"Lastre di gesso", "lastra gesso", true},
+        {"Pietra calcarea", "pietre", true},
+        {"Calcestruzzo", "calcestruzo", true},
+        {"Mattoni pieni", "matoni pieno", true},
+        {"Mattoni pieni", "mattonelle", false},
+        {"Mattoni pieni", "legno", false},
+        {"Mattoni pieni", "pini", false},
+        {"Sughero", "sugo", false},
+        {"Gesso", "geso", false}, // a word of four letters is found only as it is
+        {"Lana di roccia", "lana di vetro", false},
+    };
+    for (const Caso& c : casi) {
+        EXPECT_EQ(TrovatoDalFiltro(c.nome, c.filtro), c.trovato) << c.nome << " / " << c.filtro;
+    }
 }
 
 // The database file is Windows-1252: "è" is the byte 0xE8 there, and the reader turns it into

@@ -2,6 +2,7 @@
 
 #include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/righe_verifiche.h"
+#include "core/window/testo_tabella.h"
 #include "support/parete_verifiche.h"
 
 using namespace paretix;
@@ -90,4 +91,10 @@ TEST(RigheVerifiche, NotesOfTheChecksThatRan) {
     EXPECT_NE(soloTermico[0].find("ponti termici"), std::string::npos);
     e = PareteVerifiche(true);
     EXPECT_EQ(NoteVerifiche(CalcolaVerifiche(e, prova::Calcola(e))).size(), 3u);
+}
+
+TEST(TabellaTabulata, CellsByTabsRowsByLineFeedsAndNoSeparatorInsideACell) {
+    EXPECT_EQ(TabellaTabulata({{"✔", "U", "0,25 W/m²K"}, {"a\tb", "c\r\nd", ""}}),
+              "✔\tU\t0,25 W/m²K\na b\tc  d\t\n");
+    EXPECT_EQ(TabellaTabulata({}), "");
 }

@@ -6,7 +6,7 @@
 set -euo pipefail
 src=$1
 ordine=(core/porte core/model core/files core/calc core/charts core/materials core/verifiche
-  core/simulazione core/variazioni core/window ui cli app)
+  core/simulazione core/variazioni core/window core/relazione disegno ui cli app)
 
 livello() {
   local i

@@ -1,5 +1,6 @@
 #pragma once
-// An ApertureEsterne for tests: it records the addresses and files it is asked to open.
+// An ApertureEsterne for tests: it records the addresses and files it is asked to open, and
+// answers as a desktop with a browser unless told otherwise.
 
 #include <string>
 #include <vector>
@@ -12,8 +13,19 @@ class ApertureRegistrate : public ApertureEsterne {
   public:
     std::vector<std::string> Indirizzi;
     std::vector<std::string> File;
-    void ApriIndirizzo(const std::string& indirizzo) override { Indirizzi.push_back(indirizzo); }
-    void ApriFile(const std::string& percorso) override { File.push_back(percorso); }
+    std::vector<std::string> Mostrati; // the documents shown in the program's own window
+    bool DesktopApre = true;
+    bool ApriIndirizzo(const std::string& indirizzo) override {
+        Indirizzi.push_back(indirizzo);
+        return DesktopApre;
+    }
+    bool ApriFile(const std::string& percorso) override {
+        File.push_back(percorso);
+        return DesktopApre;
+    }
+    void MostraDocumento(const std::string& percorso, const std::string&) override {
+        Mostrati.push_back(percorso);
+    }
 };
 
 } // namespace paretix::test

@@ -28,6 +28,7 @@ class DialoghiRegistrati : public Dialoghi {
     std::vector<Voce> Mostrati;
     std::deque<Risposta> Risposte;
     std::deque<std::optional<std::string>> FileScelti;
+    std::vector<std::string> Proposti; // the path each save dialog opened on
 
     void Messaggio(const std::string& titolo, const std::string& testo, Icona icona) override {
         Mostrati.push_back({titolo, testo, icona});
@@ -44,8 +45,9 @@ class DialoghiRegistrati : public Dialoghi {
                                         const std::string& filtro) override {
         return File(titolo, filtro);
     }
-    std::optional<std::string> SalvaFile(const std::string& titolo,
-                                         const std::string& filtro) override {
+    std::optional<std::string> SalvaFile(const std::string& titolo, const std::string& filtro,
+                                         const std::string& proposto) override {
+        Proposti.push_back(proposto);
         return File(titolo, filtro);
     }
 

@@ -29,7 +29,7 @@ class DialoghiSoloMessaggi : public Dialoghi {
     Risposta DomandaSiNo(T, T, Icona) override { return Inatteso(Risposta::No); }
     Risposta DomandaSiNoAnnulla(T, T, Icona) override { return Inatteso(Risposta::Annulla); }
     std::optional<std::string> ApriFile(T, T) override { return Inatteso(std::nullopt); }
-    std::optional<std::string> SalvaFile(T, T) override { return Inatteso(std::nullopt); }
+    std::optional<std::string> SalvaFile(T, T, T) override { return Inatteso(std::nullopt); }
 
   private:
     template <class R> R Inatteso(R r) {

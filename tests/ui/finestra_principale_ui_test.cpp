@@ -84,19 +84,24 @@ class FinestraPrincipaleUiTest : public QObject {
 
     void startsAsANewExerciseWithItsMenus() {
         QCOMPARE(finestra_->windowTitle(), QStringLiteral("Senza nome - Paretix LT"));
-        QStringList menu;
+        QStringList menu, tasti;
         for (QAction* a : finestra_->menuBar()->actions()) {
             menu << a->text();
             for (QAction* v : a->menu()->actions()) {
                 if (!v->isSeparator()) {
                     menu << v->text();
+                    tasti << v->shortcut().toString(QKeySequence::PortableText);
                 }
             }
         }
-        QCOMPARE(menu, (QStringList{"&File", "&Nuovo", "&Apri...", "&Salva", "Sal&va con nome...",
-                                    "Anteprima &di stampa", "S&tampa...", "&Esci", "&Modifica",
-                                    "&Abaco materiali", "&?", "&Guida in linea",
-                                    "&Informazioni su Paretex LT"}));
+        // The desktop's usual keys beside the captions.
+        QCOMPARE(tasti, (QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+Shift+S", "", "Ctrl+P", "",
+                                     "Ctrl+Q", "", "F1", ""}));
+        QCOMPARE(menu,
+                 (QStringList{"&File", "&Nuovo", "&Apri...", "&Salva", "Sal&va con nome...",
+                              "Anteprima &di stampa", "S&tampa...", "Esporta relazione PDF...",
+                              "&Esci", "&Modifica", "&Abaco materiali", "&?", "&Guida in linea",
+                              "&Informazioni su Paretex LT"}));
         QVERIFY(!finestra_->Azione(Comando::AnteprimaDiStampa)->isEnabled());
         QVERIFY(!finestra_->Azione(Comando::Stampa)->isEnabled());
         QVERIFY(finestra_->Azione(Comando::AbacoMateriali)->isEnabled());
@@ -250,6 +255,57 @@ class FinestraPrincipaleUiTest : public QObject {
         menu->close();
         Premi(QStringLiteral("CommandMeno"));
         QCOMPARE(Casella(QStringLiteral("TextNumeroStrati"))->text(), QStringLiteral("1"));
+    }
+
+    // Tab walks every shown box of every layer in order, then the boundary conditions.
+    void tabGoesThroughEveryLayerThenTheConditions() {
+        for (int k = 1; k <= 2; ++k) {
+            PremiSuStrato(k);
+            QTRY_VERIFY(finestra_->MenuNascosto()->isVisible());
+            Voce(QStringLiteral("InserisciStratoADestra"))->trigger();
+            finestra_->MenuNascosto()->close();
+        }
+        QVERIFY(Casella(QStringLiteral("TextSpessore(3)"))->isVisible());
+        QStringList attese;
+        for (int k = 1; k <= 3; ++k) {
+            for (const char* nome : {"TextDensità", "TextSpessore", "TextConduttività",
+                                     "TextPermeabilità", "TextFatAssorbimento"}) {
+                QLineEdit* c =
+                    Casella(QStringLiteral("%1(%2)").arg(QString::fromUtf8(nome)).arg(k));
+                if (c->isVisible()) {
+                    attese << c->objectName();
+                }
+            }
+        }
+        attese << QStringLiteral("TextTInterna");
+        QStringList percorse;
+        QWidget* w = Casella(attese.front());
+        while (percorse.size() < attese.size()) {
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) != 0) {
+                percorse << w->objectName();
+            }
+            w = w->nextInFocusChain();
+        }
+        QCOMPARE(percorse, attese);
+    }
+
+    // A layer's rectangle names its material.
+    void theLayerRectangleTellsItsMaterial() {
+        QCOMPARE(Trova<QWidget>(QStringLiteral("LabelStrato(1)"))->toolTip(),
+                 QString::fromUtf8(MaterialeDaTastiera));
+        for (int k = 1; k <= 2; ++k) {
+            PremiSuStrato(k);
+            QTRY_VERIFY(finestra_->MenuNascosto()->isVisible());
+            Voce(QStringLiteral("InserisciStratoADestra"))->trigger();
+            finestra_->MenuNascosto()->close();
+        }
+        PremiSuStrato(2);
+        QTRY_VERIFY(finestra_->MenuNascosto()->isVisible());
+        QVERIFY(Voce(QStringLiteral("CameraAria"))->isEnabled());
+        Voce(QStringLiteral("CameraAria"))->trigger();
+        finestra_->MenuNascosto()->close();
+        QCOMPARE(Trova<QWidget>(QStringLiteral("LabelStrato(2)"))->toolTip(),
+                 QString::fromUtf8(MaterialeCameraAria));
     }
 
     void theLayerUnderTheMouseTurnsYellow() {

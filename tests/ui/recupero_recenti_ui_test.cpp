@@ -135,7 +135,7 @@ class RecuperoRecentiUiTest : public QObject {
                 }
             });
             cerca.start();
-            QVERIFY(dialoghi.SalvaFile("Salva con nome", "File esercizio (*.css)|*.css|"));
+            QVERIFY(dialoghi.SalvaFile("Salva con nome", "File esercizio (*.css)|*.css|", ""));
             QCOMPARE(test::LeggiTutto(memoria), cartella / "esercizi" + "\n");
         }
         // The next session opens where the kept folder says, not where this one's last dialog

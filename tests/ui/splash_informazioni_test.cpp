@@ -4,12 +4,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
 
 #include <vector>
 
+#include "core/window/guida.h"
 #include "support/aperture_registrate.h"
 #include "support/dialoghi_registrati.h"
 #include "support/widget_di_prova.h"
@@ -113,6 +115,29 @@ class SplashInformazioniTest : public QObject {
         QVERIFY(aperti[1].isLocalFile());
         QCOMPARE(aperti[1].toLocalFile(), QStringLiteral("/tmp/una cartella/guida.html"));
         QCOMPARE(aperti[2].scheme(), QStringLiteral("mailto"));
+    }
+
+    // Without a browser the guide opens in the program's own window, and the user is told.
+    void withoutABrowserTheGuideOpensInTheProgram() {
+        QTemporaryDir cartella;
+        QFile guida(cartella.filePath(QString::fromUtf8(FileGuida)));
+        QVERIFY(guida.open(QIODevice::WriteOnly));
+        guida.write("<html><body><h1>Indice della guida</h1></body></html>");
+        guida.close();
+        ui::ApertureQt aperture([](const QUrl&) { return false; });
+        DialoghiRegistrati dialoghi;
+        GuidaInLinea(aperture, dialoghi, cartella.path().toStdString());
+        QCOMPARE(dialoghi.Mostrati.size(), std::size_t{1});
+        QCOMPARE(dialoghi.Mostrati[0].Testo, std::string(MessaggioGuidaNelProgramma));
+        QTextBrowser* finestra = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QStringLiteral("FinestraGuida")) {
+                finestra = qobject_cast<QTextBrowser*>(w);
+            }
+        }
+        QVERIFY(finestra != nullptr && finestra->isVisible());
+        QVERIFY(finestra->toPlainText().contains(QStringLiteral("Indice della guida")));
+        QCOMPARE(finestra->windowTitle(), QString::fromUtf8(TitoloGuida));
     }
 };
 

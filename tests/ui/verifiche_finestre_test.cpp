@@ -4,13 +4,17 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
+
+#include "core/window/testo_tabella.h"
 
 #include "support/aperture_registrate.h"
 #include "support/cartella_temporanea.h"
@@ -104,6 +108,53 @@ class VerificheFinestreTest : public QObject {
                      QStringLiteral("3"));
         QVERIFY(Modello().Stato().RigheVerifiche.empty());
         QVERIFY(!FinestraVerifiche()->isVisible());
+    }
+
+    // Every word of the table stays readable at the default size, within the screen, and the
+    // selection copies as tab-separated text.
+    void theChecksTableWrapsFitsTheScreenAndCopiesItsSelection() {
+        ApriEsempio();
+        test::Trova<QPushButton>(finestra_.get(), QStringLiteral("Command1"))->click();
+        QWidget* finestra = FinestraVerifiche();
+        QVERIFY(finestra != nullptr);
+        const QSize schermo = finestra->screen()->availableGeometry().size();
+        QVERIFY(finestra->width() <= schermo.width() && finestra->height() <= schermo.height());
+        auto* tabella = test::Trova<QTableWidget>(finestra, QStringLiteral("TabellaVerifiche"));
+        QCOMPARE(tabella->textElideMode(), Qt::ElideNone);
+        // Every column in view, none beyond the right edge.
+        QVERIFY(tabella->horizontalHeader()->length() <= tabella->viewport()->width());
+        const QFontMetrics misure(tabella->font());
+        for (int r = 0; r < tabella->rowCount(); ++r) {
+            for (int c = 0; c < tabella->columnCount(); ++c) {
+                for (const QString& parola : tabella->item(r, c)->text().split(QLatin1Char(' '))) {
+                    QVERIFY2(misure.horizontalAdvance(parola) < tabella->columnWidth(c),
+                             qPrintable(parola));
+                }
+            }
+        }
+        tabella->selectAll();
+        auto* copia = finestra->findChild<QAction*>(QStringLiteral("TabellaVerificheCopia"));
+        QVERIFY(copia != nullptr && tabella->actions().contains(copia));
+        QCOMPARE(copia->shortcut(), QKeySequence(QKeySequence::Copy));
+        copia->trigger();
+        std::vector<std::vector<std::string>> righe;
+        for (const RigaVerifica& riga : Modello().Stato().RigheVerifiche) {
+            righe.push_back({riga.Segno, riga.Grandezza, riga.Valore, riga.Limite, riga.Esito});
+        }
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString::fromStdString(TabellaTabulata(righe)));
+    }
+
+    // "Esporta relazione PDF..." writes the document of the exercise to the file chosen.
+    void theFileMenuWritesTheTechnicalReport() {
+        ApriEsempio();
+        const std::string pdf = *cartella_ / "relazione";
+        dialoghi_.FileScelti = {pdf};
+        finestra_->Azione(Comando::EsportaRelazione)->trigger();
+        QCOMPARE(dialoghi_.Mostrati.size(), std::size_t{1}); // the file dialog, no message
+        const std::string scritto = test::LeggiTutto(pdf + ".pdf");
+        QVERIFY(scritto.starts_with("%PDF-"));
+        QVERIFY(!Modello().Stato().Modificato.empty() && Modello().Stato().Modificato == No);
     }
 
     void withoutASpecificHeatTheWindowHasNoChart() {
@@ -231,6 +282,7 @@ class VerificheFinestreTest : public QObject {
             QCOMPARE(tabella->item(11, 2)->text(), QStringLiteral("60,5"));
             auto* localita = test::Trova<QComboBox>(d, QStringLiteral("ComboLocalita"));
             QCOMPARE(localita->count(), 0);
+            QCOMPARE(localita->currentText(), QStringLiteral("Prova")); // named by the file
             localita->setCurrentText(QStringLiteral("Prova"));
             test::Trova<QPushButton>(d, QStringLiteral("CommandSalvaLocalita"))->click();
             QCOMPARE(localita->count(), 1);

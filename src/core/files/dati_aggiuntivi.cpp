@@ -218,6 +218,36 @@ bool ApplicaStrato(Esercizio& e, const ChiaveDiStrato& chiave, std::string_view 
     return true;
 }
 
+// The project data of the report's heading, one block of keys in the order they are written.
+struct CampoProgetto {
+    std::string_view Chiave;
+    std::string DatiProgetto::*Campo;
+};
+constexpr std::array<CampoProgetto, 4> CampiProgetto{{
+    {ChiaveProgettoTitolo, &DatiProgetto::Titolo},
+    {ChiaveProgettoCommittente, &DatiProgetto::Committente},
+    {ChiaveProgettoIndirizzo, &DatiProgetto::Indirizzo},
+    {ChiaveProgettoTecnico, &DatiProgetto::Tecnico},
+}};
+
+bool ApplicaProgetto(DatiProgetto& p, std::string_view chiave, std::string_view valore) {
+    for (const CampoProgetto& c : CampiProgetto) {
+        if (c.Chiave == chiave) {
+            p.*c.Campo = std::string(valore);
+            return true;
+        }
+    }
+    return false;
+}
+
+void RigheProgetto(std::vector<std::string>& righe, const DatiProgetto& p) {
+    for (const CampoProgetto& c : CampiProgetto) {
+        if (!(p.*c.Campo).empty()) {
+            righe.push_back(Riga(c.Chiave, p.*c.Campo));
+        }
+    }
+}
+
 bool ApplicaChiaveNota(DatiVerifiche& v, const Esercizio& e, std::string_view chiave,
                        std::string_view valore, bool& nota) {
     nota = true;
@@ -280,6 +310,9 @@ bool ApplicaChiaveNota(DatiVerifiche& v, const Esercizio& e, std::string_view ch
             v.*testo.Campo = std::string(valore);
             return true;
         }
+    }
+    if (ApplicaProgetto(v.Progetto, chiave, valore)) {
+        return true;
     }
     if (chiave.starts_with(PrefissoClima)) {
         return ApplicaMese(v.ClimaEsterno, chiave.substr(PrefissoClima.size()), valore);
@@ -385,6 +418,7 @@ std::vector<std::string> RigheDatiAggiuntivi(const Esercizio& e) {
         }
     }
     RigheSimulazione(e, righe);
+    RigheProgetto(righe, v.Progetto);
     for (const auto& [chiave, valore] : v.AltreChiavi) {
         righe.push_back(Riga(chiave, valore));
     }

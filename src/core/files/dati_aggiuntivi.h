@@ -33,6 +33,8 @@
 //   facciata.finestra.superficie, facciata.finestra.rw  its window or door, m² and dB
 //   facciata.forma, facciata.k, facciata.rw-parete  ΔLfs and K in dB, a certified Rw of the wall
 //   strato.K.ponte-conduttivita  W/(m K) of the material bridging layer K
+//   progetto.titolo, progetto.committente, progetto.indirizzo, progetto.tecnico
+//                        the heading of the technical report, as typed
 // A choice not made and an empty text are not written. Keys the program does not know are
 // kept in memory in their order and written back after the known ones.
 
@@ -75,6 +77,10 @@ inline constexpr std::string_view SuffissoPonteConduttività = "ponte-conduttivi
 // Whether chiave is one of the keys of the transmittance beyond one dimension and the façade
 // that apply to the whole wall (ponte.frazione, fissaggi.*, facciata.*).
 bool ChiavePontiEFacciata(std::string_view chiave);
+inline constexpr std::string_view ChiaveProgettoTitolo = "progetto.titolo";
+inline constexpr std::string_view ChiaveProgettoCommittente = "progetto.committente";
+inline constexpr std::string_view ChiaveProgettoIndirizzo = "progetto.indirizzo";
+inline constexpr std::string_view ChiaveProgettoTecnico = "progetto.tecnico";
 
 // Whether the exercise holds anything that only a version-2 file can store.
 bool HaDatiAggiuntivi(const Esercizio& e);

@@ -1,5 +1,6 @@
 #include "core/materials/ricerca_materiali.h"
 
+#include <utility>
 #include <vector>
 
 namespace paretix {
@@ -113,10 +114,69 @@ std::string FormaDiRicerca(std::string_view testo) {
     return uscita;
 }
 
+namespace {
+
+// A filter word this long or longer is looked for by its stem too.
+constexpr std::size_t LunghezzaConRadice = 5;
+// A stem this long or longer is found with one letter wrong, missing or added.
+constexpr std::size_t LunghezzaConErrore = 5;
+
+// The word without its last vowel: "mattone" and "mattoni" both give "matton".
+std::string_view Radice(std::string_view parola) {
+    if (parola.size() >= LunghezzaConRadice &&
+        std::string_view("aeio").find(parola.back()) != std::string_view::npos) {
+        parola.remove_suffix(1);
+    }
+    return parola;
+}
+
+// The edit distance of a and b, stopping early once it exceeds 1.
+bool AlPiùUnErrore(std::string_view a, std::string_view b) {
+    if (a.size() > b.size()) {
+        std::swap(a, b);
+    }
+    if (b.size() - a.size() > 1) {
+        return false;
+    }
+    std::size_t i = 0;
+    while (i < a.size() && a[i] == b[i]) {
+        ++i;
+    }
+    if (a.size() == b.size()) {
+        return a.substr(i + (i < a.size() ? 1 : 0)) == b.substr(i + (i < b.size() ? 1 : 0));
+    }
+    return a.substr(i) == b.substr(i + 1);
+}
+
+// Whether some word of the name begins with the filter word's stem, or with nearly it.
+bool TrovataLaRadice(const std::vector<std::string>& parole, std::string_view parola) {
+    const std::string_view radice = Radice(parola);
+    if (parola.size() < LunghezzaConRadice) {
+        return false;
+    }
+    for (const std::string& w : parole) {
+        if (w.starts_with(radice)) {
+            return true;
+        }
+        if (radice.size() < LunghezzaConErrore) {
+            continue;
+        }
+        for (std::size_t n = radice.size() - 1; n <= radice.size() + 1 && n <= w.size(); ++n) {
+            if (AlPiùUnErrore(radice, std::string_view(w).substr(0, n))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 bool TrovatoDalFiltro(std::string_view nome, std::string_view filtro) {
     const std::string forma = FormaDiRicerca(nome);
+    const std::vector<std::string> parole = Parole(forma);
     for (const std::string& parola : Parole(filtro)) {
-        if (forma.find(parola) == std::string::npos) {
+        if (forma.find(parola) == std::string::npos && !TrovataLaRadice(parole, parola)) {
             return false;
         }
     }

@@ -44,6 +44,16 @@ struct MeseDigitato {
 };
 using AnnoDigitato = std::array<MeseDigitato, MesiAnno>;
 
+// Who and what the technical report is for, as typed; shown in its heading only.
+struct DatiProgetto {
+    std::string Titolo;
+    std::string Committente;
+    std::string Indirizzo;
+    std::string Tecnico;
+
+    bool operator==(const DatiProgetto&) const = default;
+};
+
 struct DatiVerifiche {
     bool Attive = false; // the "Verifiche di legge" check box
     std::optional<ZonaClimatica> Zona;
@@ -84,6 +94,7 @@ struct DatiVerifiche {
     std::string FacciataForma;
     std::string FacciataK;
     std::string FacciataRwParete;
+    DatiProgetto Progetto;
     // Keys of the file section this program does not know, kept in order and written back.
     std::vector<std::pair<std::string, std::string>> AltreChiavi;
 

@@ -30,8 +30,10 @@ class Dialoghi {
     // The result is the full path of the confirmed file, or nothing when cancelled.
     virtual std::optional<std::string> ApriFile(const std::string& titolo,
                                                 const std::string& filtro) = 0;
+    // The save dialog opens on proposto, a full path, when given, otherwise in the last folder.
     virtual std::optional<std::string> SalvaFile(const std::string& titolo,
-                                                 const std::string& filtro) = 0;
+                                                 const std::string& filtro,
+                                                 const std::string& proposto) = 0;
 };
 
 } // namespace paretix

@@ -151,7 +151,9 @@ bool FinestraPrincipale::Salva1() {
 }
 
 bool FinestraPrincipale::SalvareConNome1() {
-    const auto scelto = dialoghi_.SalvaFile(TitoloSalvaConNome, FiltroSalvaEsercizio);
+    // The dialog proposes the exercise's own name and folder.
+    const auto scelto =
+        dialoghi_.SalvaFile(TitoloSalvaConNome, FiltroSalvaEsercizio, stato_.PercorsoEsercizio);
     if (!scelto) {
         return false;
     }

@@ -74,6 +74,7 @@ DialogoDatiVerifiche::DialogoDatiVerifiche(const Esercizio& e)
       StratoIsolante(e.Verifiche.StratoIsolante), isolamentoInterno_(e.Verifiche.IsolamentoInterno),
       irradianza290_(e.Verifiche.Irradianza290) {
     const DatiVerifiche& v = e.Verifiche;
+    Progetto = v.Progetto;
     ClimaEsterno = v.ClimaEsterno;
     ClimaInterno = v.ClimaInterno;
     if (v.ClasseUmidità) {
@@ -211,6 +212,7 @@ bool DialogoDatiVerifiche::Applica(Esercizio& e) const {
                               : std::optional<int>(CondizioniInterne);
     }
     v.CondensaAmmissibile = CondensaAmmissibile;
+    v.Progetto = Progetto;
     if (InterfacciaFreno >= 0 && InterfacciaFreno < e.NumeroStrati()) {
         v.InterfacciaFreno = InterfacciaFreno;
     }

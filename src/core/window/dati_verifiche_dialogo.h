@@ -34,6 +34,12 @@ inline constexpr const char* CaptionStratoIsolante = "Strato isolante";
 // The first entry of the insulation layer chooser: the program picks the least conductive one.
 inline constexpr const char* VoceStratoIsolanteAutomatico = "il meno conduttivo";
 
+// The heading of the technical report.
+inline constexpr const char* CaptionProgettoTitolo = "Progetto";
+inline constexpr const char* CaptionProgettoCommittente = "Committente";
+inline constexpr const char* CaptionProgettoIndirizzo = "Indirizzo";
+inline constexpr const char* CaptionProgettoTecnico = "Tecnico";
+
 // Column headers of the table of the layers.
 inline constexpr const char* ColonnaNumero = "N.";
 inline constexpr const char* ColonnaNome = "Strato";
@@ -156,6 +162,8 @@ class DialogoDatiVerifiche {
     int InterfacciaFreno = 0;
     // The texts of CampiPontiEFacciata, in its order.
     std::array<std::string, CampiPontiEFacciata.size()> PontiEFacciata{};
+    // Shown only in the technical report's heading; any text is accepted.
+    DatiProgetto Progetto;
 
     // The btr box is only for a wall towards an unheated space; its text stays, and is
     // checked, when disabled.

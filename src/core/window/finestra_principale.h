@@ -228,7 +228,8 @@ class FinestraPrincipale {
     // modified and removed once it is not: after a save, New, Open and a clean exit.
     void ImpostaRecupero(std::string percorso);
     // At start-up: a recovery file left by a session that did not end cleanly is offered for
-    // restoring. Restored, the exercise has no file and is modified; refused, the file goes.
+    // restoring, naming the exercise's file. Restored, the exercise belongs to that file (or
+    // to none) and is modified; refused, the recovery file goes.
     void OffriRipristino();
     void TimerRecupero_Timer();
 

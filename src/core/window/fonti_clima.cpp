@@ -1,6 +1,7 @@
 #include "core/window/fonti_clima.h"
 
 #include "core/files/lettura_file.h"
+#include "core/files/localita_epw.h"
 
 namespace paretix {
 
@@ -35,9 +36,10 @@ bool FontiClima::Rileggi() {
     return !errore;
 }
 
-bool FontiClima::ImportaEpw(DialogoDatiVerifiche& dati, const AvanzamentoLettura& avanzamento) {
+bool FontiClima::ImportaEpw(DialogoDatiVerifiche& dati,
+                            const std::function<AvanzamentoLettura()>& avvia) {
     const std::optional<std::string> percorso = dialoghi_.ApriFile(CaptionImportaEpw, FiltroEpw);
-    return percorso && ImportaEpwDa(*percorso, dati, avanzamento);
+    return percorso && ImportaEpwDa(*percorso, dati, avvia ? avvia() : AvanzamentoLettura{});
 }
 
 bool FontiClima::ImportaEpwDa(const std::string& percorso, DialogoDatiVerifiche& dati,
@@ -54,6 +56,7 @@ bool FontiClima::ImportaEpwDa(const std::string& percorso, DialogoDatiVerifiche&
         return false;
     }
     dati.ImpostaClimaEsterno(clima);
+    localitaImportata_ = LocalitaEpw(*testo);
     return true;
 }
 

@@ -4,6 +4,7 @@
 // where a year is saved under a locality's name and loaded again. Every fault is told through
 // the dialogs and leaves both the table and the library as they were.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,9 +36,12 @@ class FontiClima {
     // Reads the library again; false, with the message shown, when it cannot be read.
     bool Rileggi();
 
-    // Asks for a weather file and puts its monthly means into the outside table. The progress
-    // of the read goes to avanzamento. False when cancelled or refused (with the message).
-    bool ImportaEpw(DialogoDatiVerifiche& dati, const AvanzamentoLettura& avanzamento = {});
+    // Asks for a weather file and puts its monthly means into the outside table. Only once a
+    // file is chosen is avvia called for what follows the progress of the read: a progress box
+    // opened earlier would come up over the file dialog and take its focus. False when
+    // cancelled or refused (with the message).
+    bool ImportaEpw(DialogoDatiVerifiche& dati,
+                    const std::function<AvanzamentoLettura()>& avvia = {});
     // The file's part of the import, for a path already chosen.
     bool ImportaEpwDa(const std::string& percorso, DialogoDatiVerifiche& dati,
                       const AvanzamentoLettura& avanzamento = {});
@@ -51,6 +55,10 @@ class FontiClima {
     // Removes the locality after asking; false when cancelled or it failed.
     bool Elimina(std::string_view nome);
 
+    // The place named by the last weather file imported, for the name the year is saved
+    // under; empty when the file names none.
+    const std::string& LocalitaImportata() const { return localitaImportata_; }
+
   private:
     void Mostra(const std::string& testo, Icona icona);
 
@@ -58,6 +66,7 @@ class FontiClima {
     Dialoghi& dialoghi_;
     LibreriaClima libreria_;
     std::vector<std::string> nomi_;
+    std::string localitaImportata_;
 };
 
 } // namespace paretix

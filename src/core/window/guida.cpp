@@ -29,7 +29,10 @@ void GuidaInLinea(ApertureEsterne& aperture, Dialoghi& dialoghi,
                   const std::string& cartellaProgramma) {
     const std::string percorso = PercorsoGuida(cartellaProgramma);
     if (!percorso.empty()) {
-        aperture.ApriFile(percorso);
+        if (!aperture.ApriFile(percorso)) {
+            dialoghi.Messaggio(TitoloGuida, MessaggioGuidaNelProgramma, Icona::Informazione);
+            aperture.MostraDocumento(percorso, TitoloGuida);
+        }
         return;
     }
     std::string testo = MessaggioGuidaMancante;

@@ -16,6 +16,9 @@ inline constexpr const char* FileGuida = "guida.html";
 inline constexpr const char* TitoloGuida = "Guida in linea";
 inline constexpr const char* MessaggioGuidaMancante =
     "La guida in linea non è stata trovata. È stata cercata in:";
+inline constexpr const char* MessaggioGuidaNelProgramma =
+    "Nel sistema non c'è un programma che apra la guida (un browser web): la guida è mostrata "
+    "in una finestra di Paretix LT.";
 
 // The places of the guide for a program folder given without trailing separator, in the order
 // they are tried.
@@ -24,7 +27,8 @@ std::vector<std::string> PosizioniGuida(const std::string& cartellaProgramma);
 // The first of those places that holds the guide, or empty.
 std::string PercorsoGuida(const std::string& cartellaProgramma);
 
-// Opens the guide, or says that it is missing and where it was looked for.
+// Opens the guide in the desktop's browser, or, when the desktop has none, says so and shows it
+// in a window of the program; when it is missing, says where it was looked for.
 void GuidaInLinea(ApertureEsterne& aperture, Dialoghi& dialoghi,
                   const std::string& cartellaProgramma);
 

@@ -5,7 +5,10 @@
 
 #include "core/files/apertura_file.h"
 #include "core/files/creazione_file.h"
+#include "core/files/lettura_file.h"
+#include "core/files/scrittura_atomica.h"
 #include "core/window/finestra_principale.h"
+#include "core/window/percorso_esercizio.h"
 #include "core/window/presentazione.h"
 
 namespace paretix {
@@ -18,8 +21,9 @@ std::string TestoDataOra(std::time_t istante) {
     return std::string(testo, n);
 }
 
-std::string DomandaRipristino(std::time_t salvato) {
-    return PrefissoDomandaRipristino + TestoDataOra(salvato) + SuffissoDomandaRipristino;
+std::string DomandaRipristino(std::time_t salvato, const std::string& file) {
+    const std::string nome = file.empty() ? "" : PrefissoFileRipristino + file + ")";
+    return PrefissoDomandaRipristino + TestoDataOra(salvato) + nome + SuffissoDomandaRipristino;
 }
 
 std::optional<std::time_t> UltimaScrittura(const std::string& percorso) {
@@ -45,7 +49,9 @@ void FinestraPrincipale::OffriRipristino() {
     if (!salvato) {
         return;
     }
-    if (dialoghi_.DomandaSiNo(NomeProgramma, DomandaRipristino(*salvato), Icona::Domanda) !=
+    const std::string file =
+        LeggiFile(recupero_ + EstensionePercorsoRecupero, LunghezzaMassimaPercorso).value_or("");
+    if (dialoghi_.DomandaSiNo(NomeProgramma, DomandaRipristino(*salvato, file), Icona::Domanda) !=
         Risposta::Si) {
         RimuoviRecupero();
         return;
@@ -56,11 +62,11 @@ void FinestraPrincipale::OffriRipristino() {
         dialoghi_.Messaggio(TitoloErroreDiApertura, *errore, Icona::Esclamazione);
         return;
     }
-    // The restored exercise belongs to no file: Save asks where, so that no file is replaced
-    // by a version the user has not looked at.
+    // The restored exercise belongs to the file the question named, still modified: Save
+    // writes there. Without one it stays "Senza nome" and Save asks where.
     MostraEsercizio(std::move(letto));
-    stato_.PercorsoEsercizio.clear();
-    stato_.Caption = CaptionSenzaNome;
+    stato_.PercorsoEsercizio = file;
+    stato_.Caption = file.empty() ? std::string(CaptionSenzaNome) : file + SuffissoDopoApertura;
     cronologia_.Azzera(false);
     stato_.Modificato = Si;
 }
@@ -77,12 +83,19 @@ void FinestraPrincipale::TimerRecupero_Timer() {
     std::error_code errore;
     std::filesystem::create_directories(std::filesystem::path(recupero_).parent_path(), errore);
     CreazioneFile(esercizio_, recupero_);
+    const std::string percorso = recupero_ + EstensionePercorsoRecupero;
+    if (stato_.PercorsoEsercizio.empty()) {
+        std::filesystem::remove(percorso, errore);
+    } else {
+        ScritturaAtomica(percorso, stato_.PercorsoEsercizio);
+    }
 }
 
 void FinestraPrincipale::RimuoviRecupero() const {
     if (!recupero_.empty()) {
         std::error_code errore;
         std::filesystem::remove(recupero_, errore);
+        std::filesystem::remove(recupero_ + EstensionePercorsoRecupero, errore);
     }
 }
 

@@ -35,7 +35,7 @@ std::string DomandaSostituirePdf(const std::string& percorso) {
 }
 
 void EsportaPdf(EsportatorePdf& esportatore, Dialoghi& dialoghi, const std::string& testo) {
-    const auto scelto = dialoghi.SalvaFile(TitoloEsportaPdf, FiltroPdf);
+    const auto scelto = dialoghi.SalvaFile(TitoloEsportaPdf, FiltroPdf, "");
     if (!scelto || scelto->empty()) {
         return;
     }

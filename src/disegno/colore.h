@@ -5,11 +5,11 @@
 #include <QColor>
 #include <cstdint>
 
-namespace paretix::ui {
+namespace paretix {
 
 inline QColor ColoreQt(std::uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-} // namespace paretix::ui
+} // namespace paretix
