@@ -1,10 +1,43 @@
 #include "core/simulazione/simulazione_esercizio.h"
 
+#include <cmath>
 #include <filesystem>
 
+#include "core/calc/valori_finiti.h"
 #include "core/simulazione/preparazione_simulazione.h"
 
 namespace paretix {
+
+namespace {
+
+bool TuttiFiniti(const std::vector<double>& valori) {
+    for (const double v : valori) {
+        if (!std::isfinite(v)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every number the outputs print or judge: a run that converged may still have been handed
+// data so extreme that a figure overflows.
+bool RisultatoFinito(const RisultatoSimulazione& r) {
+    for (const Profilo& p : r.Profili) {
+        if (!TuttiFiniti(p.x) || !TuttiFiniti(p.T) || !TuttiFiniti(p.φ) || !TuttiFiniti(p.w)) {
+            return false;
+        }
+    }
+    for (const std::vector<double>& strato : r.MediaMensile) {
+        if (!TuttiFiniti(strato)) {
+            return false;
+        }
+    }
+    return TuttiFiniti(r.AcquaAnnua) &&
+           TuttiFiniti({r.ErroreBilancioUmidità, r.ErroreBilancioEnergia, r.AcquaIniziale,
+                        r.AcquaFinale, r.AcquaAnnoPrima.value_or(0.0)});
+}
+
+} // namespace
 
 std::optional<std::string> SimulaEsercizio(const std::string& file, const Esercizio& e,
                                            std::optional<SimulazioneEseguita>& fatta) {
@@ -21,6 +54,9 @@ std::optional<std::string> SimulaEsercizio(const std::string& file, const Eserci
     SimulazioneEseguita s{p.Giorni, Simula(p.Dati)};
     if (!s.Risultato.Riuscita) {
         return "Simulazione interrotta: " + s.Risultato.Messaggio;
+    }
+    if (!RisultatoFinito(s.Risultato)) {
+        return MessaggioFuoriCampo("la simulazione igrotermica dinamica");
     }
     fatta = std::move(s);
     return std::nullopt;
