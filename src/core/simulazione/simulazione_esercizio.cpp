@@ -19,9 +19,9 @@ bool TuttiFiniti(const std::vector<double>& valori) {
     return true;
 }
 
-// Every number the outputs print or judge: a run that converged may still have been handed
-// data so extreme that a figure overflows.
-bool RisultatoFinito(const RisultatoSimulazione& r) {
+} // namespace
+
+bool RisultatoSimulazioneFinito(const RisultatoSimulazione& r) {
     for (const Profilo& p : r.Profili) {
         if (!TuttiFiniti(p.x) || !TuttiFiniti(p.T) || !TuttiFiniti(p.φ) || !TuttiFiniti(p.w)) {
             return false;
@@ -36,8 +36,6 @@ bool RisultatoFinito(const RisultatoSimulazione& r) {
            TuttiFiniti({r.ErroreBilancioUmidità, r.ErroreBilancioEnergia, r.AcquaIniziale,
                         r.AcquaFinale, r.AcquaAnnoPrima.value_or(0.0)});
 }
-
-} // namespace
 
 std::optional<std::string> SimulaEsercizio(const std::string& file, const Esercizio& e,
                                            std::optional<SimulazioneEseguita>& fatta) {
@@ -55,7 +53,7 @@ std::optional<std::string> SimulaEsercizio(const std::string& file, const Eserci
     if (!s.Risultato.Riuscita) {
         return "Simulazione interrotta: " + s.Risultato.Messaggio;
     }
-    if (!RisultatoFinito(s.Risultato)) {
+    if (!RisultatoSimulazioneFinito(s.Risultato)) {
         return MessaggioFuoriCampo("la simulazione igrotermica dinamica");
     }
     fatta = std::move(s);

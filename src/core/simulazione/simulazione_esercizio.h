@@ -15,6 +15,10 @@ struct SimulazioneEseguita {
     RisultatoSimulazione Risultato;
 };
 
+// Whether every number the outputs print or judge is finite: a run that converged may still
+// have been handed data so extreme that a figure overflows.
+bool RisultatoSimulazioneFinito(const RisultatoSimulazione& r);
+
 // Nothing when the simulation ran (into fatta) or was not asked for; otherwise the message of
 // why it did not run.
 std::optional<std::string> SimulaEsercizio(const std::string& file, const Esercizio& e,
