@@ -132,6 +132,11 @@ std::optional<std::string> DaUtf8(std::string_view contenuto) {
 
 } // namespace
 
+std::string TestoAbacoLetto(std::string_view contenuto) {
+    auto daUtf8 = DaUtf8(contenuto);
+    return daUtf8 ? std::move(*daUtf8) : std::string(contenuto);
+}
+
 ContenutoAbaco LetturaAbaco(std::string_view contenuto) {
     const auto daUtf8 = DaUtf8(contenuto);
     if (daUtf8) {

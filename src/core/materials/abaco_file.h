@@ -52,6 +52,10 @@ struct ContenutoAbaco {
 // marker of two bytes) is read as its text in Windows-1252, and written back so.
 ContenutoAbaco LetturaAbaco(std::string_view contenuto);
 
+// The text the reader takes from contenuto: a database that another editor saved as UTF-8 as the
+// same text in Windows-1252, any other as it is.
+std::string TestoAbacoLetto(std::string_view contenuto);
+
 // Reads abaco.txt from percorso; nothing when the file cannot be read (missing, unreadable,
 // larger than DimensioneMassimaAbaco) or is in UTF-8 with characters Windows-1252 lacks, which
 // the program could not write back: then *caratteriUtf8, when given, is set.
