@@ -7,8 +7,8 @@
 
 #include "core/materials/abaco_file.h"
 #include "core/materials/apertura_abaco.h"
-#include "support/dialoghi_solo_messaggi.h"
 #include "support/cartella_temporanea.h"
+#include "support/dialoghi_solo_messaggi.h"
 
 using namespace paretix;
 
@@ -31,6 +31,20 @@ TEST(AbacoUtf8, ItsRowsAreReadAndWrittenBackInTheProgramsEncoding) {
         EXPECT_NE(scritto->find("\xB6\r\nLegno d'abete (umidit\xE0 12 %) \r\n"), std::string::npos);
         EXPECT_EQ(LetturaAbaco(*scritto).Voci, atteso);
     }
+}
+
+// A file of the program's own with no rows whose unread tail opens with the two bytes of a UTF-8
+// marker: written back alone, the tail would open the file and turn it into UTF-8 text, so the
+// section title goes before it and the file reads back the same.
+TEST(AbacoUtf8, ATailThatOpensWithAUtf8MarkerStaysTail) {
+    const std::string contenuto = "Calori specifici J/kgK\r\nAcciaio=450\r\n\xC2\xB6\r\nX\r\n";
+    const ContenutoAbaco letto = LetturaAbaco(contenuto);
+    EXPECT_TRUE(letto.Voci.empty());
+    EXPECT_EQ(letto.Coda, "\xC2\xB6\r\nX\r\n");
+    const auto scritto = ContenutoFileAbaco(letto.Voci, letto.Coda);
+    ASSERT_TRUE(scritto);
+    EXPECT_EQ(*scritto, "Calori specifici J/kgK\r\n\xC2\xB6\r\nX\r\n");
+    EXPECT_EQ(LetturaAbaco(*scritto), letto);
 }
 
 // A character Windows-1252 lacks could not be written back: the browser does not open and says

@@ -121,6 +121,11 @@ bool InUtf8(std::string_view& contenuto) {
     return true;
 }
 
+// Whether a file that opens with testo is read as UTF-8.
+bool LettaInUtf8(std::string_view testo) {
+    return InUtf8(testo);
+}
+
 // A database in UTF-8 as the same text in Windows-1252, the program's own encoding; nothing
 // for any other file, or one with characters Windows-1252 lacks.
 std::optional<std::string> DaUtf8(std::string_view contenuto) {
@@ -187,8 +192,9 @@ std::optional<std::string> ContenutoFileAbaco(const Abaco& abaco, std::string_vi
         }
     }
     // A row without a value gets an empty line only where a later row of its name has one,
-    // so that each line goes back to its own row. A tail that itself starts with the title
-    // keeps a section before it, so that it is read back as tail.
+    // so that each line goes back to its own row. A tail that itself starts with the title, or
+    // that would open the file with a UTF-8 marker, keeps a section title before it, so that it
+    // is read back as tail and the file as Windows-1252.
     // Which rows need that empty line, found from the last row back in one pass.
     std::vector<bool> segnaposto(abaco.size(), false);
     std::unordered_set<std::string_view> conValoreDopo;
@@ -217,7 +223,7 @@ std::optional<std::string> ContenutoFileAbaco(const Abaco& abaco, std::string_vi
         testo.append(nome).append("=");
         AggiungiRiga(testo, valore);
     }
-    if (!titolo && IniziaConIlTitolo(coda)) {
+    if (!titolo && (IniziaConIlTitolo(coda) || (abaco.empty() && LettaInUtf8(coda)))) {
         AggiungiRiga(testo, TitoloCaloriSpecifici);
     }
     auto byte = Utf8AWin1252(testo);
