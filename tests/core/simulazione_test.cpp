@@ -200,3 +200,21 @@ TEST(Simulazione, SteadyStateMatchesTheSteadyCalculation) {
         EXPECT_NEAR(p.T[i], atteso, 2e-3) << "x " << p.x[i];
     }
 }
+
+// The liquid diffusivity from the absorption coefficient: Dws(w) = 3,8·(A/wf)²·1000^(w/wf − 1).
+// A 0,1 kg/(m² s^0,5), wf 200 kg/m³: at wf 3,8·(0,1/200)² = 3,8·2,5·10⁻⁷ = 9,5·10⁻⁷ m²/s, at
+// wf/2 that over √1000 = 31,623, 3,0042·10⁻⁸ m²/s. With dw/dφ 1 the conductance is Dws itself.
+TEST(Simulazione, LiquidDiffusivityFromTheAbsorptionCoefficient) {
+    DatiUmiditàStrato u;
+    u.Porosità = 0.5;
+    u.W80 = 50;
+    u.Wf = 200;
+    u.Assorbimento = 0.1;
+    MaterialeIgrotermico m;
+    std::string messaggio;
+    ASSERT_TRUE(CostruisciMateriale(u, m, messaggio)) << messaggio;
+    ASSERT_TRUE(m.Liquido);
+    EXPECT_NEAR(m.Liquido(0.9, Sorbimento{200, 1}), 9.5e-7, 1e-12);
+    EXPECT_NEAR(m.Liquido(0.9, Sorbimento{100, 1}), 3.0042e-8, 1e-12);
+    EXPECT_NEAR(m.Liquido(0.9, Sorbimento{100, 2}), 6.0083e-8, 1e-12);
+}
