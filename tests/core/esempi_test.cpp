@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "core/files/apertura_file.h"
@@ -16,6 +14,7 @@
 #include "core/verifiche/csv_risultati.h"
 #include "core/verifiche/json_risultati.h"
 #include "support/cartella_temporanea.h"
+#include "support/dati_attesi.h"
 #include "support/stampa_esercizio.h"
 
 using namespace paretix;
@@ -24,18 +23,6 @@ using namespace paretix::test;
 namespace {
 
 const std::string CartellaEsempi = PARETIX_TEST_DATA "/../../../examples/";
-const std::string CartellaAttesi = PARETIX_TEST_DATA "/../../data/esempi/";
-
-// The expected content of a golden file; with PARETIX_RIGENERA set, the file is written first.
-void ExpectComeNelFile(const std::string& nome, const std::string& ottenuto) {
-    const std::string percorso = CartellaAttesi + nome;
-    if (std::getenv("PARETIX_RIGENERA") != nullptr) {
-        std::filesystem::create_directories(CartellaAttesi);
-        ScriviTutto(percorso, ottenuto);
-    }
-    ASSERT_TRUE(std::filesystem::exists(percorso)) << percorso;
-    EXPECT_EQ(ottenuto, LeggiTutto(percorso)) << nome;
-}
 
 class Esempi : public testing::TestWithParam<const char*> {
   protected:
@@ -65,14 +52,14 @@ TEST_P(Esempi, ReportJsonAndCsvAreTheKeptOnes) {
     std::string testo;
     std::optional<RisultatiVerifiche> verifiche;
     ASSERT_TRUE(CalcolaConVerifiche(e, r, testo, &verifiche).DatiValidi);
-    ExpectComeNelFile(Nome() + ".txt", testo);
-    ExpectComeNelFile(Nome() + ".json",
+    ExpectComeNelFile("esempi/" + Nome() + ".txt", testo);
+    ExpectComeNelFile("esempi/" + Nome() + ".json",
                       JsonRisultati(e, r, verifiche.value_or(RisultatiVerifiche{})));
     std::string tabella;
     for (const FormatoCsv formato : {FormatoCsv{}, FormatoCsv{',', false}}) {
         tabella += IntestazioneCsv(formato) + RigaCsv(formato, Nome(), e, r, verifiche);
     }
-    ExpectComeNelFile(Nome() + ".csv", tabella);
+    ExpectComeNelFile("esempi/" + Nome() + ".csv", tabella);
 }
 
 INSTANTIATE_TEST_SUITE_P(, Esempi,
