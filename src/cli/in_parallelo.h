@@ -72,12 +72,13 @@ inline constexpr std::size_t BlocchiInAnticipoPerFilo = 8;
 
 // Computes the blocks of a sweep on fili threads, each with its own variant to reuse, and hands
 // their results to consegna in the order of the blocks, on this thread; consegna returns false
-// to stop.
+// to stop. Variants that take seconds each (a simulation) go one per block, perBlocco 1.
 template <typename Risultato>
 void InParallelo(std::size_t varianti, unsigned fili,
                  const std::function<Risultato(std::size_t, std::size_t, Variante&)>& calcola,
-                 const std::function<bool(Risultato&)>& consegna) {
-    const std::size_t blocchi = (varianti + VariantiPerBlocco - 1) / VariantiPerBlocco;
+                 const std::function<bool(Risultato&)>& consegna,
+                 std::size_t perBlocco = VariantiPerBlocco) {
+    const std::size_t blocchi = (varianti + perBlocco - 1) / perBlocco;
     const std::size_t finestra = BlocchiInAnticipoPerFilo * fili;
     std::vector<std::optional<Risultato>> pronti(blocchi);
     std::mutex guardia;
@@ -102,9 +103,8 @@ void InParallelo(std::size_t varianti, unsigned fili,
                 }
                 blocco = prossimo++;
             }
-            const std::size_t inizio = blocco * VariantiPerBlocco;
-            Risultato risultato =
-                calcola(inizio, std::min(varianti, inizio + VariantiPerBlocco), variante);
+            const std::size_t inizio = blocco * perBlocco;
+            Risultato risultato = calcola(inizio, std::min(varianti, inizio + perBlocco), variante);
             {
                 std::lock_guard blocca(guardia);
                 pronti[blocco] = std::move(risultato);
@@ -125,23 +125,22 @@ void InParallelo(std::size_t varianti, unsigned fili,
     Variante propria;
     for (std::size_t blocco = 0; blocco < blocchi; ++blocco) {
         if (filoni.empty()) {
-            const std::size_t inizio = blocco * VariantiPerBlocco;
-            pronti[blocco] =
-                calcola(inizio, std::min(varianti, inizio + VariantiPerBlocco), propria);
+            const std::size_t inizio = blocco * perBlocco;
+            pronti[blocco] = calcola(inizio, std::min(varianti, inizio + perBlocco), propria);
         }
         std::optional<Risultato> risultato;
         {
             std::unique_lock blocca(guardia);
             while (!pronto.wait_for(blocca, std::chrono::milliseconds(100),
                                     [&] { return pronti[blocco].has_value(); })) {
-                avanzamento.Mostra(blocco * VariantiPerBlocco);
+                avanzamento.Mostra(blocco * perBlocco);
             }
             risultato = std::move(pronti[blocco]);
             pronti[blocco].reset();
             consegnati = blocco + 1;
         }
         spazio.notify_all();
-        avanzamento.Mostra(std::min(varianti, consegnati * VariantiPerBlocco));
+        avanzamento.Mostra(std::min(varianti, consegnati * perBlocco));
         if (!consegna(*risultato)) {
             std::lock_guard blocca(guardia);
             fermo = true;

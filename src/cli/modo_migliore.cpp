@@ -2,6 +2,7 @@
 
 #include "cli/in_parallelo.h"
 #include "cli/uscita.h"
+#include "core/simulazione/preparazione_simulazione.h"
 #include "core/variazioni/migliore.h"
 
 namespace paretix::cli {
@@ -37,12 +38,14 @@ int IlMigliore(const Richiesta& richiesta, const Esercizio& base, unsigned fili)
         Errore(std::string(NessunaVariante) + s.TestoCondizione);
         return EsitoNessunaVariante;
     }
+    // The search judges the steady results only; the simulation runs for the chosen one.
     Variante v;
-    CalcolaVariante(base, s.Variazioni, migliore->Indice, v);
     const std::string& file = richiesta.File.front();
+    CalcolaVariante(base, s.Variazioni, migliore->Indice, v, &file);
     if (richiesta.Modo == Uscita::Csv) {
-        return ScriviUscita(IntestazioneVariantiCsv(richiesta.Formato, s.Variazioni) +
-                            RigaVarianteCsv(richiesta.Formato, file, s.Variazioni, v));
+        return ScriviUscita(
+            IntestazioneVariantiCsv(richiesta.Formato, s.Variazioni, SimulazioneAttiva(base)) +
+            RigaVarianteCsv(richiesta.Formato, file, s.Variazioni, v));
     }
     return ScriviUscita(RigaVarianteJson(file, s.Variazioni, v) + "\n");
 }

@@ -5,6 +5,7 @@
 #include "cli/esercizio_calcolato.h"
 #include "cli/uscita.h"
 #include "core/simulazione/csv_simulazione.h"
+#include "core/simulazione/uscita_simulazione.h"
 #include "core/verifiche/csv_risultati.h"
 #include "core/verifiche/json_risultati.h"
 
@@ -24,10 +25,15 @@ int MoltiFile(const Richiesta& richiesta) {
                                  : RigaCsvErrore(richiesta.Formato, file, esito.Errore),
                              esito.Simulazione});
         } else {
-            uscita += esito.Stato == EsitoRiuscito
-                          ? JsonRigaRisultati(file, esito.Esercizio, esito.Risultati,
-                                              esito.Verifiche.value_or(RisultatiVerifiche{}))
-                          : JsonRigaErrore(file, esito.Errore, esito.Stato);
+            if (esito.Stato != EsitoRiuscito) {
+                uscita += JsonRigaErrore(file, esito.Errore, esito.Stato);
+            } else {
+                const std::string riga =
+                    JsonRigaRisultati(file, esito.Esercizio, esito.Risultati,
+                                      esito.Verifiche.value_or(RisultatiVerifiche{}));
+                const auto& s = esito.Simulazione;
+                uscita += s ? JsonRigaConSimulazione(riga, s->Giorni, s->Risultato) : riga;
+            }
             uscita += '\n';
         }
     }

@@ -8,6 +8,7 @@
 #include "cli/in_parallelo.h"
 #include "cli/modo_migliore.h"
 #include "cli/uscita.h"
+#include "core/simulazione/preparazione_simulazione.h"
 #include "core/variazioni/migliore.h"
 #include "core/variazioni/parte_scansione.h"
 
@@ -25,9 +26,10 @@ int TuttiIVarianti(const Richiesta& richiesta, const Esercizio& base, unsigned f
     const DatiScansione& s = *richiesta.Scansione;
     const std::string& file = richiesta.File.front();
     const bool csv = richiesta.Modo == Uscita::Csv;
+    const bool simulazione = SimulazioneAttiva(base);
     if (csv && s.Parte.K == 1) {
         const int intestazione =
-            ScriviUscita(IntestazioneVariantiCsv(richiesta.Formato, s.Variazioni));
+            ScriviUscita(IntestazioneVariantiCsv(richiesta.Formato, s.Variazioni, simulazione));
         if (intestazione != EsitoRiuscito) {
             return intestazione;
         }
@@ -39,7 +41,7 @@ int TuttiIVarianti(const Richiesta& richiesta, const Esercizio& base, unsigned f
         [&](std::size_t inizio, std::size_t fine, Variante& v) {
             Righe righe;
             for (std::size_t i = prima + inizio; i < prima + fine; ++i) {
-                CalcolaVariante(base, s.Variazioni, i, v);
+                CalcolaVariante(base, s.Variazioni, i, v, &file);
                 righe.ConErrore = righe.ConErrore || !v.Valida;
                 if (csv) {
                     righe.Testo += RigaVarianteCsv(richiesta.Formato, file, s.Variazioni, v);
@@ -60,7 +62,8 @@ int TuttiIVarianti(const Richiesta& richiesta, const Esercizio& base, unsigned f
                 return false;
             }
             return true;
-        });
+        },
+        simulazione ? 1 : VariantiPerBlocco);
     return stato;
 }
 

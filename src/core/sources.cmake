@@ -60,11 +60,13 @@ set(PARETIX_CORE_SOURCES
   simulazione/csv_simulazione.cpp
   simulazione/maglia.cpp
   simulazione/materiale_igrotermico.cpp
+  simulazione/muffa_vtt.cpp
   simulazione/preparazione_simulazione.cpp
   simulazione/simulazione.cpp
   simulazione/simulazione_esercizio.cpp
   simulazione/tridiagonale_blocchi.cpp
   simulazione/uscita_simulazione.cpp
+  simulazione/valutazione_simulazione.cpp
   variazioni/migliore.cpp
   variazioni/parte_scansione.cpp
   variazioni/variazioni.cpp

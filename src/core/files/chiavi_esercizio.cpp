@@ -2,8 +2,10 @@
 
 #include <array>
 #include <charconv>
+#include <span>
 #include <string>
 
+#include "core/files/chiavi_simulazione.h"
 #include "core/files/dati_aggiuntivi.h"
 
 namespace paretix {
@@ -46,8 +48,7 @@ constexpr std::array<std::string_view, 8> ChiaviAggiuntiveNumeriche{
 constexpr std::array<std::string_view, 4> SuffissiAggiuntiviNumerici{
     SuffissoCaloreSpecifico, SuffissoSd, SuffissoIntonaco, SuffissoPonteConduttività};
 
-template <std::size_t N>
-bool Tra(const std::array<std::string_view, N>& elenco, std::string_view chiave) {
+bool Tra(std::span<const std::string_view> elenco, std::string_view chiave) {
     for (const std::string_view c : elenco) {
         if (c == chiave) {
             return true;
@@ -82,7 +83,8 @@ std::optional<StratoDiChiave> DividiChiaveNumerica(std::string_view chiave) {
         return std::nullopt;
     }
     s.Suffisso = resto.substr(punto + 1);
-    if (DiStrato(s.Suffisso) == nullptr && !Tra(SuffissiAggiuntiviNumerici, s.Suffisso)) {
+    if (DiStrato(s.Suffisso) == nullptr && !Tra(SuffissiAggiuntiviNumerici, s.Suffisso) &&
+        !Tra(std::span(SuffissiIgrotermici).first(NumericiIgrotermici), s.Suffisso)) {
         return std::nullopt;
     }
     return s;
@@ -94,8 +96,8 @@ bool ChiaveNumerica(std::string_view chiave) {
             return true;
         }
     }
-    return Tra(ChiaviAggiuntiveNumeriche, chiave) || ChiavePontiEFacciata(chiave) ||
-           DividiChiaveNumerica(chiave).has_value();
+    return Tra(ChiaviAggiuntiveNumeriche, chiave) || Tra(ChiaviSimulazioneNumeriche, chiave) ||
+           ChiavePontiEFacciata(chiave) || DividiChiaveNumerica(chiave).has_value();
 }
 
 bool ApplicaValoreChiave(Esercizio& e, std::string_view chiave, std::string_view valore) {

@@ -40,7 +40,9 @@ inline constexpr std::string_view ChiaviNumeriche =
     "condensa-ammissibile, interfaccia-freno, ponte.frazione, strato.K.ponte-conduttivita, "
     "fissaggi.conduttivita, fissaggi.diametro, fissaggi.numero, fissaggi.incasso, "
     "facciata.superficie, facciata.volume, facciata.finestra.superficie, facciata.finestra.rw, "
-    "facciata.forma, facciata.k, facciata.rw-parete";
+    "facciata.forma, facciata.k, facciata.rw-parete, simulazione.giorni, "
+    "simulazione.assorbimento-solare, simulazione.pioggia, strato.K.porosita, strato.K.w80, "
+    "strato.K.wf, strato.K.coeff-assorbimento";
 
 // A key "strato.K.suffix" with one of the suffixes of ChiaviNumeriche: K (digits without a
 // leading zero, at least 1, as the file writes them) and the suffix.

@@ -11,9 +11,12 @@
 //   simulazione.superficie-interna  likewise for the inside
 //   simulazione.assorbimento-solare 0…1 (default 0,4), with a weather file outside
 //   simulazione.pioggia             the driving-rain factor (default 0), with a weather file
+//   simulazione.muffa-sensibilita   the mould sensitivity class of the surfaces: molto-sensibile,
+//                                   sensibile (default), media, resistente
 //   strato.K.porosita, strato.K.w80, strato.K.wf, strato.K.coeff-assorbimento  numbers
 //   strato.K.sorbimento, strato.K.diffusivita-liquida, strato.K.mu-umido,
 //   strato.K.conduttivita-umida     tables "a:b;a:b;…"
+//   strato.K.legno                  1: the layer is timber, its moisture content is judged
 // The file keeps each value as typed; only "simulazione" is checked when reading, the rest
 // when the simulation is prepared. A layer key never names an air cavity.
 
@@ -28,7 +31,7 @@
 namespace paretix {
 
 inline constexpr std::string_view ChiaveSimulazione = "simulazione";
-inline constexpr std::array<std::string_view, 10> ChiaviSimulazione{
+inline constexpr std::array<std::string_view, 11> ChiaviSimulazione{
     "simulazione",
     "simulazione.giorni",
     "simulazione.inizio",
@@ -39,12 +42,20 @@ inline constexpr std::array<std::string_view, 10> ChiaviSimulazione{
     "simulazione.superficie-interna",
     "simulazione.assorbimento-solare",
     "simulazione.pioggia",
+    "simulazione.muffa-sensibilita",
 };
-inline constexpr std::array<std::string_view, 8> SuffissiIgrotermici{
+// The keys of the block that hold one number, which a sweep may vary.
+inline constexpr std::array<std::string_view, 3> ChiaviSimulazioneNumeriche{
+    "simulazione.giorni", "simulazione.assorbimento-solare", "simulazione.pioggia"};
+// The first NumericiIgrotermici suffixes hold one number, the next ones a table, the last a
+// flag.
+inline constexpr std::size_t NumericiIgrotermici = 4;
+inline constexpr std::array<std::string_view, 9> SuffissiIgrotermici{
     "porosita",   "w80",
     "wf",         "coeff-assorbimento",
     "sorbimento", "diffusivita-liquida",
-    "mu-umido",   "conduttivita-umida"};
+    "mu-umido",   "conduttivita-umida",
+    "legno"};
 
 enum class EsitoChiave { NonSimulazione, Accettata, Rifiutata };
 

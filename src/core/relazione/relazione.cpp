@@ -5,6 +5,7 @@
 #include "core/charts/cornici.h"
 #include "core/charts/grafici_calcolo.h"
 #include "core/model/numeri.h"
+#include "core/model/unita_misura.h"
 #include "core/relazione/sezione_parete.h"
 #include "core/verifiche/righe_verifiche.h"
 #include "core/verifiche/testo_igrometrica.h"
@@ -23,7 +24,6 @@ constexpr int CifreTemperatura = 1;
 constexpr int CifrePressione = 0;
 constexpr int CifreSuono = 1;
 constexpr int CifreFlusso = 2;
-constexpr double PascalPerEttopascal = 100;
 
 Blocco Sezione(std::string titolo) {
     Blocco b;

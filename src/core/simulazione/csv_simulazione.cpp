@@ -17,26 +17,30 @@ std::string Con(const std::string& riga, const std::string& celle) {
 
 } // namespace
 
+std::string ConColonneSimulazione(const FormatoCsv& formato, const std::string& intestazione) {
+    const std::string sep(1, formato.Separatore);
+    return Con(intestazione, sep + "acqua_finale (kg/m²)" + sep + "variazione_ultimo_anno (kg/m²)");
+}
+
+std::string ConCelleSimulazione(const FormatoCsv& formato, const std::string& riga,
+                                const std::optional<SimulazioneEseguita>& simulazione) {
+    const std::string sep(1, formato.Separatore);
+    if (!simulazione) {
+        return Con(riga, sep + sep);
+    }
+    const RisultatoSimulazione& s = simulazione->Risultato;
+    return Con(riga,
+               sep + NumeroCsv(formato, s.AcquaFinale) + sep +
+                   (s.AcquaAnnoPrima ? NumeroCsv(formato, s.AcquaFinale - *s.AcquaAnnoPrima) : ""));
+}
+
 std::string TabellaConSimulazione(const FormatoCsv& formato, const std::string& intestazione,
                                   const std::vector<RigaTabella>& righe) {
     const bool colonne = std::any_of(
         righe.begin(), righe.end(), [](const RigaTabella& r) { return r.Simulazione.has_value(); });
-    const std::string sep(1, formato.Separatore);
-    std::string t = colonne ? Con(intestazione, sep + "acqua_finale (kg/m²)" + sep +
-                                                    "variazione_ultimo_anno (kg/m²)")
-                            : intestazione;
+    std::string t = colonne ? ConColonneSimulazione(formato, intestazione) : intestazione;
     for (const RigaTabella& r : righe) {
-        if (!colonne) {
-            t += r.Testo;
-            continue;
-        }
-        std::string celle = sep + sep;
-        if (r.Simulazione) {
-            const RisultatoSimulazione& s = r.Simulazione->Risultato;
-            celle = sep + NumeroCsv(formato, s.AcquaFinale) + sep +
-                    (s.AcquaAnnoPrima ? NumeroCsv(formato, s.AcquaFinale - *s.AcquaAnnoPrima) : "");
-        }
-        t += Con(r.Testo, celle);
+        t += colonne ? ConCelleSimulazione(formato, r.Testo, r.Simulazione) : r.Testo;
     }
     return t;
 }

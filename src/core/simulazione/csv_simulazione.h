@@ -18,6 +18,13 @@ struct RigaTabella {
     std::optional<SimulazioneEseguita> Simulazione;
 };
 
+// The header with the two columns added.
+std::string ConColonneSimulazione(const FormatoCsv& formato, const std::string& intestazione);
+
+// The row with its two cells added, empty without a simulation.
+std::string ConCelleSimulazione(const FormatoCsv& formato, const std::string& riga,
+                                const std::optional<SimulazioneEseguita>& simulazione);
+
 std::string TabellaConSimulazione(const FormatoCsv& formato, const std::string& intestazione,
                                   const std::vector<RigaTabella>& righe);
 

@@ -9,6 +9,7 @@
 #include "core/files/clima_epw.h"
 #include "core/files/epw_orario.h"
 #include "core/model/numeri.h"
+#include "core/model/unita_misura.h"
 #include "core/simulazione/clima_simulazione.h"
 #include "core/verifiche/igrometria_mensile.h"
 
@@ -19,7 +20,6 @@ namespace {
 constexpr double AssorbimentoPredefinito = 0.4;
 constexpr double GiorniMassimi = 36500; // a century
 constexpr double GiorniAnno = 365;
-constexpr double UnitàPermeabilità = 1e-12; // the boxes' unit, kg/(s m Pa)
 // The vapour transfer coefficient of a surface from its heat transfer coefficient, s/m.
 constexpr double RapportoLewis = 7e-9;
 
@@ -213,6 +213,20 @@ StratoSimulazione StratoDi(const Esercizio& e, int k) {
     return r;
 }
 
+// The dry density of a layer marked as timber, 0 for any other.
+double DensitàLegno(const Esercizio& e, int k) {
+    const auto& dati = e.strato(k).Igrotermici;
+    const auto it = dati.find("legno");
+    if (it == dati.end() || it->second == "0") {
+        return 0;
+    }
+    if (it->second != "1") {
+        throw Errore{"Strato " + std::to_string(k) + ", strato." + std::to_string(k) +
+                     ".legno deve essere 1 o 0"};
+    }
+    return ConvertiNumeroOZero(e.strato(k).Densità.Testo);
+}
+
 void Prepara(const Esercizio& e, const std::string& cartella, const LetturaTesto& leggi,
              SimulazionePreparata& p) {
     DatiSimulazione& d = p.Dati;
@@ -248,6 +262,13 @@ void Prepara(const Esercizio& e, const std::string& cartella, const LetturaTesto
 
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
         d.Strati.push_back(StratoDi(e, k));
+        d.DensitàLegno.push_back(DensitàLegno(e, k));
+    }
+    const std::string* muffa = Valore(e, "simulazione.muffa-sensibilita");
+    d.Muffa = muffa != nullptr ? LeggiSensibilità(*muffa) : SensibilitàMuffa::Sensibile;
+    if (!d.Muffa) {
+        throw Errore{"simulazione.muffa-sensibilita deve essere molto-sensibile, sensibile, "
+                     "media o resistente"};
     }
 
     d.Esterna = Bordo(e, "simulazione.superficie-esterna", e.LiminariEsterno);

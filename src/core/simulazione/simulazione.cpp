@@ -77,10 +77,27 @@ class Motore {
             HPrima_.push_back(nodi_[i].H);
         }
         sistema_.Dimensiona(n_);
+        r_.ClasseMuffa = d.Muffa;
+        if (d.Muffa) {
+            puntiMuffa_.push_back(0);
+            r_.Muffa.push_back({0, 0, {}});
+            for (std::size_t i = 1; i + 2 < n_; ++i) {
+                if (strato_[i] != strato_[i + 1]) {
+                    puntiMuffa_.push_back(i);
+                    r_.Muffa.push_back({strato_[i] + 1, 0, {}});
+                }
+            }
+            muffa_.assign(puntiMuffa_.size(), IndiceMuffa(*d.Muffa));
+        }
+        for (std::size_t k = 0; k < d.DensitàLegno.size(); ++k) {
+            if (d.DensitàLegno[k] > 0) {
+                r_.Legno.push_back({static_cast<int>(k) + 1, 0});
+            }
+        }
     }
 
     RisultatoSimulazione Esegui() {
-        RisultatoSimulazione r;
+        RisultatoSimulazione& r = r_;
         r.MediaMensile.assign(d_.Strati.size(), {});
         r.AcquaIniziale = Acqua();
         const double acqua0 = r.AcquaIniziale, energia0 = Energia();
@@ -117,6 +134,7 @@ class Motore {
                 continue;
             }
             t = fineOra; // no drift from the sum of the steps
+            Sorveglia();
             if (std::abs(t - (d_.Durata - 365 * SecondiGiorno)) < 1e-6) {
                 r.AcquaAnnoPrima = Acqua();
             }
@@ -127,6 +145,9 @@ class Motore {
             if (std::abs(t - fineMese) < 1e-6) {
                 for (std::size_t k = 0; k < d_.Strati.size(); ++k) {
                     r.MediaMensile[k].push_back(MediaStrato(static_cast<int>(k)));
+                }
+                for (std::size_t p = 0; p < muffa_.size(); ++p) {
+                    r.Muffa[p].FineMese.push_back(muffa_[p].M());
                 }
                 if (mese % 12 == 11) {
                     r.AcquaAnnua.push_back(Acqua());
@@ -141,6 +162,9 @@ class Motore {
         }
         r.ErroreBilancioUmidità = Errore(Acqua() - acqua0, acquaEntrata_, acquaScambiata_);
         r.ErroreBilancioEnergia = Errore(Energia() - energia0, energiaEntrata_, energiaScambiata_);
+        for (std::size_t p = 0; p < muffa_.size(); ++p) {
+            r.Muffa[p].Massimo = muffa_[p].Massimo();
+        }
         r.Riuscita = true;
         return r;
     }
@@ -338,6 +362,34 @@ class Motore {
         return s / d_.Strati[static_cast<std::size_t>(k)].Spessore;
     }
 
+    // An hour has passed: the mould index at its places, the moisture of the timber layers.
+    void Sorveglia() {
+        for (std::size_t p = 0; p < muffa_.size(); ++p) {
+            const std::size_t i = puntiMuffa_[p];
+            if (i == 0) {
+                muffa_[p].Ora(nodi_[0].T, nodi_[0].φ);
+                continue;
+            }
+            // Between two cells the heat and vapour fluxes are continuous: the interface takes
+            // the means of the two sides weighted by their conductances.
+            const Nodo& a = nodi_[i];
+            const Nodo& b = nodi_[i + 1];
+            const double ga = a.λ / V_[i], gb = b.λ / V_[i + 1];
+            const double va = a.δ / V_[i], vb = b.δ / V_[i + 1];
+            const double θ = (ga * a.T + gb * b.T) / (ga + gb);
+            const double pv = (va * a.φ * a.ps + vb * b.φ * b.ps) / (va + vb);
+            muffa_[p].Ora(θ, pv / PressioneSaturazione(θ));
+        }
+        for (LegnoStrato& l : r_.Legno) {
+            const double ρ = d_.DensitàLegno[static_cast<std::size_t>(l.Strato - 1)];
+            for (std::size_t i = 1; i + 1 < n_; ++i) {
+                if (strato_[i] == l.Strato - 1) {
+                    l.UmiditàMassima = std::max(l.UmiditàMassima, nodi_[i].acqua.w / ρ * 100);
+                }
+            }
+        }
+    }
+
     Profilo Istantanea(double t) const {
         Profilo p;
         p.t = t;
@@ -351,6 +403,9 @@ class Motore {
     }
 
     const DatiSimulazione& d_;
+    RisultatoSimulazione r_;
+    std::vector<std::size_t> puntiMuffa_; // 0 the inside surface, i the interface i | i + 1
+    std::vector<IndiceMuffa> muffa_;
     std::size_t n_ = 0;
     std::vector<double> V_, x_;
     std::vector<int> strato_;

@@ -14,6 +14,7 @@
 
 #include "core/simulazione/maglia.h"
 #include "core/simulazione/materiale_igrotermico.h"
+#include "core/simulazione/muffa_vtt.h"
 
 namespace paretix {
 
@@ -55,6 +56,27 @@ struct DatiSimulazione {
     // The longest step, s: an hour follows the climate's hours; shorter steps follow fast
     // changes more closely.
     double PassoMassimo = SecondiOra;
+    // The class of the mould index run hour by hour at the inside surface and at each interface
+    // between layers; none: no index.
+    std::optional<SensibilitàMuffa> Muffa;
+    // Per layer, the dry density of a timber layer (kg/m³), whose largest mass-related moisture
+    // content is kept; 0 for any other layer. Empty: no timber.
+    std::vector<double> DensitàLegno;
+};
+
+// The mould index at one place: 0 the inside surface, K the interface between layers K and
+// K + 1 (from 1, from the inside).
+struct MuffaPunto {
+    int Dove = 0;
+    double Massimo = 0;
+    std::vector<double> FineMese; // M at the end of each month
+};
+
+// The largest mass-related moisture content of a timber layer over the run, % (M.-%), at
+// the wettest of its cells.
+struct LegnoStrato {
+    int Strato = 0; // from 1
+    double UmiditàMassima = 0;
 };
 
 struct Profilo {
@@ -77,6 +99,9 @@ struct RisultatoSimulazione {
     double AcquaFinale = 0;                        // kg/m², at the end of the run
     // kg/m², 365 days before the end; none for a run shorter than that.
     std::optional<double> AcquaAnnoPrima;
+    std::optional<SensibilitàMuffa> ClasseMuffa;
+    std::vector<MuffaPunto> Muffa;
+    std::vector<LegnoStrato> Legno;
 };
 
 RisultatoSimulazione Simula(const DatiSimulazione& d);

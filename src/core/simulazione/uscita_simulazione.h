@@ -21,4 +21,8 @@ std::string TestoSimulazione(int giorni, const RisultatoSimulazione& r);
 std::string JsonConSimulazione(const std::string& risultati, int giorni,
                                const RisultatoSimulazione& r);
 
+// One line of JSON Lines (an object on one line) with "simulazione" added as its last member.
+std::string JsonRigaConSimulazione(const std::string& riga, int giorni,
+                                   const RisultatoSimulazione& r);
+
 } // namespace paretix

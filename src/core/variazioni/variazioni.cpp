@@ -7,6 +7,9 @@
 #include "core/files/chiavi_esercizio.h"
 #include "core/model/numeri.h"
 #include "core/model/validazione.h"
+#include "core/simulazione/csv_simulazione.h"
+#include "core/simulazione/preparazione_simulazione.h"
+#include "core/simulazione/uscita_simulazione.h"
 #include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/json_risultati.h"
 #include "core/verifiche/verifiche_finite.h"
@@ -151,7 +154,7 @@ std::size_t NumeroVarianti(const std::vector<Variazione>& variazioni) {
 }
 
 void CalcolaVariante(const Esercizio& base, const std::vector<Variazione>& variazioni,
-                     std::size_t indice, Variante& v) {
+                     std::size_t indice, Variante& v, const std::string* simulaDa) {
     v.Indice = indice;
     v.Valori.resize(variazioni.size());
     for (std::size_t d = variazioni.size(); d-- > 0;) {
@@ -162,6 +165,7 @@ void CalcolaVariante(const Esercizio& base, const std::vector<Variazione>& varia
     v.Esercizio = base;
     v.Risultati = RisultatiCalcolo{};
     v.Verifiche.reset();
+    v.Simulazione.reset();
     v.Valida = false;
     v.Errore.clear();
     for (std::size_t d = 0; d < variazioni.size(); ++d) {
@@ -184,6 +188,13 @@ void CalcolaVariante(const Esercizio& base, const std::vector<Variazione>& varia
             return;
         }
     }
+    if (simulaDa != nullptr) {
+        if (auto messaggio = SimulaEsercizio(*simulaDa, v.Esercizio, v.Simulazione)) {
+            v.Errore = std::move(*messaggio);
+            v.Verifiche.reset();
+            return;
+        }
+    }
     v.Valida = true;
 }
 
@@ -196,12 +207,13 @@ double SpessoreTotale(const Variante& v) {
 }
 
 std::string IntestazioneVariantiCsv(const FormatoCsv& formato,
-                                    const std::vector<Variazione>& variazioni) {
+                                    const std::vector<Variazione>& variazioni, bool simulazione) {
     std::vector<std::string> chiavi;
     for (const Variazione& v : variazioni) {
         chiavi.push_back(v.Chiave);
     }
-    return CelleIniziali(formato, chiavi) + IntestazioneCsv(formato);
+    const std::string intestazione = CelleIniziali(formato, chiavi) + IntestazioneCsv(formato);
+    return simulazione ? ConColonneSimulazione(formato, intestazione) : intestazione;
 }
 
 std::string RigaVarianteCsv(const FormatoCsv& formato, const std::string& file,
@@ -211,9 +223,12 @@ std::string RigaVarianteCsv(const FormatoCsv& formato, const std::string& file,
         valori.push_back(
             NumeroCsv(formato, ConvertiNumeroOZero(variazioni[d].Valori[v.Valori[d]])));
     }
-    return CelleIniziali(formato, valori) +
-           (v.Valida ? RigaCsv(formato, file, v.Esercizio, v.Risultati, v.Verifiche)
-                     : RigaCsvErrore(formato, file, v.Errore));
+    const std::string riga =
+        CelleIniziali(formato, valori) +
+        (v.Valida ? RigaCsv(formato, file, v.Esercizio, v.Risultati, v.Verifiche)
+                  : RigaCsvErrore(formato, file, v.Errore));
+    return SimulazioneAttiva(v.Esercizio) ? ConCelleSimulazione(formato, riga, v.Simulazione)
+                                          : riga;
 }
 
 std::string RigaVarianteJson(const std::string& file, const std::vector<Variazione>& variazioni,
@@ -223,9 +238,13 @@ std::string RigaVarianteJson(const std::string& file, const std::vector<Variazio
         valori.emplace_back(variazioni[d].Chiave,
                             ConvertiNumeroOZero(variazioni[d].Valori[v.Valori[d]]));
     }
-    return v.Valida ? JsonRigaRisultati(valori, file, v.Esercizio, v.Risultati,
-                                        v.Verifiche.value_or(RisultatiVerifiche{}))
-                    : JsonRigaErrore(valori, file, v.Errore, StatoDatiNonValidi);
+    if (!v.Valida) {
+        return JsonRigaErrore(valori, file, v.Errore, StatoDatiNonValidi);
+    }
+    const std::string riga = JsonRigaRisultati(valori, file, v.Esercizio, v.Risultati,
+                                               v.Verifiche.value_or(RisultatiVerifiche{}));
+    const auto& s = v.Simulazione;
+    return s ? JsonRigaConSimulazione(riga, s->Giorni, s->Risultato) : riga;
 }
 
 } // namespace paretix

@@ -12,6 +12,7 @@
 
 #include "core/calc/risultati.h"
 #include "core/model/esercizio.h"
+#include "core/simulazione/simulazione_esercizio.h"
 #include "core/verifiche/csv_risultati.h"
 #include "core/verifiche/risultati_verifiche.h"
 
@@ -68,25 +69,32 @@ struct Variante {
     RisultatiCalcolo Risultati;
     std::optional<RisultatiVerifiche> Verifiche;
     std::string TestoStampa;
+    std::optional<SimulazioneEseguita> Simulazione;
 };
 
 // Variant indice of base: the values set in the order of the variations, then the Calculate
-// command from fresh results, and the checks when the exercise has them on.
+// command from fresh results, and the checks when the exercise has them on. Given the exercise
+// file (whose folder holds a weather file the simulation reads), the transient simulation runs
+// too when the exercise asks for it; a simulation that does not run leaves the variant without
+// results, with its message.
 void CalcolaVariante(const Esercizio& base, const std::vector<Variazione>& variazioni,
-                     std::size_t indice, Variante& v);
+                     std::size_t indice, Variante& v, const std::string* simulaDa = nullptr);
 
 // The total thickness of the variant's wall in m, as its run read the layers.
 double SpessoreTotale(const Variante& v);
 
 // The sweep's table: the varied keys, then the columns of IntestazioneCsv; each row the values,
-// then the row of RigaCsv or RigaCsvErrore.
+// then the row of RigaCsv or RigaCsvErrore. With the simulation on in the base exercise, the two
+// columns of the simulation's table follow, in the header (simulazione) and in every row.
 std::string IntestazioneVariantiCsv(const FormatoCsv& formato,
-                                    const std::vector<Variazione>& variazioni);
+                                    const std::vector<Variazione>& variazioni,
+                                    bool simulazione = false);
 std::string RigaVarianteCsv(const FormatoCsv& formato, const std::string& file,
                             const std::vector<Variazione>& variazioni, const Variante& v);
 
 // One JSON line: the varied keys with their values as numbers, then the line of
-// JsonRigaRisultati or JsonRigaErrore (status 1, data not valid). No newline.
+// JsonRigaRisultati or JsonRigaErrore (status 1, data not valid), with "simulazione" last when
+// the variant ran it. No newline.
 std::string RigaVarianteJson(const std::string& file, const std::vector<Variazione>& variazioni,
                              const Variante& v);
 
