@@ -33,7 +33,7 @@ TEST(ParetixReport, PrintsTheKeptReportAndJsonOfEachExample) {
     for (const char* nome : {"parete-intercapedine", "parete-pesante", "parete-verifiche",
                              "parete-condensa-invernale", "parete-membrana-fredda"}) {
         const std::string file = std::string(PARETIX_EXAMPLES "/") + nome + ".css";
-        const std::string attesi = std::string(PARETIX_ATTESI "/esempi/") + nome;
+        const std::string attesi = PercorsoAtteso(std::string("esempi/") + nome);
         EXPECT_EQ(Report({file}), (EsitoComando{0, LeggiTutto(attesi + ".txt"), ""})) << nome;
         EXPECT_EQ(Report({"--json", file}),
                   (EsitoComando{0, LeggiTutto(attesi + ".json") + "\n", ""}))

@@ -3,15 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "core/model/numeri.h"
 #include "support/cli_esegui.h"
 #include "support/epw_orario_di_prova.h"
+#include "support/pareti.h"
 
 using namespace paretix::test;
+using paretix::prova::Righe;
 
 namespace {
 
@@ -76,23 +79,16 @@ TEST_F(SimulazioneCli, TableGainsItsColumnsOnlyWithASimulation) {
     const EsitoComando solo = Report({"--csv", Esempio});
     const EsitoComando tutte = Report({"--csv", Esempio, c / "con.css"});
     ASSERT_EQ(tutte.Stato, 0) << tutte.Errore;
-    EXPECT_EQ(solo.Uscita.find("acqua_finale"), std::string::npos);
-    const std::string& t = tutte.Uscita;
-    const std::size_t a = t.find("\r\n"), b = t.find("\r\n", a + 2);
-    const std::string intestazione = t.substr(0, a), senza = t.substr(a + 2, b - a - 2),
-                      con = t.substr(b + 2);
-    EXPECT_TRUE(intestazione.ends_with(";acqua_finale (kg/m²);variazione_ultimo_anno (kg/m²)"));
-    EXPECT_EQ(intestazione.substr(0, intestazione.find(";acqua_finale")) + "\r\n" +
-                  senza.substr(0, senza.size() - 2),
-              solo.Uscita.substr(0, solo.Uscita.size() - 2));
-    EXPECT_TRUE(senza.ends_with(";;"));
-    const auto numero = [](std::string t) {
-        std::replace(t.begin(), t.end(), ',', '.');
-        return std::stod(t);
-    };
+    const std::vector<std::string> sole = Righe(solo.Uscita), righe = Righe(tutte.Uscita);
+    ASSERT_EQ(sole.size(), 2u);
+    ASSERT_EQ(righe.size(), 3u);
+    EXPECT_EQ(righe[0], sole[0] + ";acqua_finale (kg/m²);variazione_ultimo_anno (kg/m²)");
+    EXPECT_EQ(righe[1], sole[1] + ";;");
+    const std::string& con = righe[2];
     const std::size_t ultimo = con.rfind(';'), penultimo = con.rfind(';', ultimo - 1);
-    const double finale = numero(con.substr(penultimo + 1, ultimo - penultimo - 1));
-    const double variazione = numero(con.substr(ultimo + 1));
+    const double finale =
+        paretix::ConvertiNumero(con.substr(penultimo + 1, ultimo - penultimo - 1)).value();
+    const double variazione = paretix::ConvertiNumero(con.substr(ultimo + 1)).value();
     EXPECT_NEAR(finale - variazione, 0.90518, 1e-4) << con;
 }
 
