@@ -3,43 +3,22 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <fstream>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
-#include "support/cartella_temporanea.h"
+#include "core/model/numeri.h"
+#include "support/cli_esegui.h"
 #include "support/epw_orario_di_prova.h"
+#include "support/pareti.h"
 
 using namespace paretix::test;
+using paretix::prova::Righe;
 
 namespace {
 
-void Scrivi(const std::string& percorso, const std::string& testo) {
-    std::ofstream(percorso, std::ios::binary) << testo;
-}
-
-// The example with the keys inserted at the end of its additional data.
-std::string ConSimulazione(const std::string& chiavi) {
-    std::string testo = LeggiTutto(PARETIX_EXAMPLES "/parete-verifiche.css");
-    const std::string dopo = "strato.4.calore-specifico=1000\r\n";
-    return testo.insert(testo.find(dopo) + dopo.size(), chiavi);
-}
-
-struct Uscita {
-    int Stato;
-    std::string Testo, Errore;
-};
-
-Uscita Esegui(const CartellaTemporanea& c, const std::string& opzioni, const std::string& file) {
-    const std::string comando = std::string("'") + PARETIX_REPORT + "' " + opzioni + " '" +
-                                (c / file) + "' >'" + (c / "uscita") + "' 2>'" + (c / "errore") +
-                                "'";
-    const int stato = std::system(comando.c_str());
-    return {WEXITSTATUS(stato), LeggiTutto(c / "uscita"), LeggiTutto(c / "errore")};
-}
+const std::string Esempio = PARETIX_EXAMPLES "/parete-verifiche.css";
 
 const std::string Chiavi = "simulazione=1\r\nsimulazione.giorni=400\r\n"
                            "simulazione.inizio=20;60\r\nsimulazione.esterno=epw:clima.epw\r\n"
@@ -47,26 +26,39 @@ const std::string Chiavi = "simulazione=1\r\nsimulazione.giorni=400\r\n"
                            "strato.2.porosita=0,41\r\nstrato.2.w80=9,5\r\nstrato.2.wf=370\r\n"
                            "strato.2.coeff-assorbimento=0,4\r\n";
 
+// A folder with the weather file and con.css, the example with the keys inserted at the end of
+// its additional data.
+class SimulazioneCli : public testing::Test {
+  protected:
+    void Prepara(const std::string& chiavi, bool conClima = true) {
+        if (conClima) {
+            ScriviTutto(c / "clima.epw", EpwOrarioDiProva());
+        }
+        std::string testo = LeggiTutto(Esempio);
+        const std::string dopo = "strato.4.calore-specifico=1000\r\n";
+        ScriviTutto(c / "con.css", testo.insert(testo.find(dopo) + dopo.size(), chiavi));
+    }
+    CartellaTemporanea c;
+};
+
 } // namespace
 
 // The report without the keys stays what it was, and the section follows it; the JSON gains
 // the simulation's member with a profile at the end of the first year (the default), twelve
 // months per layer up to day 400 (13 month ends) and one year's total.
-TEST(SimulazioneCli, ReportAndJsonGainTheSimulation) {
-    CartellaTemporanea c;
-    Scrivi(c / "clima.epw", EpwOrarioDiProva());
-    Scrivi(c / "senza.css", LeggiTutto(PARETIX_EXAMPLES "/parete-verifiche.css"));
-    Scrivi(c / "con.css", ConSimulazione(Chiavi));
-    const Uscita senza = Esegui(c, "", "senza.css");
-    const Uscita con = Esegui(c, "", "con.css");
+TEST_F(SimulazioneCli, ReportAndJsonGainTheSimulation) {
+    Prepara(Chiavi);
+    const EsitoComando senza = Report({Esempio});
+    const EsitoComando con = Report({c / "con.css"});
     ASSERT_EQ(con.Stato, 0) << con.Errore;
-    EXPECT_EQ(con.Testo.substr(0, senza.Testo.size()), senza.Testo);
-    EXPECT_NE(con.Testo.find("SIMULAZIONE IGROTERMICA DINAMICA (UNI EN 15026)", senza.Testo.size()),
-              std::string::npos);
+    EXPECT_EQ(con.Uscita.substr(0, senza.Uscita.size()), senza.Uscita);
+    EXPECT_NE(
+        con.Uscita.find("SIMULAZIONE IGROTERMICA DINAMICA (UNI EN 15026)", senza.Uscita.size()),
+        std::string::npos);
 
-    const Uscita json = Esegui(c, "--json", "con.css");
+    const EsitoComando json = Report({"--json", c / "con.css"});
     ASSERT_EQ(json.Stato, 0) << json.Errore;
-    const auto s = nlohmann::json::parse(json.Testo).at("simulazione");
+    const auto s = nlohmann::json::parse(json.Uscita).at("simulazione");
     EXPECT_EQ(s.at("giorni"), 400);
     EXPECT_LE(s.at("errore_bilancio").get<double>(), 1e-3);
     ASSERT_EQ(s.at("profili").size(), 1u);
@@ -81,40 +73,29 @@ TEST(SimulazioneCli, ReportAndJsonGainTheSimulation) {
 // initial: only the brick stores water, at 60 % w = wf·(b − 1)·φ/(b − φ) with
 // b = 0,8·(370 − 9,5)/(296 − 9,5) = 1,006632, so w = 3,6207 kg/m³ and 0,25 m hold
 // 0,90518 kg/m² (by hand).
-TEST(SimulazioneCli, TableGainsItsColumnsOnlyWithASimulation) {
-    CartellaTemporanea c;
-    Scrivi(c / "clima.epw", EpwOrarioDiProva());
-    Scrivi(c / "senza.css", LeggiTutto(PARETIX_EXAMPLES "/parete-verifiche.css"));
+TEST_F(SimulazioneCli, TableGainsItsColumnsOnlyWithASimulation) {
     std::string unAnno = Chiavi;
-    unAnno.replace(unAnno.find("giorni=400"), 10, "giorni=365");
-    Scrivi(c / "con.css", ConSimulazione(unAnno));
-    const Uscita solo = Esegui(c, "--csv", "senza.css");
-    const Uscita tutte = Esegui(c, "--csv '" + (c / "senza.css") + "'", "con.css");
+    Prepara(unAnno.replace(unAnno.find("giorni=400"), 10, "giorni=365"));
+    const EsitoComando solo = Report({"--csv", Esempio});
+    const EsitoComando tutte = Report({"--csv", Esempio, c / "con.css"});
     ASSERT_EQ(tutte.Stato, 0) << tutte.Errore;
-    EXPECT_EQ(solo.Testo.find("acqua_finale"), std::string::npos);
-    const std::size_t a = tutte.Testo.find("\r\n"), b = tutte.Testo.find("\r\n", a + 2);
-    const std::string intestazione = tutte.Testo.substr(0, a),
-                      senza = tutte.Testo.substr(a + 2, b - a - 2), con = tutte.Testo.substr(b + 2);
-    EXPECT_TRUE(intestazione.ends_with(";acqua_finale (kg/m²);variazione_ultimo_anno (kg/m²)"));
-    EXPECT_EQ(intestazione.substr(0, intestazione.find(";acqua_finale")) + "\r\n" +
-                  senza.substr(0, senza.size() - 2),
-              solo.Testo.substr(0, solo.Testo.size() - 2));
-    EXPECT_TRUE(senza.ends_with(";;"));
-    const auto numero = [](std::string t) {
-        std::replace(t.begin(), t.end(), ',', '.');
-        return std::stod(t);
-    };
+    const std::vector<std::string> sole = Righe(solo.Uscita), righe = Righe(tutte.Uscita);
+    ASSERT_EQ(sole.size(), 2u);
+    ASSERT_EQ(righe.size(), 3u);
+    EXPECT_EQ(righe[0], sole[0] + ";acqua_finale (kg/m²);variazione_ultimo_anno (kg/m²)");
+    EXPECT_EQ(righe[1], sole[1] + ";;");
+    const std::string& con = righe[2];
     const std::size_t ultimo = con.rfind(';'), penultimo = con.rfind(';', ultimo - 1);
-    const double finale = numero(con.substr(penultimo + 1, ultimo - penultimo - 1));
-    const double variazione = numero(con.substr(ultimo + 1));
+    const double finale =
+        paretix::ConvertiNumero(con.substr(penultimo + 1, ultimo - penultimo - 1)).value();
+    const double variazione = paretix::ConvertiNumero(con.substr(ultimo + 1)).value();
     EXPECT_NEAR(finale - variazione, 0.90518, 1e-4) << con;
 }
 
-TEST(SimulazioneCli, MissingDataStopsTheRunNamingTheKey) {
-    CartellaTemporanea c;
-    Scrivi(c / "con.css", ConSimulazione(Chiavi));
-    const Uscita u = Esegui(c, "", "con.css");
+TEST_F(SimulazioneCli, MissingDataStopsTheRunNamingTheKey) {
+    Prepara(Chiavi, false);
+    const EsitoComando u = Report({c / "con.css"});
     EXPECT_EQ(u.Stato, 1);
     EXPECT_NE(u.Errore.find("simulazione.esterno"), std::string::npos) << u.Errore;
-    EXPECT_EQ(u.Testo, "");
+    EXPECT_EQ(u.Uscita, "");
 }

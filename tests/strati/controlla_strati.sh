@@ -4,42 +4,32 @@
 # Inside one folder the arrows between its units (a header and its source file are one unit)
 # form no loop.
 set -euo pipefail
-src=$1
 ordine=(core/porte core/model core/files core/calc core/charts core/materials core/verifiche
   core/simulazione core/variazioni core/window core/relazione disegno ui cli app)
-
-livello() {
-  local i
-  for i in "${!ordine[@]}"; do
-    if [ "${ordine[$i]}" = "$1" ]; then
-      echo "$i"
-      return
-    fi
-  done
-  echo "cartella sconosciuta: $1" >&2
-  exit 2
-}
+declare -A livello
+for i in "${!ordine[@]}"; do livello[${ordine[$i]}]=$i; done
 
 cartella() { # core/model/numeri.h -> core/model ; ui/twip.h -> ui
   case $1 in
   core/*) echo "$1" | cut -d/ -f1-2 ;;
-  *) echo "$1" | cut -d/ -f1 ;;
+  *) echo "${1%%/*}" ;;
   esac
 }
 
 errori=0
 archi=$(mktemp)
-trap 'rm -f "$archi"' EXIT
-cd "$src"
+trap 'rm -f "$archi" "$archi.cicli"' EXIT
+cd "$1"
 while IFS=: read -r file riga; do
   incluso=$(echo "$riga" | sed -E 's/^#include "([^"]+)".*/\1/')
   case $incluso in core/* | ui/*) ;; *) continue ;; esac
   da=$(cartella "$file")
   a=$(cartella "$incluso")
   # A folder missing from the list fails the check rather than passing unseen.
-  livello_a=$(livello "$a")
-  livello_da=$(livello "$da")
-  if [ "$livello_a" -gt "$livello_da" ]; then
+  for c in "$da" "$a"; do
+    [ -n "${livello[$c]:-}" ] || { echo "cartella sconosciuta: $c" >&2 && exit 2; }
+  done
+  if [ "${livello[$a]}" -gt "${livello[$da]}" ]; then
     echo "$file include $incluso: $da non può dipendere da $a" >&2
     errori=$((errori + 1))
   fi
@@ -53,6 +43,5 @@ if ! tsort "$archi" >/dev/null 2>"$archi.cicli"; then
   grep -v 'input contains a loop' "$archi.cicli" | sed 's/^tsort: /  /' >&2
   errori=$((errori + 1))
 fi
-rm -f "$archi.cicli"
 [ "$errori" -eq 0 ] && echo "strati rispettati"
 exit "$errori"

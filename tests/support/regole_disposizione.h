@@ -3,21 +3,7 @@
 // widgets overlap, every visible widget lies inside its parent, and no caption or value is
 // wider or taller than the room its label, box or button gives it. Each fault is one line.
 
-#include <QAbstractButton>
-#include <QAbstractScrollArea>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QStringList>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QStyleOptionFrame>
-#include <QTextDocument>
-#include <QWidget>
+#include <QtWidgets>
 #include <cmath>
 
 namespace paretix::test {
