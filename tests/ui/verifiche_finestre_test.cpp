@@ -74,17 +74,6 @@ class VerificheFinestreTest : public QObject, test::ConFinestra {
         cartella_.reset();
     }
 
-    void theFourthBoxIsOffInANewExerciseAndAnEditWhenClicked() {
-        auto* box = W<QCheckBox>(u"CheckVerifiche"_s);
-        QVERIFY(!box->isChecked());
-        QCOMPARE(box->text(), u"Verifiche di legge"_s);
-        box->click();
-        QVERIFY(Modello().CheckVerifiche());
-        QCOMPARE(Q(Modello().Stato().Modificato), u"SI"_s);
-        // "Calcola" stays as the three calculation types make it.
-        QCOMPARE(W<QPushButton>(u"Command1"_s)->isEnabled(), Modello().Stato().Command1Abilitato);
-    }
-
     void calculateOpensTheChecksWindowAsTheExerciseAsks_data() {
         QTest::addColumn<int>("caso");
         QTest::newRow("ogni calore specifico: il grafico dell'onda giornaliera") << 0;
@@ -144,9 +133,14 @@ class VerificheFinestreTest : public QObject, test::ConFinestra {
     }
 
     void theDataDialogKeepsAWrongValueAndAppliesARightOne() {
-        QVERIFY(!finestra_->CommandDatiVerifiche()->isEnabled());
-        W<QCheckBox>(u"CheckVerifiche"_s)->click();
+        // The fourth box is off in a new exercise, and a click on it is an edit.
+        auto* box = W<QCheckBox>(u"CheckVerifiche"_s);
+        QCOMPARE(box->text(), u"Verifiche di legge"_s);
+        QVERIFY(!box->isChecked() && !finestra_->CommandDatiVerifiche()->isEnabled());
+        box->click();
         QVERIFY(finestra_->CommandDatiVerifiche()->isEnabled());
+        // "Calcola" stays as the three calculation types make it.
+        QVERIFY(W<QPushButton>(u"Command1"_s)->isEnabled());
         QVERIFY(ApriDatiVerifiche([this](QDialog* d) {
             Trova<QComboBox>(d, u"ComboZona"_s)->setCurrentIndex(3); // D
             Trova<QComboBox>(d, u"ComboElemento"_s)->setCurrentIndex(1);
