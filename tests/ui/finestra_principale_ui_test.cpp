@@ -134,8 +134,11 @@ class FinestraPrincipaleUiTest : public QObject, test::ConFinestra {
                                     "Ripeti Ctrl+Shift+Z", "-", "&Abaco materiali ", "&?",
                                     "&Guida in linea F1", "&Informazioni su Paretex LT "}));
         QVERIFY(!cronologia_->Annulla()->isEnabled() && !cronologia_->Ripeti()->isEnabled());
-        QVERIFY(!finestra_->Azione(Comando::Stampa)->isEnabled());
+        QVERIFY(!finestra_->Azione(Comando::Stampa)->isEnabled() &&
+                !finestra_->Azione(Comando::AnteprimaDiStampa)->isEnabled());
         QVERIFY(finestra_->Azione(Comando::AbacoMateriali)->isEnabled());
+        QCOMPARE(W<QLabel>(u"LabelNumeroStratiMax"_s)->text(), u"Numero strati max 15"_s);
+        QCOMPARE(Casella(u"TextLiminariInterno"_s)->text(), u"7"_s);
         QCOMPARE(W<QPushButton>(u"Command3"_s)->text(),
                  QString(14, u' ') + "Stampa" + QString(14, u' ') + "( modifica e anteprima )");
         QVERIFY(!W<QPushButton>(u"Command3"_s)->isEnabled());
@@ -176,6 +179,7 @@ class FinestraPrincipaleUiTest : public QObject, test::ConFinestra {
         auto* igrometrico = W<QCheckBox>(u"Check1(1)"_s);
         QTest::mouseClick(termico, Qt::LeftButton);
         QVERIFY(!igrometrico->isChecked());
+        QVERIFY(!W(u"FrameLiminariInEst"_s)->isVisible());
         QVERIFY(!Casella(u"TextConduttività(1)"_s)->isVisible());
         QVERIFY(!W<QPushButton>(u"Command1"_s)->isEnabled());
 
