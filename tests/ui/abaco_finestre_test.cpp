@@ -1,246 +1,337 @@
-// The windows of the materials database: they show the browser model and forward the events.
-
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QValidator>
-#include <QtTest>
-#include <functional>
-#include <memory>
+// The windows of the materials database: they show the browser model and forward the events;
+// the browser resizes, scrolls with the wheel and the keys, filters as one types, reopens where
+// it was, and the layer menu leads to it directly.
 
 #include "core/materials/abaco_file.h"
-#include "support/dialoghi_registrati.h"
-#include "support/widget_di_prova.h"
+#include "core/materials/preparazione_abaco.h"
+#include "support/aperture_registrate.h"
+#include "support/stampante_registrata.h"
+#include "support/ui_prova.h"
 #include "ui/abaco_materiali.h"
 #include "ui/elenco_materiali_qt.h"
+#include "ui/finestre_ausiliarie.h"
 
 using namespace paretix;
-
-namespace {
-
-// Title and text of the one message shown.
-QString Messaggio(const DialoghiRegistrati& d) {
-    return d.Mostrati.size() == 1
-               ? QString::fromStdString(d.Mostrati[0].Titolo + ": " + d.Mostrati[0].Testo)
-               : QStringLiteral("%1 messaggi").arg(d.Mostrati.size());
-}
-
-Abaco Righe(int n) {
-    Abaco a;
-    for (int i = 0; i < n; ++i) {
-        a.push_back({"M" + std::to_string(i), "1800", "0,72", "18,75", "0,9"});
-    }
-    return a;
-}
-
+using test::Cella;
+using test::SulProssimoDialogo;
 using test::Trova;
 
-QLabel* Cella(QWidget* w, int k) {
-    return Trova<QLabel>(w, QStringLiteral("LabelMat(%1)").arg(k));
-}
+namespace {
 
 QColor Sfondo(QWidget* w) {
     return w->palette().color(QPalette::Window);
 }
 
-// Runs azione on the next modal dialog if it is the one named nome; the flag tells it did.
-std::shared_ptr<bool> SulProssimoDialogo(const QString& nome,
-                                         std::function<void(QDialog*)> azione) {
-    auto visto = std::make_shared<bool>(false);
-    QTimer::singleShot(0, [=] {
-        auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialogo != nullptr && dialogo->objectName() == nome) {
-            *visto = true;
-            azione(dialogo);
-        } else if (dialogo != nullptr) {
-            dialogo->reject();
-        }
-    });
-    return visto;
+int Celle(QWidget* w) {
+    return static_cast<int>(
+        w->findChildren<QLabel*>(QRegularExpression("^LabelMat\\(\\d+\\)$")).size());
+}
+
+void Rotella(QWidget* w, int angolo) {
+    QWheelEvent evento(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, angolo),
+                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &evento);
 }
 
 } // namespace
 
 class AbacoFinestreTest : public QObject {
     Q_OBJECT
+
+    DialoghiRegistrati dialoghi_;
+
   private slots:
-    void grigliaScorrimentoPassaggioEChiudi();
-    void consultaCaricaIlMaterialeEChiude();
-    void menuEDialogoDiModifica();
-    void apertureDallaFinestraPrincipale();
-    void caloreSpecificoConLeVerifiche();
-};
+    void init() { dialoghi_ = DialoghiRegistrati{}; }
 
-void AbacoFinestreTest::grigliaScorrimentoPassaggioEChiudi() {
-    ElencoMateriali modello = ElencoMateriali::Modifica(Righe(11), nullptr);
-    DialoghiRegistrati dialoghi;
-    ElencoMaterialiQt v(modello, dialoghi);
-    v.show();
-    QCOMPARE(v.windowTitle(), QStringLiteral("Abaco Materiali"));
-    QCOMPARE(v.findChildren<QLabel*>(QRegularExpression("^LabelMat\\(\\d+\\)$")).size(), 50);
-    QCOMPARE(Cella(&v, 1)->geometry(), QRect(0, 48, 353, 17));
-    QCOMPARE(Cella(&v, 95)->geometry(), QRect(688, 192, 113, 17));
-    QCOMPARE(Trova<QLabel>(&v, "Label8")->text(), QString::fromUtf8(InfoElencoMateriali));
+    // Default 820 x 314 pixels (12300 x 4710 twips). 48 pixels taller is 720 twips: three more
+    // rows of 240 twips; 60 pixels wider is 900 twips more for the names.
+    void gridSizeScrollHoverAndClose() {
+        ElencoMateriali modello = ElencoMateriali::Modifica(test::Righe(30), nullptr);
+        ElencoMaterialiQt v(modello, dialoghi_);
+        v.show();
+        QCOMPARE(v.windowTitle(), u"Abaco Materiali"_s);
+        QCOMPARE(v.size(), QSize(820, 314));
+        QCOMPARE(v.minimumSize(), QSize(820, 314));
+        QVERIFY(v.maximumWidth() > 2000 && v.maximumHeight() > 2000);
+        QCOMPARE(Celle(&v), 50);
+        QCOMPARE(Cella(&v, 1)->geometry(), QRect(0, 48, 353, 17));
+        QCOMPARE(Cella(&v, 95)->geometry(), QRect(688, 192, 113, 17));
+        QCOMPARE(Trova<QLabel>(&v, "Label8")->text(), QString::fromUtf8(InfoElencoMateriali));
+        auto* scorrimento = Trova<QScrollBar>(&v, "VScroll1");
+        QCOMPARE(scorrimento->maximum(), 20);
 
-    auto* scorrimento = Trova<QScrollBar>(&v, "VScroll1");
-    QVERIFY(scorrimento->isVisible());
-    QCOMPARE(scorrimento->maximum(), 1);
-    scorrimento->setValue(1);
-    QCOMPARE(Cella(&v, 1)->text(), QStringLiteral("M1"));
-    QCOMPARE(Cella(&v, 91)->text(), QStringLiteral("M10"));
+        v.resize(880, 362);
+        QCOMPARE(Celle(&v), 65);
+        QCOMPARE(Cella(&v, 121)->text(), u"M12"_s);
+        QCOMPARE(Cella(&v, 121)->width(), 353 + 60);
+        QCOMPARE(Cella(&v, 122)->x(), 352 + 60);
+        QCOMPARE(scorrimento->maximum(), 17);
+        for (const char* nome : {"Command1", "TextFiltro", "Label8"}) {
+            const QWidget* w = Trova<QWidget>(&v, nome);
+            QVERIFY2(v.rect().contains(w->geometry()), nome);
+            QVERIFY2(w->y() > Cella(&v, 121)->geometry().bottom(), nome);
+        }
+        v.resize(820, 314);
+        QCOMPARE(Celle(&v), 50);
 
-    test::MuoviSopra(Cella(&v, 23));
-    QCOMPARE(Sfondo(Cella(&v, 21)), QColor(Qt::yellow));
-    QCOMPARE(Sfondo(Cella(&v, 11)), QColor(Qt::white));
-    test::MuoviSopra(Trova<QLabel>(&v, "Label7(3)"));
-    QCOMPARE(Sfondo(Cella(&v, 21)), QColor(Qt::white));
-    test::MuoviSopra(Cella(&v, 94));
-    test::MuoviSopra(&v);
-    QCOMPARE(Sfondo(Cella(&v, 91)), QColor(Qt::white));
+        scorrimento->setValue(1);
+        QCOMPARE(Cella(&v, 1)->text(), u"M1"_s);
+        QCOMPARE(Cella(&v, 91)->text(), u"M10"_s);
+        test::MuoviSopra(Cella(&v, 23));
+        QCOMPARE(Sfondo(Cella(&v, 21)), QColor(Qt::yellow));
+        QCOMPARE(Sfondo(Cella(&v, 11)), QColor(Qt::white));
+        test::MuoviSopra(Trova<QLabel>(&v, "Label7(3)"));
+        QCOMPARE(Sfondo(Cella(&v, 21)), QColor(Qt::white));
+        test::MuoviSopra(Cella(&v, 94));
+        test::MuoviSopra(&v);
+        QCOMPARE(Sfondo(Cella(&v, 91)), QColor(Qt::white));
 
-    auto* chiudi = Trova<QPushButton>(&v, "Command1");
-    QCOMPARE(chiudi->text(), QStringLiteral("Chiudi"));
-    chiudi->click();
-    QVERIFY(!v.isVisible());
-}
+        auto* chiudi = Trova<QPushButton>(&v, "Command1");
+        QCOMPARE(chiudi->text(), u"Chiudi"_s);
+        chiudi->click();
+        QVERIFY(!v.isVisible());
+    }
 
-void AbacoFinestreTest::consultaCaricaIlMaterialeEChiude() {
-    std::vector<VoceAbaco> caricate;
-    Abaco a = Righe(3);
-    a[1] = {"Acciaio", "7800", "50", "0,0001875", "-"};
-    ElencoMateriali modello =
-        ElencoMateriali::Consulta(a, [&](const VoceAbaco& v) { caricate.push_back(v); });
-    DialoghiRegistrati dialoghi;
-    ElencoMaterialiQt v(modello, dialoghi);
-    v.show();
-    // An empty grid row: the message, no dialog, the browser stays.
-    QTest::mouseClick(Cella(&v, 52), Qt::LeftButton);
-    QCOMPARE(Messaggio(dialoghi), QStringLiteral("Abaco: Nessun materiale selezionato"));
-    QVERIFY(v.isVisible());
+    void consultLoadsTheMaterialAndCloses() {
+        std::vector<VoceAbaco> caricate;
+        Abaco a = test::Righe(3);
+        a[1] = {"Acciaio", "7800", "50", "0,0001875", "-"};
+        ElencoMateriali modello =
+            ElencoMateriali::Consulta(a, [&](const VoceAbaco& v) { caricate.push_back(v); });
+        ElencoMaterialiQt v(modello, dialoghi_);
+        v.show();
+        // An empty grid row: the message, no dialog, the browser stays.
+        QTest::mouseClick(Cella(&v, 52), Qt::LeftButton);
+        QCOMPARE(dialoghi_.Mostrati.size(), std::size_t{1});
+        QCOMPARE(dialoghi_.Mostrati[0].Titolo + ": " + dialoghi_.Mostrati[0].Testo,
+                 std::string("Abaco: Nessun materiale selezionato"));
+        QVERIFY(v.isVisible());
 
-    auto visto = SulProssimoDialogo("Form4", [](QDialog* d) {
-        QCOMPARE(d->windowTitle(), QStringLiteral("Caricare i valori"));
-        QCOMPARE(Trova<QLabel>(d, "Label1")->text(), QStringLiteral("Acciaio"));
-        QCOMPARE(Trova<QLabel>(d, "Label5")->text(), QStringLiteral("-"));
-        Trova<QPushButton>(d, "CommandCarica")->click();
-    });
-    QTest::mouseClick(Cella(&v, 14), Qt::LeftButton);
-    QVERIFY(*visto);
-    QCOMPARE(v.result(), int(QDialog::Accepted));
-    QVERIFY(!v.isVisible());
-    QCOMPARE(caricate.size(), std::size_t(1));
-    QVERIFY(caricate[0] == a[1]);
-}
+        auto visto = SulProssimoDialogo(u"Form4"_s, [](QDialog* d) {
+            QCOMPARE(d->windowTitle(), u"Caricare i valori"_s);
+            QCOMPARE(Trova<QLabel>(d, "Label1")->text(), u"Acciaio"_s);
+            QCOMPARE(Trova<QLabel>(d, "Label5")->text(), u"-"_s);
+            Trova<QPushButton>(d, "CommandCarica")->click();
+        });
+        QTest::mouseClick(Cella(&v, 14), Qt::LeftButton);
+        QVERIFY(*visto);
+        QCOMPARE(v.result(), int(QDialog::Accepted));
+        QVERIFY(!v.isVisible());
+        QCOMPARE(caricate, std::vector<VoceAbaco>{a[1]});
+    }
 
-void AbacoFinestreTest::menuEDialogoDiModifica() {
-    int salvataggi = 0;
-    ElencoMateriali modello =
-        ElencoMateriali::Modifica(Righe(3), [&](const Abaco&) { ++salvataggi; });
-    DialoghiRegistrati dialoghi;
-    ElencoMaterialiQt v(modello, dialoghi);
-    v.show();
-    QTest::mouseClick(Cella(&v, 21), Qt::LeftButton);
-    auto* menu = Trova<QMenu>(&v, "menunascosto");
-    QVERIFY(menu->isVisible());
-    menu->hide();
-    QCOMPARE(Trova<QAction>(&v, "PrinaDelSelezionato")->text(),
-             QStringLiteral("Prina del selezionato"));
+    void menuAndEditDialog() {
+        int salvataggi = 0;
+        ElencoMateriali modello =
+            ElencoMateriali::Modifica(test::Righe(3), [&](const Abaco&) { ++salvataggi; });
+        ElencoMaterialiQt v(modello, dialoghi_);
+        v.show();
+        QTest::mouseClick(Cella(&v, 21), Qt::LeftButton);
+        auto* menu = Trova<QMenu>(&v, "menunascosto");
+        QVERIFY(menu->isVisible());
+        menu->hide();
+        QCOMPARE(Trova<QAction>(&v, "PrinaDelSelezionato")->text(), u"Prina del selezionato"_s);
 
-    auto visto = SulProssimoDialogo("Form5", [](QDialog* d) {
-        QCOMPARE(d->windowTitle(), QStringLiteral("Inserisci"));
-        auto* nome = Trova<QLineEdit>(d, "Text1");
-        int posizione = 0;
-        QString aCapo = "a\nb";
-        QCOMPARE(nome->validator()->validate(aCapo, posizione), QValidator::Invalid);
-        nome->setText("Nuovo");
-        Trova<QLineEdit>(d, "Text2")->setText("900");
-        Trova<QPushButton>(d, "CommandSalvaModifiche")->click();
-    });
-    Trova<QAction>(&v, "DopoIlSelezionato")->trigger();
-    QVERIFY(*visto);
-    QCOMPARE(Cella(&v, 31)->text(), QStringLiteral("Nuovo "));
-    QCOMPARE(Cella(&v, 32)->text(), QStringLiteral("900 "));
-    QCOMPARE(salvataggi, 1);
+        auto visto = SulProssimoDialogo(u"Form5"_s, [](QDialog* d) {
+            QCOMPARE(d->windowTitle(), u"Inserisci"_s);
+            auto* nome = Trova<QLineEdit>(d, "Text1");
+            int posizione = 0;
+            QString aCapo = "a\nb";
+            QCOMPARE(nome->validator()->validate(aCapo, posizione), QValidator::Invalid);
+            nome->setText("Nuovo");
+            Trova<QLineEdit>(d, "Text2")->setText("900");
+            Trova<QPushButton>(d, "CommandSalvaModifiche")->click();
+        });
+        Trova<QAction>(&v, "DopoIlSelezionato")->trigger();
+        QVERIFY(*visto);
+        QCOMPARE(Cella(&v, 31)->text(), u"Nuovo "_s);
+        QCOMPARE(Cella(&v, 32)->text(), u"900 "_s);
+        QCOMPARE(salvataggi, 1);
 
-    visto = SulProssimoDialogo("Form5", [](QDialog* d) {
-        QCOMPARE(Trova<QLabel>(d, "Label1")->text(), QStringLiteral("Gruppo materiali"));
-        QVERIFY(!Trova<QLineEdit>(d, "Text2")->isVisible());
-        QVERIFY(!Trova<QLabel>(d, "Label5")->isVisible());
-        QCOMPARE(d->height(), 1260 / 15);
-        Trova<QLineEdit>(d, "Text1")->setText("Metalli");
-        Trova<QPushButton>(d, "CommandNonCarica")->click();
-    });
-    Trova<QAction>(&v, "InserisciTitoloGruppoMaterialiSopra")->trigger();
-    QVERIFY(*visto);
-    QCOMPARE(modello.Voci().size(), std::size_t(4));
-    QCOMPARE(salvataggi, 1);
-}
-
-void AbacoFinestreTest::apertureDallaFinestraPrincipale() {
-    QTemporaryDir cartella;
-    const std::string percorso = cartella.filePath("abaco.txt").toStdString();
-    QVERIFY(SalvaAbaco(percorso, Righe(3), ""));
-    DialoghiRegistrati dialoghi;
+        visto = SulProssimoDialogo(u"Form5"_s, [](QDialog* d) {
+            QCOMPARE(Trova<QLabel>(d, "Label1")->text(), u"Gruppo materiali"_s);
+            QVERIFY(!Trova<QLineEdit>(d, "Text2")->isVisible());
+            QVERIFY(!Trova<QLabel>(d, "Label5")->isVisible());
+            QCOMPARE(d->height(), 1260 / 15);
+            Trova<QLineEdit>(d, "Text1")->setText("Metalli");
+            Trova<QPushButton>(d, "CommandNonCarica")->click();
+        });
+        Trova<QAction>(&v, "InserisciTitoloGruppoMaterialiSopra")->trigger();
+        QVERIFY(*visto);
+        QCOMPARE(modello.Voci().size(), std::size_t(4));
+        QCOMPARE(salvataggi, 1);
+    }
 
     // Edit mode: a deletion reaches the file at once. A choice in consult mode is in
     // finestre_ausiliarie_test, through the main window.
-    auto visto = SulProssimoDialogo("Form3", [](QDialog* browser) {
-        QTest::mouseClick(Cella(browser, 11), Qt::LeftButton);
-        SulProssimoDialogo("Form4", [](QDialog* d) {
-            QCOMPARE(d->windowTitle(), QStringLiteral("Cancellare materiale ?"));
-            Trova<QPushButton>(d, "CommandCarica")->click();
+    void openedFromTheProgramTheDeletionReachesTheFile() {
+        QTemporaryDir cartella;
+        const std::string percorso = cartella.filePath("abaco.txt").toStdString();
+        QVERIFY(SalvaAbaco(percorso, test::Righe(3), ""));
+        auto visto = SulProssimoDialogo(u"Form3"_s, [](QDialog* browser) {
+            QTest::mouseClick(Cella(browser, 11), Qt::LeftButton);
+            SulProssimoDialogo(u"Form4"_s, [](QDialog* d) {
+                QCOMPARE(d->windowTitle(), u"Cancellare materiale ?"_s);
+                Trova<QPushButton>(d, "CommandCarica")->click();
+            });
+            Trova<QAction>(browser, "CancellareMateriale")->trigger();
+            Trova<QPushButton>(browser, "Command1")->click();
         });
-        Trova<QAction>(browser, "CancellareMateriale")->trigger();
-        Trova<QPushButton>(browser, "Command1")->click();
-    });
-    ApriAbacoModifica(nullptr, percorso, true, dialoghi);
-    QVERIFY(*visto);
-    QCOMPARE(Prosegui(percorso)->Voci.size(), std::size_t(2));
+        ApriAbacoModifica(nullptr, percorso, true, dialoghi_);
+        QVERIFY(*visto);
+        QCOMPARE(Prosegui(percorso)->Voci.size(), std::size_t(2));
 
-    // A database that cannot be read opens nothing.
-    QVERIFY(!ApriAbacoConsultazione(
-        nullptr, percorso + ".manca", [](const VoceAbaco&) {}, dialoghi));
-    QVERIFY(Messaggio(dialoghi).startsWith("Abaco: "));
-}
+        // A database that cannot be read opens nothing.
+        QVERIFY(!ApriAbacoConsultazione(
+            nullptr, percorso + ".manca", [](const VoceAbaco&) {}, dialoghi_));
+        QCOMPARE(dialoghi_.Mostrati.size(), std::size_t{1});
+        QCOMPARE(dialoghi_.Mostrati[0].Titolo, std::string("Abaco"));
+    }
 
-// With the compliance checks on: a sixth column and a sixth box in the edit dialog.
-void AbacoFinestreTest::caloreSpecificoConLeVerifiche() {
-    Abaco salvato;
-    Abaco righe = Righe(2);
-    righe[0].CaloreSpecifico = "840";
-    ElencoMateriali modello =
-        ElencoMateriali::Modifica(righe, [&](const Abaco& a) { salvato = a; });
-    modello.MostraCaloreSpecifico(true);
-    DialoghiRegistrati dialoghi;
-    ElencoMaterialiQt v(modello, dialoghi);
-    v.show();
-    QCOMPARE(Trova<QLabel>(&v, "Label7(6)")->text(), QStringLiteral("Calore specifico J/kgK"));
-    QCOMPARE(Cella(&v, 6)->text(), QStringLiteral("840"));
-    QCOMPARE(Cella(&v, 6)->geometry(), QRect(800, 48, 113, 17));
-    QCOMPARE(v.width(), (12000 + 1695 + 255 + 30) / 15);
+    // With the compliance checks on: a sixth column and a sixth box in the edit dialog.
+    void specificHeatWithTheChecks() {
+        Abaco salvato;
+        Abaco righe = test::Righe(2);
+        righe[0].CaloreSpecifico = "840";
+        ElencoMateriali modello =
+            ElencoMateriali::Modifica(righe, [&](const Abaco& a) { salvato = a; });
+        modello.MostraCaloreSpecifico(true);
+        ElencoMaterialiQt v(modello, dialoghi_);
+        v.show();
+        QCOMPARE(Trova<QLabel>(&v, "Label7(6)")->text(), u"Calore specifico J/kgK"_s);
+        QCOMPARE(Cella(&v, 6)->text(), u"840"_s);
+        QCOMPARE(Cella(&v, 6)->geometry(), QRect(800, 48, 113, 17));
+        QCOMPARE(v.width(), (12000 + 1695 + 255 + 30) / 15);
 
-    QTest::mouseClick(Cella(&v, 1), Qt::LeftButton);
-    Trova<QMenu>(&v, "menunascosto")->hide();
-    auto visto = SulProssimoDialogo("Form5", [](QDialog* d) {
-        auto* calore = Trova<QLineEdit>(d, "Text6");
-        QCOMPARE(calore->text(), QStringLiteral("840"));
-        int posizione = 0;
-        QString uguale = "8=40";
-        QCOMPARE(calore->validator()->validate(uguale, posizione), QValidator::Invalid);
-        calore->setText("900");
-        Trova<QPushButton>(d, "CommandSalvaModifiche")->click();
-    });
-    Trova<QAction>(&v, "ModificareMateriale")->trigger();
-    QVERIFY(*visto);
-    QCOMPARE(salvato.at(0).CaloreSpecifico, std::string("900"));
-    QCOMPARE(Cella(&v, 6)->text(), QStringLiteral("900"));
-}
+        QTest::mouseClick(Cella(&v, 1), Qt::LeftButton);
+        Trova<QMenu>(&v, "menunascosto")->hide();
+        auto visto = SulProssimoDialogo(u"Form5"_s, [](QDialog* d) {
+            auto* calore = Trova<QLineEdit>(d, "Text6");
+            QCOMPARE(calore->text(), u"840"_s);
+            int posizione = 0;
+            QString uguale = "8=40";
+            QCOMPARE(calore->validator()->validate(uguale, posizione), QValidator::Invalid);
+            calore->setText("900");
+            Trova<QPushButton>(d, "CommandSalvaModifiche")->click();
+        });
+        Trova<QAction>(&v, "ModificareMateriale")->trigger();
+        QVERIFY(*visto);
+        QCOMPARE(salvato.at(0).CaloreSpecifico, std::string("900"));
+        QCOMPARE(Cella(&v, 6)->text(), u"900"_s);
+    }
+
+    void wheelAndKeysScrollAndEnterOpensTheCurrentRow() {
+        ElencoMateriali modello =
+            ElencoMateriali::Consulta(test::Righe(25), [](const VoceAbaco&) {});
+        ElencoMaterialiQt v(modello, dialoghi_);
+        v.show();
+        auto* scorrimento = Trova<QScrollBar>(&v, "VScroll1");
+        Rotella(Cella(&v, 31), -120); // one notch down: three rows
+        QCOMPARE(Cella(&v, 1)->text(), u"M3"_s);
+        QCOMPARE(scorrimento->value(), 3);
+        Rotella(Cella(&v, 31), 240);
+        QCOMPARE(scorrimento->value(), 0);
+
+        auto* filtro = Trova<QLineEdit>(&v, "TextFiltro");
+        v.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        QVERIFY(filtro->hasFocus()); // one can type the filter at once
+        QTest::keyClick(filtro, Qt::Key_Down);
+        QTest::keyClick(filtro, Qt::Key_Down);
+        QVERIFY(Sfondo(Cella(&v, 11)) != QColor(Qt::white));
+        QCOMPARE(Sfondo(Cella(&v, 1)), QColor(Qt::white));
+        QTest::keyClick(filtro, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(scorrimento->value(), 15);
+        QCOMPARE(Cella(&v, 91)->text(), u"M24"_s);
+        QTest::keyClick(filtro, Qt::Key_PageUp);
+        QCOMPARE(scorrimento->value(), 14);
+
+        auto visto = SulProssimoDialogo(u"Form4"_s, [](QDialog* d) {
+            QCOMPARE(Trova<QLabel>(d, "Label1")->text(), u"M14"_s);
+            d->reject();
+        });
+        QTest::keyClick(filtro, Qt::Key_Return);
+        QVERIFY(*visto);
+        QVERIFY(v.isVisible()); // Enter chose a row; it did not close the window
+    }
+
+    void filterNarrowsTheListAsOneTypes() {
+        Abaco a{{"Calcestruzzi", "", "", "", ""},
+                {"Calcestruzzo armato", "2400", "2,3", "5", "-"},
+                {"Piètra serena", "2600", "3,5", "5", "-"},
+                {"Calcestruzzo alleggerito", "1200", "0,5", "10", "-"}};
+        ElencoMateriali modello = ElencoMateriali::Consulta(a, [](const VoceAbaco&) {});
+        ElencoMaterialiQt v(modello, dialoghi_);
+        v.show();
+        auto* filtro = Trova<QLineEdit>(&v, "TextFiltro");
+        QCOMPARE(Trova<QLabel>(&v, "LabelFiltro")->text(), u"Cerca:"_s);
+        // The singular finds the plural heading too.
+        QTest::keyClicks(filtro, u"calcestruzzo"_s);
+        QCOMPARE(Cella(&v, 1)->text(), u"CALCESTRUZZI"_s);
+        QCOMPARE(Cella(&v, 11)->text(), u"Calcestruzzo armato"_s);
+        QCOMPARE(Cella(&v, 21)->text(), u"Calcestruzzo alleggerito"_s);
+        QCOMPARE(Cella(&v, 31)->text(), QString());
+        test::Scrivi(filtro, u"PIETRA"_s);
+        QCOMPARE(Cella(&v, 1)->text(), u"Piètra serena"_s);
+        QCOMPARE(Cella(&v, 2)->text(), u"2600"_s);
+        QCOMPARE(Cella(&v, 11)->text(), QString());
+        filtro->clear();
+        QCOMPARE(Cella(&v, 1)->text(), u"CALCESTRUZZI"_s);
+    }
+
+    void reopensWithTheSameFilterRowsAndSize() {
+        PosizioneElenco posizione;
+        {
+            ElencoMateriali modello = ElencoMateriali::Modifica(test::Righe(40), nullptr);
+            ElencoMaterialiQt v(modello, dialoghi_, nullptr, &posizione);
+            v.show();
+            v.resize(900, 400);
+            QTest::keyClicks(Trova<QLineEdit>(&v, "TextFiltro"), u"m2"_s);
+            Trova<QScrollBar>(&v, "VScroll1")->setValue(1);
+            Trova<QPushButton>(&v, "Command1")->click();
+        }
+        ElencoMateriali modello = ElencoMateriali::Modifica(test::Righe(40), nullptr);
+        ElencoMaterialiQt v(modello, dialoghi_, nullptr, &posizione);
+        v.show();
+        QCOMPARE(v.size(), QSize(900, 400));
+        QCOMPARE(Trova<QLineEdit>(&v, "TextFiltro")->text(), u"m2"_s);
+        // M2, M20 .. M29 are eleven rows; the taller window holds them all from the top.
+        QCOMPARE(Cella(&v, 1)->text(), u"M2"_s);
+        QCOMPARE(Cella(&v, 101)->text(), u"M29"_s);
+    }
+
+    void layerMenuOpensTheDatabaseDirectly() {
+        QTemporaryDir cartella;
+        QVERIFY(QDir(cartella.path()).mkpath(u"dati"_s));
+        QVERIFY(SalvaAbaco(PercorsoAbaco(cartella.path().toStdString()), test::Righe(30), ""));
+        test::StampanteRegistrata stampante;
+        test::ApertureRegistrate aperture;
+        ui::FinestraPrincipaleQt finestra(dialoghi_,
+                                          EsitoAvvio{cartella.path().toStdString(), Si, true});
+        new ui::FinestreAusiliarie(finestra, dialoghi_, stampante, stampante, aperture);
+        finestra.show();
+        finestra.Modello().LabelStrato_MouseDown(1);
+
+        auto* voce = Trova<QAction>(finestra.MenuNascosto(), "MaterialeDaAbaco");
+        QCOMPARE(voce->text(), u"Materiale da abaco…"_s);
+        QVERIFY(finestra.MenuNascosto()->actions().contains(voce)); // the top level, not a sub-menu
+        auto visto = SulProssimoDialogo(u"Form3"_s, [](QDialog* browser) {
+            Trova<QScrollBar>(browser, "VScroll1")->setValue(12);
+            browser->reject();
+        });
+        voce->trigger();
+        QVERIFY(*visto);
+        // The long way round opens the same browser, where the last one was left.
+        visto = SulProssimoDialogo(u"Form3"_s, [](QDialog* browser) {
+            QCOMPARE(Cella(browser, 1)->text(), u"M12"_s);
+            browser->reject();
+        });
+        finestra.Azione(ui::Comando::DaAbaco)->trigger();
+        QVERIFY(*visto);
+        finestra.Azione(ui::Comando::DaAbaco)->setEnabled(false);
+        QVERIFY(!voce->isEnabled());
+    }
+};
 
 QTEST_MAIN(AbacoFinestreTest)
 #include "abaco_finestre_test.moc"

@@ -1,61 +1,56 @@
 // The File menu's exercise commands as a user reaches them: the menu entries and closing the
-// window, with scripted answers to the prompts and file dialogs.
+// window, with scripted answers to the prompts and file dialogs; the recovery file's timer and
+// start-up question, the recent files in the File menu, and the file dialogs opening in the
+// last folder used.
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QTemporaryDir>
-#include <QtTest>
-#include <memory>
-
-#include "support/dialoghi_registrati.h"
-#include "support/widget_di_prova.h"
+#include "core/files/creazione_file.h"
+#include "support/cartella_temporanea.h"
+#include "support/ui_prova.h"
 #include "ui/comandi_file.h"
-#include "ui/finestra_principale_qt.h"
+#include "ui/dialoghi_qt.h"
+#include "ui/file_recenti_qt.h"
+#include "ui/recupero_qt.h"
 
 using namespace paretix;
 using namespace paretix::ui;
 
-class ComandiFileTest : public QObject {
+namespace {
+
+// Runs apri, acting on the file dialog it opens with azione as soon as that dialog is there.
+void ConIlDialogo(const std::function<void()>& apri,
+                  const std::function<void(QFileDialog*)>& azione) {
+    QTimer cerca;
+    cerca.setInterval(10);
+    QObject::connect(&cerca, &QTimer::timeout, [&] {
+        if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            azione(d);
+        }
+    });
+    cerca.start();
+    apri();
+}
+
+} // namespace
+
+class ComandiFileTest : public QObject, test::ConFinestra {
     Q_OBJECT
 
-    DialoghiRegistrati dialoghi_;
-    std::unique_ptr<FinestraPrincipaleQt> finestra_;
     std::unique_ptr<QTemporaryDir> cartella_;
 
     QString Percorso(const QString& nome) const { return cartella_->filePath(nome); }
     std::string P(const QString& nome) const { return Percorso(nome).toStdString(); }
-
-    QLineEdit* Casella(const QString& nome) const { return finestra_->findChild<QLineEdit*>(nome); }
-    void Scrivi(const QString& casella, const QString& testo) {
-        test::Scrivi(Casella(casella), testo);
-    }
-    // The entry of the File menu, as the menu bar holds it.
-    void Menu(const char* nome) {
-        auto* voce = finestra_->findChild<QAction*>(QLatin1String(nome));
-        QVERIFY(voce != nullptr);
-        voce->trigger();
-    }
+    void Menu(const char* voce) const { W<QAction>(QLatin1String(voce))->trigger(); }
     QByteArray Contenuto(const QString& percorso) const {
         QFile file(percorso);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    const paretix::Esercizio& Eserc() const { return finestra_->Modello().esercizio(); }
-    QString Modificato() const {
-        return QString::fromStdString(finestra_->Modello().Stato().Modificato);
-    }
+    QString Modificato() const { return test::Q(Modello().Stato().Modificato); }
 
   private slots:
     void init() {
         cartella_ = std::make_unique<QTemporaryDir>();
-        dialoghi_.Mostrati.clear();
-        dialoghi_.Risposte.clear();
-        dialoghi_.FileScelti.clear();
-        finestra_ = std::make_unique<FinestraPrincipaleQt>(dialoghi_, EsitoAvvio{"/tmp", Si, true});
+        QVERIFY(Mostra());
         new ComandiFile(*finestra_);
-        finestra_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(finestra_.get()));
     }
     void cleanup() {
         finestra_.reset();
@@ -64,47 +59,45 @@ class ComandiFileTest : public QObject {
 
     // Save As, then Save without a dialog, then Open of that file over an unsaved edit.
     void saveAsSaveAndOpenShowTheFileInTheTitle() {
-        const QString muro = Percorso(QStringLiteral("muro.css"));
-        Scrivi(QStringLiteral("TextSpessore(1)"), QStringLiteral("30"));
-        dialoghi_.FileScelti = {P(QStringLiteral("muro"))};
+        const QString muro = Percorso(u"muro.css"_s);
+        Scrivi(u"TextSpessore(1)"_s, u"30"_s);
+        dialoghi_.FileScelti = {P(u"muro"_s)};
         Menu("SalvaConNome");
         QVERIFY(Contenuto(muro).contains("\r\n30\r\n"));
         QCOMPARE(finestra_->windowTitle(), muro + " - Paretix LT");
-        QCOMPARE(Modificato(), QStringLiteral("NO"));
 
-        Scrivi(QStringLiteral("TextSpessore(1)"), QStringLiteral("45"));
+        Scrivi(u"TextSpessore(1)"_s, u"45"_s);
         Menu("Salva");
         QCOMPARE(dialoghi_.Mostrati.size(), std::size_t{1}); // only the Save As dialog
         QVERIFY(Contenuto(muro).contains("\r\n45\r\n"));
-        QCOMPARE(Modificato(), QStringLiteral("NO"));
 
-        Scrivi(QStringLiteral("TextSpessore(1)"), QStringLiteral("99"));
+        Scrivi(u"TextSpessore(1)"_s, u"99"_s);
         dialoghi_.Risposte = {Risposta::No};
-        dialoghi_.FileScelti = {P(QStringLiteral("muro.css"))};
+        dialoghi_.FileScelti = {P(u"muro.css"_s)};
         Menu("ApriProgetto");
-        QCOMPARE(Casella(QStringLiteral("TextSpessore(1)"))->text(), QStringLiteral("45"));
+        QCOMPARE(Casella(u"TextSpessore(1)"_s)->text(), u"45"_s);
         QCOMPARE(finestra_->windowTitle(), muro + " - Paretix");
-        QCOMPARE(Modificato(), QStringLiteral("NO"));
+        QCOMPARE(Modificato(), u"NO"_s);
     }
 
     void newAsksAndEmptiesTheBoxes() {
-        Scrivi(QStringLiteral("TextSpessore(1)"), QStringLiteral("30"));
+        Scrivi(u"TextSpessore(1)"_s, u"30"_s);
         dialoghi_.Risposte = {Risposta::No};
         Menu("NuovoProgetto");
         QCOMPARE(dialoghi_.Mostrati.size(), std::size_t{1});
-        QCOMPARE(Casella(QStringLiteral("TextSpessore(1)"))->text(), QString());
-        QCOMPARE(Modificato(), QStringLiteral("NO"));
+        QCOMPARE(Casella(u"TextSpessore(1)"_s)->text(), QString());
+        QCOMPARE(Modificato(), u"NO"_s);
     }
 
     void exitAndClosingAskForAModifiedExercise() {
-        Scrivi(QStringLiteral("TextSpessore(1)"), QStringLiteral("30"));
+        Scrivi(u"TextSpessore(1)"_s, u"30"_s);
         dialoghi_.Risposte = {Risposta::Annulla, Risposta::Annulla};
         Menu("Esci");
         QVERIFY(finestra_->isVisible());
         finestra_->close();
         QVERIFY(finestra_->isVisible());
         QCOMPARE(dialoghi_.Mostrati.size(), std::size_t{2});
-        QCOMPARE(Eserc().strato(1).Spessore.Testo, std::string("30"));
+        QCOMPARE(Modello().esercizio().strato(1).Spessore.Testo, std::string("30"));
 
         dialoghi_.Risposte = {Risposta::No};
         Menu("Esci");
@@ -114,7 +107,7 @@ class ComandiFileTest : public QObject {
 
     // A file written by the program, opened and saved with no edit, keeps every byte.
     void openThenSaveKeepsTheFileByteForByte() {
-        FinestraPrincipale& m = finestra_->Modello();
+        FinestraPrincipale& m = Modello();
         m.CommandPiù_Click();
         m.CommandPiù_Click();
         m.LabelStrato_MouseDown(2);
@@ -125,19 +118,103 @@ class ComandiFileTest : public QObject {
         m.TextTInterna_Change("20");
         m.TextAppunti_Change("prima riga\r\nseconda riga, città");
         m.Timer1_Timer();
-        dialoghi_.FileScelti = {P(QStringLiteral("muro.css"))};
+        dialoghi_.FileScelti = {P(u"muro.css"_s)};
         Menu("SalvaConNome");
-        const QByteArray scritto = Contenuto(Percorso(QStringLiteral("muro.css")));
+        const QByteArray scritto = Contenuto(Percorso(u"muro.css"_s));
         QVERIFY(scritto.contains("\r\nprima riga\r\nseconda riga, citt\xe0\r\n"));
 
         Menu("NuovoProgetto");
-        dialoghi_.FileScelti = {P(QStringLiteral("muro.css"))};
+        dialoghi_.FileScelti = {P(u"muro.css"_s)};
         Menu("ApriProgetto");
-        QCOMPARE(Eserc().NumeroStrati(), 3);
+        QCOMPARE(Modello().esercizio().NumeroStrati(), 3);
         QTest::qWait(2 * IntervalloTimer1);
         Menu("Salva");
-        QCOMPARE(Contenuto(Percorso(QStringLiteral("muro.css"))), scritto);
-        QCOMPARE(finestra_->windowTitle(), Percorso(QStringLiteral("muro.css")) + " - Paretix LT");
+        QCOMPARE(Contenuto(Percorso(u"muro.css"_s)), scritto);
+        QCOMPARE(finestra_->windowTitle(), Percorso(u"muro.css"_s) + " - Paretix LT");
+    }
+
+    void theTimerWritesTheModifiedExerciseAndTheNextStartOffersIt() {
+        const test::CartellaTemporanea cartella;
+        const std::string file = cartella / "stato/paretix/recupero.css";
+        QVERIFY(Mostra());
+        auto* recupero = new RecuperoQt(*finestra_, file);
+        QVERIFY(dialoghi_.Mostrati.empty()); // nothing to recover
+        QCOMPARE(recupero->Timer()->interval(), 60000);
+        QVERIFY(recupero->Timer()->isActive());
+        Scrivi(u"TextSpessore(1)"_s, u"42"_s);
+        recupero->Timer()->setInterval(5); // a minute, shortened for the test
+        QTRY_VERIFY(std::filesystem::exists(file));
+
+        QVERIFY(Mostra()); // the window goes without closing: as after a crash
+        dialoghi_.Risposte.push_back(Risposta::Si);
+        new RecuperoQt(*finestra_, file);
+        QCOMPARE(dialoghi_.Mostrati.size(), std::size_t{1});
+        QCOMPARE(Casella(u"TextSpessore(1)"_s)->text(), u"42"_s);
+    }
+
+    void recentFilesStandAboveEsciAndOpenTheirFile() {
+        const test::CartellaTemporanea cartella;
+        Esercizio e;
+        e.strato(1).Spessore.Testo = "17";
+        const std::string percorso = cartella / "muro & tetto.css";
+        QVERIFY(CreazioneFile(e, percorso));
+        QVERIFY(Mostra());
+        new FileRecentiQt(*finestra_, cartella / "config/file_recenti.txt");
+        auto* primo = W<QAction>(u"FileRecente(1)"_s);
+        QVERIFY(!primo->isVisible());
+        test::ApriNellaFinestra(Modello(), dialoghi_, percorso);
+        finestra_->Aggiorna();
+        QVERIFY(primo->isVisible());
+        QCOMPARE(primo->text(), "&1 " + test::Q(cartella / "muro && tetto.css"));
+        const QList<QAction*> voci = W<QMenu>(u"MenuFile"_s)->actions();
+        const qsizetype esci = voci.indexOf(finestra_->Azione(Comando::Esci));
+        QVERIFY(voci[esci - 1]->isSeparator() && voci.indexOf(primo) < esci);
+
+        Modello().NuovoProgettoVuoto();
+        finestra_->Aggiorna();
+        primo->trigger();
+        QCOMPARE(Casella(u"TextSpessore(1)"_s)->text(), u"17"_s);
+    }
+
+    void fileDialogsOpenInTheLastFolderUsed() {
+        const test::CartellaTemporanea cartella;
+        std::filesystem::create_directory(cartella / "esercizi");
+        std::filesystem::create_directory(cartella / "altra");
+        const std::string memoria = cartella / "config/ultima_cartella.txt";
+        {
+            DialoghiQt dialoghi;
+            dialoghi.ImpostaUltimaCartella(memoria);
+            std::optional<std::string> scelto;
+            ConIlDialogo(
+                [&] {
+                    scelto =
+                        dialoghi.SalvaFile("Salva con nome", "File esercizio (*.css)|*.css|", "");
+                },
+                [&](QFileDialog* d) {
+                    // selectFile leaves a name box that has the focus as it is, and the dialog
+                    // takes the focus as soon as its window is active: on a loaded machine,
+                    // before the first tick, which then found no file and waited forever.
+                    if (QWidget* fuoco = d->focusWidget()) {
+                        fuoco->clearFocus();
+                    }
+                    d->selectFile(test::Q(cartella / "esercizi/muro.css"));
+                    QMetaObject::invokeMethod(d, "accept");
+                });
+            QVERIFY(scelto);
+            QCOMPARE(test::LeggiTutto(memoria), cartella / "esercizi" + "\n");
+        }
+        // The next session opens where the kept folder says, not where this one's last dialog
+        // was (which Qt itself would remember within one run).
+        test::ScriviTutto(memoria, cartella / "altra" + "\n");
+        DialoghiQt dopo;
+        dopo.ImpostaUltimaCartella(memoria);
+        QString aperta;
+        ConIlDialogo([&] { dopo.ApriFile("Apri l'esercizio", "Tutti (*.*)|*.*|"); },
+                     [&](QFileDialog* d) {
+                         aperta = d->directory().absolutePath();
+                         d->reject();
+                     });
+        QCOMPARE(aperta, test::Q(cartella / "altra"));
     }
 };
 
