@@ -2,12 +2,14 @@
 
 #include "core/calc/calcolo.h"
 #include "core/model/numeri.h"
+#include "support/dati_attesi.h"
 #include "support/pareti.h"
 
 using namespace paretix;
 using prova::Parete;
 using prova::RigaCheInizia;
 using prova::Righe;
+using test::ExpectComeNelFile;
 
 namespace {
 
@@ -43,22 +45,7 @@ Esercizio DueCamere() {
 
 TEST(Calcolo, ReportOfOneMaterialLayer) {
     // 1/7 + 0,2 + 1/24 = 323/840: H = 840/323, flux 16800/323, surfaces 4060/323 and 700/323.
-    EXPECT_EQ(Rapporto(Parete("M")),
-              "DATI:\r\n\r\nNumero strati: 1\r\n\r\n"
-              "Temperatura interna Ti = 20 °C\r\nTemperatura esterna Te = 0 °C\r\n\r\n"
-              "Coefficienti liminari di scambio termico:\r\n"
-              "interno hi = 7 W/m² °C\r\nesterno he = 24 W/m² °C\r\n\r\n"
-              "Strato 1\r\nMateriale: Nessun specifico materiale selezionato\r\n"
-              "Spessore Si = 0,1 m\r\nConduttività Ki = 0,5 W/m °C\r\n\r\n\r\n"
-              "RISULTATI:\r\n________________________________________\r\n\r\n"
-              "CALCOLO TERMICO\r\n\r\n"
-              "Sommatoria resistenze termiche unitarie = 0,2 (m² °C / W)\r\n\r\n"
-              "Conduttanza termica unitaria Hc = 5 W/m² °C\r\n\r\n"
-              "Trasmittanza termica unitaria H = 2,60061919504644 W/m² °C\r\n\r\n"
-              "Flusso termico Ø = 52,0123839009288\r\n\r\n"
-              "Variazione della temperatura nel passaggio da uno strato all'altro (ovvero nelle "
-              "varie isoterme):\r\n"
-              "T0   = 12,5696594427245 °C\r\nT1   = 2,1671826625387 °C\r\n\r\n");
+    ExpectComeNelFile("core/rapporto-uno-strato.txt", Rapporto(Parete("M")));
 }
 
 TEST(Calcolo, OnlyAcousticLeavesOutThermalAndHygrometricData) {

@@ -16,6 +16,7 @@ using namespace paretix::test;
 namespace {
 
 using Voce = DialoghiRegistrati::Voce;
+using Intestazione = std::pair<std::string, std::string>;
 
 const std::string DomandaSenzaNome = "L'esercizio nel File senza nome è stato modificato.\r\n\r\n"
                                      "Salvare le modifiche apportate?";
@@ -44,6 +45,9 @@ class CicloVita : public ::testing::Test {
     void Apri(const std::string& percorso) { ApriNellaFinestra(f, dialoghi, percorso); }
 
     const Voce& Ultimo() const { return dialoghi.Mostrati.back(); }
+
+    // The caption and whether the exercise counts as modified.
+    Intestazione Titolo() const { return {f.Stato().Caption, f.Stato().Modificato}; }
 };
 
 // The thickness of layer 1 in the exercise file at percorso.
@@ -142,8 +146,7 @@ TEST_F(CicloVita, SaveAsAddsTheExtensionUnlessItIsThereInAnyCase) {
     dialoghi.FileScelti = {cartella / "muro"};
     f.SalvaConNome_Click();
     EXPECT_TRUE(std::filesystem::exists(cartella / "muro.css"));
-    EXPECT_EQ(f.Stato().Caption, cartella / "muro.css" + " - Paretix LT");
-    EXPECT_EQ(f.Stato().Modificato, No);
+    EXPECT_EQ(Titolo(), (Intestazione{cartella / "muro.css" + " - Paretix LT", No}));
     EXPECT_EQ(dialoghi.Mostrati.size(), 2u); // the cancelled dialog, then this one
 
     dialoghi.FileScelti = {cartella / "MURO.CSS", cartella / "muro.txt"};
@@ -170,8 +173,7 @@ TEST_F(CicloVita, SaveAsOverAnExistingFileAsksFirst) {
                               percorso + "\r\nFile già esistente.\r\n\r\nSostituire il file?",
                               Icona::Esclamazione}));
     EXPECT_EQ(LeggiTutto(percorso), "vecchio");
-    EXPECT_EQ(f.Stato().Modificato, Si);
-    EXPECT_EQ(f.Stato().Caption, "Senza nome - Paretix LT");
+    EXPECT_EQ(Titolo(), (Intestazione{"Senza nome - Paretix LT", Si}));
 
     EXPECT_TRUE(f.SalvareConNome1());
     EXPECT_EQ(SpessoreNelFile(percorso), "30");
@@ -199,8 +201,7 @@ TEST_F(CicloVita, AFailedWriteIsReportedAndChangesNothing) {
                          Voce{"Salva con nome", MessaggioDiscoProtetto, Icona::Esclamazione}),
               3);
     EXPECT_EQ(LeggiTutto(percorso), contenuto);
-    EXPECT_EQ(f.Stato().Caption, caption);
-    EXPECT_EQ(f.Stato().Modificato, Si);
+    EXPECT_EQ(Titolo(), (Intestazione{caption, Si}));
 }
 
 // A save that fails for a known reason says that reason, under the same title.
@@ -245,8 +246,7 @@ TEST_F(CicloVita, OpenShowsTheFileAsAFreshExercise) {
     EXPECT_TRUE(f.esercizio().Acustico);
     EXPECT_EQ(f.esercizio().DistSonoro, "70");
     EXPECT_EQ(f.esercizio().Appunti, salvato.Appunti);
-    EXPECT_EQ(f.Stato().Caption, percorso + " - Paretix");
-    EXPECT_EQ(f.Stato().Modificato, No);
+    EXPECT_EQ(Titolo(), (Intestazione{percorso + " - Paretix", No}));
     EXPECT_EQ(f.Stato().Option2, Vista::Schema);
     EXPECT_TRUE(f.Stato().Command1Abilitato);
     EXPECT_FALSE(f.Stato().StampaAbilitata);
@@ -285,8 +285,7 @@ TEST_F(CicloVita, OpenCancelledKeepsTheEditedExercise) {
     Modifica();
     f.ApriProgetto0();
     EXPECT_EQ(f.esercizio().strato(1).Spessore.Testo, "30");
-    EXPECT_EQ(f.Stato().Modificato, Si);
-    EXPECT_EQ(f.Stato().Caption, "Senza nome - Paretix LT");
+    EXPECT_EQ(Titolo(), (Intestazione{"Senza nome - Paretix LT", Si}));
 }
 
 TEST_F(CicloVita, ARefusedFileLeavesANewExerciseAndSaysWhy) {
@@ -298,8 +297,7 @@ TEST_F(CicloVita, ARefusedFileLeavesANewExerciseAndSaysWhy) {
     Apri(percorso);
 
     EXPECT_EQ(f.esercizio(), Esercizio{});
-    EXPECT_EQ(f.Stato().Caption, "Senza nome - Paretix LT");
-    EXPECT_EQ(f.Stato().Modificato, No);
+    EXPECT_EQ(Titolo(), (Intestazione{"Senza nome - Paretix LT", No}));
     ASSERT_EQ(dialoghi.Mostrati.size(), 2u);
     EXPECT_EQ(Ultimo(),
               (Voce{"Paretix LT", MessaggioErroreDiApertura(percorso), Icona::Esclamazione}));
@@ -331,8 +329,7 @@ TEST_F(CicloVita, ATruncatedFileKeepsTheWindowsValuesItDoesNotReach) {
     EXPECT_EQ(dialoghi.Mostrati.size(), 2u); // the prompt and the dialog, no message
     EXPECT_EQ(f.esercizio().TInterna, "20");
     EXPECT_EQ(f.esercizio().strato(2).Spessore.Testo, "99");
-    EXPECT_EQ(f.Stato().Caption, troncato + " - Paretix");
-    EXPECT_EQ(f.Stato().Modificato, No);
+    EXPECT_EQ(Titolo(), (Intestazione{troncato + " - Paretix", No}));
 }
 
 // A file opened without the exercise extension is saved beside it as ".css", and the prompt
@@ -365,8 +362,7 @@ TEST_F(CicloVita, SaveReplacesTheFileWithoutAskingAndNamesItInTheCaption) {
     Modifica("45");
     f.Salva_Click();
     EXPECT_EQ(dialoghi.Mostrati.size(), 1u); // only the open dialog
-    EXPECT_EQ(f.Stato().Caption, percorso + " - Paretix LT");
-    EXPECT_EQ(f.Stato().Modificato, No);
+    EXPECT_EQ(Titolo(), (Intestazione{percorso + " - Paretix LT", No}));
     EXPECT_EQ(SpessoreNelFile(percorso), "45");
 }
 

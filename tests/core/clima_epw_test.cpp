@@ -147,38 +147,28 @@ TEST(ClimaEpw, RigaOrariaMalformata) {
     // The hours start on line 9; the wrong hour is the fourth.
     const std::string prime =
         Intestazione + OraEpw("1", "1", "50") + OraEpw("2", "1", "50") + OraEpw("3", "1", "50");
-    const std::string dopo = OreDellAnno();
-    EXPECT_EQ(Errore(prime + "1999,4,1,1,60,x,5.0,0.0\n" + dopo),
-              "Riga 12: attesi 35 campi separati da virgole, trovati 8");
-    EXPECT_EQ(Errore(prime + "1999;4;1;1;60;x;5,0;0;60\n" + dopo),
-              "Riga 12: attesi 35 campi separati da virgole, trovati 2");
-    // Decimal commas add a field each: the humidity would be read from the wrong one.
-    EXPECT_EQ(Errore(prime + OraEpw("4", "5,5", "60") + dopo),
-              "Riga 12: attesi 35 campi separati da virgole, trovati 36");
-    EXPECT_EQ(Errore(prime + OraEpw("4", "5", "60").insert(3, ",") + dopo),
-              "Riga 12: attesi 35 campi separati da virgole, trovati 36");
-    EXPECT_EQ(Errore(prime + OraEpw("13", "1", "50") + dopo),
-              "Riga 12: mese non valido \"13\" (atteso 1…12)");
-    EXPECT_EQ(Errore(prime + OraEpw("0", "1", "50") + dopo),
-              "Riga 12: mese non valido \"0\" (atteso 1…12)");
-    EXPECT_EQ(Errore(prime + OraEpw("4.0", "1", "50") + dopo),
-              "Riga 12: mese non valido \"4.0\" (atteso 1…12)");
-    EXPECT_EQ(Errore(prime + OraEpw("", "1", "50") + dopo),
-              "Riga 12: mese non valido \"\" (atteso 1…12)");
-    EXPECT_EQ(Errore(prime + OraEpw("4", "abc", "50") + dopo),
-              "Riga 12: temperatura non numerica \"abc\"");
-    EXPECT_EQ(Errore(prime + OraEpw("4", "", "50") + dopo),
-              "Riga 12: temperatura non numerica \"\"");
-    EXPECT_EQ(Errore(prime + OraEpw("4", "99.9", "50") + dopo),
-              "Riga 12: temperatura \"99.9\" mancante o fuori campo (attesa da -70 a 70 °C)");
-    EXPECT_EQ(Errore(prime + OraEpw("4", "-70.1", "50") + dopo),
-              "Riga 12: temperatura \"-70.1\" mancante o fuori campo (attesa da -70 a 70 °C)");
-    EXPECT_EQ(Errore(prime + OraEpw("4", "5", "50%") + dopo),
-              "Riga 12: umidità relativa non numerica \"50%\"");
-    EXPECT_EQ(Errore(prime + OraEpw("4", "5", "999") + dopo),
-              "Riga 12: umidità relativa \"999\" mancante o fuori campo (attesa da 0 a 110 %)");
-    EXPECT_EQ(Errore(prime + OraEpw("4", "5", "-1") + dopo),
-              "Riga 12: umidità relativa \"-1\" mancante o fuori campo (attesa da 0 a 110 %)");
+    const std::string fuoriCampo = " mancante o fuori campo (attesa da ";
+    const std::pair<std::string, std::string> casi[] = {
+        {"1999,4,1,1,60,x,5.0,0.0\n", "attesi 35 campi separati da virgole, trovati 8"},
+        {"1999;4;1;1;60;x;5,0;0;60\n", "attesi 35 campi separati da virgole, trovati 2"},
+        // Decimal commas add a field each: the humidity would be read from the wrong one.
+        {OraEpw("4", "5,5", "60"), "attesi 35 campi separati da virgole, trovati 36"},
+        {OraEpw("4", "5", "60").insert(3, ","), "attesi 35 campi separati da virgole, trovati 36"},
+        {OraEpw("13", "1", "50"), "mese non valido \"13\" (atteso 1…12)"},
+        {OraEpw("0", "1", "50"), "mese non valido \"0\" (atteso 1…12)"},
+        {OraEpw("4.0", "1", "50"), "mese non valido \"4.0\" (atteso 1…12)"},
+        {OraEpw("", "1", "50"), "mese non valido \"\" (atteso 1…12)"},
+        {OraEpw("4", "abc", "50"), "temperatura non numerica \"abc\""},
+        {OraEpw("4", "", "50"), "temperatura non numerica \"\""},
+        {OraEpw("4", "99.9", "50"), "temperatura \"99.9\"" + fuoriCampo + "-70 a 70 °C)"},
+        {OraEpw("4", "-70.1", "50"), "temperatura \"-70.1\"" + fuoriCampo + "-70 a 70 °C)"},
+        {OraEpw("4", "5", "50%"), "umidità relativa non numerica \"50%\""},
+        {OraEpw("4", "5", "999"), "umidità relativa \"999\"" + fuoriCampo + "0 a 110 %)"},
+        {OraEpw("4", "5", "-1"), "umidità relativa \"-1\"" + fuoriCampo + "0 a 110 %)"},
+    };
+    for (const auto& [riga, errore] : casi) {
+        EXPECT_EQ(Errore(prime + riga + OreDellAnno()), "Riga 12: " + errore) << riga;
+    }
 }
 
 TEST(ClimaEpw, UnAnnoIntero) {

@@ -5,6 +5,7 @@
 
 #include "core/files/creazione_file.h"
 #include "support/cartella_temporanea.h"
+#include "support/dati_attesi.h"
 #include "support/pareti.h"
 
 using namespace paretix;
@@ -24,28 +25,7 @@ const std::string Sep(46, '-');
 } // namespace
 
 TEST(CreazioneFile, ANewExerciseByteForByte) {
-    const std::vector<std::string> attese = {
-        // header
-        "Versione file --------------------------------", "1", Sep,
-        "Tipo di calcolo ------------------------------", "1", "1", "0", Sep,
-        "Numero strati --------------------------------", "1", Sep,
-        "Valori coefficienti liminari -----------------", "7", "24", Sep,
-        "Temperature interna ed esterna ---------------", "0", "0", Sep,
-        "Percentuale di umidit\xE0 interna ed esterna ----", "0", "0", Sep,
-        "Disturbo sonoro ------------------------------", "1", "0", "0", Sep,
-        // layer 1
-        Sep, "Tipo di strato 1 -----------------------------", "M",
-        "Nessun specifico materiale selezionato", "-2147483643 ", Sep,
-        "Densit\xE0 --------------------------------------", "", "", "-2147483643 ", "0", Sep,
-        "Spessore -------------------------------------", "", "", Sep,
-        "Conduttivit\xE0 ---------------------------------", "", "", "-2147483643 ", "0", Sep,
-        "Permeabilit\xE0 ---------------------------------", "", "", "-2147483643 ", "0", Sep,
-        "Fat assorbimento -----------------------------", "", "", "-2147483643 ", "0", Sep,
-        // notes
-        "Appunti --------------------------------------", ""};
-    const auto righe = RigheDi(Esercizio{});
-    EXPECT_EQ(righe.size(), 28u + 34u + 2u);
-    EXPECT_EQ(righe, attese);
+    ExpectComeNelFile("core/esercizio-nuovo.css", ContenutoFileEsercizio(Esercizio{}).value());
 }
 
 TEST(CreazioneFile, ALayerLoadedFromTheDatabaseStoresYellowReadOnlyBoxes) {
@@ -60,27 +40,7 @@ TEST(CreazioneFile, ALayerLoadedFromTheDatabaseStoresYellowReadOnlyBoxes) {
     s.Conduttività = {"0,72", "0,72", ColoreGiallo, true};
     s.Permeabilità = {"25", "25", ColoreGiallo, true};
     s.FatAssorbimento = {"-", "", 0, false};
-    const auto righe = RigheDi(e);
-    ASSERT_EQ(righe.size(), 64u);
-    EXPECT_EQ(std::vector<std::string>(righe.begin() + 24, righe.begin() + 27),
-              (std::vector<std::string>{"0", "1", "0,001"}));
-    const std::vector<std::string> blocco(righe.begin() + 28, righe.begin() + 62);
-    const std::vector<std::string> valori = {
-        blocco[2],  blocco[3],  blocco[4],  blocco[7],  blocco[8],  blocco[9],
-        blocco[10], blocco[13], blocco[14], blocco[15], blocco[17], blocco[18],
-        blocco[19], blocco[20], blocco[23], blocco[24], blocco[25], blocco[26],
-        blocco[29], blocco[30], blocco[31], blocco[32]};
-    EXPECT_EQ(valori, (std::vector<std::string>{"M",       "Mattone pieno",
-                                                " 65535 ", "1800",
-                                                "1800",    " 65535 ",
-                                                "1",       "12",
-                                                "12,5",    Sep,
-                                                "0,72",    "0,72",
-                                                " 65535 ", "1",
-                                                "25",      "25",
-                                                " 65535 ", "1",
-                                                "-",       "",
-                                                " 0 ",     "0"}));
+    ExpectComeNelFile("core/esercizio-da-abaco.css", ContenutoFileEsercizio(e).value());
 }
 
 TEST(CreazioneFile, BlockTitlesStayFortySixCharactersLong) {

@@ -54,29 +54,24 @@ TEST(Estiva, EitherTheMassOrThePeriodicTransmittanceMeetsIt) {
 }
 
 TEST(Estiva, TheDecreeLeavesOutNorthernWallsZoneFLowIrradianceAndInnerWalls) {
-    struct Caso {
-        DatiVerifiche Dati;
-        const char* Motivo;
-    };
-    const std::vector<Caso> casi{
-        {Dati(ElementoParete::Esterno, ZonaClimatica::E, Orientamento::N, true), MotivoEsposizione},
-        {Dati(ElementoParete::Esterno, ZonaClimatica::E, Orientamento::NE, true),
-         MotivoEsposizione},
-        {Dati(ElementoParete::Esterno, ZonaClimatica::E, Orientamento::NO, true),
-         MotivoEsposizione},
-        {Dati(ElementoParete::Esterno, ZonaClimatica::F, Orientamento::S, true), MotivoZonaF},
-        {Dati(ElementoParete::Esterno, ZonaClimatica::A, Orientamento::O, false), MotivoIrradianza},
-        {Dati(ElementoParete::Divisorio, ZonaClimatica::E, Orientamento::S, true),
-         MotivoNonEsterna},
-    };
-    for (std::size_t i = 0; i < casi.size(); ++i) {
+    using E = ElementoParete;
+    using Z = ZonaClimatica;
+    using O = Orientamento;
+    const std::tuple<E, Z, O, bool, const char*> casi[] = {
+        {E::Esterno, Z::E, O::N, true, MotivoEsposizione},
+        {E::Esterno, Z::E, O::NE, true, MotivoEsposizione},
+        {E::Esterno, Z::E, O::NO, true, MotivoEsposizione},
+        {E::Esterno, Z::F, O::S, true, MotivoZonaF},
+        {E::Esterno, Z::A, O::O, false, MotivoIrradianza},
+        {E::Divisorio, Z::E, O::S, true, MotivoNonEsterna}};
+    for (const auto& [elemento, zona, esposizione, irradianza, motivo] : casi) {
         Esercizio e;
-        e.Verifiche = casi[i].Dati;
+        e.Verifiche = Dati(elemento, zona, esposizione, irradianza);
         const VerificaEstiva v = VerificaDellaEstiva(e, 100, ConYie(0.5));
-        EXPECT_EQ(v.Applicabile, false) << i;
-        EXPECT_EQ(v.Esito, EsitoEstivaNonApplicabile) << i;
-        EXPECT_EQ(v.Motivo, casi[i].Motivo) << i;
-        EXPECT_FALSE(v.Rispettata) << i;
+        EXPECT_EQ((std::tuple{v.Applicabile, v.Esito, v.Motivo, v.Rispettata}),
+                  (std::tuple{std::optional(false), std::string(EsitoEstivaNonApplicabile),
+                              std::string(motivo), std::optional<bool>()}))
+            << motivo;
     }
     // East, south-east, south, south-west and west walls in zones A to E are checked.
     for (Orientamento o : {Orientamento::E, Orientamento::SE, Orientamento::SO}) {

@@ -4,39 +4,29 @@
 
 using namespace paretix;
 
-TEST(FinestraAppunti, BlanksAtBothEndsAreRemoved) {
-    const FinestraAppuntiQt form("prima");
-    EsitoAppunti esito = form.Form_Unload("   ");
-    EXPECT_EQ(esito.Testo, "");
-    EXPECT_TRUE(esito.Modificati);
-
-    esito = form.Form_Unload("  muro a cassetta\n  isolato  ");
-    EXPECT_EQ(esito.Testo, "muro a cassetta\n  isolato");
-    EXPECT_TRUE(esito.Modificati);
-}
-
-TEST(FinestraAppunti, OnlyARealChangeMarksTheNotes) {
-    const FinestraAppuntiQt vuoto("");
-    EXPECT_EQ(vuoto.Text1(), "");
-    EsitoAppunti esito = vuoto.Form_Unload("    ");
-    EXPECT_EQ(esito.Testo, "");
-    EXPECT_FALSE(esito.Modificati);
-
-    const FinestraAppuntiQt form("muro esterno");
-    esito = form.Form_Unload("  muro esterno ");
-    EXPECT_EQ(esito.Testo, "muro esterno");
-    EXPECT_FALSE(esito.Modificati);
-
-    // Blanks the main window's box held are a difference once they are trimmed away.
-    const FinestraAppuntiQt conSpazi("muro ");
-    EXPECT_TRUE(conSpazi.Form_Unload("muro ").Modificati);
-}
-
-TEST(FinestraAppunti, NotesWithCrLfLeftAloneAreNotChanged) {
-    const FinestraAppuntiQt form("riga 1\r\nriga 2");
-    EXPECT_EQ(form.Text1(), "riga 1\nriga 2");
-    EXPECT_FALSE(form.Form_Unload("riga 1\nriga 2").Modificati);
-    EsitoAppunti esito = form.Form_Unload("riga 1\nriga 2\nriga 3");
-    EXPECT_TRUE(esito.Modificati);
-    EXPECT_EQ(esito.Testo, "riga 1\nriga 2\nriga 3");
+// Blanks at both ends are removed; only a real change marks the notes, and blanks the main
+// window's box held are a difference once trimmed away; notes with CR LF left alone are no
+// change.
+TEST(FinestraAppunti, TrimmedTextAndWhetherTheNotesChanged) {
+    struct Caso {
+        const char *prima, *digitato, *testo; // testo nullptr: not looked at
+        bool modificati;
+    };
+    const Caso casi[] = {
+        {"prima", "   ", "", true},
+        {"prima", "  muro a cassetta\n  isolato  ", "muro a cassetta\n  isolato", true},
+        {"", "    ", "", false},
+        {"muro esterno", "  muro esterno ", "muro esterno", false},
+        {"muro ", "muro ", nullptr, true},
+        {"riga 1\r\nriga 2", "riga 1\nriga 2", nullptr, false},
+        {"riga 1\r\nriga 2", "riga 1\nriga 2\nriga 3", "riga 1\nriga 2\nriga 3", true}};
+    for (const Caso& c : casi) {
+        const EsitoAppunti esito = FinestraAppuntiQt(c.prima).Form_Unload(c.digitato);
+        EXPECT_EQ(esito.Modificati, c.modificati) << c.prima << "|" << c.digitato;
+        if (c.testo != nullptr) {
+            EXPECT_EQ(esito.Testo, c.testo) << c.prima << "|" << c.digitato;
+        }
+    }
+    EXPECT_EQ(FinestraAppuntiQt("").Text1(), "");
+    EXPECT_EQ(FinestraAppuntiQt("riga 1\r\nriga 2").Text1(), "riga 1\nriga 2");
 }

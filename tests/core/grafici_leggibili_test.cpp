@@ -161,26 +161,3 @@ TEST(GraficiLeggibili, ValoriScomodi) {
         ControllaGrafici(g, c.nome);
     }
 }
-
-TEST(GraficiLeggibili, FrequenzeSuUnaScalaDiOttave) {
-    Grafici g = GraficiAzzerati(true);
-    DisegnaGraficoEnergiaTrasmessaInbBPerLeVarieFrequenzeHz(g.Grafico3, {20, 25, 30, 35, 40, 45},
-                                                            [](double) { return 10.0; });
-    // The six octaves 1550 twips apart, their labels apart from each other.
-    for (int k = 1; k <= 6; ++k) {
-        EXPECT_EQ(LineaDi(g.Grafico3, NomeIndice("L3", k)).X1, 750 + 1550 * (k - 1));
-    }
-    for (int k = 1; k < 6; ++k) {
-        EXPECT_LT(Ingombro(EtichettaDi(g.Grafico3, NomeIndice("LabelErz", k))).Destra,
-                  Ingombro(EtichettaDi(g.Grafico3, NomeIndice("LabelErz", k + 1))).Sinistra);
-    }
-    // 1000 Hz is three octaves above 125 Hz, and 707 Hz halfway between 500 and 1000.
-    EXPECT_DOUBLE_EQ(AscissaFrequenza(1000), 750 + 3 * 1550);
-    EXPECT_NEAR(AscissaFrequenza(500 * std::sqrt(2.0)), 750 + 2.5 * 1550, 1e-9);
-    // One "0" on the dB axis.
-    int zeri = 0;
-    for (const Etichetta& e : g.Grafico3.Etichette) {
-        zeri += e.Nome.starts_with("EtichettaTacca") && e.Testo == "0";
-    }
-    EXPECT_EQ(zeri, 1);
-}
