@@ -1,15 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
 #include "core/files/creazione_file.h"
+#include "core/files/esito_scrittura.h"
 #include "support/cartella_temporanea.h"
 #include "support/dati_attesi.h"
 #include "support/pareti.h"
 
 using namespace paretix;
 using namespace paretix::test;
+
 using prova::Righe;
 
 namespace {
@@ -86,4 +89,15 @@ TEST(CreazioneFile, RefusesWhatItCannotStoreAndWritesNothing) {
     EXPECT_EQ(LeggiTutto(cartella / "muro.css"), "vecchio");
     EXPECT_TRUE(CreazioneFile(Esercizio{}, cartella / "muro.css"));
     EXPECT_EQ(LeggiTutto(cartella / "muro.css"), ContenutoFileEsercizio(Esercizio{}));
+}
+
+// The message for each reason is in the table of failing calls in scrittura_atomica_test.
+TEST(MessaggioSalvataggio, TheTextsAreDistinctTwoLineMessages) {
+    const std::set<std::string> testi = {DiscoProtetto,    DiscoPieno,      PermessoNegato,
+                                         CartellaMancante, NomeTroppoLungo, FileInUso};
+    EXPECT_EQ(testi.size(), 6u);
+    for (const std::string& testo : testi) {
+        EXPECT_NE(testo.find(".\r\nImpossibile salvare il file"), std::string::npos) << testo;
+    }
+    EXPECT_EQ(MessaggioSalvataggio(MotivoErrore::Nessuno), "");
 }

@@ -144,6 +144,7 @@ TEST_F(Finestra, ANormalFormWrittenBackIsAnEditButTheResultsThatFollowStay) {
             continue;
         }
         c.scrivi(f, " " + c.valido + " ");
+        ASSERT_EQ(c.testo(f.esercizio()), " " + c.valido + " ") << "kept as typed " << i;
         ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
         f.Command1_Click();
         EXPECT_EQ(c.testo(f.esercizio()), c.valido) << i;
