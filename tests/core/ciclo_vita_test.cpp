@@ -405,14 +405,10 @@ TEST(FileRecenti, MostRecentFirstWithoutRepeatsAndAtMostEight) {
                                        "/e/d.css", "/e/c.css"}));
 }
 
-class RecentiNellaFinestra : public ::testing::Test {
+class RecentiNellaFinestra : public CicloVita {
   protected:
-    CartellaTemporanea cartella;
-    DialoghiRegistrati dialoghi;
-    FinestraPrincipale f{dialoghi};
-
     void SetUp() override {
-        f.Form_Load({"/opt/paretix", Si, true});
+        CicloVita::SetUp();
         f.ImpostaFileRecenti(cartella / "file_recenti.txt");
     }
     std::string Scrivi(const std::string& nome, const std::string& spessore) {
