@@ -148,8 +148,6 @@ TEST(GraficiProfili, EachWallOverTheChartsOfTheOneBefore) {
         std::vector<const char*> spessori;
         Valori T, Pvs, Pv;
     };
-    // By hand for the second row: h = 2500 over 25 degrees is 100 twips per degree, y(20) =
-    // 557,5; the pressures, 25 hPa at most, lie at 557,5 + (25 - p)·100.
     const Parete pareti[] = {
         {"quattro strati sottili",
          true,
