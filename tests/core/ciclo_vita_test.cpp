@@ -4,8 +4,11 @@
 #include <filesystem>
 
 #include "core/files/apertura_file.h"
+#include "core/files/creazione_file.h"
 #include "core/window/ciclo_vita.h"
+#include "core/window/file_recenti.h"
 #include "core/window/finestra_principale.h"
+#include "core/window/ultima_cartella.h"
 #include "support/cartella_temporanea.h"
 #include "support/dialoghi_registrati.h"
 #include "support/finestra_di_prova.h"
@@ -16,6 +19,7 @@ using namespace paretix::test;
 namespace {
 
 using Voce = DialoghiRegistrati::Voce;
+using Intestazione = std::pair<std::string, std::string>;
 
 const std::string DomandaSenzaNome = "L'esercizio nel File senza nome è stato modificato.\r\n\r\n"
                                      "Salvare le modifiche apportate?";
@@ -44,6 +48,9 @@ class CicloVita : public ::testing::Test {
     void Apri(const std::string& percorso) { ApriNellaFinestra(f, dialoghi, percorso); }
 
     const Voce& Ultimo() const { return dialoghi.Mostrati.back(); }
+
+    // The caption and whether the exercise counts as modified.
+    Intestazione Titolo() const { return {f.Stato().Caption, f.Stato().Modificato}; }
 };
 
 // The thickness of layer 1 in the exercise file at percorso.
@@ -142,8 +149,7 @@ TEST_F(CicloVita, SaveAsAddsTheExtensionUnlessItIsThereInAnyCase) {
     dialoghi.FileScelti = {cartella / "muro"};
     f.SalvaConNome_Click();
     EXPECT_TRUE(std::filesystem::exists(cartella / "muro.css"));
-    EXPECT_EQ(f.Stato().Caption, cartella / "muro.css" + " - Paretix LT");
-    EXPECT_EQ(f.Stato().Modificato, No);
+    EXPECT_EQ(Titolo(), (Intestazione{cartella / "muro.css" + " - Paretix LT", No}));
     EXPECT_EQ(dialoghi.Mostrati.size(), 2u); // the cancelled dialog, then this one
 
     dialoghi.FileScelti = {cartella / "MURO.CSS", cartella / "muro.txt"};
@@ -170,8 +176,7 @@ TEST_F(CicloVita, SaveAsOverAnExistingFileAsksFirst) {
                               percorso + "\r\nFile già esistente.\r\n\r\nSostituire il file?",
                               Icona::Esclamazione}));
     EXPECT_EQ(LeggiTutto(percorso), "vecchio");
-    EXPECT_EQ(f.Stato().Modificato, Si);
-    EXPECT_EQ(f.Stato().Caption, "Senza nome - Paretix LT");
+    EXPECT_EQ(Titolo(), (Intestazione{"Senza nome - Paretix LT", Si}));
 
     EXPECT_TRUE(f.SalvareConNome1());
     EXPECT_EQ(SpessoreNelFile(percorso), "30");
@@ -199,8 +204,7 @@ TEST_F(CicloVita, AFailedWriteIsReportedAndChangesNothing) {
                          Voce{"Salva con nome", MessaggioDiscoProtetto, Icona::Esclamazione}),
               3);
     EXPECT_EQ(LeggiTutto(percorso), contenuto);
-    EXPECT_EQ(f.Stato().Caption, caption);
-    EXPECT_EQ(f.Stato().Modificato, Si);
+    EXPECT_EQ(Titolo(), (Intestazione{caption, Si}));
 }
 
 // A save that fails for a known reason says that reason, under the same title.
@@ -241,16 +245,9 @@ TEST_F(CicloVita, OpenShowsTheFileAsAFreshExercise) {
     ASSERT_EQ(dialoghi.Mostrati.size(), 2u);
     EXPECT_EQ(Ultimo().Titolo, "Apri l'esercizio");
     EXPECT_EQ(Ultimo().Testo, "File esercizio (*.css)|*.css|Tutti i files (*.*)|*.*|");
-    EXPECT_EQ(f.esercizio().NumeroStrati(), 2);
-    EXPECT_TRUE(f.esercizio().Acustico);
-    EXPECT_EQ(f.esercizio().DistSonoro, "70");
-    EXPECT_EQ(f.esercizio().Appunti, salvato.Appunti);
-    EXPECT_EQ(f.Stato().Caption, percorso + " - Paretix");
-    EXPECT_EQ(f.Stato().Modificato, No);
-    EXPECT_EQ(f.Stato().Option2, Vista::Schema);
+    EXPECT_EQ(f.esercizio(), salvato);
+    EXPECT_EQ(Titolo(), (Intestazione{percorso + " - Paretix", No}));
     EXPECT_TRUE(f.Stato().Command1Abilitato);
-    EXPECT_FALSE(f.Stato().StampaAbilitata);
-    EXPECT_TRUE(f.Stato().Text2.empty());
     EXPECT_TRUE(f.Stato().Schema.FrameNero[CorniceSuono].Visibile);
 }
 
@@ -285,8 +282,7 @@ TEST_F(CicloVita, OpenCancelledKeepsTheEditedExercise) {
     Modifica();
     f.ApriProgetto0();
     EXPECT_EQ(f.esercizio().strato(1).Spessore.Testo, "30");
-    EXPECT_EQ(f.Stato().Modificato, Si);
-    EXPECT_EQ(f.Stato().Caption, "Senza nome - Paretix LT");
+    EXPECT_EQ(Titolo(), (Intestazione{"Senza nome - Paretix LT", Si}));
 }
 
 TEST_F(CicloVita, ARefusedFileLeavesANewExerciseAndSaysWhy) {
@@ -298,8 +294,7 @@ TEST_F(CicloVita, ARefusedFileLeavesANewExerciseAndSaysWhy) {
     Apri(percorso);
 
     EXPECT_EQ(f.esercizio(), Esercizio{});
-    EXPECT_EQ(f.Stato().Caption, "Senza nome - Paretix LT");
-    EXPECT_EQ(f.Stato().Modificato, No);
+    EXPECT_EQ(Titolo(), (Intestazione{"Senza nome - Paretix LT", No}));
     ASSERT_EQ(dialoghi.Mostrati.size(), 2u);
     EXPECT_EQ(Ultimo(),
               (Voce{"Paretix LT", MessaggioErroreDiApertura(percorso), Icona::Esclamazione}));
@@ -331,8 +326,7 @@ TEST_F(CicloVita, ATruncatedFileKeepsTheWindowsValuesItDoesNotReach) {
     EXPECT_EQ(dialoghi.Mostrati.size(), 2u); // the prompt and the dialog, no message
     EXPECT_EQ(f.esercizio().TInterna, "20");
     EXPECT_EQ(f.esercizio().strato(2).Spessore.Testo, "99");
-    EXPECT_EQ(f.Stato().Caption, troncato + " - Paretix");
-    EXPECT_EQ(f.Stato().Modificato, No);
+    EXPECT_EQ(Titolo(), (Intestazione{troncato + " - Paretix", No}));
 }
 
 // A file opened without the exercise extension is saved beside it as ".css", and the prompt
@@ -365,9 +359,124 @@ TEST_F(CicloVita, SaveReplacesTheFileWithoutAskingAndNamesItInTheCaption) {
     Modifica("45");
     f.Salva_Click();
     EXPECT_EQ(dialoghi.Mostrati.size(), 1u); // only the open dialog
-    EXPECT_EQ(f.Stato().Caption, percorso + " - Paretix LT");
-    EXPECT_EQ(f.Stato().Modificato, No);
+    EXPECT_EQ(Titolo(), (Intestazione{percorso + " - Paretix LT", No}));
     EXPECT_EQ(SpessoreNelFile(percorso), "45");
+}
+
+} // namespace
+
+namespace {
+
+using Elenco = std::vector<std::string>;
+
+TEST(FileRecenti, MostRecentFirstWithoutRepeatsAndAtMostEight) {
+    const CartellaTemporanea cartella;
+    const std::string memoria = cartella / "config/paretix/file_recenti.txt";
+    ElencoFileRecenti r;
+    r.Carica(memoria);
+    EXPECT_TRUE(r.Elenco().empty());
+    r.Aggiungi("/e/a.css");
+    r.Aggiungi("/e/b.css");
+    r.Aggiungi("/e/./a.css"); // the same file, spelt otherwise: it moves to the top
+    EXPECT_EQ(r.Elenco(), (Elenco{"/e/a.css", "/e/b.css"}));
+    for (char c = 'c'; c <= 'j'; ++c) {
+        r.Aggiungi(std::string("/e/") + c + ".css");
+    }
+    const Elenco attesi{"/e/j.css", "/e/i.css", "/e/h.css", "/e/g.css",
+                        "/e/f.css", "/e/e.css", "/e/d.css", "/e/c.css"};
+    EXPECT_EQ(r.Elenco(), attesi); // a and b, the oldest, fell off
+    r.Aggiungi("/e/riga\nspezzata.css");
+    EXPECT_EQ(r.Elenco(), attesi);
+
+    // The next session reads the same list back; a removal is kept too.
+    ElencoFileRecenti dopo;
+    dopo.Carica(memoria);
+    EXPECT_EQ(dopo.Elenco(), attesi);
+    dopo.Togli("/e/h.css");
+    ElencoFileRecenti ancora;
+    ancora.Carica(memoria);
+    EXPECT_EQ(ancora.Elenco(), (Elenco{"/e/j.css", "/e/i.css", "/e/g.css", "/e/f.css", "/e/e.css",
+                                       "/e/d.css", "/e/c.css"}));
+}
+
+class RecentiNellaFinestra : public CicloVita {
+  protected:
+    void SetUp() override {
+        CicloVita::SetUp();
+        f.ImpostaFileRecenti(cartella / "file_recenti.txt");
+    }
+    std::string Scrivi(const std::string& nome, const std::string& spessore) {
+        Esercizio e;
+        e.strato(1).Spessore.Testo = spessore;
+        const std::string percorso = cartella / nome;
+        EXPECT_TRUE(CreazioneFile(e, percorso));
+        return percorso;
+    }
+};
+
+TEST_F(RecentiNellaFinestra, OpenAndSaveFillTheListAndItsEntriesOpenTheirFile) {
+    const std::string a = Scrivi("a.css", "10");
+    const std::string b = Scrivi("b.css", "20");
+    ApriNellaFinestra(f, dialoghi, a);
+    ApriNellaFinestra(f, dialoghi, b);
+    f.TextSpessore_Change(1, "25");
+    const std::string c = cartella / "c.css";
+    dialoghi.FileScelti.push_back(c);
+    ASSERT_TRUE(f.SalvareConNome1());
+    EXPECT_EQ(f.FileRecenti(), (Elenco{c, b, a}));
+
+    f.ApriRecente_Click(2);
+    EXPECT_EQ(f.esercizio().strato(1).Spessore.Testo, "10");
+    EXPECT_EQ(f.Stato().Caption, a + " - Paretix");
+    EXPECT_EQ(f.FileRecenti(), (Elenco{a, c, b}));
+
+    // A modified exercise is offered for saving first; Cancel opens nothing.
+    f.TextSpessore_Change(1, "11");
+    f.ApriRecente_Click(1);
+    EXPECT_EQ(dialoghi.Mostrati.back().Titolo, "Paretix LT");
+    EXPECT_EQ(f.esercizio().strato(1).Spessore.Testo, "11");
+    f.ApriRecente_Click(8); // beyond the list: nothing
+    EXPECT_EQ(f.esercizio().strato(1).Spessore.Testo, "11");
+}
+
+TEST_F(RecentiNellaFinestra, AMissingFileIsSaidAndLeavesTheList) {
+    const std::string a = Scrivi("a.css", "10");
+    const std::string b = Scrivi("b.css", "20");
+    ApriNellaFinestra(f, dialoghi, a);
+    ApriNellaFinestra(f, dialoghi, b);
+    std::filesystem::remove(a);
+    f.TextSpessore_Change(1, "21");
+    dialoghi.Mostrati.clear();
+    f.ApriRecente_Click(1);
+    // No save is offered for a file that cannot be opened: the exercise stays as it is.
+    ASSERT_EQ(dialoghi.Mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.Mostrati[0],
+              (DialoghiRegistrati::Voce{"Paretix LT",
+                                        "Il file " + a +
+                                            " non esiste più: è stato tolto dall'elenco dei "
+                                            "file recenti.",
+                                        Icona::Esclamazione}));
+    EXPECT_EQ(f.FileRecenti(), (Elenco{b}));
+    EXPECT_EQ(f.esercizio().strato(1).Spessore.Testo, "21");
+    ElencoFileRecenti letto;
+    letto.Carica(cartella / "file_recenti.txt");
+    EXPECT_EQ(letto.Elenco(), (Elenco{b}));
+}
+
+TEST(UltimaCartella, TheFolderOfTheLastChosenFileWhileItExists) {
+    const CartellaTemporanea cartella;
+    const std::string memoria = cartella / "config/ultima_cartella.txt";
+    std::filesystem::create_directory(cartella / "esercizi");
+    UltimaCartella u;
+    u.Carica(memoria);
+    EXPECT_EQ(u.Cartella(), "");
+    u.Ricorda(cartella / "esercizi/muro.css");
+    EXPECT_EQ(u.Cartella(), cartella / "esercizi");
+    UltimaCartella dopo;
+    dopo.Carica(memoria);
+    EXPECT_EQ(dopo.Cartella(), cartella / "esercizi");
+    std::filesystem::remove(cartella / "esercizi");
+    EXPECT_EQ(dopo.Cartella(), ""); // gone: the dialogs open in the default folder
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/files/clima_incollato.h"
+#include "support/dati_attesi.h"
 
 using namespace paretix;
 
@@ -26,34 +27,11 @@ const ClimaAnno Anno{{{-0.3, 83},
                       {0, 100}}};
 
 // A CSV of the Italian kind: semicolons, decimal comma, a heading and the month names.
-const std::string ConVirgola = "Mese;θe (°C);φe (%)\r\n"
-                               "gennaio;-0,3;83\r\n"
-                               "febbraio;1,5;79\r\n"
-                               "marzo;6;75,5\r\n"
-                               "aprile;10,25;72\r\n"
-                               "maggio; 15 ; 70 \r\n"
-                               "giugno;19,5;68\r\n"
-                               "luglio;+22;65\r\n"
-                               "agosto;21,75;67\r\n"
-                               "settembre;17,;72\r\n"
-                               "ottobre;11;80\r\n"
-                               "novembre;5,5;85\r\n"
-                               "dicembre;0;100\r\n";
+const std::string ConVirgola = test::LeggiTutto(test::PercorsoAtteso("core/clima-virgola.csv"));
 
 // Cells copied from a spreadsheet of the English kind: tabs, decimal point, no month column,
 // a percent format on φe, empty columns copied at the end of some rows, no final line end.
-const std::string ConPunto = "-0.3\t83%\n"
-                             "1.5\t79 %\t\t\n"
-                             "6\t75.5\n"
-                             "10.25\t72\n"
-                             "15.0\t70\n"
-                             "19.5\t68\n"
-                             "22\t65\n"
-                             "21.75\t67\n"
-                             "17\t72\n"
-                             "11\t80\t\n"
-                             "5.5\t85\n"
-                             ".0\t100";
+const std::string ConPunto = test::LeggiTutto(test::PercorsoAtteso("core/clima-punto.txt"));
 
 std::string Righe(int primo, int ultimo, const std::string& separatore) {
     std::string testo;

@@ -156,14 +156,12 @@ TEST_F(DatiVerificheFinestra, TheDialogShowsTheLayersAndTheChoices) {
 
 TEST_F(DatiVerificheFinestra, BtrIsOnlyForAWallTowardsAnUnheatedSpace) {
     DialogoDatiVerifiche d = f.DatiVerifiche_Click();
-    for (const auto& [elemento, abilitato] :
-         std::vector<std::pair<std::optional<ElementoParete>, bool>>{
-             {std::nullopt, false},
-             {ElementoParete::Esterno, false},
-             {ElementoParete::NonClimatizzato, true},
-             {ElementoParete::Divisorio, false}}) {
+    for (const std::optional<ElementoParete> elemento :
+         {std::optional<ElementoParete>{}, std::optional{ElementoParete::Esterno},
+          std::optional{ElementoParete::NonClimatizzato},
+          std::optional{ElementoParete::Divisorio}}) {
         d.Elemento = elemento;
-        EXPECT_EQ(d.BtrAbilitato(), abilitato);
+        EXPECT_EQ(d.BtrAbilitato(), elemento == ElementoParete::NonClimatizzato);
     }
 }
 
@@ -176,17 +174,10 @@ TEST_F(DatiVerificheFinestra, WrongValuesAreNamedAndNothingIsApplied) {
         std::string c;
         std::string messaggio;
     };
-    const std::string btrErrato = MessaggioBtrNonValido;
-    const std::vector<Caso> casi{
-        {"0", "", btrErrato},
-        {"1,01", "", btrErrato},
-        {"-0,5", "", btrErrato},
-        {"mezzo", "", btrErrato},
-        {"0.5", "", btrErrato},
-        {"", "0", MessaggioCaloreSpecificoNonValido(3)},
-        {"", "-5", MessaggioCaloreSpecificoNonValido(3)},
-        {"", "calce", MessaggioCaloreSpecificoNonValido(3)},
-    };
+    const std::string b = MessaggioBtrNonValido, c = MessaggioCaloreSpecificoNonValido(3);
+    const std::vector<Caso> casi{{"0", "", b},     {"1,01", "", b}, {"-0,5", "", b},
+                                 {"mezzo", "", b}, {"0.5", "", b},  {"", "0", c},
+                                 {"", "-5", c},    {"", "calce", c}};
     for (const Caso& c : casi) {
         DialogoDatiVerifiche d = f.DatiVerifiche_Click();
         d.Btr = c.btr;
@@ -194,12 +185,10 @@ TEST_F(DatiVerificheFinestra, WrongValuesAreNamedAndNothingIsApplied) {
         d.Zona = ZonaClimatica::F;
         dialoghi.Mostrati.clear();
         EXPECT_FALSE(f.DatiVerifiche_Ok(d)) << c.btr << c.c;
-        ASSERT_EQ(dialoghi.Mostrati.size(), 1u);
-        EXPECT_EQ(dialoghi.Mostrati[0].Titolo, "Dati per le verifiche");
-        EXPECT_EQ(dialoghi.Mostrati[0].Testo, c.messaggio);
-        EXPECT_EQ(dialoghi.Mostrati[0].Tipo, Icona::Esclamazione);
-        EXPECT_EQ(d.Btr, c.btr);
-        EXPECT_EQ(d.Strati[2].CaloreSpecifico, c.c);
+        EXPECT_EQ(dialoghi.Mostrati,
+                  (std::vector<DialoghiRegistrati::Voce>{
+                      {"Dati per le verifiche", c.messaggio, Icona::Esclamazione}}));
+        EXPECT_EQ((std::pair{d.Btr, d.Strati[2].CaloreSpecifico}), (std::pair{c.btr, c.c}));
         EXPECT_EQ(f.esercizio(), prima);
         EXPECT_EQ(f.Stato().Modificato, No);
     }
@@ -232,21 +221,20 @@ TEST_F(DatiVerificheFinestra, OkAppliesTheDataAndIsAnEditOnlyWhenSomethingChange
     EXPECT_TRUE(dialoghi.Mostrati.empty());
     EXPECT_TRUE(Modificato());
     const Esercizio& e = f.esercizio();
-    EXPECT_EQ(e.Verifiche.Zona, ZonaClimatica::E);
-    EXPECT_EQ(e.Verifiche.Regime, RegimeVerifica::Riqualificazione2021);
-    EXPECT_EQ(e.Verifiche.Elemento, ElementoParete::Esterno);
-    EXPECT_EQ(e.Verifiche.Btr, "0,7");
-    EXPECT_EQ(e.Verifiche.Esposizione, Orientamento::NE);
-    EXPECT_EQ(e.Verifiche.Categoria, CategoriaEdificio::A);
-    EXPECT_EQ(e.Verifiche.StratoIsolante, 3);
-    EXPECT_FALSE(e.Verifiche.Attive) << "the dialog does not switch the checks on";
-    // Check boxes never touched stay a choice not made.
-    EXPECT_EQ(e.Verifiche.IsolamentoInterno, std::nullopt);
-    EXPECT_EQ(e.Verifiche.Irradianza290, std::nullopt);
-    EXPECT_FALSE(e.strato(1).Intonaco);
-    EXPECT_EQ(e.strato(1).CaloreSpecifico, "1.000");
-    EXPECT_FALSE(e.strato(2).Intonaco);
-    EXPECT_TRUE(e.strato(2).CaloreSpecifico.empty());
+    // The checks stay off: the dialog does not switch them on; check boxes never touched stay
+    // a choice not made.
+    DatiVerifiche attesi;
+    attesi.Zona = ZonaClimatica::E;
+    attesi.Regime = RegimeVerifica::Riqualificazione2021;
+    attesi.Elemento = ElementoParete::Esterno;
+    attesi.Btr = "0,7";
+    attesi.Esposizione = Orientamento::NE;
+    attesi.Categoria = CategoriaEdificio::A;
+    attesi.StratoIsolante = 3;
+    EXPECT_EQ(e.Verifiche, attesi);
+    EXPECT_EQ((std::tuple{e.strato(1).Intonaco, e.strato(1).CaloreSpecifico, e.strato(2).Intonaco,
+                          e.strato(2).CaloreSpecifico}),
+              (std::tuple{false, std::string("1.000"), false, std::string()}));
 
     // A check box switched on and then off again is an answer "no".
     DialogoDatiVerifiche acceso = f.DatiVerifiche_Click();

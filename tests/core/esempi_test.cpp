@@ -72,29 +72,4 @@ INSTANTIATE_TEST_SUITE_P(, Esempi,
                              return nome;
                          });
 
-// What the notes of the two monthly-check examples promise.
-TEST(EsempiMensili, OneDriesOutAndTheOtherKeepsAResidue) {
-    struct Caso {
-        const char* Nome;
-        bool EvaporaTutta;
-        EsitoCondensa Esito;
-    };
-    for (const Caso& c : {Caso{"parete-condensa-invernale", true, EsitoCondensa::Ammissibile},
-                          Caso{"parete-membrana-fredda", false, EsitoCondensa::NonVerificata}}) {
-        Esercizio e;
-        ASSERT_EQ(AperturaFile(CartellaEsempi + c.Nome + ".css", e), std::nullopt);
-        RisultatiCalcolo r;
-        std::string testo;
-        std::optional<RisultatiVerifiche> verifiche;
-        ASSERT_TRUE(CalcolaConVerifiche(e, r, testo, &verifiche).DatiValidi) << c.Nome;
-        ASSERT_TRUE(verifiche && verifiche->Igrometrica && verifiche->Igrometrica->Risultato)
-            << c.Nome;
-        const RisultatoIgrometriaMensile& mensile = *verifiche->Igrometrica->Risultato;
-        EXPECT_GT(mensile.AccumuloMassimo, 0) << c.Nome;
-        EXPECT_EQ(mensile.EvaporaTutta, c.EvaporaTutta) << c.Nome;
-        EXPECT_EQ(mensile.Esito, c.Esito) << c.Nome;
-        EXPECT_EQ(verifiche->Igrometrica->RimedioCondensa, !c.EvaporaTutta) << c.Nome;
-    }
-}
-
 } // namespace

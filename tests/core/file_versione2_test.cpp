@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "core/files/formato_esercizio.h"
 #include "core/model/camera_aria.h"
 #include "support/cartella_temporanea.h"
+#include "support/dati_attesi.h"
 #include "support/stampa_esercizio.h"
 
 using namespace paretix;
@@ -113,21 +115,7 @@ TEST(FileVersione2, AnyAdditionalValueMakesAVersion2File) {
 
 TEST(FileVersione2, TheSectionStandsBeforeTheNotesWithKnownKeysFirst) {
     const std::string file = FileDi(ConDati());
-    EXPECT_EQ(Sezione(file), "verifiche=1\r\n"
-                             "zona=E\r\n"
-                             "regime=riferimento-2021\r\n"
-                             "elemento=non-climatizzato\r\n"
-                             "btr=0,5\r\n"
-                             "isolamento-interno=0\r\n"
-                             "orientamento=SO\r\n"
-                             "irradianza-290=1\r\n"
-                             "categoria=G\r\n"
-                             "strato-isolante=3\r\n"
-                             "strato.1.intonaco=1\r\n"
-                             "strato.1.calore-specifico=1000\r\n"
-                             "strato.3.calore-specifico=840,5\r\n"
-                             "finestra.3.telaio=1,5\r\n"
-                             "ponte-termico=3=alta\r\n");
+    ExpectComeNelFile("core/sezione-dati-aggiuntivi.txt", Sezione(file));
     const std::string fine =
         std::string(SeparatoreEsercizio) + "\r\n" + TitoloAppunti + "\r\nNote\r\n";
     EXPECT_EQ(file.substr(file.size() - fine.size()), fine);
@@ -218,69 +206,39 @@ TEST(FileVersione2, TheProjectDataRoundTripAsOneBlockAfterTheLayers) {
 TEST(FileVersione2, AWrongLineOfTheSectionRefusesTheFileAndIsNamed) {
     const std::string file = FileDi(ConDati());
     const int prima = PrimaRigaSezione(file);
-    struct Caso {
-        std::string righe;
-        int rigaErrata; // from the first line of the section
-    };
-    const std::vector<Caso> casi{
-        {"verifiche=x\r\n", 0},
-        {"verifiche=\r\n", 0},
-        {"zona=e\r\n", 0},
-        {"zona=G\r\n", 0},
-        {"zona=A\r\nregime=riqualificazione 2015\r\n", 1},
-        {"elemento=interno\r\n", 0},
-        {"btr=\r\n", 0},
-        {"isolamento-interno=2\r\n", 0},
-        {"orientamento=W\r\n", 0},
-        {"irradianza-290=si\r\n", 0},
-        {"categoria=H\r\n", 0},
-        {"strato-isolante=0\r\n", 0},
-        {"strato-isolante=4\r\n", 0},
-        {"strato-isolante=01\r\n", 0},
-        {"strato.0.intonaco=1\r\n", 0},
-        {"strato.4.calore-specifico=900\r\n", 0},
-        {"strato.1.intonaco=sì\r\n", 0},
-        {"strato.1.calore-specifico=\r\n", 0},
-        {"strato.2.intonaco=1\r\n", 0}, // an air cavity
-        {"strato.2.calore-specifico=1000\r\n", 0},
-        {"strato.2.sd=1\r\n", 0},
-        {"strato.1.sd=\r\n", 0},
-        {"clima.0=1;80\r\n", 0},
-        {"clima.13=1;80\r\n", 0},
-        {"clima.01=1;80\r\n", 0},
-        {"clima.1=1,80\r\n", 0},
-        {"clima.1=1;80;5\r\n", 0},
-        {"clima.1=;\r\n", 0},
-        {"clima.1=1;80\r\nclima.1=1;80\r\n", 1},
-        {"interno.1=20\r\n", 0},
-        {"classe-umidita=6\r\n", 0},
-        {"classe-umidita=33\r\n", 0},
-        {"condensa-ammissibile=\r\n", 0},
-        {"progetto.tecnico=\r\n", 0},
-        {"progetto.titolo=A\r\nprogetto.titolo=B\r\n", 1},
-        {"interfaccia-freno=3\r\n", 0}, // three layers: boundaries 1 and 2 only
-        {"interfaccia-freno=0\r\n", 0},
-        {"zona=A\r\nzona=A\r\n", 1},
-        {"altra=1\r\naltra=2\r\n", 1},
-        {"verifiche=1\r\nsenza uguale\r\n", 1},
-        {"Zona=A\r\n", 0},
-        {"=A\r\n", 0},
-    };
-    for (const Caso& c : casi) {
-        const std::string errato = ConSezione(file, c.righe);
+    // Rows apart by "|", the wrong line the last of each; layer 2 is an air cavity, and three
+    // layers have the boundaries 1 and 2 only.
+    const std::string casi =
+        "zona=A\r\nregime=riqualificazione 2015|clima.1=1;80\r\nclima.1=1;80|"
+        "progetto.titolo=A\r\nprogetto.titolo=B|zona=A\r\nzona=A|altra=1\r\naltra=2|"
+        "verifiche=1\r\nsenza uguale|verifiche=x|verifiche=|zona=e|zona=G|"
+        "elemento=interno|btr=|isolamento-interno=2|orientamento=W|irradianza-290=si|"
+        "categoria=H|strato-isolante=0|strato-isolante=4|strato-isolante=01|"
+        "strato.0.intonaco=1|strato.4.calore-specifico=900|strato.1.intonaco=sì|"
+        "strato.1.calore-specifico=|strato.2.intonaco=1|strato.2.calore-specifico=1000|"
+        "strato.2.sd=1|strato.1.sd=|clima.0=1;80|clima.13=1;80|clima.01=1;80|"
+        "clima.1=1,80|clima.1=1;80;5|clima.1=;|interno.1=20|classe-umidita=6|"
+        "classe-umidita=33|condensa-ammissibile=|progetto.tecnico=|interfaccia-freno=3|"
+        "interfaccia-freno=0|Zona=A|=A";
+    for (std::size_t inizio = 0, fine = 0; fine != std::string::npos; inizio = fine + 1) {
+        fine = casi.find('|', inizio);
+        const std::string righe = casi.substr(inizio, fine - inizio) + "\r\n";
+        const std::string errato = ConSezione(file, righe);
+        const int rigaErrata =
+            prima + static_cast<int>(std::count(righe.begin(), righe.end(), '\n')) - 1;
         Esercizio e = ConDati();
         int riga = 0;
-        EXPECT_FALSE(LetturaEsercizio(errato, e, riga)) << c.righe;
-        EXPECT_EQ(e, Esercizio{}) << c.righe;
-        EXPECT_EQ(riga, prima + c.rigaErrata) << c.righe;
+        EXPECT_FALSE(LetturaEsercizio(errato, e, riga)) << righe;
+        EXPECT_EQ(e, Esercizio{}) << righe;
+        EXPECT_EQ(riga, rigaErrata) << righe;
 
         CartellaTemporanea cartella;
         const std::string percorso = cartella / "errato.css";
         ScriviTutto(percorso, errato);
         EXPECT_EQ(AperturaFile(percorso, e), MessaggioErroreDiApertura(percorso) +
                                                  "\r\nDato non valido alla riga " +
-                                                 std::to_string(prima + c.rigaErrata))
-            << c.righe;
+                                                 std::to_string(rigaErrata))
+            << righe;
     }
 }
 

@@ -36,20 +36,32 @@ class Finestra : public ::testing::Test {
     }
 };
 
-TEST_F(Finestra, StartsWithANewExerciseAndWhatTheStartUpFound) {
-    const StatoFinestra& s = f.Stato();
-    EXPECT_EQ(s.Caption, "Senza nome - Paretix LT");
-    EXPECT_EQ(s.Modificato, No);
-    EXPECT_EQ(s.CartellaProgramma, "/opt/paretix");
-    EXPECT_EQ(s.ScritturaConsentita, Si);
-    EXPECT_TRUE(s.AbacoUtilizzabile);
-    EXPECT_EQ(s.LabelNumeroStratiMax, "Numero strati max 15");
-    EXPECT_EQ(f.esercizio(), Esercizio{});
-    EXPECT_TRUE(s.Command1Abilitato);
-    EXPECT_FALSE(s.StampaAbilitata);
-    EXPECT_EQ(s.Option2, Vista::Schema);
-    EXPECT_EQ(s.Option2Abilitato, (std::array<bool, 3>{true, false, false}));
-
+// A new exercise, at start-up or after edits, keeps only what the start-up found.
+TEST_F(Finestra, StartsWithANewExerciseAndNewResetsEverythingButTheStartUpFindings) {
+    for (const bool dopoModifiche : {false, true}) {
+        if (dopoModifiche) {
+            PareteValida();
+            f.Check1_Click(2, true);
+            f.TextAppunti_Change("nota");
+            f.CommandPiù_Click();
+            f.Command1_Click();
+            f.NuovoProgettoVuoto();
+        }
+        const StatoFinestra& s = f.Stato();
+        EXPECT_EQ(s.Caption, "Senza nome - Paretix LT");
+        EXPECT_EQ(s.Modificato, No);
+        EXPECT_EQ(s.CartellaProgramma, "/opt/paretix");
+        EXPECT_EQ(s.ScritturaConsentita, Si);
+        EXPECT_TRUE(s.AbacoUtilizzabile);
+        EXPECT_EQ(s.LabelNumeroStratiMax, "Numero strati max 15");
+        EXPECT_EQ(f.esercizio(), Esercizio{});
+        EXPECT_TRUE(s.Command1Abilitato);
+        EXPECT_FALSE(RisultatiMostrati() || s.StampaAbilitata);
+        EXPECT_EQ(s.Option2, Vista::Schema);
+        EXPECT_EQ(s.Option2Abilitato, (std::array<bool, 3>{true, false, false}));
+        EXPECT_FALSE(s.Schema.FrameNero[CorniceSuono].Visibile);
+        EXPECT_EQ(s.LabelUi, "0");
+    }
     f.Form_Load({"", No, false});
     EXPECT_EQ(f.Stato().ScritturaConsentita, No);
     EXPECT_FALSE(f.Stato().AbacoUtilizzabile);
@@ -75,51 +87,67 @@ TEST_F(Finestra, AFaultShowsTheValidationMessageAndNothingElse) {
     PareteValida();
     f.TextSpessore_Change(1, "");
     f.Command1_Click();
-    ASSERT_EQ(dialoghi.Mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi.Mostrati[0].Titolo, "ERRORE:");
-    EXPECT_EQ(dialoghi.Mostrati[0].Testo, Frase3(1, "''Spessore''"));
-    EXPECT_EQ(dialoghi.Mostrati[0].Tipo, Icona::Critica);
+    EXPECT_EQ(dialoghi.Mostrati, (std::vector<DialoghiRegistrati::Voce>{
+                                     {"ERRORE:", Frase3(1, "''Spessore''"), Icona::Critica}}));
     EXPECT_EQ(f.Stato().DatiValidi, No);
     EXPECT_TRUE(f.Stato().Text2.empty());
     EXPECT_FALSE(f.Stato().StampaAbilitata);
     EXPECT_EQ(f.Stato().Option2Abilitato, (std::array<bool, 3>{true, false, false}));
 }
 
+// Every input box: the value the valid wall has there, another one, and whether the thermal
+// and hygrometric calculations read it.
+struct Casella {
+    std::function<bool(FinestraPrincipale&, const std::string&)> scrivi;
+    std::function<std::string(const Esercizio&)> testo;
+    std::string valido, altro;
+    bool letta = true;
+};
+
+template <typename Campo>
+Casella Di(bool (FinestraPrincipale::*m)(const std::string&), Campo c, std::string valido,
+           std::string altro, bool letta = true) {
+    return {[m](FinestraPrincipale& w, const std::string& t) { return (w.*m)(t); },
+            [c](const Esercizio& e) { return e.*c; }, valido, altro, letta};
+}
+
+Casella DelloStrato(bool (FinestraPrincipale::*m)(int, const std::string&),
+                    paretix::Casella Strato::*c, std::string valido, std::string altro,
+                    bool letta = true) {
+    return {[m](FinestraPrincipale& w, const std::string& t) { return (w.*m)(1, t); },
+            [c](const Esercizio& e) { return (e.strato(1).*c).Testo; }, valido, altro, letta};
+}
+
+using F = FinestraPrincipale;
+const std::vector<Casella> Caselle{
+    Di(&F::TextLiminariInterno_Change, &Esercizio::LiminariInterno, "7", "8"),
+    Di(&F::TextLiminariEsterno_Change, &Esercizio::LiminariEsterno, "24", "23"),
+    Di(&F::TextTInterna_Change, &Esercizio::TInterna, "20", "19"),
+    Di(&F::TextTEsterna_Change, &Esercizio::TEsterna, "0", "-5"),
+    Di(&F::TextUInterna_Change, &Esercizio::UInterna, "50", "60"),
+    Di(&F::TextUEsterna_Change, &Esercizio::UEsterna, "80", "70"),
+    Di(&F::TextDistSonoro_Change, &Esercizio::DistSonoro, "", "55", false),
+    DelloStrato(&F::TextSpessore_Change, &Strato::Spessore, "10", "12"),
+    DelloStrato(&F::TextDensità_Change, &Strato::Densità, "", "1700", false),
+    DelloStrato(&F::TextConduttività_Change, &Strato::Conduttività, "0,5", "0,6"),
+    DelloStrato(&F::TextPermeabilità_Change, &Strato::Permeabilità, "20", "25"),
+    DelloStrato(&F::TextFatAssorbimento_Change, &Strato::FatAssorbimento, "", "0,9", false),
+};
+
 // Each box the thermal and hygrometric calculations read: its value typed with blanks is
 // written back in normal form.
 TEST_F(Finestra, ANormalFormWrittenBackIsAnEditButTheResultsThatFollowStay) {
-    using Casella = std::pair<std::function<void(FinestraPrincipale&)>,
-                              std::function<std::string(const Esercizio&)>>;
-    const std::vector<Casella> caselle{
-        {[](auto& w) { w.TextLiminariInterno_Change(" 7 "); },
-         [](const Esercizio& e) { return e.LiminariInterno; }},
-        {[](auto& w) { w.TextLiminariEsterno_Change(" 24 "); },
-         [](const Esercizio& e) { return e.LiminariEsterno; }},
-        {[](auto& w) { w.TextTInterna_Change(" 20 "); },
-         [](const Esercizio& e) { return e.TInterna; }},
-        {[](auto& w) { w.TextTEsterna_Change(" 0 "); },
-         [](const Esercizio& e) { return e.TEsterna; }},
-        {[](auto& w) { w.TextUInterna_Change(" 50 "); },
-         [](const Esercizio& e) { return e.UInterna; }},
-        {[](auto& w) { w.TextUEsterna_Change(" 80 "); },
-         [](const Esercizio& e) { return e.UEsterna; }},
-        {[](auto& w) { w.TextSpessore_Change(1, " 10 "); },
-         [](const Esercizio& e) { return e.strato(1).Spessore.Testo; }},
-        {[](auto& w) { w.TextConduttività_Change(1, " 0,5 "); },
-         [](const Esercizio& e) { return e.strato(1).Conduttività.Testo; }},
-        {[](auto& w) { w.TextPermeabilità_Change(1, " 20 "); },
-         [](const Esercizio& e) { return e.strato(1).Permeabilità.Testo; }},
-    };
     PareteValida();
-    for (std::size_t i = 0; i < caselle.size(); ++i) {
-        const auto& [scrivi, testo] = caselle[i];
-        scrivi(f);
-        const std::string digitato = testo(f.esercizio());
-        ASSERT_TRUE(digitato.starts_with(' ') && digitato.ends_with(' ')) << i;
-        const std::string normale = digitato.substr(1, digitato.size() - 2);
+    for (std::size_t i = 0; i < Caselle.size(); ++i) {
+        const Casella& c = Caselle[i];
+        if (!c.letta) {
+            continue;
+        }
+        c.scrivi(f, " " + c.valido + " ");
+        ASSERT_EQ(c.testo(f.esercizio()), " " + c.valido + " ") << "kept as typed " << i;
         ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
         f.Command1_Click();
-        EXPECT_EQ(testo(f.esercizio()), normale) << i;
+        EXPECT_EQ(c.testo(f.esercizio()), c.valido) << i;
         EXPECT_EQ(f.Stato().Modificato, Si) << i;
         EXPECT_TRUE(RisultatiMostrati()) << i;
 
@@ -132,30 +160,15 @@ TEST_F(Finestra, ANormalFormWrittenBackIsAnEditButTheResultsThatFollowStay) {
 
 TEST_F(Finestra, EveryInputEditClearsTheResultsButTheNotesDoNot) {
     PareteValida();
-    using Modifica = std::function<bool(FinestraPrincipale&)>;
-    const std::vector<Modifica> modifiche{
-        [](FinestraPrincipale& w) { return w.TextLiminariInterno_Change("8"); },
-        [](FinestraPrincipale& w) { return w.TextLiminariEsterno_Change("23"); },
-        [](FinestraPrincipale& w) { return w.TextTInterna_Change("19"); },
-        [](FinestraPrincipale& w) { return w.TextTEsterna_Change("-5"); },
-        [](FinestraPrincipale& w) { return w.TextUInterna_Change("60"); },
-        [](FinestraPrincipale& w) { return w.TextUEsterna_Change("70"); },
-        [](FinestraPrincipale& w) { return w.TextDistSonoro_Change("55"); },
-        [](FinestraPrincipale& w) { return w.TextSpessore_Change(1, "12"); },
-        [](FinestraPrincipale& w) { return w.TextDensità_Change(1, "1700"); },
-        [](FinestraPrincipale& w) { return w.TextConduttività_Change(1, "0,6"); },
-        [](FinestraPrincipale& w) { return w.TextPermeabilità_Change(1, "25"); },
-        [](FinestraPrincipale& w) { return w.TextFatAssorbimento_Change(1, "0,9"); },
-    };
-    for (std::size_t i = 0; i < modifiche.size(); ++i) {
+    for (std::size_t i = 0; i < Caselle.size(); ++i) {
         f.Command1_Click();
         ASSERT_TRUE(RisultatiMostrati()) << i;
         ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
-        EXPECT_TRUE(modifiche[i](f));
+        EXPECT_TRUE(Caselle[i].scrivi(f, Caselle[i].altro));
+        EXPECT_EQ(Caselle[i].testo(f.esercizio()), Caselle[i].altro) << i;
         EXPECT_EQ(f.Stato().Modificato, Si) << i;
+        EXPECT_FALSE(f.Stato().StampaAbilitata || f.Stato().GraficiDisegnati) << i;
         EXPECT_TRUE(f.Stato().Text2.empty()) << i;
-        EXPECT_FALSE(f.Stato().StampaAbilitata) << i;
-        EXPECT_FALSE(f.Stato().GraficiDisegnati) << i;
         EXPECT_EQ(f.Stato().Option2Abilitato, (std::array<bool, 3>{true, false, false})) << i;
     }
 
@@ -298,8 +311,8 @@ TEST_F(Finestra, UnitSwitchRefusesWhatIsNoSoundLevelAndKeepsUnitAndText) {
         const bool risultati = !f.Stato().Text2.empty();
         f.Option1_Click(1);
         ASSERT_EQ(dialoghi.Mostrati.size(), 1u) << c.testo;
-        EXPECT_EQ(dialoghi.Mostrati[0].Titolo, TitoloErrore);
-        EXPECT_EQ(dialoghi.Mostrati[0].Testo, c.messaggio);
+        EXPECT_EQ((std::pair{dialoghi.Mostrati[0].Titolo, dialoghi.Mostrati[0].Testo}),
+                  (std::pair{std::string(TitoloErrore), c.messaggio}));
         EXPECT_EQ(f.esercizio().UnitaDistSonoro, UnitaSuono::Decibel) << c.testo;
         EXPECT_EQ(f.esercizio().DistSonoro, c.rimasto);
         EXPECT_TRUE(f.Stato().Text2.empty());
@@ -372,25 +385,6 @@ TEST_F(Finestra, TimerCopiesEachLayerBoxTextIntoItsToolTip) {
     EXPECT_EQ(f.esercizio().strato(2).Spessore.Suggerimento, "12,345678");
     EXPECT_EQ(f.esercizio().strato(1).FatAssorbimento.Suggerimento, "-");
     EXPECT_EQ(f.esercizio().strato(1).Spessore.Suggerimento, "");
-}
-
-TEST_F(Finestra, NewExerciseResetsEverythingButTheStartUpFindings) {
-    PareteValida();
-    f.Check1_Click(2, true);
-    f.TextAppunti_Change("nota");
-    f.CommandPiù_Click();
-    f.Command1_Click();
-
-    f.NuovoProgettoVuoto();
-    const StatoFinestra& s = f.Stato();
-    EXPECT_EQ(f.esercizio(), Esercizio{});
-    EXPECT_EQ(s.Caption, CaptionSenzaNome);
-    EXPECT_EQ(s.Modificato, No);
-    EXPECT_FALSE(RisultatiMostrati());
-    EXPECT_TRUE(s.AbacoUtilizzabile);
-    EXPECT_EQ(s.CartellaProgramma, "/opt/paretix");
-    EXPECT_FALSE(s.Schema.FrameNero[CorniceSuono].Visibile);
-    EXPECT_EQ(s.LabelUi, "0");
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "core/charts/elementi.h"
 #include "core/model/esercizio.h"
@@ -29,7 +29,7 @@ inline std::array<double, 4> Estremi(const Linea& l) {
     return {l.X1, l.Y1, l.X2, l.Y2};
 }
 
-inline Esercizio PareteDiSpessori(std::initializer_list<const char*> spessori) {
+inline Esercizio PareteDiSpessori(const std::vector<const char*>& spessori) {
     Esercizio e;
     e.Strati.clear();
     for (const char* s : spessori) {
