@@ -11,10 +11,12 @@
 #include "core/files/win1252.h"
 #include "support/cartella_temporanea.h"
 #include "support/chiamate_finte.h"
+#include "support/dati_attesi.h"
 
 using namespace paretix;
 using paretix::test::CartellaTemporanea;
 using paretix::test::ChiamateFinte;
+using paretix::test::ExpectComeNelFile;
 using paretix::test::LeggiTutto;
 using paretix::test::ScriviTutto;
 
@@ -54,17 +56,12 @@ std::string Errore(const std::string& contenuto) {
 } // namespace
 
 TEST(LibreriaClima, ByteScrittiERilettura) {
-    // "Forlì" is stored in Windows-1252: "ì" is the byte 0xEC.
+    // "Forlì" is stored in Windows-1252: "ì" is the byte 0xEC; the file starts with the comment
+    // of a fresh file.
     const LibreriaClima libreria{{"Forlì", Costante(-0.3, 83.5)}, {"Aosta", Crescente()}};
-    std::string atteso = *Utf8AWin1252(IntestazioneLibreriaClima);
-    atteso += "\r\nlocalita=Forl\xEC\r\n" + Mesi("-0,3;83,5");
-    atteso += "\r\nlocalita=Aosta\r\n"
-              "clima.1=-0,5;61\r\nclima.2=0,5;62\r\nclima.3=1,5;63\r\nclima.4=2,5;64\r\n"
-              "clima.5=3,5;65\r\nclima.6=4,5;66\r\nclima.7=5,5;67\r\nclima.8=6,5;68\r\n"
-              "clima.9=7,5;69\r\nclima.10=8,5;70\r\nclima.11=9,5;71\r\nclima.12=10,5;72\r\n";
     const auto contenuto = ContenutoFileClima(libreria);
     ASSERT_TRUE(contenuto);
-    EXPECT_EQ(*contenuto, atteso);
+    ExpectComeNelFile("core/libreria_clima/due_localita.txt", *contenuto);
 
     LibreriaClima letta;
     EXPECT_EQ(LetturaLibreriaClima(*contenuto, letta), std::nullopt);
