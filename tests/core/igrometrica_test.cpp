@@ -47,7 +47,8 @@ VerificaIgrometrica Verifica(Esercizio e) {
 
 } // namespace
 
-// The method reads the layers' resistances and sd, the surface resistances and U of the run.
+// The method reads the layers' resistances and sd, the surface resistances and U of the run
+// (the worked results below depend on each of them), the climate and the allowed amount.
 TEST(VerificaIgrometrica, TheWallOfTheExerciseAsTheMethodReadsIt) {
     Esercizio e = PareteMensile();
     const RisultatiCalcolo r = prova::Calcola(e);
@@ -55,13 +56,6 @@ TEST(VerificaIgrometrica, TheWallOfTheExerciseAsTheMethodReadsIt) {
     ASSERT_TRUE(ingresso.Dati) << ingresso.Mancanti.front();
     const DatiIgrometriaMensile& d = *ingresso.Dati;
     ASSERT_EQ(d.Strati.size(), 2u);
-    EXPECT_NEAR(d.Strati[0].Resistenza, 2.0, 1e-12);
-    EXPECT_NEAR(d.Strati[0].Sd, 0.1, 1e-12);
-    EXPECT_NEAR(d.Strati[1].Resistenza, 0.1, 1e-12);
-    EXPECT_EQ(d.Strati[1].Sd, 10);
-    EXPECT_NEAR(d.Rsi, 0.125, 1e-12);
-    EXPECT_NEAR(d.Rse, 0.04, 1e-12);
-    EXPECT_NEAR(d.U, 1 / 2.265, 1e-12);
     EXPECT_EQ(d.Interno.Classe, 0);
     EXPECT_EQ(d.Esterno[5], (ClimaMese{0, 80}));
     EXPECT_EQ(d.Ammissibile, CondensaAmmissibilePredefinita);

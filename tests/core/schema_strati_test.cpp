@@ -103,12 +103,11 @@ TEST_F(Schema, FrameTopsDependOnTheChosenCalculations) {
     };
     for (const Caso& c : casi) {
         Calcoli(c.t, c.i, c.a);
-        const std::vector<std::pair<int, int>> attesi{{CorniceTInterna, c.ti},
-                                                      {CorniceTEsterna, c.te},
-                                                      {CorniceUInterna, c.ui},
-                                                      {CorniceUEsterna, c.ue},
-                                                      {CorniceSuono, c.suono}};
-        for (const auto& [indice, alto] : attesi) {
+        const int alti[] = {c.ti, c.te, c.ui, c.ue, c.suono};
+        const int cornici[] = {CorniceTInterna, CorniceTEsterna, CorniceUInterna, CorniceUEsterna,
+                               CorniceSuono};
+        for (std::size_t j = 0; j < 5; ++j) {
+            const int indice = cornici[j], alto = alti[j];
             EXPECT_EQ(Cornice(indice).Visibile, alto != 0) << c.t << c.i << c.a << " " << indice;
             if (alto != 0) {
                 EXPECT_EQ(Cornice(indice).Alto, alto) << c.t << c.i << c.a << " " << indice;
