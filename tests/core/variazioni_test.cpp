@@ -327,12 +327,9 @@ TEST(MiglioreCondizione, WhatTheExerciseLacksForTheQuantity) {
         e.Igrometrico = caso.Igrometrico;
         e.Acustico = caso.Acustico;
         e.Verifiche.Attive = caso.Verifiche;
-        std::vector<Variazione> variazioni(1);
-        ASSERT_EQ(LeggiVariazione("strato.1.spessore=10:20:5", variazioni[0]), std::nullopt);
+        std::vector<Variazione> variazioni{Letta("strato.1.spessore=10:20:5")};
         if (*caso.Variata != '\0') {
-            variazioni.emplace_back();
-            ASSERT_EQ(LeggiVariazione(std::string(caso.Variata) + "=0:1:1", variazioni[1]),
-                      std::nullopt);
+            variazioni.push_back(Letta(std::string(caso.Variata) + "=0:1:1"));
         }
         Condizione c;
         ASSERT_EQ(LeggiCondizione(caso.Condizione, c), std::nullopt);
