@@ -23,6 +23,18 @@ constexpr ClimaMese Estate{25, 60}; // outside
 constexpr ClimaMese InternoInverno{20, 60};
 constexpr ClimaMese InternoEstate{25, 50};
 
+// The wall with the winter months given (from 0, January) and summer in the others.
+DatiIgrometriaMensile ConInverno(std::initializer_list<int> mesi) {
+    DatiIgrometriaMensile d = Parete();
+    d.Esterno.fill(Estate);
+    d.Interno.Anno.fill(InternoEstate);
+    for (int m : mesi) {
+        d.Esterno[m] = Inverno;
+        d.Interno.Anno[m] = InternoInverno;
+    }
+    return d;
+}
+
 // Worked by hand for a winter month (0 °C and 80 % outside, 20 °C and 60 % inside):
 //   psat(20) = 610,5·e^(17,269·20/257,3) = 2336,95 Pa, pi = 1402,17 Pa;
 //   pe = 0,8·610,5 = 488,40 Pa;
@@ -39,10 +51,8 @@ constexpr double FebbraioGrammi = 3545.839;
 constexpr double MarzoEvaporati = -8547.437;
 
 TEST(IgrometriaMensile, AWinterAllYearRoundFillsTheInterfaceEveryMonth) {
-    DatiIgrometriaMensile d = Parete();
-    d.Esterno.fill(Inverno);
-    d.Interno.Anno.fill(InternoInverno);
-    const RisultatoIgrometriaMensile r = CalcolaIgrometriaMensile(d);
+    const RisultatoIgrometriaMensile r =
+        CalcolaIgrometriaMensile(ConInverno({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
     EXPECT_EQ(r.Esito, EsitoCondensa::NonVerificata);
     EXPECT_EQ(r.MeseInizio, 0); // every month condenses: the cycle starts in January
     EXPECT_NEAR(r.Mesi[0].FlussoTotale, GennaioGrammi, 0.01);
@@ -56,13 +66,7 @@ TEST(IgrometriaMensile, AWinterAllYearRoundFillsTheInterfaceEveryMonth) {
 }
 
 TEST(IgrometriaMensile, TwoWinterMonthsDryOutInMarch) {
-    DatiIgrometriaMensile d = Parete();
-    d.Esterno.fill(Estate);
-    d.Interno.Anno.fill(InternoEstate);
-    for (int m : {0, 1}) {
-        d.Esterno[m] = Inverno;
-        d.Interno.Anno[m] = InternoInverno;
-    }
+    DatiIgrometriaMensile d = ConInverno({0, 1});
     d.Ammissibile = 8000;
     const RisultatoIgrometriaMensile r = CalcolaIgrometriaMensile(d);
     EXPECT_EQ(r.MeseInizio, 0);
@@ -84,14 +88,7 @@ TEST(IgrometriaMensile, TwoWinterMonthsDryOutInMarch) {
 TEST(IgrometriaMensile, TheCycleStartsWithTheFirstCondensingMonthAfterADryOne) {
     // Winter from November to February: the cycle starts in November and the water of 120
     // days (15 195,8 g/m²) is gone by the end of April (March 8547 + April 8271 g/m²).
-    DatiIgrometriaMensile d = Parete();
-    d.Esterno.fill(Estate);
-    d.Interno.Anno.fill(InternoEstate);
-    for (int m : {10, 11, 0, 1}) {
-        d.Esterno[m] = Inverno;
-        d.Interno.Anno[m] = InternoInverno;
-    }
-    const RisultatoIgrometriaMensile r = CalcolaIgrometriaMensile(d);
+    const RisultatoIgrometriaMensile r = CalcolaIgrometriaMensile(ConInverno({10, 11, 0, 1}));
     EXPECT_EQ(r.MeseInizio, 10);
     EXPECT_NEAR(r.AccumuloMassimo, 1.4657073e-6 * 120 * 86400 * 1000, 0.05);
     EXPECT_EQ(r.MeseAccumuloMassimo, 1);
@@ -101,9 +98,7 @@ TEST(IgrometriaMensile, TheCycleStartsWithTheFirstCondensingMonthAfterADryOne) {
 }
 
 TEST(IgrometriaMensile, ADryInsideCondensesNothingAndTheMouldMarginIsTheSurfaceFactor) {
-    DatiIgrometriaMensile d = Parete();
-    d.Esterno.fill(Inverno);
-    d.Interno.Anno.fill(InternoInverno);
+    DatiIgrometriaMensile d = ConInverno({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
     d.Strati = {{2.0, 10.0}, {0.1, 0.1}}; // the tight skin inside: nothing reaches the cold side
     const RisultatoIgrometriaMensile r = CalcolaIgrometriaMensile(d);
     EXPECT_EQ(r.Esito, EsitoCondensa::Assente);
@@ -162,11 +157,8 @@ TEST(IgrometriaMensile, SaturationAndDewPointAreInverseOverWaterAndIce) {
 // +192,64 g/m²: the condensation has moved to interface 2 alone (499,64 g/m² held). March,
 // 20 °C and 70 % outside, 20 °C and 50 % inside, dries it (−606,58 g/m² possible).
 TEST(IgrometriaMensile, TwoInterfacesAndTheCondensationMovingToTheColdOne) {
-    DatiIgrometriaMensile d;
+    DatiIgrometriaMensile d = Parete();
     d.Strati = {{1.0, 0.1}, {1.0, 1.0}, {0.1, 10.0}};
-    d.Rsi = 0.13;
-    d.Rse = 0.04;
-    d.U = 1 / 2.27;
     d.Esterno.fill({20, 70});
     d.Interno.Anno.fill({20, 50});
     d.Esterno[0] = {-5, 90};

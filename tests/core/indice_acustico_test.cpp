@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "core/verifiche/indice_acustico.h"
+#include "core/verifiche/massa_superficiale.h"
+#include "support/parete_verifiche.h"
 #include "support/pareti.h"
 
 using namespace paretix;
@@ -95,27 +97,21 @@ TEST(IndiceAcustico, EmpiricalLawWithinItsRangeOfMasses) {
 // Ms = 250 kg/m² (48 dB, above): façade A 40, E 48 (met when equal), D 45; partition 50, 55 for
 // hospitals (D).
 TEST(IndiceAcustico, RequirementByElementAndCategory) {
+    using El = ElementoParete;
     struct Caso {
-        ElementoParete elemento;
+        El elemento;
         CategoriaEdificio categoria;
         const char* grandezza;
         int requisito;
         bool superata;
-        const char* fonte;
     };
     const Caso casi[] = {
-        {ElementoParete::Esterno, CategoriaEdificio::A, "D2m,nT,w", 40, true,
-         "DPCM 5/12/1997, categoria A"},
-        {ElementoParete::NonClimatizzato, CategoriaEdificio::E, "D2m,nT,w", 48, true,
-         "DPCM 5/12/1997, categoria E"},
-        {ElementoParete::Esterno, CategoriaEdificio::D, "D2m,nT,w", 45, true,
-         "DPCM 5/12/1997, categoria D"},
-        {ElementoParete::Esterno, CategoriaEdificio::B, "D2m,nT,w", 42, true,
-         "DPCM 5/12/1997, categoria B"},
-        {ElementoParete::Divisorio, CategoriaEdificio::A, "R'w", 50, false,
-         "DPCM 5/12/1997, categoria A"},
-        {ElementoParete::Divisorio, CategoriaEdificio::D, "R'w", 55, false,
-         "DPCM 5/12/1997, categoria D"},
+        {El::Esterno, CategoriaEdificio::A, "D2m,nT,w", 40, true},
+        {El::NonClimatizzato, CategoriaEdificio::E, "D2m,nT,w", 48, true},
+        {El::Esterno, CategoriaEdificio::D, "D2m,nT,w", 45, true},
+        {El::Esterno, CategoriaEdificio::B, "D2m,nT,w", 42, true},
+        {El::Divisorio, CategoriaEdificio::A, "R'w", 50, false},
+        {El::Divisorio, CategoriaEdificio::D, "R'w", 55, false},
     };
     Esercizio e = prova::Parete("M", false, false, true);
     RisultatiCalcolo r;
@@ -126,7 +122,8 @@ TEST(IndiceAcustico, RequirementByElementAndCategory) {
         EXPECT_EQ(v.RwEmpirico, 48);
         EXPECT_EQ(v.Grandezza, c.grandezza);
         EXPECT_EQ(v.Requisito, c.requisito);
-        EXPECT_EQ(v.Fonte, c.fonte);
+        EXPECT_EQ(v.Fonte, std::string("DPCM 5/12/1997, categoria ") +
+                               static_cast<char>('A' + static_cast<int>(c.categoria)));
         EXPECT_EQ(v.Superata, c.superata) << c.requisito;
         EXPECT_EQ(v.Esito,
                   c.superata ? "verifica indicativa superata" : "verifica indicativa non superata");
@@ -165,4 +162,23 @@ TEST(IndiceAcustico, RatesTheSoundReductionOfTheRun) {
     const VerificaAcustica v = VerificaDellIsolamentoAcustico(e, r, 100);
     EXPECT_EQ(v.R, R);
     EXPECT_EQ((Valutazione717{v.Rw, v.C, v.Ctr}), (Valutazione717{51, -1, -5}));
+}
+
+// Plaster 2 cm of 1400 kg/m³ (left out), brick 25 cm of 800, a 5 cm air cavity (no mass),
+// insulation 5 cm of 40, render 1,5 cm of 1800 (left out): 800·0,25 + 40·0,05 = 202 kg/m².
+// The same wall with nothing marked as plaster: 202 + 1400·0,02 + 1800·0,015 = 202 + 28 + 27
+// = 257 kg/m².
+TEST(MassaSuperficiale, EveryMaterialLayerButThePlasters) {
+    Esercizio e = prova::Parete("MMAMM", true, false, true);
+    const char* dati[][2] = {
+        {"2", "1400"}, {"25", "800"}, {"5", "1,21"}, {"5", "40"}, {"1,5", "1800"}};
+    for (int k = 1; k <= 5; ++k) {
+        e.strato(k).Spessore.Testo = dati[k - 1][0];
+        e.strato(k).Densità.Testo = dati[k - 1][1];
+    }
+    const RisultatiCalcolo r = prova::Calcola(e);
+    EXPECT_NEAR(MassaSuperficialeDiLegge(e, r), 257, 1e-9);
+    e.strato(1).Intonaco = true;
+    e.strato(5).Intonaco = true;
+    EXPECT_NEAR(MassaSuperficialeDiLegge(e, r), 202, 1e-9);
 }

@@ -42,10 +42,7 @@ TEST(Informazioni, TheLinkLightsUpAndOpensTheGuide) {
     EXPECT_EQ(aperture.File, (std::vector<std::string>{(cartella / "guida.html").string()}));
     EXPECT_TRUE(aperture.Indirizzi.empty());
     EXPECT_TRUE(dialoghi.Messaggi.empty());
-}
-
-TEST(Informazioni, OpensBesideTheMainWindow) {
-    EXPECT_EQ(InformazioniQt::Posizione({200, 30}), (Punto{300, 110}));
+    EXPECT_EQ(InformazioniQt::Posizione({200, 30}), (Punto{300, 110})); // beside the main window
 }
 
 // A folder of its own keeps the guide beside the program; an installed program in

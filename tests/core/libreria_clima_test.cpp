@@ -11,10 +11,12 @@
 #include "core/files/win1252.h"
 #include "support/cartella_temporanea.h"
 #include "support/chiamate_finte.h"
+#include "support/dati_attesi.h"
 
 using namespace paretix;
 using paretix::test::CartellaTemporanea;
 using paretix::test::ChiamateFinte;
+using paretix::test::ExpectComeNelFile;
 using paretix::test::LeggiTutto;
 using paretix::test::ScriviTutto;
 
@@ -54,17 +56,12 @@ std::string Errore(const std::string& contenuto) {
 } // namespace
 
 TEST(LibreriaClima, ByteScrittiERilettura) {
-    // "Forlì" is stored in Windows-1252: "ì" is the byte 0xEC.
+    // "Forlì" is stored in Windows-1252: "ì" is the byte 0xEC; the file starts with the comment
+    // of a fresh file.
     const LibreriaClima libreria{{"Forlì", Costante(-0.3, 83.5)}, {"Aosta", Crescente()}};
-    std::string atteso = *Utf8AWin1252(IntestazioneLibreriaClima);
-    atteso += "\r\nlocalita=Forl\xEC\r\n" + Mesi("-0,3;83,5");
-    atteso += "\r\nlocalita=Aosta\r\n"
-              "clima.1=-0,5;61\r\nclima.2=0,5;62\r\nclima.3=1,5;63\r\nclima.4=2,5;64\r\n"
-              "clima.5=3,5;65\r\nclima.6=4,5;66\r\nclima.7=5,5;67\r\nclima.8=6,5;68\r\n"
-              "clima.9=7,5;69\r\nclima.10=8,5;70\r\nclima.11=9,5;71\r\nclima.12=10,5;72\r\n";
     const auto contenuto = ContenutoFileClima(libreria);
     ASSERT_TRUE(contenuto);
-    EXPECT_EQ(*contenuto, atteso);
+    ExpectComeNelFile("core/libreria_clima/due_localita.txt", *contenuto);
 
     LibreriaClima letta;
     EXPECT_EQ(LetturaLibreriaClima(*contenuto, letta), std::nullopt);
@@ -107,36 +104,33 @@ TEST(LibreriaClima, FileScrittoAMano) {
 }
 
 TEST(LibreriaClima, RigheRifiutate) {
-    const std::string bari = "localita=Bari\r\n" + Mesi("1;2");
-    // Bari takes lines 1 to 13.
-    EXPECT_EQ(Errore(bari + "Milano\r\n"),
-              "Riga 14: attesa \"localita=<nome>\" o un commento che inizia con \"#\"");
-    EXPECT_EQ(Errore(bari + "clima.1=1;2\r\n"),
-              "Riga 14: attesa \"localita=<nome>\" o un commento che inizia con \"#\"");
-    EXPECT_EQ(Errore(bari + "localita=\r\n"), "Riga 14: nome della località vuoto");
-    EXPECT_EQ(Errore(bari + "\r\nlocalita= Bari\r\n" + Mesi("1;2")),
-              "Riga 15: località \"Bari\" già presente alla riga 1");
-    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1;2\r\nclima.3=1;2\r\n"),
-              "Riga 3: attesa \"clima.2=θe;φe\"");
-    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1;2\r\nlocalita=Roma\r\n"),
-              "Riga 3: la località \"Bari\" ha 1 mesi su 12 (attesa \"clima.2=θe;φe\")");
-    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1;2\r\n\r\n# fine\r\n"),
-              "Fine del file: la località \"Bari\" ha 1 mesi su 12 (attesa \"clima.2=θe;φe\")");
-    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1\r\n"),
-              "Riga 2: attesi due valori \"θe;φe\" separati da un punto e virgola, trovato \"1\"");
-    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1;2;3\r\n"),
-              "Riga 2: attesi due valori \"θe;φe\" separati da un punto e virgola, trovato "
-              "\"1;2;3\"");
-    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1.5;2\r\n"),
-              "Riga 2: temperatura non numerica \"1.5\"");
-    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1.000,5;2\r\n"),
-              "Riga 2: temperatura non numerica \"1.000,5\"");
-    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1; \r\n"),
-              "Riga 2: umidità relativa non numerica \"\"");
-    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1;100,01\r\n"),
-              "Riga 2: umidità relativa \"100,01\" fuori campo (attesa da 0 a 100 %)");
-    EXPECT_EQ(Errore("localita=Bari\r\nclima.1=1;-1\r\n"),
-              "Riga 2: umidità relativa \"-1\" fuori campo (attesa da 0 a 100 %)");
+    const std::string b = "localita=Bari\r\n";
+    const std::string bari = b + Mesi("1;2"); // lines 1 to 13
+    const std::string attesa = "attesa \"localita=<nome>\" o un commento che inizia con \"#\"";
+    const std::string dueValori = "attesi due valori \"θe;φe\" separati da un punto e virgola";
+    const std::string campo = "\" fuori campo (attesa da 0 a 100 %)";
+    const std::pair<std::string, std::string> casi[] = {
+        {bari + "Milano\r\n", "Riga 14: " + attesa},
+        {bari + "clima.1=1;2\r\n", "Riga 14: " + attesa},
+        {bari + "localita=\r\n", "Riga 14: nome della località vuoto"},
+        {bari + "\r\nlocalita= Bari\r\n" + Mesi("1;2"),
+         "Riga 15: località \"Bari\" già presente alla riga 1"},
+        {b + "clima.1=1;2\r\nclima.3=1;2\r\n", "Riga 3: attesa \"clima.2=θe;φe\""},
+        {b + "clima.1=1;2\r\nlocalita=Roma\r\n",
+         "Riga 3: la località \"Bari\" ha 1 mesi su 12 (attesa \"clima.2=θe;φe\")"},
+        {b + "clima.1=1;2\r\n\r\n# fine\r\n",
+         "Fine del file: la località \"Bari\" ha 1 mesi su 12 (attesa \"clima.2=θe;φe\")"},
+        {b + "clima.1=1\r\n", "Riga 2: " + dueValori + ", trovato \"1\""},
+        {b + "clima.1=1;2;3\r\n", "Riga 2: " + dueValori + ", trovato \"1;2;3\""},
+        {b + "clima.1=1.5;2\r\n", "Riga 2: temperatura non numerica \"1.5\""},
+        {b + "clima.1=1.000,5;2\r\n", "Riga 2: temperatura non numerica \"1.000,5\""},
+        {b + "clima.1=1; \r\n", "Riga 2: umidità relativa non numerica \"\""},
+        {b + "clima.1=1;100,01\r\n", "Riga 2: umidità relativa \"100,01" + campo},
+        {b + "clima.1=1;-1\r\n", "Riga 2: umidità relativa \"-1" + campo},
+    };
+    for (const auto& [contenuto, messaggio] : casi) {
+        EXPECT_EQ(Errore(contenuto), messaggio) << contenuto;
+    }
 }
 
 TEST(LibreriaClima, ModificheInMemoria) {

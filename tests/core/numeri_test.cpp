@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <ranges>
 #include <string>
 
 #include "core/model/numeri.h"
@@ -106,29 +107,12 @@ TEST(FormaGenerale, TheTypedDigitsGiveTheFullConversionsText) {
         AggiungiFormaGeneraleDigitata(daCifre, valore, digitato, spostamento);
         EXPECT_EQ(daCifre, "x" + FormaGenerale(valore)) << digitato << " / 1E" << spostamento;
     };
-    for (const char* testo : {"12",
-                              "2,5",
-                              "0,0001",
-                              "0,001",
-                              "0,00001",
-                              "999999999999999",
-                              "99999999999999,9",
-                              "100000000000000",
-                              "007,50",
-                              "1.234,5",
-                              "+3",
-                              "-0,5",
-                              " 12 ",
-                              "0",
-                              "-0",
-                              "0,1",
-                              "0,3",
-                              "123456789012345",
-                              "0,123456789012345",
-                              "1234567890123456",
-                              "1E3",
-                              "0,035",
-                              "1,9"}) {
+    // Separated by "|", as " 12 " has blanks of its own.
+    std::string_view digitati = "12|2,5|0,0001|0,001|0,00001|999999999999999|99999999999999,9|"
+                                "100000000000000|007,50|1.234,5|+3|-0,5| 12 |0|-0|0,1|0,3|"
+                                "123456789012345|0,123456789012345|1234567890123456|1E3|0,035|1,9";
+    for (const auto parte : std::views::split(digitati, '|')) {
+        const std::string testo(parte.begin(), parte.end());
         for (int spostamento : {0, 1, 2, 5, 22}) {
             Uguali(testo, spostamento);
         }

@@ -61,11 +61,23 @@ class Recupero : public ::testing::Test {
     }
     bool Esiste() const { return std::filesystem::exists(file); }
     // A new window started after a crash, whose start-up finds the file.
-    void Riavvia(FinestraPrincipale& nuova) {
-        nuova.Form_Load({"/opt/paretix", Si, true});
-        nuova.ImpostaRecupero(file);
-        nuova.OffriRipristino();
+    void Riavvia(FinestraPrincipale& finestra) {
+        finestra.Form_Load({"/opt/paretix", Si, true});
+        finestra.ImpostaRecupero(file);
+        finestra.OffriRipristino();
     }
+    // The file written at SetteDicembre2026, then a new window that restores it and asks once.
+    void RipristinaDopoUnGuasto() {
+        f.TimerRecupero_Timer();
+        const timespec tempi[2] = {{SetteDicembre2026, 0}, {SetteDicembre2026, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), tempi, 0), 0);
+        altri.Risposte.push_back(Risposta::Si);
+        Riavvia(nuova);
+        ASSERT_EQ(altri.Mostrati.size(), 1u);
+    }
+    const OraUtc utc;
+    DialoghiRegistrati altri;
+    FinestraPrincipale nuova{altri};
 };
 
 TEST_F(Recupero, WrittenOnlyWhileModifiedAndHoldingTheExerciseAsShown) {
@@ -122,18 +134,9 @@ TEST_F(Recupero, ASaveNewOpenAndACleanExitRemoveIt) {
 }
 
 TEST_F(Recupero, AtStartUpItIsOfferedWithItsDateAndRestoredAsModifiedWithoutAFile) {
-    const OraUtc utc;
     f.TextSpessore_Change(1, "30");
     f.CommandPiù_Click();
-    f.TimerRecupero_Timer();
-    const timespec tempi[2] = {{SetteDicembre2026, 0}, {SetteDicembre2026, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), tempi, 0), 0);
-
-    DialoghiRegistrati altri;
-    FinestraPrincipale nuova{altri};
-    altri.Risposte.push_back(Risposta::Si);
-    Riavvia(nuova);
-    ASSERT_EQ(altri.Mostrati.size(), 1u);
+    ASSERT_NO_FATAL_FAILURE(RipristinaDopoUnGuasto());
     EXPECT_EQ(altri.Mostrati[0],
               (DialoghiRegistrati::Voce{
                   "Paretix LT",
@@ -154,22 +157,13 @@ TEST_F(Recupero, AtStartUpItIsOfferedWithItsDateAndRestoredAsModifiedWithoutAFil
 }
 
 TEST_F(Recupero, AnExerciseWithAFileIsRestoredIntoItsFileAndTheQuestionNamesIt) {
-    const OraUtc utc;
     const std::string muro = cartella / "progetti/muro.css";
     std::filesystem::create_directories(cartella / "progetti");
     f.TextSpessore_Change(1, "30");
     dialoghi.FileScelti.push_back(muro);
     ASSERT_TRUE(f.SalvareConNome1());
     f.TextSpessore_Change(1, "45");
-    f.TimerRecupero_Timer();
-    const timespec tempi[2] = {{SetteDicembre2026, 0}, {SetteDicembre2026, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), tempi, 0), 0);
-
-    DialoghiRegistrati altri;
-    FinestraPrincipale nuova{altri};
-    altri.Risposte.push_back(Risposta::Si);
-    Riavvia(nuova);
-    ASSERT_EQ(altri.Mostrati.size(), 1u);
+    ASSERT_NO_FATAL_FAILURE(RipristinaDopoUnGuasto());
     EXPECT_EQ(altri.Mostrati[0].Testo,
               "È stato trovato un esercizio non salvato del 07/12/2026 alle 15:38 (file " + muro +
                   "): ripristinarlo?");
@@ -188,8 +182,6 @@ TEST_F(Recupero, AnExerciseWithAFileIsRestoredIntoItsFileAndTheQuestionNamesIt) 
 }
 
 TEST_F(Recupero, RefusedAtStartUpItIsRemovedAndWithoutAFileNothingIsAsked) {
-    DialoghiRegistrati altri;
-    FinestraPrincipale nuova{altri};
     Riavvia(nuova);
     EXPECT_TRUE(altri.Mostrati.empty());
 

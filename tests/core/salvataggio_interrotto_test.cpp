@@ -86,16 +86,20 @@ template <typename Lavoro> void UccidiDopoLAvviso(Lavoro lavoro) {
     ASSERT_TRUE(WIFSIGNALED(stato));
 }
 
-} // namespace
-
-// A kill inside a save leaves the old content and the temporary it was writing; one after a
-// save leaves the new content; both at set points, so that they do not depend on timing.
-TEST(SalvataggioInterrotto, AKillInsideASaveAndOneAfterIt) {
+class SalvataggioInterrotto : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(ScritturaAtomica(file, a)); }
     CartellaTemporanea cartella;
     const std::string file = cartella / "muro.css";
     const std::string a = Contenuto(1);
     const std::string b = Contenuto(2);
-    ASSERT_TRUE(ScritturaAtomica(file, a));
+};
+
+} // namespace
+
+// A kill inside a save leaves the old content and the temporary it was writing; one after a
+// save leaves the new content; both at set points, so that they do not depend on timing.
+TEST_F(SalvataggioInterrotto, AKillInsideASaveAndOneAfterIt) {
     UccidiDopoLAvviso([&](int avviso) {
         FermaDopoLaPrimaScrittura chiamate(avviso);
         ScritturaAtomica(file, b, chiamate);
@@ -111,12 +115,7 @@ TEST(SalvataggioInterrotto, AKillInsideASaveAndOneAfterIt) {
 
 // A process killed at any moment of a save leaves the file whole, with the old content or the
 // new, and at most the one temporary it was writing, which a later save clears once stale.
-TEST(SalvataggioInterrotto, AKilledSaveLeavesOneOfTheContentsAndAtMostOneTemporary) {
-    CartellaTemporanea cartella;
-    const std::string file = cartella / "muro.css";
-    const std::string a = Contenuto(1);
-    const std::string b = Contenuto(2);
-    ASSERT_TRUE(ScritturaAtomica(file, a));
+TEST_F(SalvataggioInterrotto, AKilledSaveLeavesOneOfTheContentsAndAtMostOneTemporary) {
     std::mt19937 casuale(20261207);
     std::uniform_int_distribution<int> attesa(0, AttesaMassimaMicrosecondi);
     for (int volta = 0; volta < Interruzioni; ++volta) {

@@ -26,68 +26,47 @@ using prova::UPareteVerifiche;
 //  Partition: 0,498 <= 0,8. F, App. A 2015 0,28: as E, 7,0 cm. C, App. B 2021 0,36:
 //  (2,777778 - 1,92)·0,04 = 0,034311 -> 3,5 cm.
 TEST(Trasmittanza, LimitSourceOutcomeAndRemedy) {
+    using R = RegimeVerifica;
+    using Z = ZonaClimatica;
     struct Caso {
         const char* nome;
         std::function<void(DatiVerifiche&)> dati;
         double limite;
-        const char* fonte;
+        std::string fonte; // after "DM 26/06/2015, "
         const char* esito;
         std::optional<double> spessore; // m
         double confrontata;
     };
     const double U = 1 / 1.92;
     const double Uinterno = 1 / 2.01;
+    const std::string E2021 = "App. B, dal 2021, zona E";
+    const char* nonRispettato = "riferimento non rispettato";
     const Caso casi[] = {
-        {"E B 2021", [](DatiVerifiche&) {}, 0.28, "DM 26/06/2015, App. B, dal 2021, zona E",
-         "non verificata", 0.07, U},
+        {"E B 2021", [](DatiVerifiche&) {}, 0.28, E2021, "non verificata", 0.07, U},
         {"isolamento interno", [](DatiVerifiche& d) { d.IsolamentoInterno = true; }, 0.364,
-         "DM 26/06/2015, App. B, dal 2021, zona E, isolamento dall'interno o in intercapedine "
-         "+30 %",
-         "non verificata", 0.035, U},
+         E2021 + ", isolamento dall'interno o in intercapedine +30 %", "non verificata", 0.035, U},
         {"riferimento",
-         [](DatiVerifiche& d) {
-             d.Regime = RegimeVerifica::Riferimento2021;
-             d.IsolamentoInterno = true;
-         },
-         0.26, "DM 26/06/2015, App. A, dal 2019/2021, zona E", "riferimento non rispettato", 0.08,
-         U},
-        {"A B 2015",
-         [](DatiVerifiche& d) {
-             d.Zona = ZonaClimatica::A;
-             d.Regime = RegimeVerifica::Riqualificazione2015;
-         },
-         0.45, "DM 26/06/2015, App. B, 2015, zona A", "non verificata", 0.015, U},
-        {"F A 2015",
-         [](DatiVerifiche& d) {
-             d.Zona = ZonaClimatica::F;
-             d.Regime = RegimeVerifica::Riferimento2015;
-         },
-         0.28, "DM 26/06/2015, App. A, 2015, zona F", "riferimento non rispettato", 0.07, U},
-        {"C B 2021", [](DatiVerifiche& d) { d.Zona = ZonaClimatica::C; }, 0.36,
-         "DM 26/06/2015, App. B, dal 2021, zona C", "non verificata", 0.035, U},
+         [](DatiVerifiche& d) { d.Regime = R::Riferimento2021, d.IsolamentoInterno = true; }, 0.26,
+         "App. A, dal 2019/2021, zona E", nonRispettato, 0.08, U},
+        {"A B 2015", [](DatiVerifiche& d) { d.Zona = Z::A, d.Regime = R::Riqualificazione2015; },
+         0.45, "App. B, 2015, zona A", "non verificata", 0.015, U},
+        {"F A 2015", [](DatiVerifiche& d) { d.Zona = Z::F, d.Regime = R::Riferimento2015; }, 0.28,
+         "App. A, 2015, zona F", nonRispettato, 0.07, U},
+        {"C B 2021", [](DatiVerifiche& d) { d.Zona = Z::C; }, 0.36, "App. B, dal 2021, zona C",
+         "non verificata", 0.035, U},
         {"non climatizzato 0,6",
-         [](DatiVerifiche& d) {
-             d.Elemento = ElementoParete::NonClimatizzato;
-             d.Btr = "0,6";
-         },
-         0.28, "DM 26/06/2015, App. B, dal 2021, zona E", "non verificata", 0.01, Uinterno * 0.6},
+         [](DatiVerifiche& d) { d.Elemento = ElementoParete::NonClimatizzato, d.Btr = "0,6"; },
+         0.28, E2021, "non verificata", 0.01, Uinterno * 0.6},
         {"non climatizzato 0,5",
-         [](DatiVerifiche& d) {
-             d.Elemento = ElementoParete::NonClimatizzato;
-             d.Btr = "0,5";
-         },
-         0.28, "DM 26/06/2015, App. B, dal 2021, zona E", "verificata", std::nullopt,
-         Uinterno * 0.5},
-        {"strato 1", [](DatiVerifiche& d) { d.StratoIsolante = 1; }, 0.28,
-         "DM 26/06/2015, App. B, dal 2021, zona E", "non verificata", 0.83, U},
+         [](DatiVerifiche& d) { d.Elemento = ElementoParete::NonClimatizzato, d.Btr = "0,5"; },
+         0.28, E2021, "verificata", std::nullopt, Uinterno * 0.5},
+        {"strato 1", [](DatiVerifiche& d) { d.StratoIsolante = 1; }, 0.28, E2021, "non verificata",
+         0.83, U},
         {"divisorio",
          [](DatiVerifiche& d) {
-             d.Elemento = ElementoParete::Divisorio;
-             d.Zona.reset();
-             d.Regime.reset();
+             d.Elemento = ElementoParete::Divisorio, d.Zona.reset(), d.Regime.reset();
          },
-         0.8, "DM 26/06/2015, pareti divisorie tra unità immobiliari", "verificata", std::nullopt,
-         Uinterno},
+         0.8, "pareti divisorie tra unità immobiliari", "verificata", std::nullopt, Uinterno},
     };
     for (const Caso& c : casi) {
         Esercizio e = PareteVerifiche();
@@ -98,9 +77,12 @@ TEST(Trasmittanza, LimitSourceOutcomeAndRemedy) {
         EXPECT_NEAR(v.UConfrontata, c.confrontata, 1e-12) << c.nome;
         ASSERT_TRUE(v.Limite) << c.nome;
         EXPECT_NEAR(*v.Limite, c.limite, 1e-12) << c.nome;
-        EXPECT_EQ(v.Fonte, c.fonte) << c.nome;
+        EXPECT_EQ(v.Fonte, "DM 26/06/2015, " + c.fonte) << c.nome;
         EXPECT_EQ(v.Esito, c.esito) << c.nome;
         EXPECT_TRUE(v.Mancanti.empty()) << c.nome;
+        // The note on thermal bridges is always given.
+        ASSERT_EQ(v.Note.size(), 1u) << c.nome;
+        EXPECT_NE(v.Note[0].find("ponti termici"), std::string::npos) << c.nome;
         ASSERT_EQ(v.SpessoreAggiuntivo.has_value(), c.spessore.has_value()) << c.nome;
         if (c.spessore) {
             EXPECT_NEAR(*v.SpessoreAggiuntivo, *c.spessore, 1e-12) << c.nome;
@@ -112,10 +94,7 @@ TEST(Trasmittanza, LimitSourceOutcomeAndRemedy) {
 // to the layer, meets the limit, and 0,5 cm less does not.
 TEST(Trasmittanza, TheRemedyIsTheSmallestStepThatMeetsTheLimit) {
     Esercizio e = PareteVerifiche();
-    e.Verifiche.Zona = ZonaClimatica::C;
-    const VerificaTrasmittanza v = VerificaDellaTrasmittanza(e, prova::Calcola(e));
-    ASSERT_TRUE(v.SpessoreAggiuntivo);
-    EXPECT_NEAR(*v.SpessoreAggiuntivo, 0.035, 1e-12);
+    e.Verifiche.Zona = ZonaClimatica::C; // 3,5 cm in the table above
     for (const auto& [centimetri, rispettata] : {std::pair{"8,5", true}, std::pair{"8", false}}) {
         Esercizio piùSpesso = e;
         piùSpesso.strato(2).Spessore.Testo = centimetri;
@@ -141,35 +120,20 @@ TEST(Trasmittanza, MissingDataGiveNoOutcome) {
         std::vector<std::string> mancanti;
     };
     const std::string btr = "fattore di correzione btr (un numero maggiore di 0 e non oltre 1)";
+    const auto nonClimatizzato = [](const char* btr) {
+        return
+            [btr](DatiVerifiche& d) { d.Elemento = ElementoParete::NonClimatizzato, d.Btr = btr; };
+    };
     const Caso casi[] = {
         {[](DatiVerifiche& d) { d.Elemento.reset(); }, {"tipo di elemento"}},
         {[](DatiVerifiche& d) { d.Zona.reset(); }, {"zona climatica"}},
-        {[](DatiVerifiche& d) {
-             d.Zona.reset();
-             d.Regime.reset();
-         },
+        {[](DatiVerifiche& d) { d.Zona.reset(), d.Regime.reset(); },
          {"zona climatica", "regime di verifica"}},
-        {[](DatiVerifiche& d) { d.Elemento = ElementoParete::NonClimatizzato; }, {btr}},
-        {[](DatiVerifiche& d) {
-             d.Elemento = ElementoParete::NonClimatizzato;
-             d.Btr = "0";
-         },
-         {btr}},
-        {[](DatiVerifiche& d) {
-             d.Elemento = ElementoParete::NonClimatizzato;
-             d.Btr = "1,2";
-         },
-         {btr}},
-        {[](DatiVerifiche& d) {
-             d.Elemento = ElementoParete::NonClimatizzato;
-             d.Btr = "0.5";
-         },
-         {btr}},
-        {[](DatiVerifiche& d) {
-             d.Elemento = ElementoParete::NonClimatizzato;
-             d.Btr = "mezzo";
-             d.Regime.reset();
-         },
+        {nonClimatizzato(""), {btr}},
+        {nonClimatizzato("0"), {btr}},
+        {nonClimatizzato("1,2"), {btr}},
+        {nonClimatizzato("0.5"), {btr}},
+        {[&](DatiVerifiche& d) { nonClimatizzato("mezzo")(d), d.Regime.reset(); },
          {"regime di verifica", btr}},
     };
     for (const Caso& c : casi) {
@@ -215,12 +179,4 @@ TEST(Trasmittanza, ARemedyOnlyForAMaterialLayer) {
     const VerificaTrasmittanza v = VerificaDellaTrasmittanza(e, prova::Calcola(e));
     EXPECT_EQ(v.StratoIsolante, 3);
     EXPECT_TRUE(v.SpessoreAggiuntivo);
-}
-
-TEST(Trasmittanza, TheNoteOnThermalBridgesIsAlwaysGiven) {
-    Esercizio e = PareteVerifiche();
-    e.Verifiche.Elemento = ElementoParete::Divisorio;
-    const VerificaTrasmittanza v = VerificaDellaTrasmittanza(e, prova::Calcola(e));
-    ASSERT_EQ(v.Note.size(), 1u);
-    EXPECT_TRUE(v.Note[0].find("ponti termici") != std::string::npos);
 }

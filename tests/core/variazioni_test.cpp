@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "core/calc/calcolo.h"
 #include "core/files/chiavi_esercizio.h"
 #include "core/files/dati_aggiuntivi.h"
 #include "core/model/numeri.h"
 #include "core/variazioni/migliore.h"
+#include "core/variazioni/parte_scansione.h"
 #include "core/variazioni/variazioni.h"
+#include "support/parete_verifiche.h"
 #include "support/pareti.h"
 
 using namespace paretix;
@@ -131,21 +134,19 @@ TEST(Variazioni, WrongRangesSayWhy) {
 
 TEST(Variazioni, TheSweepAgainstItsExercise) {
     const Esercizio e = Parete("MMM");
+    const auto errore = [&e](const std::vector<Variazione>& vv) {
+        return ControllaVariazioni(vv, e).value_or("");
+    };
     EXPECT_EQ(ControllaVariazioni({Letta("strato.3.spessore=1:2:1"), Letta("hi=1:2:1")}, e),
               std::nullopt);
-    EXPECT_NE(ControllaVariazioni({Letta("strato.4.spessore=1:2:1")}, e)
-                  .value_or("")
-                  .find("non ha lo strato 4 (ha 3 strati)"),
+    EXPECT_NE(errore({Letta("strato.4.spessore=1:2:1")}).find("non ha lo strato 4 (ha 3 strati)"),
               std::string::npos);
-    EXPECT_NE(ControllaVariazioni({Letta("hi=1:2:1"), Letta("hi=3:4:1")}, e)
-                  .value_or("")
-                  .find("variata due volte"),
+    EXPECT_NE(errore({Letta("hi=1:2:1"), Letta("hi=3:4:1")}).find("variata due volte"),
               std::string::npos);
     // Each within the limit, together beyond it.
-    EXPECT_NE(ControllaVariazioni({Letta("hi=1:1000:1"), Letta("he=1:1001:1")}, e)
-                  .value_or("")
-                  .find("troppe varianti (1001000)"),
-              std::string::npos);
+    EXPECT_NE(
+        errore({Letta("hi=1:1000:1"), Letta("he=1:1001:1")}).find("troppe varianti (1001000)"),
+        std::string::npos);
     EXPECT_EQ(NumeroVarianti({Letta("hi=1:1000:1"), Letta("he=1:1000:1")}), 1'000'000u);
 }
 
@@ -286,4 +287,91 @@ TEST(Migliore, TheThinnestVariantThatMeetsTheCondition) {
     TieniMigliore(m, {3, 0.2});
     TieniMigliore(m, {1, 0.3});
     EXPECT_EQ(m->Indice, 3u);
+}
+
+// --migliore on a quantity that no variant of the sweep can compute is a usage error that says
+// what the exercise lacks, not "no variant meets the condition".
+
+namespace {
+
+struct Caso {
+    const char* Condizione;
+    bool Termico, Igrometrico, Acustico, Verifiche;
+    const char* Variata; // a varied key besides the thickness, or ""
+    std::string Manca;   // empty: some variant may compute it
+};
+
+TEST(MiglioreCondizione, WhatTheExerciseLacksForTheQuantity) {
+    const std::string servono = "l'esercizio non calcola ";
+    const Caso casi[] = {
+        {"U<=0,3", true, false, false, false, "", ""},
+        {"R>=3", false, false, true, false, "", servono + "R: servono il calcolo termico"},
+        {"Rw>=50", true, false, false, true, "",
+         servono + "Rw: servono il calcolo acustico (con le densità)"},
+        {"Ms>=0", true, false, false, false, "",
+         servono + "Ms: servono il calcolo acustico (con le densità) e le verifiche di legge"},
+        {"Ms>=0", true, false, true, false, "verifiche", ""},
+        {"Yie<0,1", true, false, true, true, "", ""},
+        {"Ma>=0", true, false, false, true, "",
+         servono + "Ma: servono il calcolo igrometrico e il clima esterno o la classe di "
+                   "umidità interna"},
+        {"fRsi>0,7", false, false, true, false, "",
+         servono + "fRsi: servono il calcolo termico, il calcolo igrometrico, le verifiche di "
+                   "legge e il clima esterno o la classe di umidità interna"},
+        {"Ma>=0", true, true, false, true, "classe-umidita", ""},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(std::string(caso.Condizione) + " " + caso.Variata);
+        Esercizio e = prova::PareteVerifiche();
+        e.Termico = caso.Termico;
+        e.Igrometrico = caso.Igrometrico;
+        e.Acustico = caso.Acustico;
+        e.Verifiche.Attive = caso.Verifiche;
+        std::vector<Variazione> variazioni{Letta("strato.1.spessore=10:20:5")};
+        if (*caso.Variata != '\0') {
+            variazioni.push_back(Letta(std::string(caso.Variata) + "=0:1:1"));
+        }
+        Condizione c;
+        ASSERT_EQ(LeggiCondizione(caso.Condizione, c), std::nullopt);
+        const auto messaggio = ControllaCondizione(caso.Condizione, c, e, variazioni);
+        if (caso.Manca.empty()) {
+            EXPECT_EQ(messaggio, std::nullopt);
+        } else {
+            EXPECT_EQ(messaggio, "--migliore " + std::string(caso.Condizione) + ": " + caso.Manca);
+        }
+    }
+}
+
+} // namespace
+
+// For every count and number of shares: the shares follow one another from 0 to n without a
+// gap or an overlap, and no two differ by more than one variant (10 among 3: 3, 3, 4).
+TEST(ParteScansione, SharesTileTheVariantsEvenly) {
+    EXPECT_EQ(VariantiDellaParte(10, {1, 3}), (std::pair<std::size_t, std::size_t>{0, 3}));
+    EXPECT_EQ(VariantiDellaParte(10, {3, 3}), (std::pair<std::size_t, std::size_t>{6, 10}));
+    for (std::size_t n : {0u, 1u, 7u, 100u, 1000000u}) {
+        for (std::size_t N : {1u, 2u, 3u, 8u, 13u}) {
+            std::size_t atteso = 0, minimo = n, massimo = 0;
+            for (std::size_t K = 1; K <= N; ++K) {
+                const auto [da, a] = VariantiDellaParte(n, {K, N});
+                EXPECT_EQ(da, atteso) << n << " " << K << "/" << N;
+                minimo = std::min(minimo, a - da);
+                massimo = std::max(massimo, a - da);
+                atteso = a;
+            }
+            EXPECT_EQ(atteso, n);
+            EXPECT_LE(massimo - minimo, 1u);
+        }
+    }
+}
+
+TEST(ParteScansione, OnlyKOverNWithKFromOneToN) {
+    const auto p = LeggiParte("2/5");
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->K, 2u);
+    EXPECT_EQ(p->N, 5u);
+    for (const char* t :
+         {"0/3", "4/3", "1/0", "1", "1/", "/3", "a/3", "1/3x", "-1/3", "1/1000001"}) {
+        EXPECT_FALSE(LeggiParte(t)) << t;
+    }
 }
