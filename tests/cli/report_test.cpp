@@ -114,7 +114,8 @@ TEST(ParetixReport, ControlCharactersAreEscapedOnATerminalOnly) {
     EXPECT_EQ(terminale.Uscita.find('\x1B'), std::string::npos);
 }
 
-// The help, many files as JSON Lines and as a table (a refused file in its place, the worst
+// The help, the example that runs the transient simulation (its report and JSON with the
+// simulation), many files as JSON Lines and as a table (a refused file in its place, the worst
 // status for the process), sweeps (the varied keys first, the last --varia fastest, an invalid
 // variant's message in its row and status 1) and the best variant of a sweep: the outputs kept
 // under tests/data/cli.
@@ -134,6 +135,8 @@ TEST(ParetixReport, OutputsOfManyFilesAndSweepsAreTheKeptOnes) {
     };
     const Caso casi[] = {
         {{"--help"}, 0, "aiuto.txt"},
+        {{"parete-isolata-interno.css"}, 0, "parete-isolata-interno.txt"},
+        {{"--json", "parete-isolata-interno.css"}, 0, "parete-isolata-interno.json"},
         {{"--json", intercapedine, "manca.css", pesante}, 2, "molti-file.jsonl"},
         {{"--csv", intercapedine, pesante}, 0, "tabella.csv"},
         {{"--csv", "--sep", ",", "--punto", pesante}, 0, "tabella-punto.csv"},

@@ -41,6 +41,16 @@ class SimulazioneCli : public testing::Test {
     CartellaTemporanea c;
 };
 
+// The objects of JSON Lines, one per line ended by LF.
+std::vector<nlohmann::json> Oggetti(const std::string& testo) {
+    std::vector<nlohmann::json> oggetti;
+    for (std::size_t inizio = 0, fine; (fine = testo.find('\n', inizio)) != std::string::npos;
+         inizio = fine + 1) {
+        oggetti.push_back(nlohmann::json::parse(testo.substr(inizio, fine - inizio)));
+    }
+    return oggetti;
+}
+
 } // namespace
 
 // The report without the keys stays what it was, and the section follows it; the JSON gains
@@ -98,4 +108,39 @@ TEST_F(SimulazioneCli, MissingDataStopsTheRunNamingTheKey) {
     EXPECT_EQ(u.Stato, 1);
     EXPECT_NE(u.Errore.find("simulazione.esterno"), std::string::npos) << u.Errore;
     EXPECT_EQ(u.Uscita, "");
+}
+
+// A sweep of a simulated exercise: each JSON line carries its variant's simulation, the same
+// on two threads as on one, and the table ends with the two columns; many files as JSON Lines
+// carry it for the file that simulates only.
+TEST_F(SimulazioneCli, SweepsAndJsonLinesCarryTheSimulation) {
+    std::string breve = Chiavi;
+    Prepara(breve.replace(breve.find("giorni=400"), 10, "giorni=3"));
+    const std::vector<std::string> sweep{"--varia", "simulazione.giorni=1:3:1", "--json"};
+    std::vector<std::string> uno = sweep, due = sweep;
+    uno.insert(uno.end(), {"-j", "1", c / "con.css"});
+    due.insert(due.end(), {"-j", "2", c / "con.css"});
+    const EsitoComando j1 = Report(uno), j2 = Report(due);
+    ASSERT_EQ(j1.Stato, 0) << j1.Errore;
+    EXPECT_EQ(j2, j1);
+    const std::vector<nlohmann::json> righe = Oggetti(j1.Uscita);
+    ASSERT_EQ(righe.size(), 3u);
+    for (std::size_t i = 0; i < righe.size(); ++i) {
+        const auto& riga = righe[i];
+        EXPECT_EQ(riga.at("simulazione.giorni"), i + 1);
+        EXPECT_EQ(riga.at("simulazione").at("giorni"), i + 1);
+        EXPECT_EQ(riga.at("simulazione").at("muffa").size(), 4u) << "inside and 3 interfaces";
+    }
+    const EsitoComando tabella =
+        Report({"--varia", "simulazione.giorni=1:2:1", "--csv", c / "con.css"});
+    EXPECT_TRUE(
+        Righe(tabella.Uscita)[0].ends_with(";acqua_finale (kg/m²);variazione_ultimo_anno (kg/m²)"))
+        << tabella.Uscita;
+
+    const EsitoComando molti = Report({"--json", Esempio, c / "con.css"});
+    ASSERT_EQ(molti.Stato, 0) << molti.Errore;
+    const std::vector<nlohmann::json> linee = Oggetti(molti.Uscita);
+    ASSERT_EQ(linee.size(), 2u);
+    EXPECT_FALSE(linee[0].contains("simulazione"));
+    EXPECT_EQ(linee[1].at("simulazione").at("giorni"), 3);
 }

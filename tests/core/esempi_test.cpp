@@ -65,7 +65,7 @@ TEST_P(Esempi, ReportJsonAndCsvAreTheKeptOnes) {
 INSTANTIATE_TEST_SUITE_P(, Esempi,
                          testing::Values("parete-intercapedine", "parete-pesante",
                                          "parete-verifiche", "parete-condensa-invernale",
-                                         "parete-membrana-fredda"),
+                                         "parete-membrana-fredda", "parete-isolata-interno"),
                          [](const auto& info) {
                              std::string nome = info.param;
                              std::erase(nome, '-');
