@@ -28,7 +28,8 @@ Esercizio PareteSimulata() {
                                         {"25", "1650", "0,6", "18,75"},
                                         {"8", "60", "0,04", "144"},
                                         {"2", "1600", "0,8", "12,5"}});
-    const std::vector<std::string> righe{"simulazione=1",
+    const std::vector<std::string> righe{"orientamento=SO",
+                                         "simulazione=1",
                                          "simulazione.giorni=3650",
                                          "simulazione.inizio=15;60",
                                          "simulazione.esterno=epw:clima.epw",
@@ -69,27 +70,32 @@ void Sweep(benchmark::State& stato, unsigned fili) {
     LeggiVariazione("strato.3.spessore=4:13,9:0,1", vv[0]);
     const std::size_t n = NumeroVarianti(vv);
     std::size_t simulate = 0;
+    std::string errore;
+    // Per block: the variants simulated, the message of one that was not.
+    using Blocco = std::pair<std::size_t, std::string>;
     for (auto _ : stato) {
         simulate = 0;
-        InParallelo<std::size_t>(
+        InParallelo<Blocco>(
             n, fili,
             [&](std::size_t inizio, std::size_t fine, Variante& v) {
-                std::size_t fatte = 0;
+                Blocco b;
                 for (std::size_t i = inizio; i < fine; ++i) {
                     CalcolaVariante(base, vv, i, v, &file);
-                    fatte += v.Valida && v.Simulazione ? 1 : 0;
+                    b.first += v.Valida && v.Simulazione ? 1 : 0;
+                    b.second = v.Valida ? b.second : v.Errore;
                     benchmark::DoNotOptimize(RigaVarianteCsv(FormatoCsv{}, file, vv, v));
                 }
-                return fatte;
+                return b;
             },
-            [&](std::size_t& fatte) {
-                simulate += fatte;
+            [&](Blocco& b) {
+                simulate += b.first;
+                errore = b.second.empty() ? errore : b.second;
                 return true;
             },
             1);
     }
     if (n != 100 || simulate != n) {
-        stato.SkipWithError("varianti non simulate");
+        stato.SkipWithError(("varianti non simulate: " + errore).c_str());
     }
     stato.counters["varianti"] = static_cast<double>(n);
     stato.counters["fili"] = fili;
