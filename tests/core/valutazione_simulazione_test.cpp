@@ -61,6 +61,16 @@ TEST(ValutazioneSimulazione, MouldIndexAtTheInsideSurfaceAndEachInterface) {
     }
 }
 
+// A warm, conductive cell (10 °C, 1 000 Pa, λ 1, δ 2·10⁻¹¹, 2 cm) beside an insulating one
+// (0 °C, 500 Pa, λ 0,04, δ 1,5·10⁻¹⁰, 10 cm): conductances 50 and 0,4 give θ = 500/50,4 =
+// 9,9206 °C, vapour conductances 10⁻⁹ and 1,5·10⁻⁹ give 700 Pa; ps(9,9206) = 1 220,80 Pa
+// (610,5·exp(17,269·θ/(237,3 + θ))), so φ = 0,57340.
+TEST(ValutazioneSimulazione, TheInterfaceStateKeepsBothFluxesContinuous) {
+    const Aria f = StatoFaccia({10, 1000, 1, 2e-11, 0.02}, {0, 500, 0.04, 1.5e-10, 0.1});
+    EXPECT_NEAR(f.θ, 9.920635, 1e-6);
+    EXPECT_NEAR(f.φ, 0.573395, 1e-6);
+}
+
 struct RigaAndamento {
     const char* Nome;
     double Iniziale;

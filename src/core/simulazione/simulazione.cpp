@@ -370,15 +370,11 @@ class Motore {
                 muffa_[p].Ora(nodi_[0].T, nodi_[0].φ);
                 continue;
             }
-            // Between two cells the heat and vapour fluxes are continuous: the interface takes
-            // the means of the two sides weighted by their conductances.
             const Nodo& a = nodi_[i];
             const Nodo& b = nodi_[i + 1];
-            const double ga = a.λ / V_[i], gb = b.λ / V_[i + 1];
-            const double va = a.δ / V_[i], vb = b.δ / V_[i + 1];
-            const double θ = (ga * a.T + gb * b.T) / (ga + gb);
-            const double pv = (va * a.φ * a.ps + vb * b.φ * b.ps) / (va + vb);
-            muffa_[p].Ora(θ, pv / PressioneSaturazione(θ));
+            const Aria faccia = StatoFaccia({a.T, a.φ * a.ps, a.λ, a.δ, V_[i]},
+                                            {b.T, b.φ * b.ps, b.λ, b.δ, V_[i + 1]});
+            muffa_[p].Ora(faccia.θ, faccia.φ);
         }
         for (LegnoStrato& l : r_.Legno) {
             const double ρ = d_.DensitàLegno[static_cast<std::size_t>(l.Strato - 1)];
@@ -418,6 +414,15 @@ class Motore {
 };
 
 } // namespace
+
+Aria StatoFaccia(const LatoFaccia& a, const LatoFaccia& b) {
+    const double ga = a.λ / a.Larghezza, gb = b.λ / b.Larghezza;
+    const double va = a.δ / a.Larghezza, vb = b.δ / b.Larghezza;
+    Aria faccia;
+    faccia.θ = (ga * a.θ + gb * b.θ) / (ga + gb);
+    faccia.φ = (va * a.pv + vb * b.pv) / (va + vb) / PressioneSaturazione(faccia.θ);
+    return faccia;
+}
 
 RisultatoSimulazione Simula(const DatiSimulazione& d) {
     Motore m(d);

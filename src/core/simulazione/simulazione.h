@@ -106,4 +106,15 @@ struct RisultatoSimulazione {
 
 RisultatoSimulazione Simula(const DatiSimulazione& d);
 
+// One side of the face between two cells: its centre's temperature (°C) and vapour pressure
+// (Pa), its conductivity and vapour permeability, and the cell's width (m).
+struct LatoFaccia {
+    double θ = 0, pv = 0, λ = 0, δ = 0, Larghezza = 0;
+};
+
+// The temperature and relative humidity at the face: the heat and vapour fluxes from the two
+// centres to the face are equal, so the face takes the means of the two sides weighted by
+// their conductances.
+Aria StatoFaccia(const LatoFaccia& a, const LatoFaccia& b);
+
 } // namespace paretix
