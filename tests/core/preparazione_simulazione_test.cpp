@@ -69,6 +69,9 @@ TEST(PreparazioneSimulazione, MissingOrContradictoryDataNameTheKey) {
         {"simulazione.giorni", "1,5", "simulazione.giorni"},
         {"simulazione.inizio", "15", "simulazione.inizio"},
         {"simulazione.inizio", "15;0", "simulazione.inizio"},
+        {"simulazione.inizio", "15;101", "simulazione.inizio"},
+        {"simulazione.esterno", "costante:71;50", "simulazione.esterno"},
+        {"simulazione.interno", "costante:-71;50", "simulazione.interno"},
         {"simulazione.profili", "1;3", "simulazione.profili"},
         {"simulazione.esterno", "epw:manca.epw", "manca.epw"},
         {"simulazione.esterno", "variabile", "simulazione.esterno"},
@@ -125,6 +128,26 @@ TEST(PreparazioneSimulazione, CompleteExerciseRuns) {
     EXPECT_LE(r.ErroreBilancioEnergia, 1e-3);
 }
 
+// A weather file outside: the wall faces its orientation, east 90° from north, with the sun
+// and rain of that face (at midday of day 172 its sun differs from the south face's).
+TEST(PreparazioneSimulazione, AWeatherFileOutsideFacesTheWallsOrientation) {
+    const std::string epw = test::EpwOrarioDiProva();
+    Esercizio e = Parete();
+    for (const char* riga : {"simulazione.esterno=epw:clima.epw", "orientamento=E"}) {
+        ASSERT_TRUE(ApplicaRigaDatiAggiuntivi(e, riga)) << riga;
+    }
+    SimulazionePreparata p;
+    std::string errore;
+    const auto leggi = [&](const std::string&) { return std::optional<std::string>(epw); };
+    ASSERT_TRUE(PreparaSimulazione(e, "/cartella", leggi, p, errore)) << errore;
+    ClimaOrario clima;
+    ASSERT_EQ(LetturaEpwOraria(epw, clima), std::nullopt);
+    const double mezzogiorno = (171 * 24 + 12) * SecondiOra;
+    const double est = ClimaDaEpw(clima, {90, 0})(mezzogiorno).Irradianza;
+    EXPECT_EQ(p.Dati.Esterna.Clima(mezzogiorno).Irradianza, est);
+    EXPECT_NE(ClimaDaEpw(clima, {180, 0})(mezzogiorno).Irradianza, est);
+}
+
 // By hand: at θe 15 °C the inside is 20 + 5·0,5 = 22,5 °C and 30 + 30·25/30 = 55 %, 65 % for
 // a high load; below −10 °C and 10 °C the lower ends, above 20 °C the upper ones.
 TEST(ClimaSimulazione, InsideClimateFollowsTheOutsideDailyMean) {
@@ -174,6 +197,10 @@ TEST(ClimaSimulazione, BrokenWeatherFileNamesTheLine) {
         }
         return p;
     }();
-    testo.replace(testo.find(',', riga10), 2, ",13"); // month 13 on line 10
-    EXPECT_EQ(LetturaEpwOraria(testo, c), "Riga 10: valore non valido nel campo mese");
+    // The month of line 10 above its range, below it, not a number.
+    for (const char* mese : {",13", ",0", ",x"}) {
+        std::string rotto = testo;
+        rotto.replace(rotto.find(',', riga10), 2, mese);
+        EXPECT_EQ(LetturaEpwOraria(rotto, c), "Riga 10: valore non valido nel campo mese") << mese;
+    }
 }

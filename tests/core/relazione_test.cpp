@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/charts/testo_grafico.h"
 #include "core/model/numeri.h"
 #include "core/model/validazione.h"
 #include "core/relazione/esporta_relazione.h"
@@ -181,6 +182,9 @@ TEST(Relazione, TheSectionOfTheWallKeepsItsProportionsInsideTheFrame) {
             e.Strati[k].Spessore.Testo = spessori[k];
         }
         const Superficie s = SezioneParete(e);
+        for (const Etichetta& t : s.Etichette) {
+            EXPECT_TRUE(DentroSuperficie(Ingombro(t), s)) << t.Nome;
+        }
         for (const Linea& l : s.Linee) {
             for (const double x : {l.X1, l.X2}) {
                 EXPECT_TRUE(x >= 0 && x <= s.Larghezza) << l.Nome;

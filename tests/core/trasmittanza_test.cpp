@@ -179,4 +179,8 @@ TEST(Trasmittanza, ARemedyOnlyForAMaterialLayer) {
     const VerificaTrasmittanza v = VerificaDellaTrasmittanza(e, prova::Calcola(e));
     EXPECT_EQ(v.StratoIsolante, 3);
     EXPECT_TRUE(v.SpessoreAggiuntivo);
+    // A thin first layer, the least conductive, with the wall still above the limit.
+    e.strato(1).Spessore.Testo = "1";
+    e.strato(1).Conduttività.Testo = "0,03";
+    EXPECT_EQ(VerificaDellaTrasmittanza(e, prova::Calcola(e)).StratoIsolante, 1);
 }
