@@ -111,6 +111,11 @@ TEST(PreparazioneSimulazione, MissingOrContradictoryDataNameTheKey) {
 TEST(PreparazioneSimulazione, CompleteExerciseRuns) {
     SimulazionePreparata p;
     std::string errore;
+    // The ends of the ranges of a state are accepted: −70 and 70 °C, 100 %.
+    Esercizio estremi = Parete();
+    estremi.Simulazione["simulazione.inizio"] = "-70;100";
+    estremi.Simulazione["simulazione.esterno"] = "costante:70;100";
+    EXPECT_TRUE(PreparaSimulazione(estremi, "/cartella", NessunFile, p, errore)) << errore;
     ASSERT_TRUE(PreparaSimulazione(Parete(), "/cartella", NessunFile, p, errore)) << errore;
     EXPECT_EQ(p.Giorni, 2);
     ASSERT_EQ(p.Dati.Strati.size(), 2u);
