@@ -7,31 +7,14 @@
 #include "core/simulazione/clima_simulazione.h"
 #include "core/simulazione/preparazione_simulazione.h"
 #include "support/epw_orario_di_prova.h"
+#include "support/parete_simulata.h"
 
 using namespace paretix;
 
 namespace {
 
-// Plaster 2 cm and brick 25 cm with the keys of a complete simulation, read through the
-// file's own reader of the additional data.
 Esercizio Parete() {
-    Esercizio e;
-    e.Strati = std::vector<Strato>(2);
-    for (Strato& s : e.Strati) {
-        s.Densità.Testo = "1200";
-        s.Conduttività.Testo = "0,7";
-        s.Permeabilità.Testo = "20";
-        s.CaloreSpecifico = "840";
-    }
-    e.strato(1).Spessore.Testo = "2";
-    e.strato(2).Spessore.Testo = "25";
-    for (const char* riga :
-         {"strato.2.wf=370", "simulazione=1", "simulazione.giorni=2", "simulazione.inizio=15;60",
-          "simulazione.esterno=costante:0;80", "simulazione.interno=costante:20;50",
-          "strato.2.w80=9,5", "strato.2.porosita=0,41", "strato.2.coeff-assorbimento=0,4"}) {
-        EXPECT_TRUE(ApplicaRigaDatiAggiuntivi(e, riga)) << riga;
-    }
-    return e;
+    return test::PareteSimulata();
 }
 
 std::optional<std::string> NessunFile(const std::string&) {
