@@ -9,6 +9,8 @@
 #include "core/files/testo_terminale.h"
 #include "core/model/validazione.h"
 #include "core/relazione/esporta_relazione.h"
+#include "core/relazione/relazione_simulazione.h"
+#include "core/simulazione/simulazione_esercizio.h"
 #include "disegno/relazione_pdf.h"
 
 namespace paretix {
@@ -48,6 +50,15 @@ int ScriviRelazioneDaRiga(const char* programma, const std::string& uscita,
         return Errore(senzaCalcoli ? file + ": " + *messaggio
                                    : std::string(TitoloErrore) + " " + *messaggio,
                       EsitoDatiNonValidi);
+    }
+    // With the simulation on, its part follows the others, as in the text report.
+    std::optional<SimulazioneEseguita> simulazione;
+    if (const auto messaggio = SimulaEsercizio(file, e, simulazione)) {
+        return Errore(file + ": " + *messaggio, EsitoDatiNonValidi);
+    }
+    if (simulazione) {
+        AggiungiSimulazione(std::get<Relazione>(relazione), simulazione->Giorni,
+                            simulazione->Risultato);
     }
     // The painter needs an application of the GUI module, never a display: the command line
     // draws on the offscreen platform whatever the environment asks for.

@@ -55,6 +55,7 @@ set(PARETIX_CORE_SOURCES
   model/validazione.cpp
   relazione/esporta_relazione.cpp
   relazione/relazione.cpp
+  relazione/relazione_simulazione.cpp
   relazione/sezione_parete.cpp
   simulazione/clima_simulazione.cpp
   simulazione/csv_simulazione.cpp

@@ -12,6 +12,7 @@
 #include "core/calc/calcolo.h"
 #include "core/files/apertura_file.h"
 #include "core/files/creazione_file.h"
+#include "core/simulazione/preparazione_simulazione.h"
 #include "core/verifiche/calcola_verifiche.h"
 #include "core/verifiche/righe_verifiche.h"
 #include "support/cli_esegui.h"
@@ -39,7 +40,7 @@ std::string Compatto(std::string testo) {
 } // namespace
 
 // Every example: numbered pages, the headings, each layer's material, the units, every
-// verdict of its checks, and only embedded fonts.
+// verdict of its checks, the simulation's part when it simulates, and only embedded fonts.
 TEST(Relazione, EveryExampleGivesADocumentWithItsTablesVerdictsAndEmbeddedFonts) {
     CartellaTemporanea cartella;
     for (const auto& voce : std::filesystem::directory_iterator(PARETIX_EXAMPLES)) {
@@ -72,6 +73,10 @@ TEST(Relazione, EveryExampleGivesADocumentWithItsTablesVerdictsAndEmbeddedFonts)
                 attesi.push_back(Compatto(riga.Segno + riga.Grandezza));
                 attesi.push_back(Compatto(riga.Esito));
             }
+        }
+        if (SimulazioneAttiva(e)) {
+            attesi.insert(attesi.end(), {"Simulazioneigrotermicadinamica(UNIEN15026)",
+                                         "Andamentodelcontenutod'acqua", "IndicedimuffamassimoM"});
         }
         for (const std::string& atteso : attesi) {
             EXPECT_NE(testo.find(atteso), std::string::npos) << file << ": " << atteso;

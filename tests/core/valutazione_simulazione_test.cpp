@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/files/dati_aggiuntivi.h"
+#include "core/relazione/relazione_simulazione.h"
 #include "core/simulazione/preparazione_simulazione.h"
 #include "core/simulazione/uscita_simulazione.h"
 #include "core/simulazione/valutazione_simulazione.h"
@@ -107,8 +108,9 @@ TEST(ValutazioneSimulazione, WaterTrendFromTheFirstAndLastYear) {
 }
 
 // The class comes from its key (sensitive by default); a timber layer is judged by its largest
-// moisture by mass. Held at its initial 15 °C and 60 % the brick keeps w = 3,6207 kg/m³ (worked
-// by hand in the sweep's tests), 3,6207/1200 = 0,3017 % by mass.
+// moisture by mass; the report, the JSON and the technical report carry the verdicts. Held at its
+// initial 15 °C and 60 % the brick keeps w = 3,6207 kg/m³ (worked by hand in the sweep's tests),
+// 3,6207/1200 = 0,3017 % by mass.
 TEST(ValutazioneSimulazione, KeysOfTheClassAndOfTimberReachTheOutputs) {
     Esercizio e = test::PareteSimulata();
     SimulazionePreparata p;
@@ -145,6 +147,18 @@ TEST(ValutazioneSimulazione, KeysOfTheClassAndOfTimberReachTheOutputs) {
     EXPECT_EQ(j.at("muffa")[1].at("dove"), 1);
     EXPECT_TRUE(j.at("andamento").is_null());
     EXPECT_EQ(j.at("legno")[0].at("strato"), 2);
+
+    Relazione documento;
+    AggiungiSimulazione(documento, p.Giorni, r);
+    const std::vector<Blocco>& b = documento.Blocchi;
+    ASSERT_EQ(b.size(), 7u);
+    EXPECT_EQ(b[0].Testo, "Simulazione igrotermica dinamica (UNI EN 15026)");
+    EXPECT_EQ(b[2].Righe.size(), 2u) << "the start and the end of a two-day run";
+    EXPECT_EQ(b[5].Righe, (std::vector<std::vector<std::string>>{
+                              {"superficie interna", "0,00", "verificato"},
+                              {"interfaccia tra gli strati 1 e 2", "0,00", "verificato"}}));
+    EXPECT_EQ(b[6].Righe,
+              (std::vector<std::vector<std::string>>{{"2", "0,3", "20", "verificato"}}));
 
     for (const auto& [riga, messaggio] :
          {std::pair{"simulazione.muffa-sensibilita=alta", "simulazione.muffa-sensibilita deve"},

@@ -6,6 +6,7 @@
 #include "core/charts/grafici_calcolo.h"
 #include "core/model/numeri.h"
 #include "core/model/unita_misura.h"
+#include "core/relazione/blocchi_relazione.h"
 #include "core/relazione/sezione_parete.h"
 #include "core/verifiche/righe_verifiche.h"
 #include "core/verifiche/testo_igrometrica.h"
@@ -14,6 +15,8 @@
 namespace paretix {
 
 namespace {
+
+using namespace blocchi;
 
 constexpr const char* Assente = "—";
 
@@ -24,34 +27,6 @@ constexpr int CifreTemperatura = 1;
 constexpr int CifrePressione = 0;
 constexpr int CifreSuono = 1;
 constexpr int CifreFlusso = 2;
-
-Blocco Sezione(std::string titolo) {
-    Blocco b;
-    b.Tipo = TipoBlocco::Sezione;
-    b.Testo = std::move(titolo);
-    return b;
-}
-
-Blocco Paragrafo(std::string testo) {
-    Blocco b;
-    b.Testo = std::move(testo);
-    return b;
-}
-
-Blocco Tabella(std::vector<std::string> intestazioni) {
-    Blocco b;
-    b.Tipo = TipoBlocco::Tabella;
-    b.Intestazioni = std::move(intestazioni);
-    return b;
-}
-
-Blocco Disegno(std::string didascalia, Superficie s) {
-    Blocco b;
-    b.Tipo = TipoBlocco::Disegno;
-    b.Testo = std::move(didascalia);
-    b.Disegno = std::move(s);
-    return b;
-}
 
 std::string OTrattino(const std::string& testo) {
     return TogliSpazi(testo).empty() ? Assente : std::string(TogliSpazi(testo));
@@ -72,8 +47,8 @@ void Stratigrafia(std::vector<Blocco>& blocchi, const Esercizio& e, const Risult
     blocchi.push_back(Sezione("Stratigrafia della parete (dall'interno all'esterno)"));
     // Each unit goes on a line of its own under its symbol, and holds no-break spaces, so that
     // a heading never breaks inside a unit.
-    Blocco t = Tabella({"N.", "Materiale", "d\n(cm)", "λ\n(W/(m\u00A0K))", "ρ\n(kg/m³)",
-                        "δ\n(10⁻¹²\u00A0kg/(s\u00A0m\u00A0Pa))", "sd\n(m)", "R\n(m²\u00A0K/W)"});
+    Blocco t = Tavola({"N.", "Materiale", "d\n(cm)", "λ\n(W/(m\u00A0K))", "ρ\n(kg/m³)",
+                       "δ\n(10⁻¹²\u00A0kg/(s\u00A0m\u00A0Pa))", "sd\n(m)", "R\n(m²\u00A0K/W)"});
     for (int k = 1; k <= e.NumeroStrati(); ++k) {
         const Strato& s = e.strato(k);
         const auto slot = static_cast<std::size_t>(k);
@@ -95,7 +70,7 @@ void Stratigrafia(std::vector<Blocco>& blocchi, const Esercizio& e, const Risult
 
 void Condizioni(std::vector<Blocco>& blocchi, const Esercizio& e, const RisultatiCalcolo& r) {
     blocchi.push_back(Sezione("Condizioni al contorno"));
-    Blocco t = Tabella({"Grandezza", "Valore"});
+    Blocco t = Tavola({"Grandezza", "Valore"});
     if (e.Termico) {
         t.Righe.push_back({"Adduttanza interna hi (W/(m² K))", FormaGenerale(r.hi)});
         t.Righe.push_back({"Adduttanza esterna he (W/(m² K))", FormaGenerale(r.he)});
@@ -117,13 +92,13 @@ void Condizioni(std::vector<Blocco>& blocchi, const Esercizio& e, const Risultat
 
 void Termico(std::vector<Blocco>& blocchi, const Esercizio& e, const RisultatiCalcolo& r) {
     blocchi.push_back(Sezione("Risultati del calcolo termico"));
-    Blocco sintesi = Tabella({"Grandezza", "Valore"});
+    Blocco sintesi = Tavola({"Grandezza", "Valore"});
     sintesi.Righe.push_back({"Trasmittanza U (W/(m² K))", Decimali(r.H, CifreResistenza)});
     sintesi.Righe.push_back(
         {"Resistenza totale, superfici comprese (m² K/W)", Decimali(1 / r.H, CifreResistenza)});
     sintesi.Righe.push_back({"Flusso termico q (W/m²)", Decimali(r.FI, CifreFlusso)});
     blocchi.push_back(std::move(sintesi));
-    Blocco t = Tabella({"Confine", "θ (°C)"});
+    Blocco t = Tavola({"Confine", "θ (°C)"});
     for (int i = 0; i <= e.NumeroStrati(); ++i) {
         t.Righe.push_back(
             {NomeConfine(e, i), Decimali(r.T[static_cast<std::size_t>(i)], CifreTemperatura)});
@@ -137,7 +112,7 @@ std::string Pascal(double ettopascal) {
 
 void Igrometrico(std::vector<Blocco>& blocchi, const Esercizio& e, const RisultatiCalcolo& r) {
     blocchi.push_back(Sezione("Risultati del calcolo igrometrico"));
-    Blocco t = Tabella({"Confine", "Ps (Pa)", "Pv (Pa)", "Condensa"});
+    Blocco t = Tavola({"Confine", "Ps (Pa)", "Pv (Pa)", "Condensa"});
     t.Righe.push_back({"ambiente interno", Pascal(r.Pvsi), Pascal(r.Pvi), ""});
     for (int i = 0; i <= e.NumeroStrati(); ++i) {
         const auto slot = static_cast<std::size_t>(i);
@@ -150,7 +125,7 @@ void Igrometrico(std::vector<Blocco>& blocchi, const Esercizio& e, const Risulta
 
 void Acustico(std::vector<Blocco>& blocchi, const RisultatiCalcolo& r) {
     blocchi.push_back(Sezione("Risultati del calcolo acustico"));
-    Blocco t = Tabella({"Frequenza (Hz)", "Potere fonoisolante R (dB)", "Energia trasmessa (dB)"});
+    Blocco t = Tavola({"Frequenza (Hz)", "Potere fonoisolante R (dB)", "Energia trasmessa (dB)"});
     for (std::size_t f = 0; f < FrequenzeOttava.size(); ++f) {
         t.Righe.push_back({std::to_string(FrequenzeOttava[f]),
                            Decimali(r.PotereFonoisolanteParete[f], CifreSuono),
@@ -176,7 +151,7 @@ void Diagrammi(std::vector<Blocco>& blocchi, const Esercizio& e, RisultatiCalcol
 
 void Verifiche(std::vector<Blocco>& blocchi, const Esercizio& e, const RisultatiVerifiche& v) {
     blocchi.push_back(Sezione("Verifiche di legge"));
-    Blocco t = Tabella({IntestazioniVerifiche.begin(), IntestazioniVerifiche.end()});
+    Blocco t = Tavola({IntestazioniVerifiche.begin(), IntestazioniVerifiche.end()});
     for (const RigaVerifica& riga : RigheVerifiche(v)) {
         t.Righe.push_back({riga.Segno, riga.Grandezza, riga.Valore, riga.Limite, riga.Esito});
     }
@@ -187,7 +162,7 @@ void Verifiche(std::vector<Blocco>& blocchi, const Esercizio& e, const Risultati
     const GraficiVerifiche grafici = GraficiDelleVerifiche(e, v);
     if (!grafici.Mesi.empty()) {
         blocchi.push_back(Sezione(TitoloIgrometrica));
-        Blocco mesi = Tabella({ColonneTabellaMensile.begin(), ColonneTabellaMensile.end()});
+        Blocco mesi = Tavola({ColonneTabellaMensile.begin(), ColonneTabellaMensile.end()});
         for (const RigaMese& m : grafici.Mesi) {
             mesi.Righe.emplace_back(m.begin(), m.end());
         }

@@ -5,42 +5,15 @@
 
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "core/calc/risultati.h"
-#include "core/charts/elementi.h"
 #include "core/model/esercizio.h"
+#include "core/relazione/documento.h"
 #include "core/verifiche/risultati_verifiche.h"
 
 namespace paretix {
 
 inline constexpr const char* TitoloRelazione = "Relazione tecnica";
-
-enum class TipoBlocco {
-    Sezione,   // a heading
-    Paragrafo, // running text
-    Tabella,   // a table with its headings
-    Disegno,   // a chart or the section of the wall, in twips
-};
-
-struct Blocco {
-    TipoBlocco Tipo = TipoBlocco::Paragrafo;
-    std::string Testo; // the heading, the paragraph or the caption of a drawing
-    std::vector<std::string> Intestazioni;
-    std::vector<std::vector<std::string>> Righe;
-    Superficie Disegno;
-
-    bool operator==(const Blocco&) const = default;
-};
-
-struct Relazione {
-    // The heading block: label and value, the empty project data left out.
-    std::vector<std::pair<std::string, std::string>> Intestazione;
-    std::vector<Blocco> Blocchi;
-
-    bool operator==(const Relazione&) const = default;
-};
 
 // The report of a valid run: e as the run left it, r its results, v its checks when they ran;
 // file is the exercise file's name and data the day, as the heading shows them.
