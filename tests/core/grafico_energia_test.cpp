@@ -57,7 +57,7 @@ TEST(GraficoEnergia, TheEmptyFrameKeepsItsAxesAndTheGridHasOneLinePerOctave) {
     for (int k = 1; k <= 6; ++k) {
         const double x = 750 + 1550 * (k - 1);
         const Linea l = LineaDi(g3, NomeIndice("L3", k));
-        EXPECT_EQ(Estremi(l), (A{x, 240, x, 7040}));
+        EXPECT_EQ(Estremi(l), (A{x, 480, x, 7040})) << "from below its label to the wall";
         EXPECT_TRUE(l.Visibile);
         EXPECT_EQ(l.Tratto, StileTratto::Punteggiato);
         const Etichetta e = EtichettaDi(g3, NomeIndice("LabelErz", k));
@@ -65,6 +65,7 @@ TEST(GraficoEnergia, TheEmptyFrameKeepsItsAxesAndTheGridHasOneLinePerOctave) {
         const Rettangolo r = Ingombro(e);
         EXPECT_DOUBLE_EQ((r.Sinistra + r.Destra) / 2, x) << "centred on its line";
         EXPECT_EQ(e.Alto, 270);
+        EXPECT_FALSE(Attraversa(l, r)) << "the grid line runs through its label";
     }
     EXPECT_EQ(TrovaLinea(g3, "L3(7)"), nullptr);
     EXPECT_EQ(EtichettaDi(g3, "LabelErz(0)").Testo, "Hz");

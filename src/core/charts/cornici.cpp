@@ -65,8 +65,8 @@ void PosizionaGrigliaFrequenze(Superficie& g3, bool visibile) {
     for (std::size_t i = 0; i < FrequenzeOttava.size(); ++i) {
         const int k = static_cast<int>(i) + 1;
         const double x = AscissaFrequenza(FrequenzeOttava[i]);
-        Linea griglia = Segmento(NomeIndice("L3", k), x, AltoMuro, x, basso, GialloBGR, 1,
-                                 StileTratto::Punteggiato);
+        Linea griglia = Segmento(NomeIndice("L3", k), x, AltoGrigliaFrequenze, x, basso, GialloBGR,
+                                 1, StileTratto::Punteggiato);
         griglia.Visibile = visibile;
         PosizionaLinea(g3, std::move(griglia));
         const std::string testo = std::to_string(FrequenzeOttava[i]);

@@ -2,6 +2,7 @@
 // The empty frames of the three charts: axes and the section of the wall between its faces.
 
 #include "core/charts/elementi.h"
+#include "core/charts/testo_grafico.h"
 
 namespace paretix {
 
@@ -27,6 +28,8 @@ constexpr double AscissaPrimaOttava = 750;
 constexpr double LarghezzaOttava = 1550;
 double AscissaFrequenza(double F);
 constexpr double AltoEtichetteFrequenza = AltoMuro + 30;
+// The grid lines start below their labels, so that no line runs through "125" … "4000".
+constexpr double AltoGrigliaFrequenze = AltoEtichetteFrequenza + AltezzaTesto + 30;
 
 // The frequency grid lines and their labels: "L3(k)" and "LabelErz(k)", k = 1 to 6, each label
 // centred on its line, with "LabelErz(0)" ("Hz").
