@@ -16,10 +16,6 @@ constexpr int CifreAcqua = 3;
 constexpr int CifreIndice = 2;
 constexpr int CifreUmidità = 1;
 
-std::string Esito(bool verificato) {
-    return verificato ? "verificato" : "non verificato";
-}
-
 } // namespace
 
 void AggiungiSimulazione(Relazione& relazione, int giorni, const RisultatoSimulazione& r) {
@@ -44,9 +40,7 @@ void AggiungiSimulazione(Relazione& relazione, int giorni, const RisultatoSimula
             Paragrafo("Andamento del contenuto d'acqua: la parete " + TestoAndamento(a->Esito) +
                       " (variazione nel primo anno " + Decimali(a->PrimoAnno, CifreAcqua) +
                       " kg/m², nell'ultimo anno " + Decimali(a->UltimoAnno, CifreAcqua) +
-                      " kg/m²; in equilibrio se l'ultima non supera il " +
-                      FormaGenerale(QuotaEquilibrio * 100) + " % della prima o " +
-                      FormaGenerale(SogliaEquilibrio) + " kg/m²)."));
+                      " kg/m²; " + CriterioEquilibrio() + ")."));
     } else {
         blocchi.push_back(Paragrafo("Andamento del contenuto d'acqua: non determinabile "
                                     "(servono almeno due anni simulati)."));
@@ -61,7 +55,7 @@ void AggiungiSimulazione(Relazione& relazione, int giorni, const RisultatoSimula
         Blocco muffa = Tavola({"Posizione", "Indice di muffa massimo M", "Esito"});
         for (const MuffaPunto& p : r.Muffa) {
             muffa.Righe.push_back({LuogoMuffa(p), Decimali(p.Massimo, CifreIndice),
-                                   Esito(p.Massimo < IndiceMuffaAmmesso)});
+                                   TestoEsito(p.Massimo < IndiceMuffaAmmesso)});
         }
         blocchi.push_back(std::move(muffa));
     }
@@ -72,7 +66,7 @@ void AggiungiSimulazione(Relazione& relazione, int giorni, const RisultatoSimula
             legno.Righe.push_back({std::to_string(l.Strato),
                                    Decimali(l.UmiditàMassima, CifreUmidità),
                                    FormaGenerale(UmiditàLegnoAmmessa),
-                                   Esito(l.UmiditàMassima <= UmiditàLegnoAmmessa)});
+                                   TestoEsito(l.UmiditàMassima <= UmiditàLegnoAmmessa)});
         }
         blocchi.push_back(std::move(legno));
     }

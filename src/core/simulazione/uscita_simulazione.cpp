@@ -71,19 +71,13 @@ void Riga(std::string& t, const std::string& riga) {
     t += ACapo;
 }
 
-std::string Esito(bool verificata) {
-    return verificata ? "verificato" : "non verificato";
-}
-
 // The verdicts: the water trend, the mould index at each place, the timber layers.
 void Valutazioni(std::string& t, const RisultatoSimulazione& r) {
     if (const auto a = ValutaAndamento(r)) {
         Riga(t, "Andamento del contenuto d'acqua: la parete " + TestoAndamento(a->Esito));
         Riga(t, "  variazione nel primo anno " + Decimali(a->PrimoAnno, 3) +
                     " kg/m², nell'ultimo anno " + Decimali(a->UltimoAnno, 3) + " kg/m²");
-        Riga(t, "  (in equilibrio se l'ultima non supera il " +
-                    FormaGenerale(QuotaEquilibrio * 100) + " % della prima o " +
-                    FormaGenerale(SogliaEquilibrio) + " kg/m²)");
+        Riga(t, "  (" + CriterioEquilibrio() + ")");
     } else {
         Riga(t, "Andamento del contenuto d'acqua: non determinabile");
         Riga(t, "  (servono almeno due anni simulati)");
@@ -94,14 +88,14 @@ void Valutazioni(std::string& t, const RisultatoSimulazione& r) {
                     ", verificato se M < " + FormaGenerale(IndiceMuffaAmmesso) + "):");
         for (const MuffaPunto& p : r.Muffa) {
             Riga(t, "  " + LuogoMuffa(p) + ": " + Decimali(p.Massimo, 2) + ", " +
-                        Esito(p.Massimo < IndiceMuffaAmmesso));
+                        TestoEsito(p.Massimo < IndiceMuffaAmmesso));
         }
     }
     for (const LegnoStrato& l : r.Legno) {
         Riga(t, "Strato " + std::to_string(l.Strato) + " (legno): umidità massima " +
                     Decimali(l.UmiditàMassima, 1) + " % in massa, limite " +
                     FormaGenerale(UmiditàLegnoAmmessa) +
-                    " %: " + Esito(l.UmiditàMassima <= UmiditàLegnoAmmessa));
+                    " %: " + TestoEsito(l.UmiditàMassima <= UmiditàLegnoAmmessa));
     }
 }
 

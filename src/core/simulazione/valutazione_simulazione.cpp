@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/model/numeri.h"
+
 namespace paretix {
 
 std::optional<AndamentoAcqua> ValutaAndamento(const RisultatoSimulazione& r) {
@@ -31,6 +33,15 @@ std::string TestoAndamento(Andamento a) {
         break;
     }
     return "è in equilibrio";
+}
+
+std::string TestoEsito(bool verificato) {
+    return verificato ? "verificato" : "non verificato";
+}
+
+std::string CriterioEquilibrio() {
+    return "in equilibrio se l'ultima non supera il " + FormaGenerale(QuotaEquilibrio * 100) +
+           " % della prima o " + FormaGenerale(SogliaEquilibrio) + " kg/m²";
 }
 
 std::string LuogoMuffa(const MuffaPunto& p) {

@@ -34,6 +34,13 @@ std::optional<AndamentoAcqua> ValutaAndamento(const RisultatoSimulazione& r);
 // "si asciuga", "è in equilibrio", "accumula".
 std::string TestoAndamento(Andamento a);
 
+// "verificato" or "non verificato", as the report and the technical report write a verdict.
+std::string TestoEsito(bool verificato);
+
+// "in equilibrio se l'ultima non supera il 5 % della prima o 0,01 kg/m²": the trend's rule as
+// the outputs state it.
+std::string CriterioEquilibrio();
+
 // The place of a mould index as the report names it.
 std::string LuogoMuffa(const MuffaPunto& p);
 
