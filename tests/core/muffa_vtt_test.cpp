@@ -59,6 +59,8 @@ TEST(MuffaVtt, GrowthAtConstantConditions) {
     EXPECT_NEAR(Dopo(SensibilitàMuffa::Sensibile, 20, 0.95, Anno).M(), 4.235245, 1e-5);
     EXPECT_EQ(Dopo(SensibilitàMuffa::Sensibile, 20, 0.5, Anno).Massimo(), 0);
     EXPECT_EQ(Dopo(SensibilitàMuffa::Sensibile, -2, 0.95, Anno).Massimo(), 0);
+    // At the critical humidity itself (80 % above 20 °C) mould grows.
+    EXPECT_GT(Dopo(SensibilitàMuffa::Sensibile, 25, 0.80, 1).M(), 0);
     // At 82 % and 20 °C the medium class (RHmin 85 %) stays at 0, the sensitive one grows.
     EXPECT_EQ(Dopo(SensibilitàMuffa::Media, 20, 0.82, Anno).Massimo(), 0);
     EXPECT_GT(Dopo(SensibilitàMuffa::Sensibile, 20, 0.82, Anno).Massimo(), 0);
@@ -83,6 +85,12 @@ TEST(MuffaVtt, DeclineInDrySpells) {
         EXPECT_NEAR(m.M(), cresciuto - calo, 1e-12) << fino << " h";
     }
     EXPECT_EQ(m.Massimo(), cresciuto);
+    // 0 °C and 50 °C are outside the range of growth: the index declines there too.
+    for (const double θ : {0.0, 50.0}) {
+        IndiceMuffa fuori = m;
+        fuori.Ora(θ, 0.95);
+        EXPECT_LT(fuori.M(), m.M()) << θ;
+    }
     m.Ora(20, 0.95);
     EXPECT_GT(m.M(), cresciuto - 6 * 0.000133 - 24 * 0.0000667) << "growth starts again";
 }

@@ -89,6 +89,8 @@ TEST(ValutazioneSimulazione, WaterTrendFromTheFirstAndLastYear) {
         {"just beyond 5 %", 10, {9, 8.96}, 8.96, 8.909, Andamento::SiAsciuga},
         {"builds up", 10, {10.5, 11}, 11, 11.4, Andamento::Accumula},
         {"hardly moves", 10, {10.001, 10.002}, 10.002, 10.011, Andamento::InEquilibrio},
+        {"5 % of a large first year", 10, {6, 5.5}, 5.5, 5.35, Andamento::InEquilibrio},
+        {"exactly 5 %", 1, {0, 0.05}, 0.05, 0, Andamento::InEquilibrio},
         {"one year only", 10, {9}, 10, 9, std::nullopt},
     };
     for (const RigaAndamento& riga : righe) {
