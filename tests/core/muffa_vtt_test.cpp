@@ -85,10 +85,10 @@ TEST(MuffaVtt, DeclineInDrySpells) {
         EXPECT_NEAR(m.M(), cresciuto - calo, 1e-12) << fino << " h";
     }
     EXPECT_EQ(m.Massimo(), cresciuto);
-    // 0 °C and 50 °C are outside the range of growth: the index declines there too.
+    // 0 °C and 50 °C are outside the range of growth, even saturated: the index declines.
     for (const double θ : {0.0, 50.0}) {
         IndiceMuffa fuori = m;
-        fuori.Ora(θ, 0.95);
+        fuori.Ora(θ, 1);
         EXPECT_LT(fuori.M(), m.M()) << θ;
     }
     m.Ora(20, 0.95);
