@@ -53,12 +53,12 @@ int ScriviRelazioneDaRiga(const char* programma, const std::string& uscita,
     }
     // With the simulation on, its part follows the others, as in the text report.
     std::optional<SimulazioneEseguita> simulazione;
-    if (const auto messaggio = SimulaEsercizio(file, e, simulazione)) {
+    if (const auto messaggio = SimulaEsercizio(file, e, simulazione, true)) {
         return Errore(file + ": " + *messaggio, EsitoDatiNonValidi);
     }
     if (simulazione) {
         AggiungiSimulazione(std::get<Relazione>(relazione), simulazione->Giorni,
-                            simulazione->Risultato);
+                            simulazione->Risultato, simulazione->Spessori);
     }
     // The painter needs an application of the GUI module, never a display: the command line
     // draws on the offscreen platform whatever the environment asks for.

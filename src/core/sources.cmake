@@ -13,6 +13,7 @@ set(PARETIX_CORE_SOURCES
   charts/grafici_calcolo.cpp
   charts/grafico_energia.cpp
   charts/grafici_igrometria_mensile.cpp
+  charts/grafico_serie.cpp
   charts/grafico_sfasamento.cpp
   charts/grafico_temperature.cpp
   charts/grafico_umidita.cpp
@@ -67,6 +68,7 @@ set(PARETIX_CORE_SOURCES
   simulazione/simulazione_esercizio.cpp
   simulazione/tridiagonale_blocchi.cpp
   simulazione/uscita_simulazione.cpp
+  simulazione/grafici_simulazione.cpp
   simulazione/valutazione_simulazione.cpp
   variazioni/migliore.cpp
   variazioni/parte_scansione.cpp

@@ -16,7 +16,8 @@ namespace paretix::prova {
 
 inline bool Curva(const Linea& l) {
     for (const char* famiglia :
-         {"LineaTemperatura(", "LineaU1(", "LineaU2(", "L3x(", "LineaMa(", "LineaAmmissibile"}) {
+         {"LineaTemperatura(", "LineaU1(", "LineaU2(", "L3x(", "LineaMa(", "LineaAmmissibile",
+          "Curva", "LineaSoglia", "LineaConfine", "Legenda("}) {
         if (l.Nome.starts_with(famiglia)) {
             return l.Visibile;
         }

@@ -4,6 +4,7 @@
 
 #include "core/model/numeri.h"
 #include "core/relazione/blocchi_relazione.h"
+#include "core/simulazione/grafici_simulazione.h"
 #include "core/simulazione/valutazione_simulazione.h"
 
 namespace paretix {
@@ -16,9 +17,39 @@ constexpr int CifreAcqua = 3;
 constexpr int CifreIndice = 2;
 constexpr int CifreUmidità = 1;
 
+// The last year at the inside surface and at the dampest interface, and the profiles at the
+// end of the run, when the run kept them.
+void AggiungiAndamenti(std::vector<Blocco>& blocchi, const RisultatoSimulazione& r,
+                       const std::vector<double>& spessori) {
+    if (r.Andamenti.empty()) {
+        return;
+    }
+    const int dove = InterfacciaPiùUmida(r);
+    const std::string luogo = dove == 0
+                                  ? std::string()
+                                  : " e all'interfaccia tra gli strati " + std::to_string(dove) +
+                                        " e " + std::to_string(dove + 1);
+    blocchi.push_back(Disegno("Temperatura nell'ultimo anno alla superficie interna" + luogo,
+                              GraficoAndamento(r, dove, false)));
+    blocchi.push_back(Disegno("Umidità relativa nell'ultimo anno alla superficie interna" + luogo,
+                              GraficoAndamento(r, dove, true)));
+    const std::size_t giorno = r.ProfiliGiornalieri.size();
+    if (giorno == 0) {
+        return;
+    }
+    const std::string fine = " attraverso la parete alla fine del giorno " + std::to_string(giorno);
+    blocchi.push_back(Disegno("Temperatura" + fine,
+                              GraficoProfilo(r, giorno, GrandezzaProfilo::Temperatura, spessori)));
+    blocchi.push_back(Disegno("Umidità relativa" + fine,
+                              GraficoProfilo(r, giorno, GrandezzaProfilo::Umidità, spessori)));
+    blocchi.push_back(Disegno("Contenuto d'acqua" + fine,
+                              GraficoProfilo(r, giorno, GrandezzaProfilo::Acqua, spessori)));
+}
+
 } // namespace
 
-void AggiungiSimulazione(Relazione& relazione, int giorni, const RisultatoSimulazione& r) {
+void AggiungiSimulazione(Relazione& relazione, int giorni, const RisultatoSimulazione& r,
+                         const std::vector<double>& spessori) {
     auto& blocchi = relazione.Blocchi;
     blocchi.push_back(Sezione("Simulazione igrotermica dinamica (UNI EN 15026)"));
     blocchi.push_back(Paragrafo("Giorni simulati: " + std::to_string(giorni) +
@@ -70,6 +101,11 @@ void AggiungiSimulazione(Relazione& relazione, int giorni, const RisultatoSimula
         }
         blocchi.push_back(std::move(legno));
     }
+    blocchi.push_back(Disegno("Contenuto d'acqua della parete nel tempo", GraficoAcquaTotale(r)));
+    if (r.ClasseMuffa && !r.Muffa.empty()) {
+        blocchi.push_back(Disegno("Indice di muffa alla fine di ogni mese", GraficoMuffa(r)));
+    }
+    AggiungiAndamenti(blocchi, r, spessori);
 }
 
 } // namespace paretix

@@ -78,16 +78,23 @@ class Motore {
         }
         sistema_.Dimensiona(n_);
         r_.ClasseMuffa = d.Muffa;
-        if (d.Muffa) {
-            puntiMuffa_.push_back(0);
-            r_.Muffa.push_back({0, 0, {}});
-            for (std::size_t i = 1; i + 2 < n_; ++i) {
-                if (strato_[i] != strato_[i + 1]) {
-                    puntiMuffa_.push_back(i);
-                    r_.Muffa.push_back({strato_[i] + 1, 0, {}});
-                }
+        punti_.push_back(0);
+        for (std::size_t i = 1; i + 2 < n_; ++i) {
+            if (strato_[i] != strato_[i + 1]) {
+                punti_.push_back(i);
             }
-            muffa_.assign(puntiMuffa_.size(), IndiceMuffa(*d.Muffa));
+        }
+        for (const std::size_t i : punti_) {
+            const int dove = i == 0 ? 0 : strato_[i] + 1;
+            if (d.Muffa) {
+                r_.Muffa.push_back({dove, 0, {}});
+            }
+            if (d.Andamenti) {
+                r_.Andamenti.push_back({dove, {}, {}});
+            }
+        }
+        if (d.Muffa) {
+            muffa_.assign(punti_.size(), IndiceMuffa(*d.Muffa));
         }
         for (std::size_t k = 0; k < d.DensitàLegno.size(); ++k) {
             if (d.DensitàLegno[k] > 0) {
@@ -134,7 +141,10 @@ class Motore {
                 continue;
             }
             t = fineOra; // no drift from the sum of the steps
-            Sorveglia();
+            Sorveglia(t > d_.Durata - 365 * SecondiGiorno + 1e-6);
+            if (d_.Andamenti && std::fmod(t, SecondiGiorno) < 1e-6) {
+                r.ProfiliGiornalieri.push_back(Istantanea(t));
+            }
             if (std::abs(t - (d_.Durata - 365 * SecondiGiorno)) < 1e-6) {
                 r.AcquaAnnoPrima = Acqua();
             }
@@ -149,6 +159,7 @@ class Motore {
                 for (std::size_t p = 0; p < muffa_.size(); ++p) {
                     r.Muffa[p].FineMese.push_back(muffa_[p].M());
                 }
+                r.AcquaMensile.push_back(Acqua());
                 if (mese % 12 == 11) {
                     r.AcquaAnnua.push_back(Acqua());
                 }
@@ -362,19 +373,30 @@ class Motore {
         return s / d_.Strati[static_cast<std::size_t>(k)].Spessore;
     }
 
-    // An hour has passed: the mould index at its places, the moisture of the timber layers.
-    void Sorveglia() {
-        for (std::size_t p = 0; p < muffa_.size(); ++p) {
-            const std::size_t i = puntiMuffa_[p];
-            if (i == 0) {
-                muffa_[p].Ora(nodi_[0].T, nodi_[0].φ);
-                continue;
+    // The state at a watched place: the inside surface, or the face between two layers.
+    Aria StatoPunto(std::size_t i) const {
+        if (i == 0) {
+            return {nodi_[0].T, nodi_[0].φ, 0, 0};
+        }
+        const Nodo& a = nodi_[i];
+        const Nodo& b = nodi_[i + 1];
+        return StatoFaccia({a.T, a.φ * a.ps, a.λ, a.δ, V_[i]},
+                           {b.T, b.φ * b.ps, b.λ, b.δ, V_[i + 1]});
+    }
+
+    // An hour has passed: the mould index at its places, the moisture of the timber layers and,
+    // in the last year, the state at each place for the charts.
+    void Sorveglia(bool ultimoAnno) {
+        const bool andamenti = d_.Andamenti && ultimoAnno;
+        for (std::size_t p = 0; p < punti_.size() && (andamenti || !muffa_.empty()); ++p) {
+            const Aria stato = StatoPunto(punti_[p]);
+            if (!muffa_.empty()) {
+                muffa_[p].Ora(stato.θ, stato.φ);
             }
-            const Nodo& a = nodi_[i];
-            const Nodo& b = nodi_[i + 1];
-            const Aria faccia = StatoFaccia({a.T, a.φ * a.ps, a.λ, a.δ, V_[i]},
-                                            {b.T, b.φ * b.ps, b.λ, b.δ, V_[i + 1]});
-            muffa_[p].Ora(faccia.θ, faccia.φ);
+            if (andamenti) {
+                r_.Andamenti[p].θ.push_back(stato.θ);
+                r_.Andamenti[p].φ.push_back(stato.φ);
+            }
         }
         for (LegnoStrato& l : r_.Legno) {
             const double ρ = d_.DensitàLegno[static_cast<std::size_t>(l.Strato - 1)];
@@ -400,7 +422,7 @@ class Motore {
 
     const DatiSimulazione& d_;
     RisultatoSimulazione r_;
-    std::vector<std::size_t> puntiMuffa_; // 0 the inside surface, i the interface i | i + 1
+    std::vector<std::size_t> punti_; // 0 the inside surface, i the interface i | i + 1
     std::vector<IndiceMuffa> muffa_;
     std::size_t n_ = 0;
     std::vector<double> V_, x_;

@@ -62,6 +62,9 @@ struct DatiSimulazione {
     // Per layer, the dry density of a timber layer (kg/m³), whose largest mass-related moisture
     // content is kept; 0 for any other layer. Empty: no timber.
     std::vector<double> DensitàLegno;
+    // The window's charts: the hourly state at each watched place over the last year and a
+    // profile at the end of every day. Off for the outputs that print only the figures.
+    bool Andamenti = false;
 };
 
 // The mould index at one place: 0 the inside surface, K the interface between layers K and
@@ -77,6 +80,13 @@ struct MuffaPunto {
 struct LegnoStrato {
     int Strato = 0; // from 1
     double UmiditàMassima = 0;
+};
+
+// The temperature (°C) and humidity (0..1) at one place (as MuffaPunto), hour by hour over the
+// last year of the run, or the whole run when it is shorter.
+struct AndamentoPunto {
+    int Dove = 0;
+    std::vector<double> θ, φ;
 };
 
 struct Profilo {
@@ -95,6 +105,7 @@ struct RisultatoSimulazione {
     std::vector<Profilo> Profili;
     std::vector<std::vector<double>> MediaMensile; // per layer, w kg/m³ at each month's end
     std::vector<double> AcquaAnnua;                // kg/m² held at each year's end
+    std::vector<double> AcquaMensile;              // kg/m² held at each month's end
     double AcquaIniziale = 0;                      // kg/m²
     double AcquaFinale = 0;                        // kg/m², at the end of the run
     // kg/m², 365 days before the end; none for a run shorter than that.
@@ -102,6 +113,9 @@ struct RisultatoSimulazione {
     std::optional<SensibilitàMuffa> ClasseMuffa;
     std::vector<MuffaPunto> Muffa;
     std::vector<LegnoStrato> Legno;
+    // Only when the run was asked for them (DatiSimulazione::Andamenti).
+    std::vector<AndamentoPunto> Andamenti; // the inside surface, then each interface
+    std::vector<Profilo> ProfiliGiornalieri;
 };
 
 RisultatoSimulazione Simula(const DatiSimulazione& d);

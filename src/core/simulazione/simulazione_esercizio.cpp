@@ -38,7 +38,8 @@ bool RisultatoSimulazioneFinito(const RisultatoSimulazione& r) {
 }
 
 std::optional<std::string> SimulaEsercizio(const std::string& file, const Esercizio& e,
-                                           std::optional<SimulazioneEseguita>& fatta) {
+                                           std::optional<SimulazioneEseguita>& fatta,
+                                           bool andamenti) {
     fatta.reset();
     if (!SimulazioneAttiva(e)) {
         return std::nullopt;
@@ -49,7 +50,11 @@ std::optional<std::string> SimulaEsercizio(const std::string& file, const Eserci
     if (!PreparaSimulazione(e, cartella, LeggiFileTesto, p, errore)) {
         return "Simulazione non eseguita: " + errore;
     }
-    SimulazioneEseguita s{p.Giorni, Simula(p.Dati)};
+    p.Dati.Andamenti = andamenti;
+    SimulazioneEseguita s{p.Giorni, Simula(p.Dati), {}};
+    for (const StratoSimulazione& strato : p.Dati.Strati) {
+        s.Spessori.push_back(strato.Spessore);
+    }
     if (!s.Risultato.Riuscita) {
         return "Simulazione interrotta: " + s.Risultato.Messaggio;
     }

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/model/esercizio.h"
 #include "core/simulazione/simulazione.h"
@@ -13,6 +14,7 @@ namespace paretix {
 struct SimulazioneEseguita {
     int Giorni = 0;
     RisultatoSimulazione Risultato;
+    std::vector<double> Spessori; // m, of the layers from the inside
 };
 
 // Whether every number the outputs print or judge is finite: a run that converged may still
@@ -20,8 +22,9 @@ struct SimulazioneEseguita {
 bool RisultatoSimulazioneFinito(const RisultatoSimulazione& r);
 
 // Nothing when the simulation ran (into fatta) or was not asked for; otherwise the message of
-// why it did not run.
+// why it did not run. andamenti: keep the hourly and daily states the charts draw.
 std::optional<std::string> SimulaEsercizio(const std::string& file, const Esercizio& e,
-                                           std::optional<SimulazioneEseguita>& fatta);
+                                           std::optional<SimulazioneEseguita>& fatta,
+                                           bool andamenti = false);
 
 } // namespace paretix
