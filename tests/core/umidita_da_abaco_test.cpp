@@ -1,0 +1,113 @@
+// The moisture data of the materials database: their section after the rows, kept by the edits
+// and by copies of the program that do not know it, and loaded into a layer's simulation keys.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "core/files/apertura_file.h"
+#include "core/files/creazione_file.h"
+#include "core/files/dati_aggiuntivi.h"
+#include "core/materials/abaco_file.h"
+#include "core/materials/carica_materiale.h"
+#include "core/materials/dialogo_modifica_abaco.h"
+#include "core/simulazione/preparazione_simulazione.h"
+
+using namespace paretix;
+
+namespace {
+
+const std::string Titolo = "Umidita: porosita;w80 kg/m3;wf kg/m3;A kg/m2s0,5\r\n";
+const UmiditàAbaco Laterizio{"0,41", "9,2", "370", "0,4"};
+
+// A row of a material whose four data are n, as the writer puts it.
+std::string Riga(const std::string& nome, const std::string& n) {
+    return "\xB6\r\n" + nome + " \r\n" + n + " \r\n" + n + " \r\n" + n + " \r\n" + n + " \r\n";
+}
+
+VoceAbaco Voce(const std::string& nome, const std::string& n, const std::string& calore = "",
+               const UmiditàAbaco& umidità = {}) {
+    return {nome, n, n, n, n, calore, umidità};
+}
+
+} // namespace
+
+TEST(UmiditaAbaco, TheSectionFollowsTheSpecificHeatsAndReadsBackTheSame) {
+    struct Caso {
+        Abaco abaco;
+        std::string sezioni; // what the writer puts between the rows and the tail
+    };
+    const std::string righe = Riga("X", "1") + Riga("Y", "2") + Riga("X", "3");
+    const Caso casi[] = {
+        {{Voce("X", "1", "1000", Laterizio), Voce("Y", "2"), Voce("X", "3")},
+         "Calori specifici J/kgK\r\nX=1000\r\n" + Titolo + "X=0,41;9,2;370;0,4\r\n"},
+        // A value not known stays empty; the first "X" keeps its place with an empty line.
+        {{Voce("X", "1"), Voce("Y", "2", "", {"0,3", "", "", "0,1"}),
+          Voce("X", "3", "", {"", "5", "", ""})},
+         Titolo + "X=\r\nY=0,3;;;0,1\r\nX=;5;;\r\n"},
+        // Without moisture data the file is what it was before the section existed.
+        {{Voce("X", "1", "900"), Voce("Y", "2"), Voce("X", "3")},
+         "Calori specifici J/kgK\r\nX=900\r\n"},
+    };
+    for (const Caso& c : casi) {
+        const auto byte = ContenutoFileAbaco(c.abaco, "\r\nnote\r\n");
+        ASSERT_TRUE(byte);
+        EXPECT_EQ(*byte, righe + c.sezioni + "\r\nnote\r\n");
+        EXPECT_EQ(LetturaAbaco(*byte), (ContenutoAbaco{c.abaco, "\r\nnote\r\n"}));
+    }
+    for (const UmiditàAbaco& rifiutata :
+         {UmiditàAbaco{"0,3;1", "", "", ""}, UmiditàAbaco{"", "", "5=6", ""},
+          UmiditàAbaco{"", "", "", "0,1\r\n"}}) {
+        EXPECT_FALSE(ContenutoFileAbaco({Voce("X", "1", "", rifiutata)}, ""));
+    }
+}
+
+TEST(UmiditaAbaco, OlderCopiesKeepTheSectionAsTheirTail) {
+    // Written before the section existed: read without moisture data, written back unchanged.
+    const std::string prima = Riga("X", "1") + "Calori specifici J/kgK\r\nX=900\r\n\r\nnote\r\n";
+    const ContenutoAbaco vecchio = LetturaAbaco(prima);
+    EXPECT_EQ(vecchio.Voci, (Abaco{Voce("X", "1", "900")}));
+    EXPECT_EQ(ContenutoFileAbaco(vecchio.Voci, vecchio.Coda), prima);
+
+    // A copy that reads the rows and the specific heats only has deleted row "X": it wrote the
+    // moisture section back as it found it. "Y" has its values, the line of "X" goes at the
+    // next save. Blanks around names and values are dropped, a fifth value is not read.
+    const std::string dopo = Riga("Y", "2") + "Calori specifici J/kgK\r\nY=900\r\n" + Titolo +
+                             "X=0,41;9,2;370;0,4\r\n Y = 0,5 ; 1 ;10;0,1;7\r\n";
+    const ContenutoAbaco letto = LetturaAbaco(dopo);
+    EXPECT_EQ(letto.Voci, (Abaco{Voce("Y", "2", "900", {"0,5", "1", "10", "0,1"})}));
+    EXPECT_EQ(letto.Coda, "");
+    EXPECT_EQ(ContenutoFileAbaco(letto.Voci, letto.Coda),
+              Riga("Y", "2") + "Calori specifici J/kgK\r\nY=900\r\n" + Titolo +
+                  "Y=0,5;1;10;0,1\r\n");
+
+    // A tail that opens with the section's title stays tail behind an empty section.
+    const ContenutoAbaco titolo = LetturaAbaco(Riga("Y", "2") + Titolo + Titolo + "Y=1;2;3;4\r\n");
+    EXPECT_EQ(titolo.Voci, (Abaco{Voce("Y", "2")}));
+    EXPECT_EQ(titolo.Coda, Titolo + "Y=1;2;3;4\r\n");
+    EXPECT_EQ(ContenutoFileAbaco(titolo.Voci, titolo.Coda),
+              Riga("Y", "2") + Titolo + Titolo + "Y=1;2;3;4\r\n");
+}
+
+TEST(UmiditaAbaco, AnEditedRowKeepsItsDataUnderItsNewNameADeletedOneTakesThemAlong) {
+    Abaco salvato;
+    ElencoMateriali f = ElencoMateriali::Modifica(
+        {Voce("M0", "1"), Voce("M1", "1"), Voce("Laterizio", "1", "", Laterizio)},
+        [&](const Abaco& a) { salvato = a; });
+    f.LabelMat_Click(21);
+    f.MenuNascosto_Click(MenuNascosto[4]); // "Modificare materiale"
+    DialogoModificaAbaco d(f);
+    d.Form_Load();
+    d.CommandSalvaModifiche_Click({"Mattone", "1", "1", "1", "1"});
+    ASSERT_EQ(salvato.size(), 3u);
+    EXPECT_EQ(salvato[2], Voce("Mattone", "1", "", Laterizio));
+    EXPECT_NE(ContenutoFileAbaco(salvato, "")->find(Titolo + "Mattone=0,41;9,2;370;0,4\r\n"),
+              std::string::npos);
+
+    f.Cancella(2);
+    ASSERT_EQ(salvato.size(), 2u);
+    EXPECT_EQ(ContenutoFileAbaco(salvato, ""), Riga("M0", "1") + Riga("M1", "1"));
+}
