@@ -111,3 +111,59 @@ TEST(UmiditaAbaco, AnEditedRowKeepsItsDataUnderItsNewNameADeletedOneTakesThemAlo
     ASSERT_EQ(salvato.size(), 2u);
     EXPECT_EQ(ContenutoFileAbaco(salvato, ""), Riga("M0", "1") + Riga("M1", "1"));
 }
+
+TEST(UmiditaAbaco, LoadingAMaterialWithDataFillsTheLayersKeysOneWithoutLeavesThem) {
+    using Chiavi = std::map<std::string, std::string>;
+    const Chiavi digitate{{"porosita", "0,2"},
+                          {"coeff-assorbimento", "0,05"},
+                          {"sorbimento", "80:5;100:200"},
+                          {"diffusivita-liquida", "0:1E-9;200:1E-7"},
+                          {"mu-umido", "0:10;200:5"},
+                          {"legno", "1"}};
+    struct Caso {
+        UmiditàAbaco umidità;
+        Chiavi attese;
+    };
+    const Caso casi[] = {
+        // The row's values take the place of the layer's and of the tables standing for them.
+        {Laterizio,
+         {{"porosita", "0,41"},
+          {"w80", "9,2"},
+          {"wf", "370"},
+          {"coeff-assorbimento", "0,4"},
+          {"mu-umido", "0:10;200:5"},
+          {"legno", "1"}}},
+        // A value the row lacks is no longer given.
+        {{" 0,3 ", "5", "100", ""},
+         {{"porosita", "0,3"},
+          {"w80", "5"},
+          {"wf", "100"},
+          {"mu-umido", "0:10;200:5"},
+          {"legno", "1"}}},
+        {{}, digitate},
+    };
+    for (const Caso& c : casi) {
+        Esercizio e;
+        e.strato(1).Igrotermici = digitate;
+        CaricaMateriale(e, 1, Voce("Mattone", "1800", "1000", c.umidità));
+        EXPECT_EQ(e.strato(1).Igrotermici, c.attese) << c.umidità.Porosità;
+    }
+
+    // A layer loaded without moisture data writes no simulation key; one with them writes and
+    // reads back its four.
+    Esercizio e;
+    CaricaMateriale(e, 1, Voce("Acciaio", "7800", "450"));
+    const auto senza = ContenutoFileEsercizio(e);
+    ASSERT_TRUE(senza);
+    EXPECT_EQ(senza->find("strato.1.porosita"), std::string::npos);
+    CaricaMateriale(e, 1, Voce("Mattone", "1800", "1000", Laterizio));
+    const auto con = ContenutoFileEsercizio(e);
+    ASSERT_TRUE(con);
+    EXPECT_NE(con->find("\r\nstrato.1.porosita=0,41\r\nstrato.1.w80=9,2\r\nstrato.1.wf=370\r\n"
+                        "strato.1.coeff-assorbimento=0,4\r\n"),
+              std::string::npos);
+    Esercizio letto;
+    int riga = 0;
+    ASSERT_TRUE(LetturaEsercizio(*con, letto, riga));
+    EXPECT_EQ(letto.strato(1).Igrotermici, e.strato(1).Igrotermici);
+}
