@@ -167,3 +167,58 @@ TEST(UmiditaAbaco, LoadingAMaterialWithDataFillsTheLayersKeysOneWithoutLeavesThe
     ASSERT_TRUE(LetturaEsercizio(*con, letto, riga));
     EXPECT_EQ(letto.strato(1).Igrotermici, e.strato(1).Igrotermici);
 }
+
+// The shipped database alone sets up a brick wall insulated from the inside that the simulation
+// accepts, and every material it gives moisture data for stores water.
+TEST(UmiditaAbaco, TheShippedDatabaseBuildsAWallInsulatedFromTheInside) {
+    const auto abaco = Prosegui(PARETIX_ABACO_SPEDITO);
+    ASSERT_TRUE(abaco);
+    const auto trova = [&](const std::string& nome) {
+        for (const VoceAbaco& v : abaco->Voci) {
+            if (v.Materiale == nome) {
+                return v;
+            }
+        }
+        ADD_FAILURE() << nome;
+        return VoceAbaco{};
+    };
+    Esercizio e;
+    e.Strati.resize(4);
+    const std::pair<const char*, const char*> strati[] = {
+        {"Intonaco di gesso e sabbia", "1,5"},
+        {"Fibra di legno (pannelli isolanti)", "6"},
+        {"Muratura di mattoni pieni", "25"},
+        {"Intonaco di calce e sabbia", "2"}};
+    for (int k = 1; k <= 4; ++k) {
+        const VoceAbaco v = trova(strati[k - 1].first);
+        for (const std::string* dato :
+             {&v.Umidità.Porosità, &v.Umidità.W80, &v.Umidità.Wf, &v.Umidità.Assorbimento}) {
+            EXPECT_FALSE(dato->empty()) << v.Materiale;
+        }
+        CaricaMateriale(e, k, v);
+        e.strato(k).Spessore.Testo = strati[k - 1].second;
+    }
+    for (const char* r :
+         {"simulazione=1", "simulazione.giorni=2", "simulazione.inizio=15;70",
+          "simulazione.esterno=costante:4;85", "simulazione.interno=en15026-normale"}) {
+        ASSERT_TRUE(ApplicaRigaDatiAggiuntivi(e, r)) << r;
+    }
+    const auto nessunFile = [](const std::string&) { return std::optional<std::string>(); };
+    SimulazionePreparata p;
+    std::string errore;
+    ASSERT_TRUE(PreparaSimulazione(e, "", nessunFile, p, errore)) << errore;
+    for (const StratoSimulazione& s : p.Dati.Strati) {
+        EXPECT_TRUE(s.Materiale.Acqua && s.Materiale.Liquido);
+    }
+
+    for (const VoceAbaco& v : abaco->Voci) {
+        if (v.Umidità.Vuota()) {
+            continue;
+        }
+        Esercizio una = e;
+        una.Strati.resize(1);
+        CaricaMateriale(una, 1, v);
+        ASSERT_TRUE(PreparaSimulazione(una, "", nessunFile, p, errore)) << v.Materiale << errore;
+        EXPECT_TRUE(p.Dati.Strati[0].Materiale.Acqua) << v.Materiale;
+    }
+}
