@@ -46,17 +46,80 @@ std::optional<VoceAbaco> LeggiVoce(LettoreRighe& righe) {
     return voce;
 }
 
-bool IniziaConIlTitolo(std::string_view coda) {
+bool IniziaCon(std::string_view coda, std::string_view titolo) {
     LettoreRighe righe(coda);
-    const auto titolo = righe.Prossima();
-    return titolo && TogliSpazi(*titolo) == TitoloCaloriSpecifici;
+    const auto prima = righe.Prossima();
+    return prima && TogliSpazi(*prima) == titolo;
 }
 
-// The section of specific heats at the start of coda, when there is one, read into the rows of
-// the same name; what follows the section. A section followed by what would read as a row is
-// not taken: the whole tail stays tail, so that rows and tail written again read back the same.
-std::string_view LeggiCaloriSpecifici(std::string_view coda, Abaco& voci) {
-    if (!IniziaConIlTitolo(coda)) {
+bool UnaRiga(std::string_view testo) {
+    return testo.find_first_of("\r\n") == std::string::npos;
+}
+
+// The four moisture data in the order of their values on a line.
+std::array<std::string*, 4> CampiUmidità(UmiditàAbaco& u) {
+    return {&u.Porosità, &u.W80, &u.Wf, &u.Assorbimento};
+}
+std::array<const std::string*, 4> CampiUmidità(const UmiditàAbaco& u) {
+    return {&u.Porosità, &u.W80, &u.Wf, &u.Assorbimento};
+}
+
+// A section of values after the rows, one line "name=value" per row that has one: its title,
+// the value of a row as the line holds it (empty for none; nothing when the line could not hold
+// it) and the reading of a line's value into its row.
+struct Sezione {
+    std::string_view Titolo;
+    std::optional<std::string> (*Valore)(const VoceAbaco&);
+    void (*Leggi)(VoceAbaco&, std::string_view);
+};
+
+std::optional<std::string> ValoreCalore(const VoceAbaco& v) {
+    const std::string_view valore = TogliSpazi(v.CaloreSpecifico);
+    if (!UnaRiga(valore) || valore.find('=') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::string(valore);
+}
+
+void LeggiCalore(VoceAbaco& v, std::string_view valore) {
+    v.CaloreSpecifico = std::string(TogliSpazi(valore));
+}
+
+std::optional<std::string> ValoreUmidità(const VoceAbaco& v) {
+    if (v.Umidità.Vuota()) {
+        return std::string();
+    }
+    std::string testo;
+    for (const std::string* campo : CampiUmidità(v.Umidità)) {
+        const std::string_view valore = TogliSpazi(*campo);
+        if (!UnaRiga(valore) || valore.find_first_of("=;") != std::string_view::npos) {
+            return std::nullopt;
+        }
+        if (campo != &v.Umidità.Porosità) {
+            testo.push_back(';');
+        }
+        testo.append(valore);
+    }
+    return testo;
+}
+
+void LeggiUmidità(VoceAbaco& v, std::string_view valore) {
+    for (std::string* campo : CampiUmidità(v.Umidità)) {
+        const std::size_t fine = valore.find(';');
+        *campo = std::string(TogliSpazi(valore.substr(0, fine)));
+        valore = fine == std::string_view::npos ? std::string_view() : valore.substr(fine + 1);
+    }
+}
+
+// In the order they follow the rows.
+const std::array<Sezione, 2> Sezioni{{{TitoloCaloriSpecifici, ValoreCalore, LeggiCalore},
+                                      {TitoloUmidità, ValoreUmidità, LeggiUmidità}}};
+
+// The section at the start of coda, when there is one, read into the rows of the same name;
+// what follows the section. A section followed by what would read as a row is not taken: the
+// whole tail stays tail, so that rows and tail written again read back the same.
+std::string_view LeggiSezione(std::string_view coda, const Sezione& sezione, Abaco& voci) {
+    if (!IniziaCon(coda, sezione.Titolo)) {
         return coda;
     }
     LettoreRighe righe(coda);
@@ -87,21 +150,56 @@ std::string_view LeggiCaloriSpecifici(std::string_view coda, Abaco& voci) {
             return resto;
         }
         const std::string nome(TogliSpazi(Win1252AUtf8(riga->substr(0, uguale))));
-        const std::string valore(TogliSpazi(Win1252AUtf8(riga->substr(uguale + 1))));
         const auto righeNome = perNome.find(nome);
         if (righeNome != perNome.end() &&
             righeNome->second.Prossima < righeNome->second.Righe.size()) {
-            lette[righeNome->second.Righe[righeNome->second.Prossima++]].CaloreSpecifico = valore;
+            sezione.Leggi(lette[righeNome->second.Righe[righeNome->second.Prossima++]],
+                          Win1252AUtf8(riga->substr(uguale + 1)));
         }
     }
 }
 
-void AggiungiRiga(std::string& testo, std::string_view riga) {
-    testo.append(riga).append(ACapo);
+// Appends the section's title and lines when a row has a value. A row without a value gets an
+// empty line only where a later row of its name has one, so that each line goes back to its
+// own row. False when a value cannot be stored; *scritta tells whether the section was written.
+bool AggiungiSezione(std::string& testo, const Abaco& abaco, const Sezione& sezione,
+                     bool& scritta) {
+    std::vector<std::string> valori;
+    valori.reserve(abaco.size());
+    for (const VoceAbaco& voce : abaco) {
+        auto valore = sezione.Valore(voce);
+        if (!valore) {
+            return false;
+        }
+        valori.push_back(std::move(*valore));
+    }
+    // Which rows need that empty line, found from the last row back in one pass.
+    std::vector<bool> segnaposto(abaco.size(), false);
+    std::unordered_set<std::string_view> conValoreDopo;
+    for (std::size_t i = abaco.size(); i-- > 0;) {
+        const std::string_view nome = TogliSpazi(abaco[i].Materiale);
+        if (!valori[i].empty()) {
+            conValoreDopo.insert(nome);
+        } else {
+            segnaposto[i] = conValoreDopo.contains(nome);
+        }
+    }
+    scritta = false;
+    for (std::size_t i = 0; i < abaco.size(); ++i) {
+        if (valori[i].empty() && !segnaposto[i]) {
+            continue;
+        }
+        if (!scritta) {
+            testo.append(sezione.Titolo).append(ACapo);
+            scritta = true;
+        }
+        testo.append(TogliSpazi(abaco[i].Materiale)).append("=").append(valori[i]).append(ACapo);
+    }
+    return true;
 }
 
-bool UnaRiga(std::string_view testo) {
-    return testo.find_first_of("\r\n") == std::string::npos;
+void AggiungiRiga(std::string& testo, std::string_view riga) {
+    testo.append(riga).append(ACapo);
 }
 
 // Whether another editor saved the database as UTF-8: its first marker the two bytes of "¶",
@@ -153,8 +251,11 @@ ContenutoAbaco LetturaAbaco(std::string_view contenuto) {
         const std::size_t inizioRiga = righe.Posizione();
         auto voce = LeggiVoce(righe);
         if (!voce) {
-            letto.Coda =
-                std::string(LeggiCaloriSpecifici(contenuto.substr(inizioRiga), letto.Voci));
+            std::string_view resto = contenuto.substr(inizioRiga);
+            for (const Sezione& sezione : Sezioni) {
+                resto = LeggiSezione(resto, sezione, letto.Voci);
+            }
+            letto.Coda = std::string(resto);
             return letto;
         }
         letto.Voci.push_back(std::move(*voce));
@@ -191,39 +292,20 @@ std::optional<std::string> ContenutoFileAbaco(const Abaco& abaco, std::string_vi
             testo.append(ACapo);
         }
     }
-    // A row without a value gets an empty line only where a later row of its name has one,
-    // so that each line goes back to its own row. A tail that itself starts with the title, or
-    // that would open the file with a UTF-8 marker, keeps a section title before it, so that it
-    // is read back as tail and the file as Windows-1252.
-    // Which rows need that empty line, found from the last row back in one pass.
-    std::vector<bool> segnaposto(abaco.size(), false);
-    std::unordered_set<std::string_view> conValoreDopo;
-    for (std::size_t i = abaco.size(); i-- > 0;) {
-        const std::string_view nome = TogliSpazi(abaco[i].Materiale);
-        if (!TogliSpazi(abaco[i].CaloreSpecifico).empty()) {
-            conValoreDopo.insert(nome);
-        } else {
-            segnaposto[i] = conValoreDopo.contains(nome);
-        }
+    bool calori = false;
+    bool umidità = false;
+    if (!AggiungiSezione(testo, abaco, Sezioni[0], calori) ||
+        !AggiungiSezione(testo, abaco, Sezioni[1], umidità)) {
+        return std::nullopt;
     }
-    bool titolo = false;
-    for (std::size_t i = 0; i < abaco.size(); ++i) {
-        const std::string_view nome = TogliSpazi(abaco[i].Materiale);
-        const std::string_view valore = TogliSpazi(abaco[i].CaloreSpecifico);
-        if (!UnaRiga(valore) || valore.find('=') != std::string_view::npos) {
-            return std::nullopt;
-        }
-        if (valore.empty() && !segnaposto[i]) {
-            continue;
-        }
-        if (!titolo) {
-            AggiungiRiga(testo, TitoloCaloriSpecifici);
-            titolo = true;
-        }
-        testo.append(nome).append("=");
-        AggiungiRiga(testo, valore);
-    }
-    if (!titolo && (IniziaConIlTitolo(coda) || (abaco.empty() && LettaInUtf8(coda)))) {
+    // A tail that itself starts with a section's title keeps an empty section before it, so
+    // that it is read back as tail: the moisture data's title whenever that section was not
+    // written, the specific heats' title when no section was. So does a tail that would open
+    // the file with a UTF-8 marker, so that the file reads back as Windows-1252.
+    if (!umidità && IniziaCon(coda, TitoloUmidità)) {
+        AggiungiRiga(testo, TitoloUmidità);
+    } else if (!calori && !umidità &&
+               (IniziaCon(coda, TitoloCaloriSpecifici) || (abaco.empty() && LettaInUtf8(coda)))) {
         AggiungiRiga(testo, TitoloCaloriSpecifici);
     }
     auto byte = Utf8AWin1252(testo);

@@ -20,6 +20,16 @@
 // order, that no line has taken yet (the name is split from the value at the last "="), so a
 // row without a value before a row of the same name with one has an empty line ("Legno=");
 // a line whose name no row has is dropped at the next save.
+//
+// The moisture data follow as a second section of the same kind, which a reader of the rows
+// and the specific heats alone keeps unread in its turn:
+//
+//   the title "Umidita: porosita;w80 kg/m3;wf kg/m3;A kg/m2s0,5",
+//   one line per row with moisture data: its name, "=", the porosity, w80, wf and A in this
+//   order, separated by ";" ("Laterizio=0,35;5;300;0,25"; a value not known is left empty),
+//
+// with the same rules of ending, names and empty lines. Of a line with more than four values
+// the first four are read.
 
 #include <cstddef>
 #include <optional>
@@ -41,8 +51,8 @@ constexpr std::size_t DimensioneMassimaAbaco = 64 * 1024 * 1024;
 struct ContenutoAbaco {
     Abaco Voci;
     // The file's bytes from the line where the reading stopped to its end, unchanged, less the
-    // section of specific heats. The writer puts them back after the rows and that section,
-    // so what the program did not understand is kept.
+    // sections of specific heats and moisture data. The writer puts them back after the rows
+    // and those sections, so what the program did not understand is kept.
     std::string Coda;
 
     bool operator==(const ContenutoAbaco&) const = default;
@@ -62,10 +72,12 @@ std::string TestoAbacoLetto(std::string_view contenuto);
 std::optional<ContenutoAbaco> Prosegui(const std::string& percorso, bool* caratteriUtf8 = nullptr);
 
 inline constexpr std::string_view TitoloCaloriSpecifici = "Calori specifici J/kgK";
+inline constexpr std::string_view TitoloUmidità =
+    "Umidita: porosita;w80 kg/m3;wf kg/m3;A kg/m2s0,5";
 
-// The bytes of abaco.txt for the rows, their specific heats, then coda (the tail kept from the
-// reading). Nothing when a value holds a character that Windows-1252 lacks or a line break, or
-// a specific heat holds "=".
+// The bytes of abaco.txt for the rows, their specific heats, their moisture data, then coda
+// (the tail kept from the reading). Nothing when a value holds a character that Windows-1252
+// lacks or a line break, a specific heat holds "=" or a moisture value "=" or ";".
 std::optional<std::string> ContenutoFileAbaco(const Abaco& abaco, std::string_view coda);
 
 // Rewrites abaco.txt at percorso whole and tells why it could not (Altro for rows that cannot

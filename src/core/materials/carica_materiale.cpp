@@ -1,5 +1,9 @@
 #include "core/materials/carica_materiale.h"
 
+#include <array>
+#include <string_view>
+#include <utility>
+
 #include "core/model/numeri.h"
 
 namespace paretix {
@@ -36,6 +40,30 @@ void CaricaMateriale(Esercizio& e, int k, const VoceAbaco& voce) {
         s.CaloreSpecifico.clear();
         s.CaloreSpecificoDaAbaco = false;
     }
+    // The moisture data come with a row that has them and replace the layer's: a value the row
+    // lacks is no longer given, and the tables that stand in place of the row's values (the
+    // sorption curve, the liquid diffusivity) go. A row without them leaves the layer's as
+    // they are.
+    if (voce.Umidità.Vuota()) {
+        return;
+    }
+    const std::array<std::pair<const char*, const std::string*>, 4> valori{{
+        {"porosita", &voce.Umidità.Porosità},
+        {"w80", &voce.Umidità.W80},
+        {"wf", &voce.Umidità.Wf},
+        {"coeff-assorbimento", &voce.Umidità.Assorbimento},
+    }};
+    auto& dati = s.Igrotermici;
+    for (const auto& [suffisso, testo] : valori) {
+        const std::string_view valore = TogliSpazi(*testo);
+        if (valore.empty()) {
+            dati.erase(suffisso);
+        } else {
+            dati[suffisso] = std::string(valore);
+        }
+    }
+    dati.erase("sorbimento");
+    dati.erase("diffusivita-liquida");
 }
 
 } // namespace paretix

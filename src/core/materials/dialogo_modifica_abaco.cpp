@@ -41,18 +41,20 @@ void DialogoModificaAbaco::VisualizzaCosaEventualmenteCaricare() {
                     : std::array<std::string, 5>{voce->Materiale, voce->Densità, voce->Conduttività,
                                                  voce->Permeabilità, voce->FatAssorbimento};
         calore_ = voce == nullptr ? std::string() : voce->CaloreSpecifico;
+        umidità_ = voce == nullptr ? UmiditàAbaco{} : voce->Umidità;
     } else {
         caption_ = CaptionInserisci;
         text_.fill(" ");
         calore_.clear();
+        umidità_ = {};
     }
 }
 
 void DialogoModificaAbaco::CommandSalvaModifiche_Click(const std::array<std::string, 5>& testi,
                                                        const std::optional<std::string>& calore) {
     if (abaco_.ModoAbaco() == ModificaAbacoModifica) {
-        abaco_.ModificaVoce(
-            riga_, {testi[0], testi[1], testi[2], testi[3], testi[4], calore.value_or(calore_)});
+        abaco_.ModificaVoce(riga_, {testi[0], testi[1], testi[2], testi[3], testi[4],
+                                    calore.value_or(calore_), umidità_});
         return;
     }
     // A new row keeps its texts with one space after each until the file is written and read.

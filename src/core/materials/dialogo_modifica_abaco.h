@@ -48,7 +48,8 @@ class DialogoModificaAbaco {
     const std::string& CaloreSpecifico() const { return calore_; }
 
     // "Ok" with the texts of the five boxes as typed, and of the sixth when it is shown;
-    // without it a modified row keeps its specific heat. "Annulla" changes nothing.
+    // without it a modified row keeps its specific heat. A modified row always keeps its
+    // moisture data, which no box shows. "Annulla" changes nothing.
     void CommandSalvaModifiche_Click(const std::array<std::string, 5>& testi,
                                      const std::optional<std::string>& calore = std::nullopt);
 
@@ -60,6 +61,7 @@ class DialogoModificaAbaco {
     bool soloTitolo_ = false;
     std::array<std::string, 5> text_{};
     std::string calore_;
+    UmiditàAbaco umidità_;
     int riga_ = 0;
 };
 
