@@ -101,6 +101,16 @@ int InterfacciaPiùUmida(const RisultatoSimulazione& r) {
     return dove;
 }
 
+std::vector<std::pair<int, std::string>> InterfacceOsservate(const RisultatoSimulazione& r) {
+    std::vector<std::pair<int, std::string>> interfacce;
+    for (const AndamentoPunto& a : r.Andamenti) {
+        if (a.Dove != 0) {
+            interfacce.emplace_back(a.Dove, LuogoMuffa({a.Dove, 0, {}}));
+        }
+    }
+    return interfacce;
+}
+
 Superficie GraficoAndamento(const RisultatoSimulazione& r, int dove, bool umidità) {
     const AndamentoPunto* superficie = Posto(r, 0);
     if (!superficie) {

@@ -5,6 +5,8 @@
 // profiles across the wall at the end of a day.
 
 #include <cstddef>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "core/charts/elementi.h"
@@ -17,6 +19,8 @@ inline constexpr const char* DidascaliaSuperficieInterna = "superficie interna";
 inline constexpr const char* UnitàAnni = "anni";
 inline constexpr const char* UnitàGiorniUltimoAnno = "giorni dell'ultimo anno";
 inline constexpr const char* UnitàSpessore = "cm dall'interno";
+inline constexpr const char* CaptionInterfacciaSimulazione = "Ultimo anno alla superficie e a:";
+inline constexpr const char* CaptionGiornoProfili = "Profili alla fine del giorno";
 
 enum class GrandezzaProfilo { Temperatura, Umidità, Acqua };
 
@@ -30,6 +34,9 @@ Superficie GraficoMuffa(const RisultatoSimulazione& r);
 // The interface whose humidity rose highest over the last year, the one to watch first; 0 when
 // the run kept no interface.
 int InterfacciaPiùUmida(const RisultatoSimulazione& r);
+
+// The interfaces the run watched hour by hour, each with its name for a list.
+std::vector<std::pair<int, std::string>> InterfacceOsservate(const RisultatoSimulazione& r);
 
 // The temperature (umidità false) or the relative humidity at the inside surface and at the
 // place dove (an interface K; 0 or a place the run did not watch: the surface alone), hour by

@@ -1,0 +1,43 @@
+#pragma once
+// The charts of the last transient run in the "Verifiche" window: the water held and the mould
+// index over the years, the last year at the inside surface and at the interface picked in a
+// list, and the profiles across the wall at the end of the day picked with a slider. It only
+// shows what the core draws.
+
+#include <QWidget>
+#include <vector>
+
+#include "core/simulazione/simulazione.h"
+
+class QComboBox;
+class QLabel;
+class QSlider;
+
+namespace paretix::ui {
+
+class GraficoWidget;
+
+class GraficiSimulazioneQt : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit GraficiSimulazioneQt(QWidget* genitore = nullptr);
+
+    // spessori: the layers' thicknesses (m), for the faces in the profiles.
+    void Mostra(RisultatoSimulazione r, std::vector<double> spessori);
+
+  private:
+    void MostraInterfaccia();
+    void MostraGiorno(int giorno);
+
+    RisultatoSimulazione risultato_;
+    std::vector<double> spessori_;
+    GraficoWidget *acqua_ = nullptr, *muffa_ = nullptr;
+    GraficoWidget *temperatura_ = nullptr, *umidità_ = nullptr;
+    GraficoWidget *profiloT_ = nullptr, *profiloφ_ = nullptr, *profiloW_ = nullptr;
+    QComboBox* interfaccia_ = nullptr;
+    QSlider* giorno_ = nullptr;
+    QLabel* didascaliaGiorno_ = nullptr;
+};
+
+} // namespace paretix::ui
