@@ -56,7 +56,7 @@ Superficie GraficoAccumulo(const AccumuloAnno& a) {
                            StileTratto::Punteggiato, true});
     }
 
-    PosaEtichette posa(s, {"LineaMa", "LineaAmmissibile"});
+    PosaEtichette posa(s);
     for (int m = 0; m < MesiAnno; ++m) {
         Etichetta e{
             NomeIndice("EtichettaMese", m + 1),        0,         s.Altezza - MargineBanda + 60,

@@ -43,7 +43,7 @@ void DisegnaGraficiUmidità(Superficie& g2, const RisultatiCalcolo& r,
     DisegnaProfilo(g2, "LineaU1", VerdeBGR, scala, r.Pvsi, r.Pvs, r.Pvse, ascisse);
     DisegnaProfilo(g2, "LineaU2", RossoBGR, scala, r.Pvi, r.Pv, r.Pve, ascisse);
 
-    PosaEtichette posa(g2, {"LineaU1", "LineaU2"});
+    PosaEtichette posa(g2);
     EtichettaLivelloInterno(g2, posa, "Label2yV(1)", FormaGrafico(r.Pvsi), scala.y(r.Pvsi),
                             VerdeBGR);
     EtichettaLivelloEsterno(g2, posa, "Label2yV(2)", FormaGrafico(r.Pvse), scala.y(r.Pvse),
