@@ -21,8 +21,8 @@ using namespace paretix::prova;
 namespace {
 
 // A year whose held water, g/m² at each month's end, is ma (January first).
-AccumuloAnno Anno(const std::array<double, MesiAnno>& ma, double ammissibile) {
-    AccumuloAnno a{ma, 0, 0, ammissibile};
+AccumuloAnno Anno(const std::array<double, MesiAnno>& ma, double ammissibile, int inizio = 0) {
+    AccumuloAnno a{ma, 0, 0, ammissibile, inizio};
     for (int m = 0; m < MesiAnno; ++m) {
         const auto i = static_cast<std::size_t>(m);
         if (ma[i] > a.Massimo) {
@@ -37,7 +37,7 @@ AccumuloAnno Anno(const std::array<double, MesiAnno>& ma, double ammissibile) {
 
 TEST(GraficoAccumulo, TheLineFollowsTheMonthsUnderTheAdmissibleAmount) {
     // Condensing from November to February, drying by April.
-    const auto r = Anno({300, 360, 120, 0, 0, 0, 0, 0, 0, 0, 80, 210}, 500);
+    const auto r = Anno({300, 360, 120, 0, 0, 0, 0, 0, 0, 0, 80, 210}, 500, 10);
     const Superficie s = GraficoAccumulo(r);
     ControllaLeggibile(s, "un inverno");
     // Eleven segments, month to month, left to right.
@@ -65,12 +65,18 @@ TEST(GraficoAccumulo, TheLineFollowsTheMonthsUnderTheAdmissibleAmount) {
     EXPECT_EQ(EtichettaDi(s, "EtichettaMese(1)").Testo, "G");
     EXPECT_EQ(EtichettaDi(s, "EtichettaMese(12)").Testo, "D");
     EXPECT_GE(QuanteTacche(s), 3);
+    // The cycle starts in November: its upright stands halfway from October to November.
+    const Linea ottobre = LineaDi(s, "LineaMa(10)");
+    EXPECT_DOUBLE_EQ(LineaDi(s, "LineaInizioCiclo").X1, (ottobre.X1 + ottobre.X2) / 2);
+    ControllaAccanto(s, "EtichettaInizioCiclo", "LineaInizioCiclo");
+    ControllaAccanto(s, "EtichettaAmmissibile", "LineaAmmissibile");
 }
 
 TEST(GraficoAccumulo, AYearWithoutCondensationAndAwkwardAmountsStayReadable) {
     const Superficie asciutto = GraficoAccumulo(Anno({}, 500));
     ControllaLeggibile(asciutto, "nessuna condensa");
     EXPECT_EQ(TrovaLinea(asciutto, "LineaAmmissibile"), nullptr);
+    EXPECT_EQ(TrovaLinea(asciutto, "LineaInizioCiclo"), nullptr);
     EXPECT_EQ(EtichettaDi(asciutto, "EtichettaSenzaCondensa").Testo, EtichettaSenzaCondensa);
     EXPECT_EQ(TrovaEtichetta(asciutto, "EtichettaMaMassimo"), nullptr);
 
@@ -119,6 +125,10 @@ TEST(GraficiDelleVerifiche, TheExampleWithAResidueHasItsYearAndTwelveMonths) {
     const RisultatoIgrometriaMensile& anno = *v->Igrometrica->Risultato;
     ASSERT_TRUE(g.Accumulo.has_value());
     ControllaLeggibile(*g.Accumulo, "esempio");
+    ControllaAccanto(*g.Accumulo, "EtichettaAmmissibile", "LineaAmmissibile");
+    ControllaAccanto(*g.Accumulo, "EtichettaInizioCiclo", "LineaInizioCiclo");
+    const Linea prima = LineaDi(*g.Accumulo, NomeIndice("LineaMa", anno.MeseInizio));
+    EXPECT_DOUBLE_EQ(LineaDi(*g.Accumulo, "LineaInizioCiclo").X1, (prima.X1 + prima.X2) / 2);
     EXPECT_FALSE(g.Sfasamento.has_value()); // no specific heats in this example
     ASSERT_EQ(g.PressioniMesi.size(), 12u);
     EXPECT_EQ(g.Mese, anno.MeseAccumuloMassimo);
@@ -180,6 +190,7 @@ TEST(GraficoSfasamento, EveryLabelStaysInsideWhateverTheShift) {
     for (double ore : {0.0, 0.04, 11.5, 23.96}) {
         const Superficie s = GraficoSfasamento(0.3, 0.05, ore);
         prova::ControllaLeggibile(s, std::to_string(ore) + " h");
+        ControllaAccanto(s, "EtichettaSfasamento", "LineaSfasamento");
         for (const Linea& l : s.Linee) {
             EXPECT_TRUE(std::isfinite(l.X1 + l.Y1 + l.X2 + l.Y2)) << l.Nome;
         }

@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "core/charts/elementi.h"
+#include "core/charts/posa_etichette.h"
 #include "core/charts/testo_grafico.h"
 
 namespace paretix::prova {
@@ -48,6 +50,39 @@ inline void ControllaLeggibile(const Superficie& s, const std::string& nome) {
             EXPECT_TRUE(tacche.insert(e.Testo).second) << "two ticks read " << e.Testo;
         }
     }
+}
+
+// How far the room r lies from the segment of l; 0 when the line crosses it.
+inline double Distanza(const Rettangolo& r, const Linea& l) {
+    if (Attraversa(l, r)) {
+        return 0;
+    }
+    const auto dalRettangolo = [&](double x, double y) {
+        return std::hypot(std::max({r.Sinistra - x, 0.0, x - r.Destra}),
+                          std::max({r.Alto - y, 0.0, y - r.Basso}));
+    };
+    const auto dalSegmento = [&](double x, double y) {
+        const double dx = l.X2 - l.X1, dy = l.Y2 - l.Y1;
+        const double lunghezza = dx * dx + dy * dy;
+        const double t = lunghezza > 0
+                             ? std::clamp(((x - l.X1) * dx + (y - l.Y1) * dy) / lunghezza, 0.0, 1.0)
+                             : 0.0;
+        return std::hypot(x - l.X1 - t * dx, y - l.Y1 - t * dy);
+    };
+    return std::min({dalRettangolo(l.X1, l.Y1), dalRettangolo(l.X2, l.Y2),
+                     dalSegmento(r.Sinistra, r.Alto), dalSegmento(r.Destra, r.Alto),
+                     dalSegmento(r.Sinistra, r.Basso), dalSegmento(r.Destra, r.Basso)});
+}
+
+// A label that names a line stands right next to it, off it but within three label gaps.
+inline void ControllaAccanto(const Superficie& s, const std::string& etichetta,
+                             const std::string& linea) {
+    const Etichetta* e = TrovaEtichetta(s, etichetta);
+    const Linea* l = TrovaLinea(s, linea);
+    ASSERT_TRUE(e != nullptr && l != nullptr) << etichetta << ", " << linea;
+    const double d = Distanza(Ingombro(*e), *l);
+    EXPECT_GT(d, 0) << etichetta << " on " << linea;
+    EXPECT_LE(d, 3 * DistanzaEtichetta) << etichetta << " far from " << linea;
 }
 
 inline int QuanteTacche(const Superficie& s) {

@@ -20,7 +20,7 @@ namespace {
 constexpr double Sinistra = AsseVerticale;
 constexpr double Destra = LarghezzaGraficoAccumulo - 300;
 
-double XMese(int m) {
+double XMese(double m) {
     return Sinistra + (Destra - Sinistra) * (m + 0.5) / MesiAnno;
 }
 
@@ -50,10 +50,13 @@ Superficie GraficoAccumulo(const AccumuloAnno& a) {
         s.Linee.push_back({NomeIndice("LineaMa", m + 1), XMese(m), scala.y(a.Ma[i]), XMese(m + 1),
                            scala.y(a.Ma[i + 1]), RossoBGR, 2, StileTratto::Continuo, true});
     }
+    const double inizioCiclo = XMese(a.MeseInizio - 0.5);
     if (condensa) {
         const double limite = scala.y(a.Ammissibile);
         s.Linee.push_back({"LineaAmmissibile", Sinistra, limite, Destra, limite, GialloBGR, 1,
                            StileTratto::Punteggiato, true});
+        s.Linee.push_back({"LineaInizioCiclo", inizioCiclo, MargineBanda, inizioCiclo, zero,
+                           BiancoBGR, 1, StileTratto::Punteggiato, true});
     }
 
     PosaEtichette posa(s);
@@ -72,7 +75,8 @@ Superficie GraficoAccumulo(const AccumuloAnno& a) {
                     PrefissoAmmissibile + FormaGrafico(a.Ammissibile) + " " + UnitàAccumulo,
                     GialloBGR,
                     true};
-        posa.PosaSopraLivello(e, Destra - LarghezzaTesto(e.Testo), scala.y(a.Ammissibile));
+        posa.PosaLungoLivello(e, Sinistra + DistanzaEtichetta, Destra - LarghezzaTesto(e.Testo),
+                              scala.y(a.Ammissibile));
         s.Etichette.push_back(std::move(e));
         Etichetta picco{"EtichettaMaMassimo",
                         0,
@@ -82,6 +86,10 @@ Superficie GraficoAccumulo(const AccumuloAnno& a) {
                         true};
         posa.PosaVicinoAlPunto(picco, XMese(a.MeseMassimo), scala.y(a.Massimo), Lato::Destra);
         s.Etichette.push_back(std::move(picco));
+        Etichetta ciclo{"EtichettaInizioCiclo", 0, 0, EtichettaInizioCiclo, BiancoBGR, true};
+        posa.PosaVicinoAlPunto(ciclo, inizioCiclo, MargineBanda,
+                               a.MeseInizio < MesiAnno / 2 ? Lato::Destra : Lato::Sinistra);
+        s.Etichette.push_back(std::move(ciclo));
     } else {
         Etichetta e{"EtichettaSenzaCondensa", 0, 0, EtichettaSenzaCondensa, BiancoBGR, true};
         posa.PosaSopraLivello(e, Sinistra + 200, zero);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace paretix {
 
@@ -72,6 +73,20 @@ bool PosaEtichette::PosaSopraLivello(Etichetta& e, double sinistra, double y) {
     return Prova(*this, superficie_, e, [&](double d) {
         return std::array<Posto, 2>{Posto{sinistra, y - DistanzaEtichetta - AltezzaTesto - d},
                                     Posto{sinistra, y + DistanzaEtichetta + d}};
+    });
+}
+
+bool PosaEtichette::PosaLungoLivello(Etichetta& e, double da, double a, double y) {
+    return Prova(*this, superficie_, e, [&](double d) {
+        std::vector<Posto> posti;
+        for (double sinistra = a; sinistra >= da; sinistra -= PassoPosto) {
+            posti.push_back({sinistra, y - DistanzaEtichetta - AltezzaTesto - d});
+            posti.push_back({sinistra, y + DistanzaEtichetta + d});
+        }
+        if (posti.empty()) {
+            posti.push_back({a, y - DistanzaEtichetta - AltezzaTesto - d});
+        }
+        return posti;
     });
 }
 

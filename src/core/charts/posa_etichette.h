@@ -34,6 +34,11 @@ class PosaEtichette {
     // was found: otherwise e stands at the first place, moved inside the surface.
     bool PosaSopraLivello(Etichetta& e, double sinistra, double y);
 
+    // Places e beside the level y with its left edge somewhere from da to a: right next to
+    // the level first, above and then below it, with the left edge at a, then PassoPosto
+    // further left each time down to da; only then further away from the level.
+    bool PosaLungoLivello(Etichetta& e, double da, double a, double y);
+
     // Places e beside the point (x, y), above and to the lato side of it first; then the
     // other side, then below, then further above and below.
     bool PosaVicinoAlPunto(Etichetta& e, double x, double y, Lato lato);
