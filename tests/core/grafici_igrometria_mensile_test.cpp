@@ -91,19 +91,24 @@ TEST(GraficoAccumulo, AYearWithoutCondensationAndAwkwardAmountsStayReadable) {
     ControllaLeggibile(GraficoAccumulo(Anno({0.0123, 0.004}, 500)), "poca condensa");
 }
 
-TEST(GraficoPressioniMese, TheMonthsPressuresInHectopascalOverTheLayers) {
+TEST(GraficoPressioniMese, TheMonthsPressuresInPascalAsTheTableOverTheLayers) {
     Esercizio e = PareteDiSpessori({"10", "30"});
     // Saturation at 20 °C inside, 610,5·exp(17,269·20/257,3) = 2336,9 Pa, and at 0 °C outside.
     const PressioniMese mese{2336.9, 1200, {2100, 1900, 650}, {1200, 1100, 500}, 610.5, 500};
     const Superficie s = GraficoPressioniMese(e, mese);
     ControllaLeggibile(s, "un mese");
-    EXPECT_EQ(EtichettaDi(s, "Label2yV(1)").Testo, "23,37");
-    EXPECT_EQ(EtichettaDi(s, "Label2yV(2)").Testo, "6,105");
-    EXPECT_EQ(EtichettaDi(s, "Label2yR(1)").Testo, "12");
-    EXPECT_EQ(EtichettaDi(s, "Label2yR(2)").Testo, "5");
-    EXPECT_EQ(EtichettaDi(s, "EtichettaUnita").Testo, "hPa");
+    EXPECT_EQ(EtichettaDi(s, "Label2yV(1)").Testo, "2337");
+    EXPECT_EQ(EtichettaDi(s, "Label2yV(2)").Testo, "610,5");
+    EXPECT_EQ(EtichettaDi(s, "Label2yR(1)").Testo, "1200");
+    EXPECT_EQ(EtichettaDi(s, "Label2yR(2)").Testo, "500");
+    // The inside air at 1200 of 2336,9 Pa holds 51,35 % of the vapour it could.
+    EXPECT_EQ(EtichettaDi(s, "EtichettaUi").Testo, "Ui 51,35 %");
+    // The axis reads in the unit of the year's table.
+    const std::string pressione = ColonneTabellaMensile[4];
+    EXPECT_EQ(pressione.substr(pressione.find('(')),
+              "(" + EtichettaDi(s, "EtichettaUnita").Testo + ")");
     // The boundary between the layers lies a quarter of the way through the wall, and the
-    // vapour line falls through it from 11 hPa (above the outside's 5 hPa).
+    // vapour line falls through it from 1100 Pa (above the outside's 500 Pa).
     const Linea primo = LineaDi(s, "LineaU2(1)");
     const Linea secondo = LineaDi(s, "LineaU2(2)");
     EXPECT_DOUBLE_EQ(primo.X2, secondo.X1);

@@ -10,11 +10,15 @@
 #include "core/charts/posa_etichette.h"
 #include "core/charts/scala.h"
 #include "core/charts/testo_grafico.h"
-#include "core/model/unita_misura.h"
 
 namespace paretix {
 
 namespace {
+
+// The relative humidity in % of air at the vapour pressure p and the saturation pressure ps.
+double UmiditàRelativa(double p, double ps) {
+    return ps > 0 ? 100 * p / ps : 0;
+}
 
 // The months stand between the value axis and the right edge.
 constexpr double Sinistra = AsseVerticale;
@@ -103,17 +107,19 @@ Superficie GraficoPressioniMese(const Esercizio& e, const PressioniMese& mese) {
     Grafici g = GraficiAzzerati(true);
     DisegnaLeIsoterme(g, e);
     RisultatiCalcolo r;
-    r.Pvsi = mese.SaturazioneInterna / PascalPerEttopascal;
-    r.Pvi = mese.Interna / PascalPerEttopascal;
-    r.Pvse = mese.SaturazioneEsterna / PascalPerEttopascal;
-    r.Pve = mese.Esterna / PascalPerEttopascal;
+    r.Pvsi = mese.SaturazioneInterna;
+    r.Pvi = mese.Interna;
+    r.Pvse = mese.SaturazioneEsterna;
+    r.Pve = mese.Esterna;
+    r.Ui = UmiditàRelativa(mese.Interna, mese.SaturazioneInterna);
+    r.Ue = UmiditàRelativa(mese.Esterna, mese.SaturazioneEsterna);
     const std::size_t confini = std::min(
         {mese.Saturazione.size(), mese.Pressione.size(), static_cast<std::size_t>(SlotTabelle)});
     for (std::size_t k = 0; k < confini; ++k) {
-        r.Pvs[k] = mese.Saturazione[k] / PascalPerEttopascal;
-        r.Pv[k] = mese.Pressione[k] / PascalPerEttopascal;
+        r.Pvs[k] = mese.Saturazione[k];
+        r.Pv[k] = mese.Pressione[k];
     }
-    DisegnaGraficiUmidità(g.Grafico2, r, AscisseConfini(e));
+    DisegnaGraficiUmidità(g.Grafico2, r, AscisseConfini(e), "Pa");
     tratteggio(g.Grafico2, e.NumeroStrati());
     return g.Grafico2;
 }

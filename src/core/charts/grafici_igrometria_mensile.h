@@ -51,8 +51,8 @@ struct PressioniMese {
 Superficie GraficoAccumulo(const AccumuloAnno& a);
 
 // The main window's vapour-pressure chart of wall e for the month: the saturation pressure and
-// the month's vapour pressure at the inside air, each boundary and the outside air, in hPa as
-// there, over the layers drawn to their thickness.
+// the month's vapour pressure at the inside air, each boundary and the outside air, in Pa as
+// the year's table gives them, over the layers drawn to their thickness.
 Superficie GraficoPressioniMese(const Esercizio& e, const PressioniMese& mese);
 
 } // namespace paretix
