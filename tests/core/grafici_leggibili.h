@@ -52,26 +52,11 @@ inline void ControllaLeggibile(const Superficie& s, const std::string& nome) {
     }
 }
 
-// How far the room r lies from the segment of l; 0 when the line crosses it.
+// How far the room r lies from an upright or level line l; 0 when they touch.
 inline double Distanza(const Rettangolo& r, const Linea& l) {
-    if (Attraversa(l, r)) {
-        return 0;
-    }
-    const auto dalRettangolo = [&](double x, double y) {
-        return std::hypot(std::max({r.Sinistra - x, 0.0, x - r.Destra}),
-                          std::max({r.Alto - y, 0.0, y - r.Basso}));
-    };
-    const auto dalSegmento = [&](double x, double y) {
-        const double dx = l.X2 - l.X1, dy = l.Y2 - l.Y1;
-        const double lunghezza = dx * dx + dy * dy;
-        const double t = lunghezza > 0
-                             ? std::clamp(((x - l.X1) * dx + (y - l.Y1) * dy) / lunghezza, 0.0, 1.0)
-                             : 0.0;
-        return std::hypot(x - l.X1 - t * dx, y - l.Y1 - t * dy);
-    };
-    return std::min({dalRettangolo(l.X1, l.Y1), dalRettangolo(l.X2, l.Y2),
-                     dalSegmento(r.Sinistra, r.Alto), dalSegmento(r.Destra, r.Alto),
-                     dalSegmento(r.Sinistra, r.Basso), dalSegmento(r.Destra, r.Basso)});
+    return std::hypot(
+        std::max({r.Sinistra - std::max(l.X1, l.X2), std::min(l.X1, l.X2) - r.Destra, 0.0}),
+        std::max({r.Alto - std::max(l.Y1, l.Y2), std::min(l.Y1, l.Y2) - r.Basso, 0.0}));
 }
 
 // A label that names a line stands right next to it, off it but within three label gaps.
