@@ -21,8 +21,8 @@ using namespace paretix::prova;
 namespace {
 
 // A year whose held water, g/m² at each month's end, is ma (January first).
-AccumuloAnno Anno(const std::array<double, MesiAnno>& ma, double ammissibile) {
-    AccumuloAnno a{ma, 0, 0, ammissibile};
+AccumuloAnno Anno(const std::array<double, MesiAnno>& ma, double ammissibile, int inizio = 0) {
+    AccumuloAnno a{ma, 0, 0, ammissibile, inizio};
     for (int m = 0; m < MesiAnno; ++m) {
         const auto i = static_cast<std::size_t>(m);
         if (ma[i] > a.Massimo) {
@@ -37,7 +37,7 @@ AccumuloAnno Anno(const std::array<double, MesiAnno>& ma, double ammissibile) {
 
 TEST(GraficoAccumulo, TheLineFollowsTheMonthsUnderTheAdmissibleAmount) {
     // Condensing from November to February, drying by April.
-    const auto r = Anno({300, 360, 120, 0, 0, 0, 0, 0, 0, 0, 80, 210}, 500);
+    const auto r = Anno({300, 360, 120, 0, 0, 0, 0, 0, 0, 0, 80, 210}, 500, 10);
     const Superficie s = GraficoAccumulo(r);
     ControllaLeggibile(s, "un inverno");
     // Eleven segments, month to month, left to right.
@@ -65,12 +65,18 @@ TEST(GraficoAccumulo, TheLineFollowsTheMonthsUnderTheAdmissibleAmount) {
     EXPECT_EQ(EtichettaDi(s, "EtichettaMese(1)").Testo, "G");
     EXPECT_EQ(EtichettaDi(s, "EtichettaMese(12)").Testo, "D");
     EXPECT_GE(QuanteTacche(s), 3);
+    // The cycle starts in November: its upright stands halfway from October to November.
+    const Linea ottobre = LineaDi(s, "LineaMa(10)");
+    EXPECT_DOUBLE_EQ(LineaDi(s, "LineaInizioCiclo").X1, (ottobre.X1 + ottobre.X2) / 2);
+    ControllaAccanto(s, "EtichettaInizioCiclo", "LineaInizioCiclo");
+    ControllaAccanto(s, "EtichettaAmmissibile", "LineaAmmissibile");
 }
 
 TEST(GraficoAccumulo, AYearWithoutCondensationAndAwkwardAmountsStayReadable) {
     const Superficie asciutto = GraficoAccumulo(Anno({}, 500));
     ControllaLeggibile(asciutto, "nessuna condensa");
     EXPECT_EQ(TrovaLinea(asciutto, "LineaAmmissibile"), nullptr);
+    EXPECT_EQ(TrovaLinea(asciutto, "LineaInizioCiclo"), nullptr);
     EXPECT_EQ(EtichettaDi(asciutto, "EtichettaSenzaCondensa").Testo, EtichettaSenzaCondensa);
     EXPECT_EQ(TrovaEtichetta(asciutto, "EtichettaMaMassimo"), nullptr);
 
@@ -85,19 +91,22 @@ TEST(GraficoAccumulo, AYearWithoutCondensationAndAwkwardAmountsStayReadable) {
     ControllaLeggibile(GraficoAccumulo(Anno({0.0123, 0.004}, 500)), "poca condensa");
 }
 
-TEST(GraficoPressioniMese, TheMonthsPressuresInHectopascalOverTheLayers) {
+TEST(GraficoPressioniMese, TheMonthsPressuresInPascalAsTheTableOverTheLayers) {
     Esercizio e = PareteDiSpessori({"10", "30"});
     // Saturation at 20 °C inside, 610,5·exp(17,269·20/257,3) = 2336,9 Pa, and at 0 °C outside.
     const PressioniMese mese{2336.9, 1200, {2100, 1900, 650}, {1200, 1100, 500}, 610.5, 500};
     const Superficie s = GraficoPressioniMese(e, mese);
     ControllaLeggibile(s, "un mese");
-    EXPECT_EQ(EtichettaDi(s, "Label2yV(1)").Testo, "23,37");
-    EXPECT_EQ(EtichettaDi(s, "Label2yV(2)").Testo, "6,105");
-    EXPECT_EQ(EtichettaDi(s, "Label2yR(1)").Testo, "12");
-    EXPECT_EQ(EtichettaDi(s, "Label2yR(2)").Testo, "5");
-    EXPECT_EQ(EtichettaDi(s, "EtichettaUnita").Testo, "hPa");
+    EXPECT_EQ(EtichettaDi(s, "Label2yV(2)").Testo, "610,5");
+    EXPECT_EQ(EtichettaDi(s, "Label2yR(1)").Testo, "1200");
+    // The inside air at 1200 of 2336,9 Pa holds 51,35 % of the vapour it could.
+    EXPECT_EQ(EtichettaDi(s, "EtichettaUi").Testo, "Ui 51,35 %");
+    // The axis reads in the unit of the year's table.
+    const std::string pressione = ColonneTabellaMensile[4];
+    EXPECT_EQ(pressione.substr(pressione.find('(')),
+              "(" + EtichettaDi(s, "EtichettaUnita").Testo + ")");
     // The boundary between the layers lies a quarter of the way through the wall, and the
-    // vapour line falls through it from 11 hPa (above the outside's 5 hPa).
+    // vapour line falls through it from 1100 Pa (above the outside's 500 Pa).
     const Linea primo = LineaDi(s, "LineaU2(1)");
     const Linea secondo = LineaDi(s, "LineaU2(2)");
     EXPECT_DOUBLE_EQ(primo.X2, secondo.X1);
@@ -119,6 +128,10 @@ TEST(GraficiDelleVerifiche, TheExampleWithAResidueHasItsYearAndTwelveMonths) {
     const RisultatoIgrometriaMensile& anno = *v->Igrometrica->Risultato;
     ASSERT_TRUE(g.Accumulo.has_value());
     ControllaLeggibile(*g.Accumulo, "esempio");
+    ControllaAccanto(*g.Accumulo, "EtichettaAmmissibile", "LineaAmmissibile");
+    ControllaAccanto(*g.Accumulo, "EtichettaInizioCiclo", "LineaInizioCiclo");
+    const Linea prima = LineaDi(*g.Accumulo, NomeIndice("LineaMa", anno.MeseInizio));
+    EXPECT_DOUBLE_EQ(LineaDi(*g.Accumulo, "LineaInizioCiclo").X1, (prima.X1 + prima.X2) / 2);
     EXPECT_FALSE(g.Sfasamento.has_value()); // no specific heats in this example
     ASSERT_EQ(g.PressioniMesi.size(), 12u);
     EXPECT_EQ(g.Mese, anno.MeseAccumuloMassimo);
@@ -180,6 +193,7 @@ TEST(GraficoSfasamento, EveryLabelStaysInsideWhateverTheShift) {
     for (double ore : {0.0, 0.04, 11.5, 23.96}) {
         const Superficie s = GraficoSfasamento(0.3, 0.05, ore);
         prova::ControllaLeggibile(s, std::to_string(ore) + " h");
+        ControllaAccanto(s, "EtichettaSfasamento", "LineaSfasamento");
         for (const Linea& l : s.Linee) {
             EXPECT_TRUE(std::isfinite(l.X1 + l.Y1 + l.X2 + l.Y2)) << l.Nome;
         }

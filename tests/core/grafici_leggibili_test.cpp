@@ -89,7 +89,8 @@ TEST(GraficiLeggibili, ParetiDegliEsempi) {
         Esercizio e;
         ASSERT_EQ(AperturaFile(PARETIX_TEST_DATA "/../../../examples/" + std::string(nome), e),
                   std::nullopt);
-        const Grafici g = Calcola(e, e.Igrometrico).g;
+        const Calcolato c = Calcola(e, e.Igrometrico);
+        const Grafici& g = c.g;
         ControllaGrafici(g, nome);
         // Each value axis drawn has ticks and its unit.
         ASSERT_TRUE(e.Termico) << nome;
@@ -98,6 +99,15 @@ TEST(GraficiLeggibili, ParetiDegliEsempi) {
         if (e.Igrometrico) {
             EXPECT_GE(QuanteTacche(g.Grafico2), 3) << nome;
             EXPECT_EQ(EtichettaDi(g.Grafico2, "EtichettaUnita").Testo, "hPa");
+            // The legend names each profile in its colour; the humidities stand in the frame.
+            EXPECT_EQ(EtichettaDi(g.Grafico2, "LegendaPs").Colore,
+                      LineaDi(g.Grafico2, "LineaU1(1)").Colore);
+            EXPECT_EQ(EtichettaDi(g.Grafico2, "LegendaPv").Colore,
+                      LineaDi(g.Grafico2, "LineaU2(1)").Colore);
+            EXPECT_EQ(EtichettaDi(g.Grafico2, "EtichettaUi").Testo,
+                      "Ui " + FormaGrafico(c.r.Ui) + " %");
+            EXPECT_EQ(EtichettaDi(g.Grafico2, "EtichettaUe").Testo,
+                      "Ue " + FormaGrafico(c.r.Ue) + " %");
         }
         if (e.Acustico) {
             EXPECT_GE(QuanteTacche(g.Grafico3), 3) << nome;

@@ -131,7 +131,7 @@ TEST(GraficiProfili, EmptyFramesForEitherHeight) {
         EXPECT_EQ(g.Grafico1.Altezza, H);
         ControllaSezione(g.Grafico1, "1", {FacciaInterna, FacciaEsterna});
         EXPECT_EQ(Estremi(LineaDi(g.Grafico1, "LineXg1")),
-                  (A{0, H - MargineBanda, LarghezzaSuperficie, H - MargineBanda}));
+                  (A{AsseVerticale, H - MargineBanda, LarghezzaSuperficie, H - MargineBanda}));
         EXPECT_TRUE(g.Grafico1.Etichette.empty());
         if (igrometrico) {
             ControllaSezione(g.Grafico2, "2", {FacciaInterna, FacciaEsterna});

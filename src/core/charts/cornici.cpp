@@ -28,8 +28,8 @@ void DisegnaCornice(Superficie& s, const std::string& suffisso, double altezzaAs
     const double basso = H - MargineBassoMuro;
     PosizionaLinea(s, Segmento("LineYg" + suffisso, AsseVerticale, H - MargineBassoAsse,
                                AsseVerticale, 0, ColoreSfondoFinestraSistema, SpessoreAssi));
-    PosizionaLinea(s, Segmento("LineXg" + suffisso, 0, altezzaAsseX, W, altezzaAsseX, BiancoBGR,
-                               SpessoreAssi));
+    PosizionaLinea(s, Segmento("LineXg" + suffisso, AsseVerticale, altezzaAsseX, W, altezzaAsseX,
+                               BiancoBGR, SpessoreAssi));
     PosizionaLinea(s, Segmento("L" + suffisso + "(0)", FacciaInterna, AltoMuro, FacciaInterna,
                                basso, GialloBGR));
     PosizionaLinea(s, Segmento("L" + suffisso + suffisso + "(0)", FacciaEsterna, AltoMuro,
@@ -85,8 +85,8 @@ void DisegnaAsintotiEMuro(Grafici& g) {
     const double H = g3.Altezza;
     PosizionaLinea(g3, Segmento("LineYg3", AsseVerticale, H - MargineBassoAsse, AsseVerticale, 0,
                                 ColoreSfondoFinestraSistema, SpessoreAssi));
-    PosizionaLinea(g3, Segmento("LineXg3", 0, H - MargineBanda, g3.Larghezza, H - MargineBanda,
-                                BiancoBGR, SpessoreAssi));
+    PosizionaLinea(g3, Segmento("LineXg3", AsseVerticale, H - MargineBanda, g3.Larghezza,
+                                H - MargineBanda, BiancoBGR, SpessoreAssi));
     PosizionaGrigliaFrequenze(g3, true);
 }
 

@@ -10,17 +10,21 @@
 #include "core/charts/posa_etichette.h"
 #include "core/charts/scala.h"
 #include "core/charts/testo_grafico.h"
-#include "core/model/unita_misura.h"
 
 namespace paretix {
 
 namespace {
 
+// The relative humidity in % of air at the vapour pressure p and the saturation pressure ps.
+double UmiditàRelativa(double p, double ps) {
+    return ps > 0 ? 100 * p / ps : 0;
+}
+
 // The months stand between the value axis and the right edge.
 constexpr double Sinistra = AsseVerticale;
 constexpr double Destra = LarghezzaGraficoAccumulo - 300;
 
-double XMese(int m) {
+double XMese(double m) {
     return Sinistra + (Destra - Sinistra) * (m + 0.5) / MesiAnno;
 }
 
@@ -50,13 +54,16 @@ Superficie GraficoAccumulo(const AccumuloAnno& a) {
         s.Linee.push_back({NomeIndice("LineaMa", m + 1), XMese(m), scala.y(a.Ma[i]), XMese(m + 1),
                            scala.y(a.Ma[i + 1]), RossoBGR, 2, StileTratto::Continuo, true});
     }
+    const double inizioCiclo = XMese(a.MeseInizio - 0.5);
     if (condensa) {
         const double limite = scala.y(a.Ammissibile);
         s.Linee.push_back({"LineaAmmissibile", Sinistra, limite, Destra, limite, GialloBGR, 1,
                            StileTratto::Punteggiato, true});
+        s.Linee.push_back({"LineaInizioCiclo", inizioCiclo, MargineBanda, inizioCiclo, zero,
+                           BiancoBGR, 1, StileTratto::Punteggiato, true});
     }
 
-    PosaEtichette posa(s, {"LineaMa", "LineaAmmissibile"});
+    PosaEtichette posa(s);
     for (int m = 0; m < MesiAnno; ++m) {
         Etichetta e{
             NomeIndice("EtichettaMese", m + 1),        0,         s.Altezza - MargineBanda + 60,
@@ -72,7 +79,8 @@ Superficie GraficoAccumulo(const AccumuloAnno& a) {
                     PrefissoAmmissibile + FormaGrafico(a.Ammissibile) + " " + UnitàAccumulo,
                     GialloBGR,
                     true};
-        posa.PosaSopraLivello(e, Destra - LarghezzaTesto(e.Testo), scala.y(a.Ammissibile));
+        posa.PosaLungoLivello(e, Sinistra + DistanzaEtichetta, Destra - LarghezzaTesto(e.Testo),
+                              scala.y(a.Ammissibile));
         s.Etichette.push_back(std::move(e));
         Etichetta picco{"EtichettaMaMassimo",
                         0,
@@ -82,6 +90,10 @@ Superficie GraficoAccumulo(const AccumuloAnno& a) {
                         true};
         posa.PosaVicinoAlPunto(picco, XMese(a.MeseMassimo), scala.y(a.Massimo), Lato::Destra);
         s.Etichette.push_back(std::move(picco));
+        Etichetta ciclo{"EtichettaInizioCiclo", 0, 0, EtichettaInizioCiclo, BiancoBGR, true};
+        posa.PosaVicinoAlPunto(ciclo, inizioCiclo, MargineBanda,
+                               a.MeseInizio < MesiAnno / 2 ? Lato::Destra : Lato::Sinistra);
+        s.Etichette.push_back(std::move(ciclo));
     } else {
         Etichetta e{"EtichettaSenzaCondensa", 0, 0, EtichettaSenzaCondensa, BiancoBGR, true};
         posa.PosaSopraLivello(e, Sinistra + 200, zero);
@@ -95,17 +107,19 @@ Superficie GraficoPressioniMese(const Esercizio& e, const PressioniMese& mese) {
     Grafici g = GraficiAzzerati(true);
     DisegnaLeIsoterme(g, e);
     RisultatiCalcolo r;
-    r.Pvsi = mese.SaturazioneInterna / PascalPerEttopascal;
-    r.Pvi = mese.Interna / PascalPerEttopascal;
-    r.Pvse = mese.SaturazioneEsterna / PascalPerEttopascal;
-    r.Pve = mese.Esterna / PascalPerEttopascal;
+    r.Pvsi = mese.SaturazioneInterna;
+    r.Pvi = mese.Interna;
+    r.Pvse = mese.SaturazioneEsterna;
+    r.Pve = mese.Esterna;
+    r.Ui = UmiditàRelativa(mese.Interna, mese.SaturazioneInterna);
+    r.Ue = UmiditàRelativa(mese.Esterna, mese.SaturazioneEsterna);
     const std::size_t confini = std::min(
         {mese.Saturazione.size(), mese.Pressione.size(), static_cast<std::size_t>(SlotTabelle)});
     for (std::size_t k = 0; k < confini; ++k) {
-        r.Pvs[k] = mese.Saturazione[k] / PascalPerEttopascal;
-        r.Pv[k] = mese.Pressione[k] / PascalPerEttopascal;
+        r.Pvs[k] = mese.Saturazione[k];
+        r.Pv[k] = mese.Pressione[k];
     }
-    DisegnaGraficiUmidità(g.Grafico2, r, AscisseConfini(e));
+    DisegnaGraficiUmidità(g.Grafico2, r, AscisseConfini(e), "Pa");
     tratteggio(g.Grafico2, e.NumeroStrati());
     return g.Grafico2;
 }

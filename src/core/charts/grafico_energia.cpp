@@ -86,7 +86,7 @@ void DisegnaGraficoEnergiaTrasmessaInbBPerLeVarieFrequenzeHz(
     PosizionaEtichetta(g3, Etichetta{"LabeldB(0)", SinistraEtichettaDecibel, AltoEtichettaDecibel,
                                      "dB", BiancoBGR, true});
 
-    PosaEtichette posa(g3, {"L3x("});
+    PosaEtichette posa(g3);
     for (std::size_t i = 0; i < FrequenzeOttava.size(); ++i) {
         const int k = static_cast<int>(i) + 1;
         Etichetta e{NomeIndice("LabeldB", k),

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/charts/posa_etichette.h"
 #include "core/charts/testo_grafico.h"
 #include "core/model/numeri.h"
 
@@ -11,17 +12,19 @@ namespace paretix {
 
 namespace {
 
-// The plot area inside the surface: room for the hour labels below and the value labels at
-// the sides.
-constexpr double Sinistra = 900;
-constexpr double Destra = LarghezzaGraficoSfasamento - 900;
-constexpr double Alto = 300;
+// The plot area inside the surface. Above it the legend band names the two curves, and under
+// the legend the delay's label stands on top of its line; on the right, U·1 K names the top of
+// the flux scale; below, the hours. So no label lies on a curve or a grid line.
+constexpr double Sinistra = 400;
+constexpr double Destra = LarghezzaGraficoSfasamento - 1200;
+constexpr double AltoLegenda = 30;
+constexpr double Alto = AltoLegenda + 2 * (AltezzaTesto + 2 * DistanzaEtichetta);
 constexpr double Basso = AltezzaGraficoSfasamento - 450;
 constexpr double Centro = (Alto + Basso) / 2;
 constexpr double Ampiezza = (Basso - Alto) / 2;
 constexpr double OreGiorno = 24;
-// A label's height in twips at the charts' type size.
-constexpr double AltezzaEtichetta = 180;
+// The gap between the two names of the legend.
+constexpr double SpazioLegenda = 400;
 constexpr const char* UnitàFlusso = " W/m²";
 
 double X(double ore) {
@@ -47,12 +50,11 @@ void Curva(Superficie& s, const char* famiglia, double ampiezza, double ritardoO
     }
 }
 
-// A label whose left edge is moved so that the whole text stays inside the surface.
+// A label whose left edge is moved so that the whole text stays between minimo and massimo.
 Etichetta Dentro(std::string nome, double sinistra, double alto, std::string testo,
-                 ColoreBGR colore) {
-    const double larghezza = static_cast<double>(testo.size()) * LarghezzaCarattere;
-    sinistra = std::clamp(sinistra, 0.0, LarghezzaGraficoSfasamento - larghezza);
-    alto = std::clamp(alto, 0.0, AltezzaGraficoSfasamento - AltezzaEtichetta);
+                 ColoreBGR colore, double minimo = 0, double massimo = LarghezzaGraficoSfasamento) {
+    const double larghezza = LarghezzaTesto(testo);
+    sinistra = std::clamp(sinistra, minimo, std::max(minimo, massimo - larghezza));
     return {std::move(nome), sinistra, alto, std::move(testo), colore, true};
 }
 
@@ -71,10 +73,9 @@ Superficie GraficoSfasamento(double U, double Yie, double sfasamentoOre) {
                            h == 0 || h == 24 ? StileTratto::Continuo : StileTratto::Punteggiato,
                            true});
         const std::string testo = std::to_string(h);
-        s.Etichette.push_back(
-            Dentro(NomeIndice("EtichettaOra", h),
-                   X(h) - LarghezzaCarattere * static_cast<double>(testo.size()) / 2, Basso + 60,
-                   testo, BiancoBGR));
+        s.Etichette.push_back(Dentro(NomeIndice("EtichettaOra", h),
+                                     X(h) - LarghezzaTesto(testo) / 2, Basso + 60, testo,
+                                     BiancoBGR));
     }
     s.Etichette.push_back(
         Dentro("EtichettaUnitaOre", Destra + 150, Basso + 60, EtichettaOre, BiancoBGR));
@@ -85,19 +86,23 @@ Superficie GraficoSfasamento(double U, double Yie, double sfasamentoOre) {
     Curva(s, "LineaTe", 1, 0, RossoBGR, StileTratto::Continuo);
     Curva(s, "LineaFlusso", f, sfasamentoOre, VerdeBGR, StileTratto::Continuo);
 
-    s.Etichette.push_back(
-        Dentro("EtichettaTe", 60, Alto - AltezzaEtichetta, EtichettaTemperaturaEsterna, RossoBGR));
-    s.Etichette.push_back(Dentro("EtichettaFlusso", Destra + 60, Y(f) - AltezzaEtichetta / 2,
+    const Etichetta te =
+        Dentro("EtichettaTe", Sinistra, AltoLegenda, EtichettaTemperaturaEsterna, RossoBGR);
+    s.Etichette.push_back(Dentro("EtichettaFlusso",
+                                 Sinistra + LarghezzaTesto(te.Testo) + SpazioLegenda, AltoLegenda,
                                  EtichettaFlusso, VerdeBGR));
-    s.Etichette.push_back(Dentro("EtichettaU", Destra + 60, Alto - AltezzaEtichetta,
-                                 Decimali(U, 3) + UnitàFlusso, RossoBGR));
+    s.Etichette.push_back(te);
+    s.Etichette.push_back(Dentro("EtichettaU", Destra + 2 * DistanzaEtichetta,
+                                 Alto - AltezzaTesto / 2, Decimali(U, 3) + UnitàFlusso, RossoBGR));
 
-    // The delay: from the outside peak at 0 h to the inside peak at Δt.
+    // The delay: from the outside peak at 0 h to the inside peak at Δt, its label on top of the
+    // line and within the plot's width.
     s.Linee.push_back({"LineaSfasamento", X(sfasamentoOre), Alto, X(sfasamentoOre), Basso, VerdeBGR,
                        1, StileTratto::Punteggiato, true});
     const std::string sfasamento = PrefissoSfasamento + Decimali(sfasamentoOre, 1) + " h";
     s.Etichette.push_back(
-        Dentro("EtichettaSfasamento", X(sfasamentoOre) + 60, Alto + 30, sfasamento, VerdeBGR));
+        Dentro("EtichettaSfasamento", X(sfasamentoOre) - LarghezzaTesto(sfasamento) / 2,
+               Alto - DistanzaEtichetta - AltezzaTesto, sfasamento, VerdeBGR, Sinistra, Destra));
     return s;
 }
 

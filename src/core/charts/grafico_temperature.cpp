@@ -20,7 +20,7 @@ void DisegnaGraficoTemperature(Superficie& g1, const RisultatiCalcolo& r,
     SpostaLineaZero(g1, "LineXg1", scala.y(0));
     DisegnaProfilo(g1, "LineaTemperatura", CianoBGR, scala, r.Ti, r.T, r.Te, ascisse);
 
-    PosaEtichette posa(g1, {"LineaTemperatura"});
+    PosaEtichette posa(g1);
     EtichettaLivelloInterno(g1, posa, "Label1y(1)", FormaGrafico(r.Ti) + " °C", scala.y(r.Ti),
                             CianoBGR);
     EtichettaLivelloEsterno(g1, posa, "Label1y(2)", FormaGrafico(r.Te) + " °C", scala.y(r.Te),

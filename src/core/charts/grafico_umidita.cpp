@@ -1,6 +1,9 @@
 #include "core/charts/grafico_umidita.h"
 
+#include <string>
+
 #include "core/charts/assi.h"
+#include "core/charts/cornici.h"
 #include "core/charts/etichette_livelli.h"
 #include "core/charts/profili.h"
 
@@ -18,11 +21,12 @@ double AltezzaIn(const Linea& l, double x) {
 } // namespace
 
 void DisegnaGraficiUmidità(Superficie& g2, const RisultatiCalcolo& r,
-                           const std::vector<double>& ascisse) {
+                           const std::vector<double>& ascisse, std::string_view unita) {
     const auto N = ascisse.size() - 1;
     RimuoviProfilo(g2, "LineaU1");
     RimuoviProfilo(g2, "LineaU2");
-    for (const char* nome : {"Label2yV(1)", "Label2yV(2)", "Label2yR(1)", "Label2yR(2)"}) {
+    for (const char* nome : {"Label2yV(1)", "Label2yV(2)", "Label2yR(1)", "Label2yR(2)",
+                             "LegendaPs", "LegendaPv", "EtichettaUi", "EtichettaUe"}) {
         RimuoviEtichetta(g2, nome);
     }
     g2.Pennellate.clear();
@@ -43,14 +47,28 @@ void DisegnaGraficiUmidità(Superficie& g2, const RisultatiCalcolo& r,
     DisegnaProfilo(g2, "LineaU1", VerdeBGR, scala, r.Pvsi, r.Pvs, r.Pvse, ascisse);
     DisegnaProfilo(g2, "LineaU2", RossoBGR, scala, r.Pvi, r.Pv, r.Pve, ascisse);
 
-    PosaEtichette posa(g2, {"LineaU1", "LineaU2"});
+    PosaEtichette posa(g2);
+    Etichetta vapore{"LegendaPv", 0, AltoUnita, LegendaVapore, RossoBGR, true};
+    vapore.Sinistra = g2.Larghezza - RientroEtichetteLivello - LarghezzaTesto(vapore.Testo);
+    Etichetta saturazione{"LegendaPs", 0, AltoUnita, LegendaSaturazione, VerdeBGR, true};
+    saturazione.Sinistra =
+        vapore.Sinistra - LarghezzaCarattere * 2 - LarghezzaTesto(saturazione.Testo);
+    for (const Etichetta* e : {&saturazione, &vapore}) {
+        posa.Occupa(*e);
+        PosizionaEtichetta(g2, *e);
+    }
     EtichettaLivelloInterno(g2, posa, "Label2yV(1)", FormaGrafico(r.Pvsi), scala.y(r.Pvsi),
                             VerdeBGR);
     EtichettaLivelloEsterno(g2, posa, "Label2yV(2)", FormaGrafico(r.Pvse), scala.y(r.Pvse),
                             VerdeBGR);
     EtichettaLivelloInterno(g2, posa, "Label2yR(1)", FormaGrafico(r.Pvi), scala.y(r.Pvi), RossoBGR);
     EtichettaLivelloEsterno(g2, posa, "Label2yR(2)", FormaGrafico(r.Pve), scala.y(r.Pve), RossoBGR);
-    DisegnaAsseValori(g2, scala, "hPa", posa);
+    const double sezione = g2.Altezza - MargineBassoMuro;
+    EtichettaLivelloInterno(g2, posa, "EtichettaUi", "Ui " + FormaGrafico(r.Ui) + " %", sezione,
+                            BiancoBGR);
+    EtichettaLivelloEsterno(g2, posa, "EtichettaUe", "Ue " + FormaGrafico(r.Ue) + " %", sezione,
+                            BiancoBGR);
+    DisegnaAsseValori(g2, scala, unita, posa);
 }
 
 void tratteggio(Superficie& g2, int N) {

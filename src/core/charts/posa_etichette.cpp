@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace paretix {
 
@@ -14,13 +15,10 @@ struct Posto {
 
 } // namespace
 
-PosaEtichette::PosaEtichette(const Superficie& s, const std::vector<std::string_view>& famiglie)
-    : superficie_(s) {
+PosaEtichette::PosaEtichette(const Superficie& s) : superficie_(s) {
     for (const Linea& l : s.Linee) {
-        const bool curva = std::any_of(famiglie.begin(), famiglie.end(),
-                                       [&](std::string_view f) { return l.Nome.starts_with(f); });
-        if (l.Visibile && curva) {
-            curve_.push_back(l);
+        if (l.Visibile) {
+            linee_.push_back(l);
         }
     }
     for (const Etichetta& e : s.Etichette) {
@@ -34,7 +32,7 @@ bool PosaEtichette::Libero(const Rettangolo& r) const {
     return DentroSuperficie(r, superficie_) &&
            std::none_of(occupati_.begin(), occupati_.end(),
                         [&](const Rettangolo& o) { return Sovrapposti(o, r); }) &&
-           std::none_of(curve_.begin(), curve_.end(),
+           std::none_of(linee_.begin(), linee_.end(),
                         [&](const Linea& l) { return Attraversa(l, r); }) &&
            std::none_of(superficie_.Pennellate.begin(), superficie_.Pennellate.end(),
                         [&](const Linea& l) { return Attraversa(l, r); });
@@ -75,6 +73,20 @@ bool PosaEtichette::PosaSopraLivello(Etichetta& e, double sinistra, double y) {
     return Prova(*this, superficie_, e, [&](double d) {
         return std::array<Posto, 2>{Posto{sinistra, y - DistanzaEtichetta - AltezzaTesto - d},
                                     Posto{sinistra, y + DistanzaEtichetta + d}};
+    });
+}
+
+bool PosaEtichette::PosaLungoLivello(Etichetta& e, double da, double a, double y) {
+    return Prova(*this, superficie_, e, [&](double d) {
+        std::vector<Posto> posti;
+        for (double sinistra = a; sinistra >= da; sinistra -= PassoPosto) {
+            posti.push_back({sinistra, y - DistanzaEtichetta - AltezzaTesto - d});
+            posti.push_back({sinistra, y + DistanzaEtichetta + d});
+        }
+        if (posti.empty()) {
+            posti.push_back({a, y - DistanzaEtichetta - AltezzaTesto - d});
+        }
+        return posti;
     });
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // Where the value labels of a chart go: each one near the point it names, but inside the
-// surface, off the curves and off every other label. A label tries its places in order and
+// surface, off every visible line (curves, axes, zero and grid lines, the wall's section) and
+// off every other label. A label tries its places in order and
 // takes the first free one.
 
-#include <string_view>
 #include <vector>
 
 #include "core/charts/elementi.h"
@@ -21,18 +21,23 @@ enum class Lato { Destra, Sinistra };
 
 class PosaEtichette {
   public:
-    // The curves of s that no label may cross are the elements whose names start with one of
-    // famiglie and the strokes; every visible label already on s is taken. The strokes are
-    // read where they are: they must stay unchanged while the labels are placed.
-    PosaEtichette(const Superficie& s, const std::vector<std::string_view>& famiglie);
+    // No label may cross a line visible on s now, nor a stroke; every visible label already on
+    // s is taken. The strokes are read where they are: they must stay unchanged while the
+    // labels are placed.
+    explicit PosaEtichette(const Superficie& s);
 
-    // Whether r is inside the surface and free of curves and taken labels.
+    // Whether r is inside the surface and free of lines and taken labels.
     bool Libero(const Rettangolo& r) const;
 
     // Places e beside the level y, with its left edge at sinistra: above it, then below it,
     // then further away by PassoPosto each time; then marks it taken. Whether a free place
     // was found: otherwise e stands at the first place, moved inside the surface.
     bool PosaSopraLivello(Etichetta& e, double sinistra, double y);
+
+    // Places e beside the level y with its left edge somewhere from da to a: right next to
+    // the level first, above and then below it, with the left edge at a, then PassoPosto
+    // further left each time down to da; only then further away from the level.
+    bool PosaLungoLivello(Etichetta& e, double da, double a, double y);
 
     // Places e beside the point (x, y), above and to the lato side of it first; then the
     // other side, then below, then further above and below.
@@ -43,7 +48,7 @@ class PosaEtichette {
 
   private:
     const Superficie& superficie_;
-    std::vector<Linea> curve_;
+    std::vector<Linea> linee_;
     std::vector<Rettangolo> occupati_;
 };
 

@@ -5,7 +5,7 @@
 namespace paretix {
 
 void SpostaLineaZero(Superficie& s, std::string_view nome, double y) {
-    PosizionaLinea(s, Linea{std::string(nome), 0, y, s.Larghezza, y, BiancoBGR, 3,
+    PosizionaLinea(s, Linea{std::string(nome), AsseVerticale, y, s.Larghezza, y, BiancoBGR, 3,
                             StileTratto::Continuo, true});
 }
 

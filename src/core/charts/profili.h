@@ -15,7 +15,8 @@ namespace paretix {
 
 constexpr double FineLivelloEsterno = 9800;
 
-// Moves the zero line (a white axis 3 pixels wide) to the height y, across the surface.
+// Moves the zero line (a white axis 3 pixels wide) to the height y, from the vertical axis to
+// the right edge: the tick labels left of the axis stay clear of it.
 void SpostaLineaZero(Superficie& s, std::string_view nome, double y);
 
 // Removes the elements 1 to 16 of the family left by an earlier drawing.

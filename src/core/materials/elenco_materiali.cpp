@@ -126,6 +126,12 @@ void ElencoMateriali::Prosegui2() {
             Cella(10 * r + c).Caption.clear();
         }
     }
+    if (UltimoVisibile() < 0 && !filtro_.empty()) {
+        CellaAbaco& avviso = Cella(1);
+        avviso.Caption = AvvisoNessunMateriale;
+        avviso.ColoreTesto = ColoreNero;
+        avviso.Grassetto = false;
+    }
     vscrollVisibile_ = UltimoVisibile() > righe_ - 1;
     if (vscrollVisibile_) {
         vscrollMax_ = MassimoScorrimento();
@@ -155,7 +161,8 @@ void ElencoMateriali::Colora() {
 }
 
 void ElencoMateriali::LabelMat_MouseMove(int k) {
-    evidenziata_ = k / 10;
+    const bool vuota = k / 10 + vscrollValore_ > UltimoVisibile();
+    evidenziata_ = ModoConsulta(modo_) && vuota ? -1 : k / 10;
     Colora();
 }
 

@@ -33,6 +33,8 @@ inline constexpr const char* IntestazioneCaloreSpecifico = "Calore specifico J/k
 inline constexpr const char* DidascaliaFiltro = "Cerca:";
 inline constexpr const char* SuggerimentoFiltro =
     "Scrivere una parte del nome: maiuscole e accenti non contano";
+// What the first row says when the filter finds nothing.
+inline constexpr const char* AvvisoNessunMateriale = "Nessun materiale corrisponde alla ricerca";
 
 struct CellaAbaco {
     std::string Caption;
@@ -130,12 +132,14 @@ class ElencoMateriali {
     // Whether a material has been loaded into the layer: the browser then closes.
     bool Caricato() const { return caricato_; }
 
-    // Fills the grid from row 0 and sets up the scroll bar.
+    // Fills the grid from row 0 and sets up the scroll bar; when the filter lets no row
+    // through, the first row's name cell says so (AvvisoNessunMateriale).
     void Prosegui2();
     // Fills the grid from the row given by the scroll bar's new value.
     void VScroll1_Change(int valore);
 
-    // Highlights the grid row of cell k in yellow; TuttoBianco clears every highlight.
+    // Highlights the grid row of cell k in yellow, in consult mode only a row that shows a
+    // material; TuttoBianco clears every highlight.
     void LabelMat_MouseMove(int k);
     void TuttoBianco();
 

@@ -13,7 +13,8 @@ GraficiVerifiche GraficiDelleVerifiche(const Esercizio& e, const RisultatiVerifi
     }
     if (v.Igrometrica && v.Igrometrica->Risultato) {
         const RisultatoIgrometriaMensile& r = *v.Igrometrica->Risultato;
-        AccumuloAnno accumulo{{}, r.AccumuloMassimo, r.MeseAccumuloMassimo, r.Ammissibile};
+        AccumuloAnno accumulo{
+            {}, r.AccumuloMassimo, r.MeseAccumuloMassimo, r.Ammissibile, r.MeseInizio};
         for (std::size_t m = 0; m < r.Mesi.size(); ++m) {
             accumulo.Ma[m] = r.Mesi[m].AccumuloTotale;
         }
