@@ -168,7 +168,7 @@ Superficie GraficoSerie(const DatiGraficoSerie& d) {
     }
     DisegnaLegenda(s, d);
 
-    PosaEtichette posa(s, {"Curva", "LineaSoglia", "LineaConfine", "Legenda"});
+    PosaEtichette posa(s);
     if (d.Soglia) {
         Etichetta e{"EtichettaSoglia", 0, 0, d.DidascaliaSoglia, GialloBGR, true};
         posa.PosaSopraLivello(e, Destra - LarghezzaTesto(e.Testo), sy.y(*d.Soglia));
