@@ -195,7 +195,7 @@ class SessioneFinestra {
              }},
             {"avvio",
              [&] {
-                 f.Form_Load({"/opt/paretix", Si, true});
+                 a == "vuoto" ? f.Form_Load({}) : f.Form_Load({"/opt/paretix", Si, true});
              }},
             {"costruisci", [&] { CostruisciParete(f, a); }},
             {"strato", [&] { f.LabelStrato_MouseDown(std::stoi(a)); }},
@@ -208,16 +208,6 @@ class SessioneFinestra {
             {"muove-su", [&] { f.MuoveSu(); }},
             {"verifiche", [&] { f.CheckVerifiche_Click(a == "1"); }},
             {"strati", [&] { Strati(a.empty() ? 0 : std::stoi(a)); }},
-            {"ripeti",
-             [&] {
-                 int n = 0;
-                 std::getline(arg >> n >> std::ws, resto);
-                 const std::size_t spazio = resto.find(' ');
-                 for (int i = 0; i < n; ++i) {
-                     Comando(resto.substr(0, spazio),
-                             spazio == std::string::npos ? "" : resto.substr(spazio + 1));
-                 }
-             }},
             {"recupero-in", [&] { f.ImpostaRecupero(Percorso(a)); }},
             {"timer-recupero", [&] { f.TimerRecupero_Timer(); }},
             {"annulla", [&] { f.Annulla_Click(); }},
@@ -268,12 +258,6 @@ class SessioneFinestra {
             {"sola-lettura", [&] { SolaLettura(Percorso(a)); }},
             {"permessi-tutti",
              [&] { std::filesystem::permissions(Percorso(a), std::filesystem::perms::all); }},
-            {"copia",
-             [&] {
-                 std::string da, in;
-                 arg >> da >> in;
-                 std::filesystem::copy_file(Percorso(da), Percorso(in));
-             }},
             {"rimuovi", [&] { std::filesystem::remove(Percorso(a)); }},
             {"nobody",
              [&] { nobody_ = a == "sì" ? std::make_unique<ComeUtenteQualsiasi>() : nullptr; }},
