@@ -36,6 +36,7 @@ void Parete(test::SessioneFinestra& s, const std::string& tipi,
 
 // Sessions under tests/data/core-h1/finestra: "parete MMM" opens the wall above, "carica"
 // loads a plaster from the database into the selected layer, "casella" shows the check box.
+// "dati" confirms the dialog of the checks.
 class DatiVerificheSessione : public testing::TestWithParam<const char*> {};
 
 TEST_P(DatiVerificheSessione, TheWindowAnswersAsTheScriptSays) {
@@ -46,16 +47,25 @@ TEST_P(DatiVerificheSessione, TheWindowAnswersAsTheScriptSays) {
         } else if (comando == "carica") {
             s.F().CaricaMaterialeNelloStratoSelezionato(
                 {"Intonaco di gesso", "1200", "0,35", "10", "-"});
-        } else {
-            ASSERT_EQ(comando, "casella");
+        } else if (comando == "casella") {
             s.Scrivi(s.F().CheckVerifiche() ? "verifiche: sì" : "verifiche: no");
+        } else {
+            // "btr;c": the dialog of the checks with zone F, btr and layer 3's specific heat.
+            ASSERT_EQ(comando, "dati");
+            DialogoDatiVerifiche d = s.F().DatiVerifiche_Click();
+            d.Btr = a.substr(0, a.find(';'));
+            d.Strati[2].CaloreSpecifico = a.substr(a.find(';') + 1);
+            d.Zona = ZonaClimatica::F;
+            s.Esito(s.F().DatiVerifiche_Ok(d));
+            s.Scrivi("btr \"" + d.Btr + "\", c \"" + d.Strati[2].CaloreSpecifico + "\"");
         }
     };
     s.Esegui(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(, DatiVerificheSessione,
-                         testing::Values("verifiche-strati", "verifiche-casella"),
+                         testing::Values("verifiche-strati", "verifiche-casella",
+                                         "verifiche-errate"),
                          [](const auto& info) {
                              std::string nome = info.param;
                              std::erase(nome, '-');
@@ -118,31 +128,6 @@ TEST_F(DatiVerificheFinestra, TheDialogShowsTheLayersAndTheChoices) {
     EXPECT_EQ(std::string(VociCategoria[3]), "D - ospedali e case di cura");
     EXPECT_EQ(std::string(VociElemento[static_cast<int>(ElementoParete::NonClimatizzato)]),
               "parete verso ambiente non climatizzato");
-}
-
-TEST_F(DatiVerificheFinestra, WrongValuesAreNamedAndNothingIsApplied) {
-    Calcolato("MMM");
-    const Esercizio prima = f.esercizio();
-    const std::string b = MessaggioBtrNonValido, c = MessaggioCaloreSpecificoNonValido(3);
-    const std::tuple<std::string, std::string, std::string> casi[] = {
-        {"0", "", b},   {"1,01", "", b}, {"-0,5", "", b}, {"mezzo", "", b},
-        {"0.5", "", b}, {"", "0", c},    {"", "-5", c},   {"", "calce", c}};
-    for (const auto& [btr, calore, messaggio] : casi) {
-        DialogoDatiVerifiche d = f.DatiVerifiche_Click();
-        d.Btr = btr;
-        d.Strati[2].CaloreSpecifico = calore;
-        d.Zona = ZonaClimatica::F;
-        dialoghi.Mostrati.clear();
-        EXPECT_FALSE(f.DatiVerifiche_Ok(d)) << btr << calore;
-        EXPECT_EQ(dialoghi.Mostrati,
-                  (std::vector<DialoghiRegistrati::Voce>{
-                      {"Dati per le verifiche", messaggio, Icona::Esclamazione}}));
-        EXPECT_EQ((std::pair{d.Btr, d.Strati[2].CaloreSpecifico}), (std::pair{btr, calore}));
-        EXPECT_EQ(f.esercizio(), prima);
-        EXPECT_EQ(f.Stato().Modificato, No);
-    }
-    EXPECT_EQ(c, "Il valore nella casella ''c'' dello strato n. 3 deve essere un numero positivo "
-                 "(calore specifico in J/(kg K)).");
 }
 
 TEST_F(DatiVerificheFinestra, OkAppliesTheDataAndIsAnEditOnlyWhenSomethingChanged) {
