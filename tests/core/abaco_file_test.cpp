@@ -15,73 +15,74 @@
 #include "core/model/numeri.h"
 #include "support/cartella_temporanea.h"
 #include "support/dialoghi_solo_messaggi.h"
+#include "trascrizione.h"
 
 using namespace paretix;
 using namespace paretix::test;
 
 namespace {
 
-const Abaco Materiali = {
-    {"Metalli", "", "", "", ""},
-    {"Ghisa", "7200", "50", "0", "-"},
-    {"Legno di abete", "450", "0,12", "4", "0,9"},
-};
-
-// The rows above as the program writes them.
-const std::string FileMateriali = "\xB6\r\nMetalli \r\n \r\n \r\n \r\n \r\n"
-                                  "\xB6\r\nGhisa \r\n7200 \r\n50 \r\n0 \r\n- \r\n"
-                                  "\xB6\r\nLegno di abete \r\n450 \r\n0,12 \r\n4 \r\n0,9 \r\n";
-
-} // namespace
-
-TEST(Abaco, WritesAndReadsBackTheSameRows) {
-    EXPECT_EQ(ContenutoFileAbaco(Materiali, ""), FileMateriali);
-    EXPECT_EQ(LetturaAbaco(FileMateriali), (ContenutoAbaco{Materiali, ""}));
-    EXPECT_EQ(LetturaAbaco(ContenutoAbacoPredefinito),
-              (ContenutoAbaco{{{"Metalli", "", "", "", ""}}, ""}));
-    EXPECT_EQ(LetturaAbaco(""), ContenutoAbaco{});
+std::vector<std::string> Dividi(const std::string& testo, const std::string& separatore) {
+    std::vector<std::string> parti;
+    std::size_t da = 0;
+    for (std::size_t a; (a = testo.find(separatore, da)) != std::string::npos;
+         da = a + separatore.size()) {
+        parti.push_back(testo.substr(da, a - da));
+    }
+    parti.push_back(testo.substr(da));
+    return parti;
 }
 
-TEST(Abaco, TrimsBlanksOnlyAndConvertsTheText) {
-    const Abaco scritto = {{"  Calcestruzzo à  ", " 2400", "\t1,9 ", "", "  "}};
-    EXPECT_EQ(ContenutoFileAbaco(scritto, ""),
-              "\xB6\r\nCalcestruzzo \xE0 \r\n2400 \r\n\t1,9 \r\n \r\n \r\n");
-    const auto letto = LetturaAbaco("  \xB6 \nCalcestruzzo \xE0\n2400\n\t1,9\n\n   ");
-    EXPECT_EQ(letto.Voci, (Abaco{{"Calcestruzzo à", "2400", "\t1,9", "", ""}}));
+std::string Riscritto(const Abaco& voci, const std::string& coda) {
+    const auto byte = ContenutoFileAbaco(voci, coda);
+    return byte ? "file: " + *byte : "rifiutato";
 }
 
-TEST(Abaco, ReadingStopsWhereNoMarkerStandsAndKeepsTheRest) {
-    const std::string coda = "\r\n\xB6\r\nPerso? \r\nno\r\n";
-    const ContenutoAbaco letto = LetturaAbaco(FileMateriali + coda);
-    EXPECT_EQ(letto.Voci, Materiali);
-    EXPECT_EQ(letto.Coda, coda);
-
-    Abaco modificato = letto.Voci;
-    modificato.push_back({"Rame", "8900", "380", "0", "-"});
-    const auto riscritto = ContenutoFileAbaco(modificato, letto.Coda);
-    ASSERT_TRUE(riscritto.has_value());
-    EXPECT_TRUE(riscritto->ends_with("\xB6\r\nRame \r\n8900 \r\n380 \r\n0 \r\n- \r\n" + coda));
-    EXPECT_EQ(LetturaAbaco(*riscritto), (ContenutoAbaco{modificato, coda}));
+// Files of the materials database, tests/data/core-h1/abaco/letture.txt: the rows read (the six
+// values of each), the unread tail kept, and the file the writer makes of them again, which
+// must read back the same.
+TEST(Abaco, FilesReadAndWrittenBack) {
+    ExpectTrascrizione("core-h1/abaco/letture.txt", [](const std::string& file) {
+        const ContenutoAbaco letto = LetturaAbaco(file);
+        std::vector<std::string> righe;
+        for (const VoceAbaco& v : letto.Voci) {
+            righe.push_back("voce: " + v.Materiale + " | " + v.Densità + " | " + v.Conduttività +
+                            " | " + v.Permeabilità + " | " + v.FatAssorbimento + " | " +
+                            v.CaloreSpecifico);
+        }
+        righe.push_back("coda: " + letto.Coda);
+        righe.push_back(Riscritto(letto.Voci, letto.Coda));
+        if (const auto byte = ContenutoFileAbaco(letto.Voci, letto.Coda)) {
+            EXPECT_EQ(LetturaAbaco(*byte), letto) << Visibile(file);
+        }
+        return righe;
+    });
 }
 
-TEST(Abaco, ARowCutShortIsNotCountedButKept) {
-    const std::string tronca = "\xB6\r\nRame\r\n8900\r\n380";
-    const ContenutoAbaco letto = LetturaAbaco(FileMateriali + tronca);
-    EXPECT_EQ(letto.Voci, Materiali);
-    EXPECT_EQ(letto.Coda, tronca);
+// Rows the program writes, tests/data/core-h1/abaco/scritture.txt: the rows separated by ";;",
+// the six values of a row by "|", and the tail to keep after "@@".
+TEST(Abaco, RowsWrittenOrRefused) {
+    ExpectTrascrizione("core-h1/abaco/scritture.txt", [](const std::string& riga) {
+        const auto parti = Dividi(riga, "@@");
+        Abaco voci;
+        for (const std::string& r : Dividi(parti[0], ";;")) {
+            auto v = Dividi(r, "|");
+            v.resize(6);
+            voci.push_back({v[0], v[1], v[2], v[3], v[4], v[5]});
+        }
+        return std::vector<std::string>{Riscritto(voci, parti.size() > 1 ? parti[1] : "")};
+    });
 }
 
-TEST(Abaco, RefusesValuesItCannotStore) {
-    EXPECT_FALSE(ContenutoFileAbaco({{"Vetro α", "", "", "", ""}}, "").has_value());
-    EXPECT_FALSE(ContenutoFileAbaco({{"Vetro", "2500\r\n", "", "", ""}}, "").has_value());
-
+TEST(Abaco, SavedAndContinuedOnDisk) {
+    const Abaco ghisa{{"Ghisa", "7200", "50", "0", "-"}};
     CartellaTemporanea cartella;
     const std::string file = cartella / "abaco.txt";
-    ScriviTutto(file, FileMateriali);
+    ScriviTutto(file, "vecchio");
     EXPECT_FALSE(SalvaAbaco(file, {{"Vetro α", "", "", "", ""}}, ""));
-    EXPECT_EQ(LeggiTutto(file), FileMateriali);
-    EXPECT_TRUE(SalvaAbaco(file, {Materiali[1]}, "coda"));
-    EXPECT_EQ(Prosegui(file), (ContenutoAbaco{{Materiali[1]}, "coda"}));
+    EXPECT_EQ(LeggiTutto(file), "vecchio");
+    EXPECT_TRUE(SalvaAbaco(file, ghisa, "coda"));
+    EXPECT_EQ(Prosegui(file), (ContenutoAbaco{ghisa, "coda"}));
     EXPECT_FALSE(Prosegui(cartella / "manca.txt").has_value());
 }
 
@@ -107,144 +108,20 @@ TEST(Abaco, HostileFilesRewriteToWhatWasRead) {
     }
 }
 
-namespace {
-
-// Two rows as the writer puts them: marker, then five values each followed by one blank.
-constexpr std::string_view RigheAcciaioLegno = "\xB6\r\nAcciaio \r\n7800 \r\n50 \r\n0,0001875 \r\n"
-                                               "- \r\n\xB6\r\nLegno \r\n500 \r\n0,13 \r\n3,75 \r\n"
-                                               "0,90 \r\n";
-
-TEST(AbacoCalori, TheSpecificHeatsFollowTheRowsAsASectionOfTheirOwn) {
-    Abaco abaco{{"Acciaio", "7800", "50", "0,0001875", "-", "450"},
-                {"Legno", "500", "0,13", "3,75", "0,90", ""}};
-    const auto byte = ContenutoFileAbaco(abaco, "");
-    ASSERT_TRUE(byte);
-    EXPECT_EQ(*byte, std::string(RigheAcciaioLegno) + "Calori specifici J/kgK\r\nAcciaio=450\r\n");
-    const ContenutoAbaco letto = LetturaAbaco(*byte);
-    EXPECT_EQ(letto.Voci, abaco);
-    EXPECT_EQ(letto.Coda, "");
-}
-
-TEST(AbacoCalori, AReaderOfTheRowsAloneKeepsTheSectionAndSoTheValues) {
-    // A copy of the program that knows only the six-line rows stops reading at the title and
-    // writes everything from there back after its rows, unchanged: after it has deleted the
-    // first row, the value of the second is still there.
-    const std::string scrittoDaAltri = "\xB6\r\nLegno \r\n500 \r\n0,13 \r\n3,75 \r\n0,90 \r\n"
-                                       "Calori specifici J/kgK\r\nAcciaio=450\r\nLegno=1600\r\n";
-    const ContenutoAbaco letto = LetturaAbaco(scrittoDaAltri);
-    ASSERT_EQ(letto.Voci.size(), 1u);
-    EXPECT_EQ(letto.Voci[0].CaloreSpecifico, "1600");
-    // The line of the deleted row belongs to no row: it goes at the next save.
-    EXPECT_EQ(*ContenutoFileAbaco(letto.Voci, letto.Coda),
-              "\xB6\r\nLegno \r\n500 \r\n0,13 \r\n3,75 \r\n0,90 \r\n"
-              "Calori specifici J/kgK\r\nLegno=1600\r\n");
-}
-
-TEST(AbacoCalori, RowsOfTheSameNameTakeTheLinesInOrderAndTheRestOfTheTailIsKept) {
-    const std::string file =
-        "\xB6\r\nX \r\n1 \r\n1 \r\n1 \r\n1 \r\n\xB6\r\nX \r\n2 \r\n2 \r\n2 \r\n2 "
-        "\r\nCalori specifici J/kgK\r\n X = 800 \r\nX=900\r\nA=B=1000\r\n"
-        "\r\nnote dell'utente\r\n";
-    const ContenutoAbaco letto = LetturaAbaco(file);
-    ASSERT_EQ(letto.Voci.size(), 2u);
-    EXPECT_EQ(letto.Voci[0].CaloreSpecifico, "800");
-    EXPECT_EQ(letto.Voci[1].CaloreSpecifico, "900");
-    EXPECT_EQ(letto.Coda, "\r\nnote dell'utente\r\n");
-}
-
-TEST(AbacoCalori, ADatabaseWithoutSpecificHeatsIsWrittenAsBefore) {
-    Abaco abaco{{"Acciaio", "7800", "50", "0,0001875", "-"},
-                {"Legno", "500", "0,13", "3,75", "0,90", "  "}};
-    EXPECT_EQ(*ContenutoFileAbaco(abaco, "coda"), std::string(RigheAcciaioLegno) + "coda");
-    // A title further down the tail is not the section: it stays where it is.
-    const std::string file = std::string(RigheAcciaioLegno) + "\r\nCalori specifici J/kgK\r\n";
-    const ContenutoAbaco letto = LetturaAbaco(file);
-    EXPECT_EQ(letto.Voci[0].CaloreSpecifico, "");
-    EXPECT_EQ(*ContenutoFileAbaco(letto.Voci, letto.Coda), file);
-}
-
-TEST(AbacoCalori, AValueTheSectionCannotHoldIsRefused) {
-    for (const char* valore : {"4=5", "450\r\n"}) {
-        EXPECT_FALSE(ContenutoFileAbaco({{"Acciaio", "7800", "50", "1", "-", valore}}, ""))
-            << valore;
-    }
-}
-
-} // namespace
-
-// What is read and written again reads back the same, even in the corners a hand-edited file
-// can reach.
-TEST(AbacoCalori, EveryRowGetsItsOwnValueBackAndATitleInTheTailStaysTail) {
-    // The first "X" has no value, the second has one: an empty line keeps their places.
-    Abaco stessoNome{{"X", "1", "1", "1", "1", ""}, {"X", "2", "2", "2", "2", "900"}};
-    const auto byte = ContenutoFileAbaco(stessoNome, "");
-    ASSERT_TRUE(byte);
-    EXPECT_TRUE(byte->ends_with("Calori specifici J/kgK\r\nX=\r\nX=900\r\n")) << *byte;
-    EXPECT_EQ(LetturaAbaco(*byte).Voci, stessoNome);
-
-    // A section without lines followed by a second title: the second is tail, and stays so.
-    const std::string file = "\xB6\r\nX \r\n1 \r\n1 \r\n1 \r\n1 \r\nCalori specifici J/kgK\r\n"
-                             "Calori specifici J/kgK\r\nX=5\r\n";
-    const ContenutoAbaco letto = LetturaAbaco(file);
-    EXPECT_EQ(letto.Voci[0].CaloreSpecifico, "");
-    EXPECT_EQ(letto.Coda, "Calori specifici J/kgK\r\nX=5\r\n");
-    const auto riscritto = ContenutoFileAbaco(letto.Voci, letto.Coda);
-    ASSERT_TRUE(riscritto);
-    EXPECT_EQ(LetturaAbaco(*riscritto), letto);
-}
-
-// A materials database that another editor saved as UTF-8: the marker "¶" is two bytes there,
-// and every accented letter too.
-
-namespace {
-
-const std::string RigheUtf8 = "¶\r\nMetalli\r\n \r\n \r\n \r\n \r\n"
-                              "¶\r\nLegno d'abete (umidità 12 %)\r\n450\r\n0,12\r\n40\r\n0,9\r\n"
-                              "Calori specifici J/kgK\r\nLegno d'abete (umidità 12 %)=1600\r\n";
-
-TEST(AbacoUtf8, ItsRowsAreReadAndWrittenBackInTheProgramsEncoding) {
-    const Abaco atteso{{"Metalli", "", "", "", "", ""},
-                       {"Legno d'abete (umidità 12 %)", "450", "0,12", "40", "0,9", "1600"}};
-    for (const std::string& contenuto : {RigheUtf8, "\xEF\xBB\xBF" + RigheUtf8}) {
-        const ContenutoAbaco letto = LetturaAbaco(contenuto);
-        EXPECT_EQ(letto.Voci, atteso);
-        EXPECT_EQ(letto.Coda, "");
-        // Written back in Windows-1252, where "¶" and "à" are one byte each.
-        const auto scritto = ContenutoFileAbaco(letto.Voci, letto.Coda);
-        ASSERT_TRUE(scritto);
-        EXPECT_NE(scritto->find("\xB6\r\nLegno d'abete (umidit\xE0 12 %) \r\n"), std::string::npos);
-        EXPECT_EQ(LetturaAbaco(*scritto).Voci, atteso);
-    }
-}
-
-// A file of the program's own with no rows whose unread tail opens with the two bytes of a UTF-8
-// marker: written back alone, the tail would open the file and turn it into UTF-8 text, so the
-// section title goes before it and the file reads back the same.
-TEST(AbacoUtf8, ATailThatOpensWithAUtf8MarkerStaysTail) {
-    const std::string contenuto = "Calori specifici J/kgK\r\nAcciaio=450\r\n\xC2\xB6\r\nX\r\n";
-    const ContenutoAbaco letto = LetturaAbaco(contenuto);
-    EXPECT_TRUE(letto.Voci.empty());
-    EXPECT_EQ(letto.Coda, "\xC2\xB6\r\nX\r\n");
-    const auto scritto = ContenutoFileAbaco(letto.Voci, letto.Coda);
-    ASSERT_TRUE(scritto);
-    EXPECT_EQ(*scritto, "Calori specifici J/kgK\r\n\xC2\xB6\r\nX\r\n");
-    EXPECT_EQ(LetturaAbaco(*scritto), letto);
-}
-
 // A character Windows-1252 lacks could not be written back: the browser does not open and says
 // why, and the file stays as it was.
 TEST(AbacoUtf8, OneWithCharactersTheProgramCannotStoreIsRefusedWithItsReason) {
-    test::CartellaTemporanea cartella;
+    CartellaTemporanea cartella;
     const std::string percorso = cartella / "abaco.txt";
     const std::string contenuto = "¶\r\nŁódź\r\n1\r\n1\r\n1\r\n1\r\n";
-    test::ScriviTutto(percorso, contenuto);
+    ScriviTutto(percorso, contenuto);
     DialoghiSoloMessaggi dialoghi;
     EXPECT_FALSE(AbacoInConsultazione(
         percorso, [](const VoceAbaco&) {}, dialoghi));
     ASSERT_EQ(dialoghi.Messaggi.size(), 1u);
     EXPECT_EQ(dialoghi.Messaggi[0].Testo,
               std::string(MessaggioAbacoIlleggibile) + "\n" + percorso + "\n" + MotivoAbacoUtf8);
-    EXPECT_EQ(test::LeggiTutto(percorso), contenuto);
+    EXPECT_EQ(LeggiTutto(percorso), contenuto);
 }
 
 } // namespace

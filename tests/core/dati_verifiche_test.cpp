@@ -5,50 +5,85 @@
 #include <vector>
 
 #include "core/window/dati_verifiche_dialogo.h"
-#include "core/window/finestra_principale.h"
-#include "support/dialoghi_registrati.h"
+#include "sessione_finestra.h"
 #include "support/finestra_di_prova.h"
-#include "support/parete_di_prova.h"
-#include "support/stampa_esercizio.h"
 
 using namespace paretix;
 
 namespace {
 
+// A wall of three layers, each with its own plaster flag and specific heat; layer 2 is an air
+// cavity when tipi says so. Then cambia applies to the exercise, and the window opens it.
+void Parete(test::SessioneFinestra& s, const std::string& tipi,
+            const std::function<void(Esercizio&)>& cambia = {}) {
+    CostruisciParete(s.F(), tipi);
+    Esercizio e = s.F().esercizio();
+    for (int k = 1; k <= 3; ++k) {
+        Strato& st = e.strato(k);
+        if (!st.CameraAria()) {
+            st.Materiale = "Materiale " + std::to_string(k);
+            st.Spessore.Testo = std::to_string(k);
+            st.Intonaco = k != 2;
+            st.CaloreSpecifico = std::to_string(800 + k);
+        }
+    }
+    if (cambia) {
+        cambia(e);
+    }
+    ASSERT_TRUE(test::MostraNellaFinestra(s.F(), s.dialoghi, e, s.cartella));
+    s.dialoghi.Mostrati.clear();
+}
+
+// Sessions under tests/data/core-h1/finestra: "parete MMM" opens the wall above, "carica"
+// loads a plaster from the database into the selected layer, "casella" shows the check box.
+// "dati" confirms the dialog of the checks.
+class DatiVerificheSessione : public testing::TestWithParam<const char*> {};
+
+TEST_P(DatiVerificheSessione, TheWindowAnswersAsTheScriptSays) {
+    test::SessioneFinestra s;
+    s.AltriComandi = [&s](const std::string& comando, const std::string& a) {
+        if (comando == "parete") {
+            Parete(s, a);
+        } else if (comando == "carica") {
+            s.F().CaricaMaterialeNelloStratoSelezionato(
+                {"Intonaco di gesso", "1200", "0,35", "10", "-"});
+        } else if (comando == "casella") {
+            s.Scrivi(s.F().CheckVerifiche() ? "verifiche: sì" : "verifiche: no");
+        } else {
+            // "btr;c": the dialog of the checks with zone F, btr and layer 3's specific heat.
+            ASSERT_EQ(comando, "dati");
+            DialogoDatiVerifiche d = s.F().DatiVerifiche_Click();
+            d.Btr = a.substr(0, a.find(';'));
+            d.Strati[2].CaloreSpecifico = a.substr(a.find(';') + 1);
+            d.Zona = ZonaClimatica::F;
+            s.Esito(s.F().DatiVerifiche_Ok(d));
+            s.Scrivi("btr \"" + d.Btr + "\", c \"" + d.Strati[2].CaloreSpecifico + "\"");
+        }
+    };
+    s.Esegui(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(, DatiVerificheSessione,
+                         testing::Values("verifiche-strati", "verifiche-casella",
+                                         "verifiche-errate"),
+                         [](const auto& info) {
+                             std::string nome = info.param;
+                             std::erase(nome, '-');
+                             return nome;
+                         });
+
 class DatiVerificheFinestra : public ::testing::Test {
   protected:
-    DialoghiRegistrati dialoghi;
-    FinestraPrincipale f{dialoghi};
-    test::CartellaTemporanea cartella;
+    test::SessioneFinestra s;
+    FinestraPrincipale& f = s.F();
+    DialoghiRegistrati& dialoghi = s.dialoghi;
 
     void SetUp() override { f.Form_Load({}); }
 
-    // A wall of three layers, each with its own plaster flag and specific heat; layer 2 is
-    // an air cavity when aria. Then the change applies to the exercise, and the window opens
-    // it as a file.
-    void Parete(bool aria, const std::function<void(Esercizio&)>& cambia = {}) {
-        CostruisciParete(f, aria ? "MAM" : "MMM");
-        Esercizio e = f.esercizio();
+    // A valid wall calculated and saved, so that an edit has results to clear.
+    void Calcolato(const std::string& tipi) {
+        Parete(s, tipi);
         for (int k = 1; k <= 3; ++k) {
-            Strato& s = e.strato(k);
-            if (s.CameraAria()) {
-                continue;
-            }
-            s.Materiale = "Materiale " + std::to_string(k);
-            s.Spessore.Testo = std::to_string(k);
-            s.Intonaco = k != 2;
-            s.CaloreSpecifico = std::to_string(800 + k);
-        }
-        if (cambia) {
-            cambia(e);
-        }
-        ASSERT_TRUE(test::MostraNellaFinestra(f, dialoghi, e, cartella));
-        dialoghi.Mostrati.clear();
-    }
-
-    // A valid wall calculated, so that an edit has results to clear.
-    void Calcolato() {
-        for (int k = 1; k <= f.esercizio().NumeroStrati(); ++k) {
             f.TextSpessore_Change(k, "10");
             if (!f.esercizio().strato(k).CameraAria()) {
                 f.TextDensità_Change(k, "1800");
@@ -61,91 +96,32 @@ class DatiVerificheFinestra : public ::testing::Test {
         f.TextUEsterna_Change("80");
         f.Command1_Click();
         ASSERT_FALSE(f.Stato().Text2.empty());
-        ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
+        ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, s.cartella));
         dialoghi.Mostrati.clear();
     }
-
-    bool Modificato() const { return f.Stato().Modificato == Si && f.Stato().Text2.empty(); }
 };
 
-} // namespace
-
-TEST_F(DatiVerificheFinestra, LayerOperationsKeepThePerLayerDataWithTheirLayer) {
-    Parete(false);
-    const Esercizio prima = f.esercizio();
-
-    f.LabelStrato_MouseDown(2);
-    f.InserisciStratoASinistra_Click();
-    ASSERT_EQ(f.esercizio().NumeroStrati(), 4);
-    EXPECT_FALSE(f.esercizio().strato(2).Intonaco);
-    EXPECT_TRUE(f.esercizio().strato(2).CaloreSpecifico.empty());
-    EXPECT_EQ(f.esercizio().strato(1), prima.strato(1));
-    EXPECT_EQ(f.esercizio().strato(3).CaloreSpecifico, "802");
-    EXPECT_EQ(f.esercizio().strato(4).CaloreSpecifico, "803");
-    EXPECT_TRUE(f.esercizio().strato(4).Intonaco);
-
-    f.LabelStrato_MouseDown(2);
-    f.EliminaStrato_Click();
-    ASSERT_EQ(f.esercizio().NumeroStrati(), 3);
-    for (int k = 1; k <= 3; ++k) {
-        EXPECT_EQ(f.esercizio().strato(k).Intonaco, prima.strato(k).Intonaco) << k;
-        EXPECT_EQ(f.esercizio().strato(k).CaloreSpecifico, prima.strato(k).CaloreSpecifico) << k;
-    }
-
-    f.LabelStrato_MouseDown(3);
-    f.DaTastiera_Click();
-    EXPECT_TRUE(f.esercizio().strato(3).Intonaco);
-    EXPECT_EQ(f.esercizio().strato(3).CaloreSpecifico, "803");
-
-    f.LabelStrato_MouseDown(1);
-    f.CaricaMaterialeNelloStratoSelezionato({"Intonaco di gesso", "1200", "0,35", "10", "-"});
-    EXPECT_TRUE(f.esercizio().strato(1).Intonaco);
-    EXPECT_EQ(f.esercizio().strato(1).CaloreSpecifico, "801");
-
-    // An air cavity has neither.
-    f.LabelStrato_MouseDown(2);
-    f.CameraAria_Click();
-    ASSERT_TRUE(f.esercizio().strato(2).CameraAria());
-    EXPECT_TRUE(f.esercizio().strato(2).CaloreSpecifico.empty());
-    EXPECT_FALSE(f.esercizio().strato(2).Intonaco);
-}
-
-TEST_F(DatiVerificheFinestra, TheCheckBoxIsAnEditThatLeavesCalculateAlone) {
-    EXPECT_FALSE(f.CheckVerifiche());
-    Calcolato();
-    for (const bool valore : {true, false}) {
-        f.CheckVerifiche_Click(valore);
-        EXPECT_EQ(f.CheckVerifiche(), valore);
-        EXPECT_TRUE(Modificato());
-        EXPECT_TRUE(f.Stato().Command1Abilitato);
-        ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
-        f.CheckVerifiche_Click(valore);
-        EXPECT_EQ(f.Stato().Modificato, No) << "the same value is no change";
-    }
-    // With no calculation type chosen "Calcola" stays disabled whatever this box says.
-    f.Check1_Click(0, false);
-    f.CheckVerifiche_Click(true);
-    EXPECT_FALSE(f.Stato().Command1Abilitato);
-    f.NuovoProgettoVuoto();
-    EXPECT_FALSE(f.CheckVerifiche());
-}
-
 TEST_F(DatiVerificheFinestra, TheDialogShowsTheLayersAndTheChoices) {
-    Parete(true, [](Esercizio& e) {
+    DialogoDatiVerifiche vuoto = f.DatiVerifiche_Click();
+    for (const std::optional<ElementoParete> elemento :
+         {std::optional<ElementoParete>{}, std::optional{ElementoParete::Esterno},
+          std::optional{ElementoParete::NonClimatizzato},
+          std::optional{ElementoParete::Divisorio}}) {
+        vuoto.Elemento = elemento;
+        EXPECT_EQ(vuoto.BtrAbilitato(), elemento == ElementoParete::NonClimatizzato);
+    }
+    Parete(s, "MAM", [](Esercizio& e) {
         e.Verifiche.Zona = ZonaClimatica::C;
         e.Verifiche.IsolamentoInterno = true;
     });
     const DialogoDatiVerifiche d = f.DatiVerifiche_Click();
     ASSERT_EQ(d.Strati.size(), 3u);
-    EXPECT_EQ(d.Strati[0].Nome, "Materiale 1");
-    EXPECT_EQ(d.Strati[0].Spessore, "1");
-    EXPECT_TRUE(d.Strati[0].Intonaco);
-    EXPECT_EQ(d.Strati[2].CaloreSpecifico, "803");
-    EXPECT_TRUE(d.Strati[1].CameraAria);
-    EXPECT_EQ(d.Strati[1].Nome, "Intercapedine d'aria");
-    EXPECT_EQ(d.Zona, ZonaClimatica::C);
-    EXPECT_TRUE(d.IsolamentoInterno);
-    EXPECT_FALSE(d.Irradianza290);
+    const auto& [primo, aria, terzo] = std::tie(d.Strati[0], d.Strati[1], d.Strati[2]);
+    EXPECT_EQ((std::tuple{primo.Nome, primo.Spessore, primo.Intonaco, terzo.CaloreSpecifico}),
+              (std::tuple{"Materiale 1", "1", true, "803"}));
+    EXPECT_EQ((std::tuple{aria.CameraAria, aria.Nome}), (std::tuple{true, "Intercapedine d'aria"}));
+    EXPECT_EQ((std::tuple{d.Zona, d.IsolamentoInterno, d.Irradianza290}),
+              (std::tuple{std::optional{ZonaClimatica::C}, true, false}));
     EXPECT_EQ(d.VociStratoIsolante(),
               (std::vector<std::string>{"il meno conduttivo", "1 - Materiale 1",
                                         "2 - Intercapedine d'aria", "3 - Materiale 3"}));
@@ -154,83 +130,32 @@ TEST_F(DatiVerificheFinestra, TheDialogShowsTheLayersAndTheChoices) {
               "parete verso ambiente non climatizzato");
 }
 
-TEST_F(DatiVerificheFinestra, BtrIsOnlyForAWallTowardsAnUnheatedSpace) {
-    DialogoDatiVerifiche d = f.DatiVerifiche_Click();
-    for (const std::optional<ElementoParete> elemento :
-         {std::optional<ElementoParete>{}, std::optional{ElementoParete::Esterno},
-          std::optional{ElementoParete::NonClimatizzato},
-          std::optional{ElementoParete::Divisorio}}) {
-        d.Elemento = elemento;
-        EXPECT_EQ(d.BtrAbilitato(), elemento == ElementoParete::NonClimatizzato);
-    }
-}
-
-TEST_F(DatiVerificheFinestra, WrongValuesAreNamedAndNothingIsApplied) {
-    Parete(false);
-    Calcolato();
-    const Esercizio prima = f.esercizio();
-    struct Caso {
-        std::string btr;
-        std::string c;
-        std::string messaggio;
-    };
-    const std::string b = MessaggioBtrNonValido, c = MessaggioCaloreSpecificoNonValido(3);
-    const std::vector<Caso> casi{{"0", "", b},     {"1,01", "", b}, {"-0,5", "", b},
-                                 {"mezzo", "", b}, {"0.5", "", b},  {"", "0", c},
-                                 {"", "-5", c},    {"", "calce", c}};
-    for (const Caso& c : casi) {
-        DialogoDatiVerifiche d = f.DatiVerifiche_Click();
-        d.Btr = c.btr;
-        d.Strati[2].CaloreSpecifico = c.c;
-        d.Zona = ZonaClimatica::F;
-        dialoghi.Mostrati.clear();
-        EXPECT_FALSE(f.DatiVerifiche_Ok(d)) << c.btr << c.c;
-        EXPECT_EQ(dialoghi.Mostrati,
-                  (std::vector<DialoghiRegistrati::Voce>{
-                      {"Dati per le verifiche", c.messaggio, Icona::Esclamazione}}));
-        EXPECT_EQ((std::pair{d.Btr, d.Strati[2].CaloreSpecifico}), (std::pair{c.btr, c.c}));
-        EXPECT_EQ(f.esercizio(), prima);
-        EXPECT_EQ(f.Stato().Modificato, No);
-    }
-    EXPECT_EQ(MessaggioCaloreSpecificoNonValido(3),
-              "Il valore nella casella ''c'' dello strato n. 3 deve essere un numero positivo "
-              "(calore specifico in J/(kg K)).");
-}
-
 TEST_F(DatiVerificheFinestra, OkAppliesTheDataAndIsAnEditOnlyWhenSomethingChanged) {
-    Parete(true);
-    Calcolato();
-    DialogoDatiVerifiche invariato = f.DatiVerifiche_Click();
-    EXPECT_TRUE(f.DatiVerifiche_Ok(invariato));
+    Calcolato("MAM");
+    EXPECT_TRUE(f.DatiVerifiche_Ok(f.DatiVerifiche_Click()));
     EXPECT_EQ(f.Stato().Modificato, No);
     EXPECT_FALSE(f.Stato().Text2.empty());
 
     DialogoDatiVerifiche d = f.DatiVerifiche_Click();
-    d.Zona = ZonaClimatica::E;
-    d.Regime = RegimeVerifica::Riqualificazione2021;
-    d.Elemento = ElementoParete::Esterno;
-    d.Btr = "0,7"; // the box is disabled: its text is kept
-    d.Esposizione = Orientamento::NE;
-    d.Categoria = CategoriaEdificio::A;
-    d.StratoIsolante = 3;
+    DatiVerifiche attesi;
+    attesi.Zona = d.Zona = ZonaClimatica::E;
+    attesi.Regime = d.Regime = RegimeVerifica::Riqualificazione2021;
+    attesi.Elemento = d.Elemento = ElementoParete::Esterno;
+    attesi.Btr = d.Btr = "0,7"; // the box is disabled: its text is kept
+    attesi.Esposizione = d.Esposizione = Orientamento::NE;
+    attesi.Categoria = d.Categoria = CategoriaEdificio::A;
+    attesi.StratoIsolante = d.StratoIsolante = 3;
     d.Strati[0].Intonaco = false;
     d.Strati[0].CaloreSpecifico = "1.000";
     d.Strati[1].Intonaco = true; // an air cavity takes neither
     d.Strati[1].CaloreSpecifico = "1000";
     EXPECT_TRUE(f.DatiVerifiche_Ok(d));
     EXPECT_TRUE(dialoghi.Mostrati.empty());
-    EXPECT_TRUE(Modificato());
+    EXPECT_EQ(f.Stato().Modificato, Si);
+    EXPECT_TRUE(f.Stato().Text2.empty());
     const Esercizio& e = f.esercizio();
     // The checks stay off: the dialog does not switch them on; check boxes never touched stay
     // a choice not made.
-    DatiVerifiche attesi;
-    attesi.Zona = ZonaClimatica::E;
-    attesi.Regime = RegimeVerifica::Riqualificazione2021;
-    attesi.Elemento = ElementoParete::Esterno;
-    attesi.Btr = "0,7";
-    attesi.Esposizione = Orientamento::NE;
-    attesi.Categoria = CategoriaEdificio::A;
-    attesi.StratoIsolante = 3;
     EXPECT_EQ(e.Verifiche, attesi);
     EXPECT_EQ((std::tuple{e.strato(1).Intonaco, e.strato(1).CaloreSpecifico, e.strato(2).Intonaco,
                           e.strato(2).CaloreSpecifico}),
@@ -260,10 +185,9 @@ TEST(DialogoDatiVerificheMensili, TheYearTheInsideConditionsAndASdRoundTrip) {
     e.strato(3).Sd = "0,02";
     e.Verifiche.Progetto.Titolo = "Villa";
     DialogoDatiVerifiche d(e);
-    EXPECT_EQ(d.Progetto.Titolo, "Villa");
-    EXPECT_EQ(d.CondizioniInterne, VoceInternoDigitato);
-    EXPECT_EQ(d.ClimaEsterno[0].Temperatura, "-0,3");
-    EXPECT_EQ(d.Strati[2].Sd, "0,02");
+    EXPECT_EQ((std::tuple{d.Progetto.Titolo, d.CondizioniInterne, d.ClimaEsterno[0].Temperatura,
+                          d.Strati[2].Sd}),
+              (std::tuple{"Villa", VoceInternoDigitato, "-0,3", "0,02"}));
     EXPECT_EQ(d.VociInterfacciaFreno(),
               (std::vector<std::string>{"dove serve", "tra 1 e 2", "tra 2 e 3"}));
     Esercizio copia = e;
@@ -289,3 +213,5 @@ TEST(DialogoDatiVerificheMensili, TheYearTheInsideConditionsAndASdRoundTrip) {
     d.Applica(copia);
     EXPECT_FALSE(copia.Verifiche.ClasseUmidità);
 }
+
+} // namespace

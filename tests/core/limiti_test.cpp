@@ -11,6 +11,7 @@
 #include "core/verifiche/igrometrica.h"
 #include "core/verifiche/limiti.h"
 #include "core/window/dati_verifiche_dialogo.h"
+#include "trascrizione.h"
 
 using namespace paretix;
 
@@ -66,84 +67,56 @@ TEST(Limiti, AcousticRequirementsByCategory) {
     }
 }
 
-// The climate's range, the same from every source: a pasted table, the climate library, the
-// exercise file, the dialog and the check itself. -70 and 70 °C, 0 and 100 % are the last
-// values accepted.
-
 namespace {
 
-struct Mese {
-    std::string Temperatura;
-    std::string Umidità;
-    std::string Motivo; // empty when accepted
-};
-
-const Mese Mesi[] = {
-    {"-70", "0", ""},
-    {"70", "100", ""},
-    {"-70,1", "50", "temperatura \"-70,1\" fuori campo (attesa da -70 a 70 °C)"},
-    {"70,1", "50", "temperatura \"70,1\" fuori campo (attesa da -70 a 70 °C)"},
-    {"100", "50", "temperatura \"100\" fuori campo (attesa da -70 a 70 °C)"},
-    {"-1000", "50", "temperatura \"-1000\" fuori campo (attesa da -70 a 70 °C)"},
-    {"5", "100,1", "umidità relativa \"100,1\" fuori campo (attesa da 0 a 100 %)"},
-    {"5", "-0,1", "umidità relativa \"-0,1\" fuori campo (attesa da 0 a 100 %)"},
-};
-
 // A year of 10 °C and 50 % with January as given.
-AnnoDigitato Anno(const Mese& gennaio) {
+AnnoDigitato Anno(const std::string& temperatura, const std::string& umidità) {
     AnnoDigitato anno;
     anno.fill({"10", "50"});
-    anno[0] = {gennaio.Temperatura, gennaio.Umidità};
+    anno[0] = {temperatura, umidità};
     return anno;
 }
 
+// The climate's range, the same from every source: a pasted table, the climate library, the
+// exercise file, the dialog, the library's writer and the check itself, each given January as
+// in tests/data/core-h1/limiti_clima.txt ("θ;φ") and ten degrees and 50 % in the other months.
 TEST(LimitiClima, EverySourceRefusesTheSameValues) {
-    for (const Mese& mese : Mesi) {
-        SCOPED_TRACE(mese.Temperatura + ";" + mese.Umidità);
-        const bool ammesso = mese.Motivo.empty();
-
-        std::string tabella = mese.Temperatura + ";" + mese.Umidità + "\n";
+    test::ExpectTrascrizione("core-h1/limiti_clima.txt", [](const std::string& gennaio) {
+        const std::string t = gennaio.substr(0, gennaio.find(';')),
+                          u = gennaio.substr(t.size() + 1);
+        std::string tabella = gennaio + "\n",
+                    libreria = "localita=Prova\r\nclima.1=" + gennaio + "\r\n";
         for (int m = 2; m <= MesiAnno; ++m) {
             tabella += "10;50\n";
-        }
-        ClimaAnno incollato{};
-        EXPECT_EQ(LetturaClimaIncollato(tabella, incollato).value_or(""),
-                  ammesso ? "" : "Riga 1: " + mese.Motivo);
-
-        std::string libreria =
-            "localita=Prova\r\nclima.1=" + mese.Temperatura + ";" + mese.Umidità + "\r\n";
-        for (int m = 2; m <= MesiAnno; ++m) {
             libreria += "clima." + std::to_string(m) + "=10;50\r\n";
         }
+        ClimaAnno incollato{}, clima;
         LibreriaClima letta;
-        EXPECT_EQ(LetturaLibreriaClima(libreria, letta).value_or(""),
-                  ammesso ? "" : "Riga 2: " + mese.Motivo);
-
         // The file keeps what was typed, but a number out of range is a wrong line.
-        Esercizio e;
+        Esercizio e, riletto;
         e.Verifiche.Attive = true;
-        e.Verifiche.ClimaEsterno = Anno(mese);
-        const auto contenuto = ContenutoFileEsercizio(e);
-        ASSERT_TRUE(contenuto);
-        Esercizio riletto;
+        e.Verifiche.ClimaEsterno = Anno(t, u);
         int riga = 0;
-        EXPECT_EQ(LetturaEsercizio(*contenuto, riletto, riga), ammesso);
-        EXPECT_EQ(riga > 0, !ammesso);
-
+        const bool file = LetturaEsercizio(ContenutoFileEsercizio(e).value(), riletto, riga);
         DialogoDatiVerifiche dialogo(Esercizio{});
-        dialogo.ClimaInterno = Anno(mese);
-        EXPECT_EQ(dialogo.Controllo().value_or(""),
-                  ammesso ? "" : "Condizioni interne, gennaio: " + mese.Motivo + ".");
-
-        ClimaAnno clima;
+        dialogo.ClimaInterno = Anno(t, u);
         clima.fill({10, 50});
-        clima[0] = {ConvertiNumero(mese.Temperatura).value(), ConvertiNumero(mese.Umidità).value()};
-        EXPECT_EQ(ContenutoFileClima({{"Prova", clima}}).has_value(), ammesso);
-
+        clima[0] = {ConvertiNumero(t).value(), ConvertiNumero(u).value()};
         std::vector<int> errati;
-        EXPECT_EQ(LetturaAnnoDigitato(Anno(mese), errati).has_value(), ammesso);
-        EXPECT_EQ(errati, ammesso ? std::vector<int>{} : std::vector<int>{0});
-    }
+        const bool anno = LetturaAnnoDigitato(Anno(t, u), errati).has_value();
+        return std::vector<std::string>{
+            "incollato: " + LetturaClimaIncollato(tabella, incollato).value_or("accettato"),
+            "libreria: " + LetturaLibreriaClima(libreria, letta).value_or("accettato"),
+            "file: " + std::string(file ? "accettato" : "riga errata ") +
+                (file ? "" : std::to_string(riga)),
+            "dialogo: " + dialogo.Controllo().value_or("accettato"),
+            "libreria scritta: " +
+                std::string(ContenutoFileClima({{"Prova", clima}}) ? "sì" : "no"),
+            "verifica: " + std::string(anno ? "accettato" : "mesi errati: ") +
+                (errati.empty() ? ""
+                                : std::to_string(errati.size()) + ", il primo " +
+                                      std::to_string(errati[0] + 1))};
+    });
 }
 
 TEST(LimitiClima, AFieldQuotedInAMessageIsCutAfterFortyCharacters) {

@@ -4,59 +4,16 @@
 #include <functional>
 #include <random>
 
-#include "core/window/finestra_principale.h"
 #include "core/window/menu_strato.h"
-#include "support/dialoghi_registrati.h"
+#include "sessione_finestra.h"
 #include "support/finestra_di_prova.h"
-#include "support/parete_di_prova.h"
 #include "support/pareti.h"
 
 using namespace paretix;
+using prova::SoloTipi;
 
 namespace {
 
-class Strati : public ::testing::Test {
-  protected:
-    DialoghiRegistrati dialoghi;
-    FinestraPrincipale f{dialoghi};
-
-    void SetUp() override { f.Form_Load({}); }
-
-    test::CartellaTemporanea cartella;
-
-    // Gives every layer values of its own, as if loaded from the materials database, and opens
-    // that exercise in the window.
-    void Distingui() {
-        Esercizio e = f.esercizio();
-        for (int k = 1; k <= e.NumeroStrati(); ++k) {
-            Strato& s = e.strato(k);
-            if (s.CameraAria()) {
-                continue;
-            }
-            s.Materiale = "Materiale " + std::to_string(k);
-            s.ColoreTipo = ColoreGiallo;
-            s.Spessore = {std::to_string(k), "spessore " + std::to_string(k), ColoreFinestra};
-            s.Densità = {std::to_string(1000 + k), "", ColoreGiallo, true};
-            s.Conduttività = {"0," + std::to_string(k), "", ColoreGiallo, true};
-        }
-        ASSERT_TRUE(test::MostraNellaFinestra(f, dialoghi, e, cartella));
-    }
-
-    std::vector<std::string> Nomi() const {
-        std::vector<std::string> nomi;
-        for (const Strato& s : f.esercizio().Strati) {
-            nomi.push_back(s.Materiale);
-        }
-        return nomi;
-    }
-
-    StatoMenuStrato Menu(int k) {
-        f.LabelStrato_MouseDown(k);
-        return f.Stato().MenuNascosto;
-    }
-};
-
-using prova::SoloTipi;
 // A wall is sound when no air cavity stands at an end or beside another.
 bool Sana(std::string_view tipi) {
     return !tipi.starts_with('A') && !tipi.ends_with('A') && tipi.find("AA") == std::string::npos;
@@ -96,141 +53,47 @@ TEST(MenuStrato, InsertingStopsAtFifteenLayersAndNothingIsOfferedOutsideTheWall)
     }
 }
 
-// Minus never leaves a cavity last; plus stops at fifteen and always gives an empty layer.
-TEST_F(Strati, PlusAndMinusStayWithin1And15) {
-    f.CommandMeno_Click();
-    EXPECT_EQ(f.esercizio().NumeroStrati(), 1);
-    EXPECT_EQ(f.Stato().Modificato, Si);
-    for (int i = 0; i < 20; ++i) {
-        f.CommandPiù_Click();
-    }
-    EXPECT_EQ(f.esercizio().NumeroStrati(), 15);
-    EXPECT_EQ(f.esercizio().strato(15), Strato{});
-    Distingui();
-    const Esercizio pieno = f.esercizio();
-    f.LabelStrato_MouseDown(3);
-    f.InserisciStratoADestra_Click();
-    f.InserisciStratoASinistra_Click();
-    EXPECT_EQ(f.esercizio(), pieno);
+// Sessions of the layer commands, scripts under tests/data/core-h1/finestra. "distingui" gives
+// every material layer values of its own, as if loaded from the materials database, and opens
+// that exercise in the window, so that a layer that moves is seen to move with its state.
+class OperazioniStrati : public testing::TestWithParam<const char*> {};
 
-    f.NuovoProgettoVuoto();
-    CostruisciParete(f, "MMAMM");
-    Distingui();
-    f.CommandMeno_Click();
-    f.CommandMeno_Click();
-    EXPECT_EQ(Tipi(f.esercizio()), "MM");
-    f.CommandPiù_Click();
-    EXPECT_EQ(f.esercizio().strato(3), Strato{});
-    EXPECT_EQ(f.esercizio().strato(2).Materiale, "Materiale 2");
+TEST_P(OperazioniStrati, TheWindowAnswersAsTheScriptSays) {
+    test::SessioneFinestra s;
+    s.AltriComandi = [&s](const std::string& comando, const std::string&) {
+        ASSERT_EQ(comando, "distingui");
+        Esercizio e = s.F().esercizio();
+        for (int k = 1; k <= e.NumeroStrati(); ++k) {
+            Strato& st = e.strato(k);
+            if (!st.CameraAria()) {
+                const std::string n = std::to_string(k);
+                st.Materiale = "Materiale " + n;
+                st.ColoreTipo = ColoreGiallo;
+                st.Spessore = {n, "spessore " + n, ColoreFinestra};
+                st.Densità = {std::to_string(1000 + k), "", ColoreGiallo, true};
+                st.Conduttività = {"0," + n, "", ColoreGiallo, true};
+            }
+        }
+        ASSERT_TRUE(test::MostraNellaFinestra(s.F(), s.dialoghi, e, s.cartella));
+    };
+    s.Esegui(GetParam());
 }
 
-TEST_F(Strati, DeletingALayerMovesTheNextOnesWithAllTheirState) {
-    CostruisciParete(f, "MMMMM");
-    Distingui();
-    const Esercizio prima = f.esercizio();
-    f.Command1_Click();
-    f.LabelStrato_MouseDown(2);
-    f.EliminaStrato_Click();
-    ASSERT_EQ(f.esercizio().NumeroStrati(), 4);
-    EXPECT_EQ(f.esercizio().strato(1), prima.strato(1));
-    for (int k = 2; k <= 4; ++k) {
-        EXPECT_EQ(f.esercizio().strato(k), prima.strato(k + 1)) << k;
-    }
-    EXPECT_EQ(f.Stato().Modificato, Si);
-    EXPECT_TRUE(f.Stato().Text2.empty());
-
-    // Beside a cavity the cavity that would end the wall goes too; then it is not offered.
-    f.NuovoProgettoVuoto();
-    CostruisciParete(f, "MAMM");
-    for (int volta = 0; volta < 2; ++volta) {
-        f.LabelStrato_MouseDown(3);
-        f.EliminaStrato_Click();
-        EXPECT_EQ(Tipi(f.esercizio()), "MAM") << volta;
-    }
-}
-
-TEST_F(Strati, InsertingGivesABlankMaterialRightOrLeftOfTheSelectedLayer) {
-    for (const bool destra : {true, false}) {
-        f.NuovoProgettoVuoto();
-        CostruisciParete(f, "MMM");
-        Distingui();
-        f.LabelStrato_MouseDown(2);
-        destra ? f.InserisciStratoADestra_Click() : f.InserisciStratoASinistra_Click();
-        const int nuovo = destra ? 3 : 2;
-        std::vector<std::string> attesi{"Materiale 1", "Materiale 2", "Materiale 3"};
-        attesi.insert(attesi.begin() + nuovo - 1, MaterialeDaTastiera);
-        EXPECT_EQ(Nomi(), attesi);
-        EXPECT_EQ(f.esercizio().strato(nuovo), Strato{});
-        EXPECT_EQ(f.esercizio().strato(nuovo + 1).Densità.Testo, destra ? "1003" : "1002");
-    }
-    // Beside a cavity the new layer faces it, the old third layer no longer does.
-    f.NuovoProgettoVuoto();
-    CostruisciParete(f, "MAM");
-    f.LabelStrato_MouseDown(2);
-    f.InserisciStratoADestra_Click();
-    EXPECT_EQ(Tipi(f.esercizio()), "MAMM");
-    EXPECT_TRUE(f.esercizio().strato(3).FatAssorbimentoVisibile);
-    EXPECT_FALSE(f.esercizio().strato(4).FatAssorbimentoVisibile);
-}
-
-TEST_F(Strati, AnAirCavityTakesTheValuesOfAirAndShowsItsNeighboursAbsorption) {
-    CostruisciParete(f, "MMM");
-    Distingui();
-    f.Command1_Click();
-    f.LabelStrato_MouseDown(2);
-    f.CameraAria_Click();
-    const Strato& s = f.esercizio().strato(2);
-    EXPECT_EQ(s.TipoStrato, "A");
-    EXPECT_EQ(s.Materiale, "Intercapedine d'aria");
-    EXPECT_EQ(s.Densità, (Casella{"1,21", "", ColoreFinestra, false}));
-    EXPECT_EQ(s.Permeabilità.Testo, "187,52");
-    EXPECT_EQ(s.Conduttività.Testo, "");
-    EXPECT_FALSE(s.ConduttivitàVisibile);
-    EXPECT_EQ(s.Spessore.Testo, "2");
-    EXPECT_EQ(s.StileRiempimento, RiempimentoTrasparente);
-    EXPECT_TRUE(f.esercizio().strato(1).FatAssorbimentoVisibile);
-    EXPECT_TRUE(f.esercizio().strato(3).FatAssorbimentoVisibile);
-    EXPECT_TRUE(f.Stato().Text2.empty());
-    EXPECT_EQ(f.Stato().Modificato, Si);
-
-    f.LabelStrato_MouseDown(1);
-    f.CameraAria_Click(); // not offered on the first layer
-    EXPECT_EQ(Tipi(f.esercizio()), "MAM");
-}
-
-TEST_F(Strati, TypedByHandKeepsTheValuesAndMakesThemEditable) {
-    CostruisciParete(f, "MMM");
-    Distingui();
-    f.MuoveSu(); // without a selected layer the menu commands do nothing
-
-    const Esercizio prima = f.esercizio();
-    f.EliminaStrato_Click();
-    f.InserisciStratoADestra_Click();
-    f.CameraAria_Click();
-    f.DaTastiera_Click();
-    EXPECT_EQ(f.esercizio(), prima);
-
-    f.LabelStrato_MouseDown(2);
-    f.DaTastiera_Click();
-    const Strato& s = f.esercizio().strato(2);
-    EXPECT_EQ(s.Materiale, MaterialeDaTastiera);
-    EXPECT_EQ(s.ColoreTipo, ColoreFinestra);
-    EXPECT_EQ(s.Densità, (Casella{"1002", "", ColoreFinestra, false}));
-    EXPECT_EQ(s.Conduttività, (Casella{"0,2", "", ColoreFinestra, false}));
-    EXPECT_EQ(s.Spessore.Suggerimento, "spessore 2");
-
-    f.LabelStrato_MouseDown(2);
-    f.CameraAria_Click();
-    f.DaTastiera_Click();
-    EXPECT_EQ(f.esercizio().strato(2).TipoStrato, "M");
-    EXPECT_EQ(f.esercizio().strato(2).StileRiempimento, RiempimentoTratteggio);
-    EXPECT_TRUE(f.esercizio().strato(2).ConduttivitàVisibile);
-    EXPECT_EQ(f.esercizio().strato(2).Densità.Testo, "1,21");
-}
+INSTANTIATE_TEST_SUITE_P(, OperazioniStrati,
+                         testing::Values("strati-piu-meno", "strati-elimina", "strati-inserisci",
+                                         "strati-camera-aria", "strati-da-tastiera"),
+                         [](const auto& info) {
+                             std::string nome = info.param;
+                             std::erase(nome, '-');
+                             return nome;
+                         });
 
 // Any sequence of clicks keeps the wall sound: 1 to 15 layers, no air cavity at an end or
 // beside another. The commands are pressed whether or not the menu offers them.
-TEST_F(Strati, NoSequenceOfCommandsBreaksTheWall) {
+TEST(SequenzaStrati, NoSequenceOfCommandsBreaksTheWall) {
+    DialoghiRegistrati dialoghi;
+    FinestraPrincipale f{dialoghi};
+    f.Form_Load({});
     std::mt19937 caso(20240611);
     const std::vector<std::string> testi{"", "12", "0,5", "-3", "abc", " 7 ", "1.000,5", "1E400"};
     auto scegli = [&caso](int n) { return std::uniform_int_distribution<int>(0, n - 1)(caso); };
@@ -255,18 +118,13 @@ TEST_F(Strati, NoSequenceOfCommandsBreaksTheWall) {
     int massimo = 0;
     int massimoCavità = 0;
     for (int passo = 0; passo < 3000; ++passo) {
-        const int n = f.esercizio().NumeroStrati();
-        const int k = 1 + scegli(n + 1); // sometimes beyond the last layer
+        const int k = 1 + scegli(f.esercizio().NumeroStrati() + 1); // sometimes beyond the last
         comandi[static_cast<std::size_t>(scegli(static_cast<int>(comandi.size())))](k);
-        const Esercizio& e = f.esercizio();
-        const int m = e.NumeroStrati();
-        ASSERT_GE(m, 1) << passo;
-        ASSERT_LE(m, NumeroStratiMax) << passo;
-        ASSERT_FALSE(e.strato(1).CameraAria()) << passo << " " << Tipi(e);
-        ASSERT_FALSE(e.strato(m).CameraAria()) << passo << " " << Tipi(e);
-        ASSERT_EQ(Tipi(e).find("AA"), std::string::npos) << passo;
-        massimo = std::max(massimo, m);
-        const std::string tipi = Tipi(e);
+        const std::string tipi = Tipi(f.esercizio());
+        ASSERT_GE(tipi.size(), 1u) << passo;
+        ASSERT_LE(tipi.size(), std::size_t{NumeroStratiMax}) << passo;
+        ASSERT_TRUE(Sana(tipi)) << passo << " " << tipi;
+        massimo = std::max(massimo, static_cast<int>(tipi.size()));
         massimoCavità =
             std::max(massimoCavità, static_cast<int>(std::count(tipi.begin(), tipi.end(), 'A')));
     }
