@@ -16,6 +16,7 @@
 #include "support/cartella_temporanea.h"
 #include "support/dialoghi_registrati.h"
 #include "support/epw_di_prova.h"
+#include "tabella_casi.h"
 
 using namespace paretix;
 
@@ -150,32 +151,19 @@ TEST(ClimaEpw, IntestazioneMancante) {
               "Riga 1: atteso \"LOCATION\" all'inizio di un file EPW");
 }
 
+// The hours start on line 9; the table's input is the fourth hour, "m|t|u" for an hour of month
+// m at t °C and u % or the whole line as it stands, then the rest of the year.
 TEST(ClimaEpw, RigaOrariaMalformata) {
-    // The hours start on line 9; the wrong hour is the fourth.
     const std::string prime =
         Intestazione + OraEpw("1", "1", "50") + OraEpw("2", "1", "50") + OraEpw("3", "1", "50");
-    const std::string fuoriCampo = " mancante o fuori campo (attesa da ";
-    const std::pair<std::string, std::string> casi[] = {
-        {"1999,4,1,1,60,x,5.0,0.0\n", "attesi 35 campi separati da virgole, trovati 8"},
-        {"1999;4;1;1;60;x;5,0;0;60\n", "attesi 35 campi separati da virgole, trovati 2"},
-        // Decimal commas add a field each: the humidity would be read from the wrong one.
-        {OraEpw("4", "5,5", "60"), "attesi 35 campi separati da virgole, trovati 36"},
-        {OraEpw("4", "5", "60").insert(3, ","), "attesi 35 campi separati da virgole, trovati 36"},
-        {OraEpw("13", "1", "50"), "mese non valido \"13\" (atteso 1…12)"},
-        {OraEpw("0", "1", "50"), "mese non valido \"0\" (atteso 1…12)"},
-        {OraEpw("4.0", "1", "50"), "mese non valido \"4.0\" (atteso 1…12)"},
-        {OraEpw("", "1", "50"), "mese non valido \"\" (atteso 1…12)"},
-        {OraEpw("4", "abc", "50"), "temperatura non numerica \"abc\""},
-        {OraEpw("4", "", "50"), "temperatura non numerica \"\""},
-        {OraEpw("4", "99.9", "50"), "temperatura \"99.9\"" + fuoriCampo + "-70 a 70 °C)"},
-        {OraEpw("4", "-70.1", "50"), "temperatura \"-70.1\"" + fuoriCampo + "-70 a 70 °C)"},
-        {OraEpw("4", "5", "50%"), "umidità relativa non numerica \"50%\""},
-        {OraEpw("4", "5", "999"), "umidità relativa \"999\"" + fuoriCampo + "0 a 110 %)"},
-        {OraEpw("4", "5", "-1"), "umidità relativa \"-1\"" + fuoriCampo + "0 a 110 %)"},
-    };
-    for (const auto& [riga, errore] : casi) {
-        EXPECT_EQ(Errore(prime + riga + OreDellAnno()), "Riga 12: " + errore) << riga;
-    }
+    test::ExpectTabella("core-h2/epw-quarta-ora.txt", [&](const std::string& ora) {
+        const std::size_t a = ora.find('|'), b = ora.find('|', a + 1);
+        const std::string riga =
+            b == std::string::npos
+                ? ora + "\n"
+                : OraEpw(ora.substr(0, a), ora.substr(a + 1, b - a - 1), ora.substr(b + 1));
+        return Errore(prime + riga + OreDellAnno());
+    });
 }
 
 TEST(ClimaEpw, UnAnnoIntero) {
@@ -370,15 +358,6 @@ TEST_F(FontiClimaTest, ALibraryWithAWrongLineIsToldAndNeverRewritten) {
 } // namespace
 
 TEST(LocalitaEpw, TheCityOfTheLocationLine) {
-    const std::pair<const char*, const char*> casi[] = {
-        {"LOCATION,Milano Linate,LOM,ITA,IGDG,160800,45.43,9.28,1.0,103.0\n", "Milano Linate"},
-        {"\xEF\xBB\xBFLOCATION, Bolzano ,BZ,ITA\r\n", "Bolzano"},
-        {"LOCATION,Roma", "Roma"},
-        {"LOCATION, ,X\n", ""},
-        {"DESIGN CONDITIONS,0\nLOCATION,Roma\n", ""},
-        {"", ""},
-    };
-    for (const auto& [testo, citta] : casi) {
-        EXPECT_EQ(LocalitaEpw(testo), citta) << testo;
-    }
+    test::ExpectTabella("core-h2/localita-epw.txt",
+                        [](const std::string& testo) { return LocalitaEpw(testo); });
 }
