@@ -11,6 +11,7 @@
 
 #include "core/files/clima_epw.h"
 #include "core/files/localita_epw.h"
+#include "core/files/win1252.h"
 #include "core/materials/preparazione_abaco.h"
 #include "core/window/fonti_clima.h"
 #include "support/cartella_temporanea.h"
@@ -216,6 +217,23 @@ class FontiClimaTest : public ::testing::Test {
 
     std::string Libreria() const { return PercorsoLibreriaClima(cartella_.Percorso()); }
     void SetUp() override { std::filesystem::create_directory(cartella_ / "dati"); }
+    // What the user was told or asked since the last look, one message a line, the folder
+    // written "<cartella>".
+    std::string Detti() {
+        std::string detti;
+        for (const DialoghiRegistrati::Voce& v : dialoghi_.Mostrati) {
+            std::string testo = v.Testo;
+            for (auto p = testo.find(cartella_.Percorso()); p != std::string::npos;
+                 p = testo.find(cartella_.Percorso())) {
+                testo.replace(p, cartella_.Percorso().size(), "<cartella>");
+            }
+            detti += (v.Tipo == Icona::Critica ? "errore: " : "") + testo + "\n";
+        }
+        dialoghi_.Mostrati.clear();
+        return detti;
+    }
+    // The library's file as the user reads it (it is written in Windows-1252).
+    std::string Libro() const { return Win1252AUtf8(LeggiTutto(Libreria())); }
     // A year typed in the table: month m at m °C and 70 %.
     void AnnoDigitato() {
         for (std::size_t m = 0; m < dati_.ClimaEsterno.size(); ++m) {
@@ -245,90 +263,69 @@ TEST_F(FontiClimaTest, AWeatherFileFillsTheTableWithItsMonthlyMeansAndTellsItsPr
     EXPECT_EQ(avanzamento.back(), 1.0);
 }
 
+// The ninth line is the first hour: three fields where 35 are needed.
 TEST_F(FontiClimaTest, AMalformedMissingOrCancelledWeatherFileLeavesTheTableAsItWas) {
     AnnoDigitato();
     const DialogoDatiVerifiche prima = dati_;
     FontiClima fonti(Libreria(), dialoghi_);
-
-    // The ninth line is the first hour: three fields where 35 are needed.
-    const std::string rotto = cartella_ / "rotto.epw";
-    ScriviTutto(rotto, IntestazioneEpw + "1999,1,1\n");
-    EXPECT_FALSE(fonti.ImportaEpwDa(rotto, dati_));
-    ASSERT_EQ(dialoghi_.Mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi_.Mostrati[0].Testo,
-              std::string(MessaggioEpwNonValido) + "\n" + rotto +
-                  "\nRiga 9: attesi 35 campi separati da virgole, trovati 3");
-    EXPECT_EQ(dialoghi_.Mostrati[0].Tipo, Icona::Critica);
-
-    const std::string assente = cartella_ / "assente.epw";
-    EXPECT_FALSE(fonti.ImportaEpwDa(assente, dati_));
-    EXPECT_EQ(dialoghi_.Mostrati[1].Testo, std::string(MessaggioEpwIlleggibile) + "\n" + assente);
-
+    ScriviTutto(cartella_ / "rotto.epw", IntestazioneEpw + "1999,1,1\n");
+    EXPECT_FALSE(fonti.ImportaEpwDa(cartella_ / "rotto.epw", dati_));
+    EXPECT_FALSE(fonti.ImportaEpwDa(cartella_ / "assente.epw", dati_));
     bool avviato = false;
     EXPECT_FALSE(fonti.ImportaEpw(dati_, [&] { // the file dialog cancelled: no progress
         avviato = true;
         return AvanzamentoLettura{};
     }));
     EXPECT_FALSE(avviato);
-    EXPECT_EQ(dialoghi_.Mostrati.size(), 3u);
     EXPECT_EQ(dati_.ClimaEsterno, prima.ClimaEsterno);
+    test::ExpectComeNelFile("core-h2/fonti-clima/epw-rifiutati.txt", Detti());
 }
 
+// A year refused for its wrong months, saved under a name, read back in another dialog; a name
+// the library lacks.
 TEST_F(FontiClimaTest, AYearSavedUnderANameComesBackInAnotherDialog) {
     FontiClima fonti(Libreria(), dialoghi_);
     ASSERT_TRUE(fonti.Rileggi()); // no file yet: an empty library
     EXPECT_TRUE(fonti.Nomi().empty());
-
     AnnoDigitato();
     dati_.ClimaEsterno[1].Umidità = "";
     dati_.ClimaEsterno[3].Umidità = "101";
     EXPECT_FALSE(fonti.Salva("Bergamo", dati_));
-    ASSERT_EQ(dialoghi_.Mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi_.Mostrati[0].Testo,
-              "Il clima esterno manca o non è valido (umidità relativa da 0 a 100 %) nei mesi: "
-              "febbraio, aprile.");
     EXPECT_FALSE(std::filesystem::exists(Libreria()));
-
     AnnoDigitato();
     dati_.ClimaEsterno[0] = {"-0,3", "83"};
     ASSERT_TRUE(fonti.Salva(" Bergamo ", dati_));
     EXPECT_EQ(fonti.Nomi(), std::vector<std::string>{"Bergamo"});
-    EXPECT_NE(LeggiTutto(Libreria()).find("localita=Bergamo\r\nclima.1=-0,3;83\r\n"),
-              std::string::npos);
-
     DialogoDatiVerifiche altro{Esercizio{}};
     FontiClima riletta(Libreria(), dialoghi_);
     ASSERT_TRUE(riletta.Rileggi());
     ASSERT_TRUE(riletta.Carica("Bergamo", altro));
     EXPECT_EQ(altro.ClimaEsterno, dati_.ClimaEsterno);
     EXPECT_FALSE(riletta.Carica("Brescia", altro));
-    EXPECT_EQ(dialoghi_.Mostrati.back().Testo,
-              "La località \"Brescia\" non è nella libreria dei climi.");
+    test::ExpectComeNelFile("core-h2/fonti-clima/libreria.txt", Libro() + Detti());
 }
 
+// Replacing a locality asks first (No keeps the file); removing too (Annulla keeps it).
 TEST_F(FontiClimaTest, ReplacingAndRemovingALocalityAskFirst) {
     FontiClima fonti(Libreria(), dialoghi_);
     AnnoDigitato();
     ASSERT_TRUE(fonti.Salva("Bergamo", dati_));
     const std::string salvata = LeggiTutto(Libreria());
-
     dati_.ClimaEsterno[0] = {"-9", "90"};
     dialoghi_.Risposte = {Risposta::No};
     EXPECT_FALSE(fonti.Salva("Bergamo", dati_));
-    EXPECT_EQ(dialoghi_.Mostrati.back().Testo,
-              "La località \"Bergamo\" è già nella libreria dei climi: sostituirne il clima?");
     EXPECT_EQ(LeggiTutto(Libreria()), salvata);
     dialoghi_.Risposte = {Risposta::Si};
     ASSERT_TRUE(fonti.Salva("Bergamo", dati_));
-    EXPECT_NE(LeggiTutto(Libreria()).find("clima.1=-9;90\r\n"), std::string::npos);
-
+    const std::string scritti = Libro();
     dialoghi_.Risposte = {Risposta::Annulla};
     EXPECT_FALSE(fonti.Elimina("Bergamo"));
     EXPECT_EQ(fonti.Nomi().size(), 1u);
     dialoghi_.Risposte = {Risposta::Si};
     ASSERT_TRUE(fonti.Elimina("Bergamo"));
     EXPECT_TRUE(fonti.Nomi().empty());
-    EXPECT_EQ(LeggiTutto(Libreria()).find("\nlocalita="), std::string::npos);
+    test::ExpectComeNelFile("core-h2/fonti-clima/sostituisci.txt",
+                            scritti + "== dopo l'eliminazione\n" + Libro() + Detti());
 }
 
 TEST_F(FontiClimaTest, ALibraryWithAWrongLineIsToldAndNeverRewritten) {

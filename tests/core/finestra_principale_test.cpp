@@ -135,43 +135,32 @@ const std::vector<Casella> Caselle{
 };
 
 // Each box the thermal and hygrometric calculations read: its value typed with blanks is
-// written back in normal form.
-TEST_F(Finestra, ANormalFormWrittenBackIsAnEditButTheResultsThatFollowStay) {
+// written back in normal form, an edit whose results stay (calculating again changes nothing).
+// Then every box's edit clears the results, but the notes do not.
+TEST_F(Finestra, ANormalFormIsAnEditThatKeepsTheResultsAnyOtherEditClearsThem) {
     PareteValida();
     for (std::size_t i = 0; i < Caselle.size(); ++i) {
         const Casella& c = Caselle[i];
-        if (!c.letta) {
-            continue;
+        if (c.letta) {
+            c.scrivi(f, " " + c.valido + " ");
+            ASSERT_EQ(c.testo(f.esercizio()), " " + c.valido + " ") << "kept as typed " << i;
+            ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
+            f.Command1_Click();
+            EXPECT_EQ(c.testo(f.esercizio()), c.valido) << i;
+            EXPECT_EQ(f.Stato().Modificato, Si) << i;
+            EXPECT_TRUE(RisultatiMostrati()) << i;
         }
-        c.scrivi(f, " " + c.valido + " ");
-        ASSERT_EQ(c.testo(f.esercizio()), " " + c.valido + " ") << "kept as typed " << i;
-        ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
-        f.Command1_Click();
-        EXPECT_EQ(c.testo(f.esercizio()), c.valido) << i;
-        EXPECT_EQ(f.Stato().Modificato, Si) << i;
-        EXPECT_TRUE(RisultatiMostrati()) << i;
-
-        // Already in normal form: calculating again changes nothing.
         ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
         f.Command1_Click();
         EXPECT_EQ(f.Stato().Modificato, No) << i;
-    }
-}
-
-TEST_F(Finestra, EveryInputEditClearsTheResultsButTheNotesDoNot) {
-    PareteValida();
-    for (std::size_t i = 0; i < Caselle.size(); ++i) {
-        f.Command1_Click();
         ASSERT_TRUE(RisultatiMostrati()) << i;
-        ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
-        EXPECT_TRUE(Caselle[i].scrivi(f, Caselle[i].altro));
-        EXPECT_EQ(Caselle[i].testo(f.esercizio()), Caselle[i].altro) << i;
+        EXPECT_TRUE(c.scrivi(f, c.altro));
+        EXPECT_EQ(c.testo(f.esercizio()), c.altro) << i;
         EXPECT_EQ(f.Stato().Modificato, Si) << i;
         EXPECT_FALSE(f.Stato().StampaAbilitata || f.Stato().GraficiDisegnati) << i;
         EXPECT_TRUE(f.Stato().Text2.empty()) << i;
         EXPECT_EQ(f.Stato().Option2Abilitato, (std::array<bool, 3>{true, false, false})) << i;
     }
-
     f.Command1_Click();
     ASSERT_TRUE(test::SalvaNellaCartella(f, dialoghi, cartella));
     EXPECT_TRUE(f.TextAppunti_Change("muro di prova"));
@@ -321,7 +310,14 @@ TEST_F(Finestra, UnitSwitchRefusesWhatIsNoSoundLevelAndKeepsUnitAndText) {
     }
 }
 
+// On a wrong wall a spin button steps the value and reports the fault.
 TEST_F(Finestra, SpinButtonsStepTheLeadingNumberAndCalculate) {
+    f.CommandSuUe_Click();
+    EXPECT_EQ(f.esercizio().UEsterna, "1");
+    ASSERT_EQ(dialoghi.Mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.Mostrati[0].Titolo, TitoloErrore);
+    EXPECT_FALSE(RisultatiMostrati());
+    dialoghi.Mostrati.clear();
     PareteValida();
     f.TextTInterna_Change("20,5");
     f.CommandSuTi_Click();
@@ -367,14 +363,6 @@ TEST_F(Finestra, HumiditySpinButtonsStayWithin0And100) {
         EXPECT_TRUE(RisultatiMostrati()) << c.testo;
     }
     EXPECT_TRUE(dialoghi.Mostrati.empty());
-}
-
-TEST_F(Finestra, ASpinButtonOnAWrongWallReportsTheFault) {
-    f.CommandSuUe_Click();
-    EXPECT_EQ(f.esercizio().UEsterna, "1");
-    ASSERT_EQ(dialoghi.Mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi.Mostrati[0].Titolo, TitoloErrore);
-    EXPECT_FALSE(RisultatiMostrati());
 }
 
 TEST_F(Finestra, TimerCopiesEachLayerBoxTextIntoItsToolTip) {
