@@ -55,7 +55,7 @@ TEST(Calcolo, OnlyAcousticLeavesOutThermalAndHygrometricData) {
     ExpectComeNelFile("core-h2/calcolo/solo-acustico.txt", Rapporto(e));
 }
 
-// The data part's layer blocks (a factor " - " has no line) and the air cavities' blocks of the
+// The layer blocks under DATI (a factor " - " has no line) and the air cavities' blocks of the
 // second run, whose second hypothesis is the mean of the first run's face temperatures; the mean
 // factor of 0,9 and 0,8 is 36/49.
 TEST(Calcolo, LayerAndAirCavityBlocks) {
