@@ -11,11 +11,13 @@
 
 #include "core/files/clima_epw.h"
 #include "core/files/localita_epw.h"
+#include "core/files/win1252.h"
 #include "core/materials/preparazione_abaco.h"
 #include "core/window/fonti_clima.h"
 #include "support/cartella_temporanea.h"
 #include "support/dialoghi_registrati.h"
 #include "support/epw_di_prova.h"
+#include "tabella_casi.h"
 
 using namespace paretix;
 
@@ -89,22 +91,13 @@ std::string Errore(const std::string& testo) {
 
 } // namespace
 
-TEST(ClimaEpw, MediaDiOgniOraDelMese) {
-    ClimaAnno clima;
-    ASSERT_EQ(LetturaEpw(Intestazione + OreDellAnno(), clima), std::nullopt);
-    for (std::size_t m = 0; m < clima.size(); ++m) {
-        SCOPED_TRACE(m + 1);
-        EXPECT_DOUBLE_EQ(clima[m].Temperatura, AnnoAtteso()[m].Temperatura);
-        EXPECT_DOUBLE_EQ(clima[m].Umidità, AnnoAtteso()[m].Umidità);
-    }
-}
-
+// The means of the hours of each month, whatever the line ends, with or without the last one.
 TEST(ClimaEpw, FineRigaEUltimaRigaSenzaFine) {
     const std::string lf = Intestazione + OreDellAnno();
     std::string senzaUltimoA = lf;
     senzaUltimoA.pop_back();
     const std::vector<std::string> varianti{
-        Sostituisci(lf, "\n", "\r\n"), Sostituisci(lf, "\n", "\r"), senzaUltimoA,
+        lf, Sostituisci(lf, "\n", "\r\n"), Sostituisci(lf, "\n", "\r"), senzaUltimoA,
         Sostituisci(senzaUltimoA, "\n", "\r\n"),
         // a byte-order mark and blank lines among and after the hours
         "\xEF\xBB\xBF" + Intestazione + "\r\n" + Sostituisci(OreDellAnno(), "\n", "\n \n") + "\n"};
@@ -150,32 +143,19 @@ TEST(ClimaEpw, IntestazioneMancante) {
               "Riga 1: atteso \"LOCATION\" all'inizio di un file EPW");
 }
 
+// The hours start on line 9; the table's input is the fourth hour, "m|t|u" for an hour of month
+// m at t °C and u % or the whole line as it stands, then the rest of the year.
 TEST(ClimaEpw, RigaOrariaMalformata) {
-    // The hours start on line 9; the wrong hour is the fourth.
     const std::string prime =
         Intestazione + OraEpw("1", "1", "50") + OraEpw("2", "1", "50") + OraEpw("3", "1", "50");
-    const std::string fuoriCampo = " mancante o fuori campo (attesa da ";
-    const std::pair<std::string, std::string> casi[] = {
-        {"1999,4,1,1,60,x,5.0,0.0\n", "attesi 35 campi separati da virgole, trovati 8"},
-        {"1999;4;1;1;60;x;5,0;0;60\n", "attesi 35 campi separati da virgole, trovati 2"},
-        // Decimal commas add a field each: the humidity would be read from the wrong one.
-        {OraEpw("4", "5,5", "60"), "attesi 35 campi separati da virgole, trovati 36"},
-        {OraEpw("4", "5", "60").insert(3, ","), "attesi 35 campi separati da virgole, trovati 36"},
-        {OraEpw("13", "1", "50"), "mese non valido \"13\" (atteso 1…12)"},
-        {OraEpw("0", "1", "50"), "mese non valido \"0\" (atteso 1…12)"},
-        {OraEpw("4.0", "1", "50"), "mese non valido \"4.0\" (atteso 1…12)"},
-        {OraEpw("", "1", "50"), "mese non valido \"\" (atteso 1…12)"},
-        {OraEpw("4", "abc", "50"), "temperatura non numerica \"abc\""},
-        {OraEpw("4", "", "50"), "temperatura non numerica \"\""},
-        {OraEpw("4", "99.9", "50"), "temperatura \"99.9\"" + fuoriCampo + "-70 a 70 °C)"},
-        {OraEpw("4", "-70.1", "50"), "temperatura \"-70.1\"" + fuoriCampo + "-70 a 70 °C)"},
-        {OraEpw("4", "5", "50%"), "umidità relativa non numerica \"50%\""},
-        {OraEpw("4", "5", "999"), "umidità relativa \"999\"" + fuoriCampo + "0 a 110 %)"},
-        {OraEpw("4", "5", "-1"), "umidità relativa \"-1\"" + fuoriCampo + "0 a 110 %)"},
-    };
-    for (const auto& [riga, errore] : casi) {
-        EXPECT_EQ(Errore(prime + riga + OreDellAnno()), "Riga 12: " + errore) << riga;
-    }
+    test::ExpectTabella("core-h2/epw-quarta-ora.txt", [&](const std::string& ora) {
+        const std::size_t a = ora.find('|'), b = ora.find('|', a + 1);
+        const std::string riga =
+            b == std::string::npos
+                ? ora + "\n"
+                : OraEpw(ora.substr(0, a), ora.substr(a + 1, b - a - 1), ora.substr(b + 1));
+        return Errore(prime + riga + OreDellAnno());
+    });
 }
 
 TEST(ClimaEpw, UnAnnoIntero) {
@@ -237,6 +217,23 @@ class FontiClimaTest : public ::testing::Test {
 
     std::string Libreria() const { return PercorsoLibreriaClima(cartella_.Percorso()); }
     void SetUp() override { std::filesystem::create_directory(cartella_ / "dati"); }
+    // What the user was told or asked since the last look, one message a line, the folder
+    // written "<cartella>".
+    std::string Detti() {
+        std::string detti;
+        for (const DialoghiRegistrati::Voce& v : dialoghi_.Mostrati) {
+            std::string testo = v.Testo;
+            for (auto p = testo.find(cartella_.Percorso()); p != std::string::npos;
+                 p = testo.find(cartella_.Percorso())) {
+                testo.replace(p, cartella_.Percorso().size(), "<cartella>");
+            }
+            detti += (v.Tipo == Icona::Critica ? "errore: " : "") + testo + "\n";
+        }
+        dialoghi_.Mostrati.clear();
+        return detti;
+    }
+    // The library's file as the user reads it (it is written in Windows-1252).
+    std::string Libro() const { return Win1252AUtf8(LeggiTutto(Libreria())); }
     // A year typed in the table: month m at m °C and 70 %.
     void AnnoDigitato() {
         for (std::size_t m = 0; m < dati_.ClimaEsterno.size(); ++m) {
@@ -266,90 +263,69 @@ TEST_F(FontiClimaTest, AWeatherFileFillsTheTableWithItsMonthlyMeansAndTellsItsPr
     EXPECT_EQ(avanzamento.back(), 1.0);
 }
 
+// The ninth line is the first hour: three fields where 35 are needed.
 TEST_F(FontiClimaTest, AMalformedMissingOrCancelledWeatherFileLeavesTheTableAsItWas) {
     AnnoDigitato();
     const DialogoDatiVerifiche prima = dati_;
     FontiClima fonti(Libreria(), dialoghi_);
-
-    // The ninth line is the first hour: three fields where 35 are needed.
-    const std::string rotto = cartella_ / "rotto.epw";
-    ScriviTutto(rotto, IntestazioneEpw + "1999,1,1\n");
-    EXPECT_FALSE(fonti.ImportaEpwDa(rotto, dati_));
-    ASSERT_EQ(dialoghi_.Mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi_.Mostrati[0].Testo,
-              std::string(MessaggioEpwNonValido) + "\n" + rotto +
-                  "\nRiga 9: attesi 35 campi separati da virgole, trovati 3");
-    EXPECT_EQ(dialoghi_.Mostrati[0].Tipo, Icona::Critica);
-
-    const std::string assente = cartella_ / "assente.epw";
-    EXPECT_FALSE(fonti.ImportaEpwDa(assente, dati_));
-    EXPECT_EQ(dialoghi_.Mostrati[1].Testo, std::string(MessaggioEpwIlleggibile) + "\n" + assente);
-
+    ScriviTutto(cartella_ / "rotto.epw", IntestazioneEpw + "1999,1,1\n");
+    EXPECT_FALSE(fonti.ImportaEpwDa(cartella_ / "rotto.epw", dati_));
+    EXPECT_FALSE(fonti.ImportaEpwDa(cartella_ / "assente.epw", dati_));
     bool avviato = false;
     EXPECT_FALSE(fonti.ImportaEpw(dati_, [&] { // the file dialog cancelled: no progress
         avviato = true;
         return AvanzamentoLettura{};
     }));
     EXPECT_FALSE(avviato);
-    EXPECT_EQ(dialoghi_.Mostrati.size(), 3u);
     EXPECT_EQ(dati_.ClimaEsterno, prima.ClimaEsterno);
+    test::ExpectComeNelFile("core-h2/fonti-clima/epw-rifiutati.txt", Detti());
 }
 
+// A year refused for its wrong months, saved under a name, read back in another dialog; a name
+// the library lacks.
 TEST_F(FontiClimaTest, AYearSavedUnderANameComesBackInAnotherDialog) {
     FontiClima fonti(Libreria(), dialoghi_);
     ASSERT_TRUE(fonti.Rileggi()); // no file yet: an empty library
     EXPECT_TRUE(fonti.Nomi().empty());
-
     AnnoDigitato();
     dati_.ClimaEsterno[1].Umidità = "";
     dati_.ClimaEsterno[3].Umidità = "101";
     EXPECT_FALSE(fonti.Salva("Bergamo", dati_));
-    ASSERT_EQ(dialoghi_.Mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi_.Mostrati[0].Testo,
-              "Il clima esterno manca o non è valido (umidità relativa da 0 a 100 %) nei mesi: "
-              "febbraio, aprile.");
     EXPECT_FALSE(std::filesystem::exists(Libreria()));
-
     AnnoDigitato();
     dati_.ClimaEsterno[0] = {"-0,3", "83"};
     ASSERT_TRUE(fonti.Salva(" Bergamo ", dati_));
     EXPECT_EQ(fonti.Nomi(), std::vector<std::string>{"Bergamo"});
-    EXPECT_NE(LeggiTutto(Libreria()).find("localita=Bergamo\r\nclima.1=-0,3;83\r\n"),
-              std::string::npos);
-
     DialogoDatiVerifiche altro{Esercizio{}};
     FontiClima riletta(Libreria(), dialoghi_);
     ASSERT_TRUE(riletta.Rileggi());
     ASSERT_TRUE(riletta.Carica("Bergamo", altro));
     EXPECT_EQ(altro.ClimaEsterno, dati_.ClimaEsterno);
     EXPECT_FALSE(riletta.Carica("Brescia", altro));
-    EXPECT_EQ(dialoghi_.Mostrati.back().Testo,
-              "La località \"Brescia\" non è nella libreria dei climi.");
+    test::ExpectComeNelFile("core-h2/fonti-clima/libreria.txt", Libro() + Detti());
 }
 
+// Replacing a locality asks first (No keeps the file); removing too (Annulla keeps it).
 TEST_F(FontiClimaTest, ReplacingAndRemovingALocalityAskFirst) {
     FontiClima fonti(Libreria(), dialoghi_);
     AnnoDigitato();
     ASSERT_TRUE(fonti.Salva("Bergamo", dati_));
     const std::string salvata = LeggiTutto(Libreria());
-
     dati_.ClimaEsterno[0] = {"-9", "90"};
     dialoghi_.Risposte = {Risposta::No};
     EXPECT_FALSE(fonti.Salva("Bergamo", dati_));
-    EXPECT_EQ(dialoghi_.Mostrati.back().Testo,
-              "La località \"Bergamo\" è già nella libreria dei climi: sostituirne il clima?");
     EXPECT_EQ(LeggiTutto(Libreria()), salvata);
     dialoghi_.Risposte = {Risposta::Si};
     ASSERT_TRUE(fonti.Salva("Bergamo", dati_));
-    EXPECT_NE(LeggiTutto(Libreria()).find("clima.1=-9;90\r\n"), std::string::npos);
-
+    const std::string scritti = Libro();
     dialoghi_.Risposte = {Risposta::Annulla};
     EXPECT_FALSE(fonti.Elimina("Bergamo"));
     EXPECT_EQ(fonti.Nomi().size(), 1u);
     dialoghi_.Risposte = {Risposta::Si};
     ASSERT_TRUE(fonti.Elimina("Bergamo"));
     EXPECT_TRUE(fonti.Nomi().empty());
-    EXPECT_EQ(LeggiTutto(Libreria()).find("\nlocalita="), std::string::npos);
+    test::ExpectComeNelFile("core-h2/fonti-clima/sostituisci.txt",
+                            scritti + "== dopo l'eliminazione\n" + Libro() + Detti());
 }
 
 TEST_F(FontiClimaTest, ALibraryWithAWrongLineIsToldAndNeverRewritten) {
@@ -370,15 +346,6 @@ TEST_F(FontiClimaTest, ALibraryWithAWrongLineIsToldAndNeverRewritten) {
 } // namespace
 
 TEST(LocalitaEpw, TheCityOfTheLocationLine) {
-    const std::pair<const char*, const char*> casi[] = {
-        {"LOCATION,Milano Linate,LOM,ITA,IGDG,160800,45.43,9.28,1.0,103.0\n", "Milano Linate"},
-        {"\xEF\xBB\xBFLOCATION, Bolzano ,BZ,ITA\r\n", "Bolzano"},
-        {"LOCATION,Roma", "Roma"},
-        {"LOCATION, ,X\n", ""},
-        {"DESIGN CONDITIONS,0\nLOCATION,Roma\n", ""},
-        {"", ""},
-    };
-    for (const auto& [testo, citta] : casi) {
-        EXPECT_EQ(LocalitaEpw(testo), citta) << testo;
-    }
+    test::ExpectTabella("core-h2/localita-epw.txt",
+                        [](const std::string& testo) { return LocalitaEpw(testo); });
 }

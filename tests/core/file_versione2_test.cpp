@@ -12,41 +12,24 @@
 #include "support/cartella_temporanea.h"
 #include "support/dati_attesi.h"
 #include "support/stampa_esercizio.h"
+#include "tabella_casi.h"
 
 using namespace paretix;
 using namespace paretix::test;
 
 namespace {
 
-// Three layers: plaster, an air cavity, brick; every additional value given, and two keys of
-// a later version.
-Esercizio ConDati() {
-    Esercizio e;
-    e.Strati.resize(3);
-    e.strato(1).Materiale = "Intonaco di calce";
-    e.strato(1).Intonaco = true;
-    e.strato(1).CaloreSpecifico = "1000";
-    e.strato(2).Spessore = {"4", "4"};
-    CameraAria1(e, 2);
-    e.strato(3).CaloreSpecifico = "840,5";
-    DatiVerifiche& v = e.Verifiche;
-    v.Attive = true;
-    v.Zona = ZonaClimatica::E;
-    v.Regime = RegimeVerifica::Riferimento2021;
-    v.Elemento = ElementoParete::NonClimatizzato;
-    v.Btr = "0,5";
-    v.IsolamentoInterno = false;
-    v.Esposizione = Orientamento::SO;
-    v.Irradianza290 = true;
-    v.Categoria = CategoriaEdificio::G;
-    v.StratoIsolante = 3;
-    v.AltreChiavi = {{"finestra.3.telaio", "1,5"}, {"ponte-termico", "3=alta"}};
-    e.Appunti = "Note";
-    return e;
-}
-
 std::string FileDi(const Esercizio& e) {
     return ContenutoFileEsercizio(e).value();
+}
+
+// Three layers: plaster, an air cavity, brick; every additional value given (zone E, the 2021
+// reference, an unheated space with btr 0,5, the insulation outside, south-west, category G,
+// insulation layer 3, the specific heats), two keys of a later version, and notes.
+Esercizio ConDati() {
+    Esercizio e;
+    EXPECT_TRUE(LetturaEsercizio(LeggiTutto(PercorsoAtteso("core-h2/con-dati.css")), e));
+    return e;
 }
 
 // The lines of the section, between its title and its separator.
@@ -124,11 +107,11 @@ TEST(FileVersione2, TheSectionStandsBeforeTheNotesWithKnownKeysFirst) {
 }
 
 TEST(FileVersione2, RoundTripIsByteForByteAndKeepsUnknownKeysInOrder) {
-    const std::string file = FileDi(ConDati());
+    const std::string file = LeggiTutto(PercorsoAtteso("core-h2/con-dati.css"));
     Esercizio letto;
     letto.Verifiche.AltreChiavi = {{"vecchia", "1"}};
     ASSERT_TRUE(LetturaEsercizio(file, letto));
-    EXPECT_EQ(letto, ConDati());
+    EXPECT_EQ(letto.Verifiche.AltreChiavi.size(), 2u);
     EXPECT_EQ(FileDi(letto), file);
 
     // Known keys in any order read the same; the writer puts them back in its order.
@@ -159,17 +142,7 @@ TEST(FileVersione2, TheMonthlyCheckDataRoundTripInTheirOrder) {
     v.InterfacciaFreno = 2;
     e.strato(3).Sd = "0,02";
     const std::string file = FileDi(e);
-    const std::string sezione = Sezione(file);
-    const std::string attese = "strato-isolante=3\r\n"
-                               "clima.1=-0,3;83\r\n"
-                               "clima.12=;80\r\n"
-                               "classe-umidita=0\r\n"
-                               "interno.7=26;55,5\r\n"
-                               "condensa-ammissibile=250\r\n"
-                               "interfaccia-freno=2\r\n"
-                               "strato.1.intonaco=1\r\n";
-    EXPECT_NE(sezione.find(attese), std::string::npos) << sezione;
-    EXPECT_TRUE(sezione.ends_with("strato.3.calore-specifico=840,5\r\nstrato.3.sd=0,02\r\n"));
+    ExpectComeNelFile("core-h2/sezione-mensile.txt", Sezione(file));
     Esercizio letto;
     ASSERT_TRUE(LetturaEsercizio(file, letto));
     EXPECT_EQ(letto, e);
@@ -187,13 +160,7 @@ TEST(FileVersione2, TheProjectDataRoundTripAsOneBlockAfterTheLayers) {
     Esercizio e = ConDati();
     e.Verifiche.Progetto = {"Villetta = lotto 3", "Rossi S.r.l.", "", "Ing. Bianchi"};
     const std::string file = FileDi(e);
-    EXPECT_NE(Sezione(file).find("strato.3.calore-specifico=840,5\r\n"
-                                 "progetto.titolo=Villetta = lotto 3\r\n"
-                                 "progetto.committente=Rossi S.r.l.\r\n"
-                                 "progetto.tecnico=Ing. Bianchi\r\n"
-                                 "finestra.3.telaio=1,5\r\n"),
-              std::string::npos)
-        << Sezione(file);
+    ExpectComeNelFile("core-h2/sezione-progetto.txt", Sezione(file));
     Esercizio letto;
     ASSERT_TRUE(LetturaEsercizio(file, letto));
     EXPECT_EQ(letto, e);
@@ -203,43 +170,25 @@ TEST(FileVersione2, TheProjectDataRoundTripAsOneBlockAfterTheLayers) {
     EXPECT_TRUE(HaDatiAggiuntivi(soloTitolo));
 }
 
+// The table's input is the section as it stands in the file; the wrong line is the last of
+// each, and the file is refused with its line named in the file.
 TEST(FileVersione2, AWrongLineOfTheSectionRefusesTheFileAndIsNamed) {
     const std::string file = FileDi(ConDati());
     const int prima = PrimaRigaSezione(file);
-    // Rows apart by "|", the wrong line the last of each; layer 2 is an air cavity, and three
-    // layers have the boundaries 1 and 2 only.
-    const std::string casi =
-        "zona=A\r\nregime=riqualificazione 2015|clima.1=1;80\r\nclima.1=1;80|"
-        "progetto.titolo=A\r\nprogetto.titolo=B|zona=A\r\nzona=A|altra=1\r\naltra=2|"
-        "verifiche=1\r\nsenza uguale|verifiche=x|verifiche=|zona=e|zona=G|"
-        "elemento=interno|btr=|isolamento-interno=2|orientamento=W|irradianza-290=si|"
-        "categoria=H|strato-isolante=0|strato-isolante=4|strato-isolante=01|"
-        "strato.0.intonaco=1|strato.4.calore-specifico=900|strato.1.intonaco=sì|"
-        "strato.1.calore-specifico=|strato.2.intonaco=1|strato.2.calore-specifico=1000|"
-        "strato.2.sd=1|strato.1.sd=|clima.0=1;80|clima.13=1;80|clima.01=1;80|"
-        "clima.1=1,80|clima.1=1;80;5|clima.1=;|interno.1=20|classe-umidita=6|"
-        "classe-umidita=33|condensa-ammissibile=|progetto.tecnico=|interfaccia-freno=3|"
-        "interfaccia-freno=0|Zona=A|=A";
-    for (std::size_t inizio = 0, fine = 0; fine != std::string::npos; inizio = fine + 1) {
-        fine = casi.find('|', inizio);
-        const std::string righe = casi.substr(inizio, fine - inizio) + "\r\n";
+    CartellaTemporanea cartella;
+    const std::string percorso = cartella / "errato.css";
+    ExpectTabella("core-h2/sezione-errata.txt", [&](const std::string& righe) {
         const std::string errato = ConSezione(file, righe);
-        const int rigaErrata =
-            prima + static_cast<int>(std::count(righe.begin(), righe.end(), '\n')) - 1;
         Esercizio e = ConDati();
         int riga = 0;
         EXPECT_FALSE(LetturaEsercizio(errato, e, riga)) << righe;
         EXPECT_EQ(e, Esercizio{}) << righe;
-        EXPECT_EQ(riga, rigaErrata) << righe;
-
-        CartellaTemporanea cartella;
-        const std::string percorso = cartella / "errato.css";
         ScriviTutto(percorso, errato);
         EXPECT_EQ(AperturaFile(percorso, e), MessaggioErroreDiApertura(percorso) +
                                                  "\r\nDato non valido alla riga " +
-                                                 std::to_string(rigaErrata))
-            << righe;
-    }
+                                                 std::to_string(riga));
+        return "riga " + std::to_string(riga - prima + 1) + " della sezione";
+    });
 }
 
 TEST(FileVersione2, ASectionWithoutTitleOrSeparatorIsRefused) {

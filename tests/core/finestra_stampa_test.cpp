@@ -9,6 +9,7 @@
 #include "support/cartella_temporanea.h"
 #include "support/dialoghi_registrati.h"
 #include "support/stampante_registrata.h"
+#include "tabella_casi.h"
 
 using namespace paretix;
 
@@ -99,10 +100,8 @@ TEST_F(FinestraStampa, NoPrinterOrARefusedJobIsReported) {
 }
 
 TEST(PercorsoPdf, AddsTheExtensionUnlessTheNameEndsInPdf) {
-    EXPECT_EQ(PercorsoPdf("/home/a/rapporto"), "/home/a/rapporto.pdf");
-    EXPECT_EQ(PercorsoPdf("/home/a/RAPPORTO.PdF"), "/home/a/RAPPORTO.PdF");
-    EXPECT_EQ(PercorsoPdf("/home/a/rapporto.txt"), "/home/a/rapporto.txt.pdf");
-    EXPECT_EQ(PercorsoPdf("pdf"), "pdf.pdf");
+    test::ExpectTabella("core-h2/percorso-pdf.txt",
+                        [](const std::string& nome) { return PercorsoPdf(nome); });
 }
 
 TEST_F(FinestraStampa, ExportWritesThePreviewAndReplacesAFileOnlyWhenAllowed) {
@@ -133,29 +132,14 @@ TEST_F(FinestraStampa, ExportWritesThePreviewAndReplacesAFileOnlyWhenAllowed) {
     EXPECT_EQ(Mostrati(dialoghi).back(), std::string("Esporta PDF|") + MessaggioPdfNonScritto);
 }
 
-// Blanks at both ends are removed; only a real change marks the notes, and blanks the main
-// window's box held are a difference once trimmed away; notes with CR LF left alone are no
-// change.
+// The notes' window opens with the notes as an edit box holds them, then gets the text typed:
+// the table's input is "notes|typed", its output "changed" or not and the notes kept.
 TEST(FinestraAppunti, TrimmedTextAndWhetherTheNotesChanged) {
-    struct Caso {
-        const char *prima, *digitato, *testo; // testo nullptr: not looked at
-        bool modificati;
-    };
-    const Caso casi[] = {
-        {"prima", "   ", "", true},
-        {"prima", "  muro a cassetta\n  isolato  ", "muro a cassetta\n  isolato", true},
-        {"", "    ", "", false},
-        {"muro esterno", "  muro esterno ", "muro esterno", false},
-        {"muro ", "muro ", nullptr, true},
-        {"riga 1\r\nriga 2", "riga 1\nriga 2", nullptr, false},
-        {"riga 1\r\nriga 2", "riga 1\nriga 2\nriga 3", "riga 1\nriga 2\nriga 3", true}};
-    for (const Caso& c : casi) {
-        const EsitoAppunti esito = FinestraAppuntiQt(c.prima).Form_Unload(c.digitato);
-        EXPECT_EQ(esito.Modificati, c.modificati) << c.prima << "|" << c.digitato;
-        if (c.testo != nullptr) {
-            EXPECT_EQ(esito.Testo, c.testo) << c.prima << "|" << c.digitato;
-        }
-    }
-    EXPECT_EQ(FinestraAppuntiQt("").Text1(), "");
-    EXPECT_EQ(FinestraAppuntiQt("riga 1\r\nriga 2").Text1(), "riga 1\nriga 2");
+    test::ExpectTabella("core-h2/finestra-appunti.txt", [](const std::string& caso) {
+        const std::size_t barra = caso.find('|');
+        const FinestraAppuntiQt finestra(caso.substr(0, barra));
+        const EsitoAppunti esito = finestra.Form_Unload(caso.substr(barra + 1));
+        return "aperta con [" + finestra.Text1() + "], " +
+               (esito.Modificati ? "modificati: [" : "non modificati: [") + esito.Testo + "]";
+    });
 }

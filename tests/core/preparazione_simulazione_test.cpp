@@ -8,6 +8,7 @@
 #include "core/simulazione/preparazione_simulazione.h"
 #include "support/epw_orario_di_prova.h"
 #include "support/parete_simulata.h"
+#include "tabella_casi.h"
 
 using namespace paretix;
 
@@ -27,12 +28,11 @@ TEST(ChiaviSimulazione, BlockIsWrittenInItsOrderAndBadValuesRefuseTheLine) {
     Esercizio e = Parete();
     EXPECT_TRUE(HaDatiAggiuntivi(e));
     const std::vector<std::string> righe = RigheDatiAggiuntivi(e);
-    const std::vector<std::string> blocco(righe.end() - 9, righe.end());
-    EXPECT_EQ(blocco, (std::vector<std::string>{
-                          "simulazione=1", "simulazione.giorni=2", "simulazione.inizio=15;60",
-                          "simulazione.esterno=costante:0;80", "simulazione.interno=costante:20;50",
-                          "strato.2.porosita=0,41", "strato.2.w80=9,5", "strato.2.wf=370",
-                          "strato.2.coeff-assorbimento=0,4"}));
+    std::string blocco;
+    for (auto riga = righe.end() - 9; riga != righe.end(); ++riga) {
+        blocco += *riga + "\n";
+    }
+    test::ExpectComeNelFile("core-h2/chiavi-simulazione.txt", blocco);
     e.strato(1).TipoStrato = TipoCameraAria;
     for (const char* riga : {"simulazione=2", "simulazione.giorni=", "strato.3.w80=1",
                              "strato.1.w80=1", "strato.02.w80=1"}) {
@@ -40,51 +40,26 @@ TEST(ChiaviSimulazione, BlockIsWrittenInItsOrderAndBadValuesRefuseTheLine) {
     }
 }
 
-// Each fault stops the preparation with a message naming its key (and layer).
+// Each fault stops the preparation with a message naming its key (and layer). The table's input
+// is "key=value", or "senza key" for the key removed.
 TEST(PreparazioneSimulazione, MissingOrContradictoryDataNameTheKey) {
-    struct Caso {
-        const char* chiave;
-        const char* valore; // nullptr: the key removed
-        const char* messaggio;
-    };
-    const Caso casi[] = {
-        {"simulazione.giorni", nullptr, "simulazione.giorni"},
-        {"simulazione.giorni", "1,5", "simulazione.giorni"},
-        {"simulazione.inizio", "15", "simulazione.inizio"},
-        {"simulazione.inizio", "15;0", "simulazione.inizio"},
-        {"simulazione.inizio", "15;101", "simulazione.inizio"},
-        {"simulazione.esterno", "costante:71;50", "simulazione.esterno"},
-        {"simulazione.interno", "costante:-71;50", "simulazione.interno"},
-        {"simulazione.profili", "1;3", "simulazione.profili"},
-        {"simulazione.esterno", "epw:manca.epw", "manca.epw"},
-        {"simulazione.esterno", "variabile", "simulazione.esterno"},
-        {"simulazione.superficie-interna", "libera", "simulazione.superficie-interna"},
-        {"strato.2.w80", "300", "Strato 2, strato.2.w80"},
-        {"strato.2.wf", nullptr, "Strato 2, strato.2.wf"},
-        {"strato.2.porosita", "0,2", "Strato 2, strato.2.wf"},
-        {"strato.2.sorbimento", "50:3;40:4", "strato.2.sorbimento"},
-        {"strato.1.coeff-assorbimento", "0,1", "Strato 1, strato.1.coeff-assorbimento"},
-    };
-    for (const Caso& c : casi) {
+    test::ExpectTabella("core-h2/preparazione-errata.txt", [](const std::string& caso) {
         Esercizio e = Parete();
-        std::string chiave = c.chiave;
-        if (chiave.starts_with("strato.")) {
-            auto& dati = e.strato(chiave[7] - '0').Igrotermici;
-            c.valore ? void(dati[chiave.substr(9)] = c.valore) : void(dati.erase(chiave.substr(9)));
-        } else {
-            c.valore ? void(e.Simulazione[chiave] = c.valore) : void(e.Simulazione.erase(chiave));
+        const bool senza = caso.starts_with("senza ");
+        const std::string chiave = senza ? caso.substr(6) : caso.substr(0, caso.find('='));
+        const std::string valore = senza ? "" : caso.substr(caso.find('=') + 1);
+        auto& dati =
+            chiave.starts_with("strato.") ? e.strato(chiave[7] - '0').Igrotermici : e.Simulazione;
+        const std::string nome = chiave.starts_with("strato.") ? chiave.substr(9) : chiave;
+        senza ? void(dati.erase(nome)) : void(dati[nome] = valore);
+        if (chiave == "strato.1.calore-specifico") {
+            e.strato(1).CaloreSpecifico.clear();
         }
         SimulazionePreparata p;
         std::string errore;
-        EXPECT_FALSE(PreparaSimulazione(e, "/cartella", NessunFile, p, errore)) << c.chiave;
-        EXPECT_NE(errore.find(c.messaggio), std::string::npos) << errore;
-    }
-    Esercizio e = Parete();
-    e.strato(1).CaloreSpecifico.clear();
-    SimulazionePreparata p;
-    std::string errore;
-    EXPECT_FALSE(PreparaSimulazione(e, "/cartella", NessunFile, p, errore));
-    EXPECT_EQ(errore, "Strato 1, manca strato.1.calore-specifico");
+        EXPECT_FALSE(PreparaSimulazione(e, "/cartella", NessunFile, p, errore)) << caso;
+        return errore;
+    });
 }
 
 // The boxes as the simulation reads them, by hand: 25 cm = 0,25 m; permeability 20·10⁻¹²

@@ -6,13 +6,16 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <optional>
+#include <sstream>
 
 #include "core/files/esito_scrittura.h"
 #include "core/files/lettura_file.h"
 #include "core/files/scrittura_atomica.h"
 #include "support/cartella_temporanea.h"
 #include "support/chiamate_finte.h"
+#include "tabella_casi.h"
 
 using namespace paretix;
 using namespace paretix::test;
@@ -120,53 +123,33 @@ TEST(LeggiFile, ReadsWithinTheLimitOnly) {
     EXPECT_EQ(LeggiFile(cartella / "vuoto", 10), "");
 }
 
-// Every reason a failed system call gives, and the message the window shows for it.
+// Every reason a failed system call gives, and the message the window shows for it: the
+// table's input is the call, which time it fails and the error. The first Apri makes the
+// temporary in the folder, the second checks the file is writable; the first Chiudi closes that
+// check, the second the temporary.
 TEST_F(Scrittura, EachFailingCallLeavesTheFileAndTellsWhy) {
-    using M = MotivoErrore;
-    struct Caso {
-        const char* chiamata;
-        int volta;
-        int errore;
-        MotivoErrore motivo;
-        const char* messaggio;
-    };
-    // The first Apri makes the temporary in the folder, the second checks the file is writable;
-    // the first Chiudi closes that check, the second the temporary.
-    const Caso casi[] = {
-        {"Apri", 1, EACCES, M::CartellaProtetta, DiscoProtetto},
-        {"Apri", 1, EPERM, M::CartellaProtetta, DiscoProtetto},
-        {"Apri", 1, EROFS, M::SolaLettura, DiscoProtetto},
-        {"Apri", 1, ENOENT, M::CartellaMancante, CartellaMancante},
-        {"Apri", 1, ENAMETOOLONG, M::NomeTroppoLungo, NomeTroppoLungo},
-        {"Apri", 2, EACCES, M::PermessoNegato, PermessoNegato},
-        {"Apri", 2, ETXTBSY, M::FileInUso, FileInUso},
-        {"Scrivi", 1, ENOSPC, M::DiscoPieno, DiscoPieno},
-        {"Scrivi", 1, EDQUOT, M::DiscoPieno, DiscoPieno},
-        {"Scrivi", 1, EIO, M::Altro, DiscoProtetto},
-        {"Scrivi", 1, EROFS, M::SolaLettura, DiscoProtetto},
-        {"Scrivi", 1, EPERM, M::PermessoNegato, PermessoNegato},
-        {"Scrivi", 1, ENOTDIR, M::CartellaMancante, CartellaMancante},
-        {"Scrivi", 1, EBUSY, M::FileInUso, FileInUso},
-        {"CambiaProprietario", 1, EIO, M::Altro, DiscoProtetto},
-        {"CambiaModo", 1, EPERM, M::PermessoNegato, PermessoNegato},
-        {"Sincronizza", 1, EIO, M::Altro, DiscoProtetto},
-        {"Chiudi", 2, ENOSPC, M::DiscoPieno, DiscoPieno},
-        {"Rinomina", 1, EBUSY, M::FileInUso, FileInUso},
-        {"Rinomina", 1, EAGAIN, M::FileInUso, FileInUso},
-        {"Rinomina", 1, ENOTDIR, M::CartellaMancante, CartellaMancante},
-    };
-    for (const Caso& caso : casi) {
-        SCOPED_TRACE(std::string(caso.chiamata) + " " + std::to_string(caso.volta) + " " +
-                     std::to_string(caso.errore));
+    const std::map<std::string, int> errori{
+        {"EACCES", EACCES}, {"EPERM", EPERM},     {"EROFS", EROFS},
+        {"ENOENT", ENOENT}, {"EIO", EIO},         {"ENOSPC", ENOSPC},
+        {"EDQUOT", EDQUOT}, {"ENOTDIR", ENOTDIR}, {"EBUSY", EBUSY},
+        {"EAGAIN", EAGAIN}, {"ETXTBSY", ETXTBSY}, {"ENAMETOOLONG", ENAMETOOLONG}};
+    const char* motivi[] = {"nessuno",           "sola lettura",    "cartella protetta",
+                            "disco pieno",       "permesso negato", "cartella mancante",
+                            "nome troppo lungo", "file in uso",     "altro"};
+    ExpectTabella("core-h2/chiamate-fallite.txt", [&](const std::string& caso) {
+        std::istringstream parti(caso);
+        std::string chiamata, errore;
+        int volta = 0;
+        parti >> chiamata >> volta >> errore;
         ScriviTutto(file, "vecchio");
-        ChiamateFinte chiamate(caso.chiamata, caso.errore, {caso.volta});
+        ChiamateFinte chiamate(chiamata, errori.at(errore), {volta});
         const EsitoScrittura esito = ScritturaAtomica(file, "nuovo", chiamate);
-        EXPECT_FALSE(esito);
-        EXPECT_EQ(esito.Motivo, caso.motivo);
-        EXPECT_EQ(MessaggioSalvataggio(esito.Motivo), caso.messaggio);
-        EXPECT_EQ(LeggiTutto(file), "vecchio");
-        EXPECT_EQ(Voci(cartella.Percorso()), 1u) << "a temporary file was left behind";
-    }
+        EXPECT_FALSE(esito) << caso;
+        EXPECT_EQ(LeggiTutto(file), "vecchio") << caso;
+        EXPECT_EQ(Voci(cartella.Percorso()), 1u) << "a temporary file was left behind: " << caso;
+        return std::string(motivi[static_cast<int>(esito.Motivo)]) + ": " +
+               MessaggioSalvataggio(esito.Motivo);
+    });
 }
 
 // A write interrupted by a signal before it wrote anything is tried again.
