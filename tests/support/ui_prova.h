@@ -100,7 +100,8 @@ inline QString Fotografia(const QObject* radice, const QString& filtro = {},
     QStringList righe;
     for (const QObject* o : radice->findChildren<QObject*>()) {
         const QString nome = o->objectName();
-        if (nome.isEmpty() || nome.startsWith(u"qt_"_s) || !scelta.match(nome).hasMatch()) {
+        if (nome.isEmpty() || nome.startsWith(u"qt_"_s) || nome.startsWith(u'_') ||
+            !scelta.match(nome).hasMatch()) {
             continue;
         }
         QString testo;
