@@ -71,18 +71,22 @@ class FinestraStampaTest : public QObject {
     void opensInPreviewWithTheRightBoxes() {
         ui::FinestraStampaQt form(stampante, dialoghi, stampanteQt);
         QString stati;
+        const auto stato = [&](const char* caso) {
+            const QFont carattere = Casella(form, "Text1")->font();
+            stati += u"%1 %2, in primo piano %3, %4 %5 punti, %6 punti\n"_s.arg(
+                         QLatin1String(caso), form.windowTitle(), InPrimoPiano(form)->objectName(),
+                         carattere.family(), QString::number(carattere.pointSize()),
+                         QString::number(Casella(form, "Text2")->font().pointSize())) +
+                     test::Fotografia(&form);
+        };
         for (const char* volta : {"anteprima:", "riaperta:"}) {
             form.Apri(Rapporto);
             form.show();
-            QPlainTextEdit* text1 = Casella(form, "Text1");
-            stati += u"%1 %2, in primo piano %3, %4 %5 punti, %6 punti\n"_s.arg(
-                         QLatin1String(volta), form.windowTitle(), InPrimoPiano(form)->objectName(),
-                         text1->font().family(), QString::number(text1->font().pointSize()),
-                         QString::number(Casella(form, "Text2")->font().pointSize())) +
-                     test::Fotografia(&form);
+            stato(volta);
             QCOMPARE(Casella(form, "Text2")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
             Azione(form, "Modifica")->trigger();
             Casella(form, "Text2")->setPlainText(u"tutto cambiato"_s);
+            stato("modifica:");
             form.close();
             QVERIFY(!form.isVisible());
         }
@@ -98,11 +102,8 @@ class FinestraStampaTest : public QObject {
         QCOMPARE(test::Q(stampante.Stampati[0]).replace("\r\n", "\n"),
                  test::Q(Rapporto).replace("\r\n", "\n"));
 
-        Azione(form, "Modifica")->trigger();
-        QCOMPARE(form.windowTitle(), u"  Modifica testo stampa"_s);
+        Azione(form, "Modifica")->trigger(); // printing is off while editing (anteprima.txt)
         QPlainTextEdit* text2 = Casella(form, "Text2");
-        QCOMPARE(InPrimoPiano(form), text2);
-        QVERIFY(!Azione(form, "Stampa")->isEnabled() && Azione(form, "Anteprima")->isEnabled());
         text2->moveCursor(QTextCursor::End);
         QTest::keyClicks(text2, u"Firma: Rossi"_s);
         Azione(form, "Stampa")->trigger();
