@@ -106,24 +106,26 @@ inline QString Fotografia(const QObject* radice, const QString& filtro = {},
         }
         QString testo;
         QStringList segni;
+        const auto se = [](bool vero, const char16_t* segno) {
+            return vero ? QString::fromUtf16(segno) : QString();
+        };
         if (const auto* a = qobject_cast<const QAction*>(o)) {
             testo = a->text();
-            segni << (a->isVisible() ? u""_s : u"nascosto"_s)
-                  << (a->isEnabled() ? u""_s : u"spento"_s)
-                  << (a->isChecked() ? u"scelto"_s : u""_s)
+            segni << se(!a->isVisible(), u"nascosto") << se(!a->isEnabled(), u"spento")
+                  << se(a->isChecked(), u"scelto")
                   << a->shortcut().toString(QKeySequence::PortableText);
         } else if (const auto* w = qobject_cast<const QWidget*>(o)) {
             if (const auto* l = qobject_cast<const QLabel*>(w)) {
                 testo = l->text();
             } else if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
                 testo = b->text();
-                segni << (b->isChecked() ? u"scelto"_s : u""_s);
+                segni << se(b->isChecked(), u"scelto");
             } else if (const auto* c = qobject_cast<const QLineEdit*>(w)) {
                 testo = c->text();
-                segni << (c->isReadOnly() ? u"sola lettura"_s : u""_s);
+                segni << se(c->isReadOnly(), u"sola lettura");
             } else if (const auto* p = qobject_cast<const QPlainTextEdit*>(w)) {
                 testo = p->toPlainText();
-                segni << (p->isReadOnly() ? u"sola lettura"_s : u""_s);
+                segni << se(p->isReadOnly(), u"sola lettura");
             } else if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
                 testo = g->title();
             } else if (const auto* m = qobject_cast<const QMenu*>(w)) {
@@ -133,18 +135,14 @@ inline QString Fotografia(const QObject* radice, const QString& filtro = {},
             } else if (w->isWindow()) {
                 testo = w->windowTitle();
             }
-            segni << (w->isVisible() ? u""_s : u"nascosto"_s)
-                  << (w->isEnabled() ? u""_s : u"spento"_s)
-                  << (w->toolTip().isEmpty() || qobject_cast<const QLineEdit*>(w) != nullptr
-                          ? u""_s
-                          : u"suggerimento \"%1\""_s.arg(w->toolTip()));
-            if (geometria) {
-                const QRect r = w->geometry();
-                segni << u"(%1, %2, %3 × %4) %5"_s.arg(r.x())
-                             .arg(r.y())
-                             .arg(r.width())
-                             .arg(r.height())
-                             .arg(w->palette().color(QPalette::Window).name());
+            segni << se(!w->isVisible(), u"nascosto") << se(!w->isEnabled(), u"spento");
+            if (!w->toolTip().isEmpty() && qobject_cast<const QLineEdit*>(w) == nullptr) {
+                segni << u"suggerimento \"%1\""_s.arg(w->toolTip());
+            }
+            if (const QRect r = w->geometry(); geometria) {
+                segni << u"(%1, %2, %3 × %4) %5"_s.arg(
+                    QString::number(r.x()), QString::number(r.y()), QString::number(r.width()),
+                    QString::number(r.height()), w->palette().color(QPalette::Window).name());
             }
         }
         segni.removeAll(QString());
