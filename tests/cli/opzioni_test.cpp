@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/in_parallelo.h"
 #include "cli/opzioni.h"
 
 using namespace paretix::cli;
@@ -74,6 +75,32 @@ TEST(OpzioniReport, EachCommandLineOfTheHelpAndTheRefusedOnes) {
         EXPECT_EQ(richiesta->Scansione.has_value(), caso.Fili != 0);
         if (richiesta->Scansione) {
             EXPECT_EQ(richiesta->Scansione->Fili.value_or(0), caso.Fili);
+        }
+    }
+}
+
+// The blocks reach the writer in order, each once, on any number of threads; with none (the
+// system gave none) this thread computes them.
+TEST(InParallelo, EveryBlockInOrderOnAnyNumberOfThreads) {
+    constexpr std::size_t Varianti = 1000;
+    for (const unsigned fili : {0u, 1u, 3u}) {
+        std::vector<std::size_t> consegnati;
+        paretix::InParallelo<std::vector<std::size_t>>(
+            Varianti, fili,
+            [](std::size_t inizio, std::size_t fine, paretix::Variante&) {
+                std::vector<std::size_t> indici;
+                for (std::size_t i = inizio; i < fine; ++i) {
+                    indici.push_back(i);
+                }
+                return indici;
+            },
+            [&](std::vector<std::size_t>& indici) {
+                consegnati.insert(consegnati.end(), indici.begin(), indici.end());
+                return true;
+            });
+        ASSERT_EQ(consegnati.size(), Varianti) << fili;
+        for (std::size_t i = 0; i < Varianti; ++i) {
+            ASSERT_EQ(consegnati[i], i) << fili;
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -208,4 +209,78 @@ TEST(ParetixReport, WrongUsageGivesTheReasonAndTheUsageLine) {
         EXPECT_NE(esito.Errore.find("Uso: paretix-report FILE.css"), std::string::npos)
             << esito.Errore;
     }
+}
+
+// A sweep split with --parte: the shares' outputs, concatenated in order, are the whole sweep's.
+TEST(ParetixReport, SharesOfASweepConcatenateToTheWholeSweep) {
+    const auto sweep = [](std::vector<std::string> altri) {
+        altri.insert(altri.end(), {"--varia", "strato.3.spessore=4:12:1", "--varia", "hi=6:8:1",
+                                   "-j", "2", PARETIX_EXAMPLES "/parete-verifiche.css"});
+        return Report(altri);
+    };
+    for (const char* modo : {"--csv", "--json"}) {
+        const EsitoComando intera = sweep({modo});
+        ASSERT_EQ(intera.Stato, 0) << modo;
+        EXPECT_FALSE(intera.Uscita.empty());
+        std::string unite;
+        for (const char* parte : {"1/4", "2/4", "3/4", "4/4"}) {
+            const EsitoComando quota = sweep({modo, "--parte", parte});
+            EXPECT_EQ(quota.Stato, 0) << modo << " " << parte;
+            unite += quota.Uscita;
+        }
+        EXPECT_EQ(unite, intera.Uscita) << modo;
+    }
+    EXPECT_EQ(sweep({"--csv", "--parte", "5/4"}).Stato, 64);
+    EXPECT_EQ(sweep({"--csv", "--parte", "1/2", "--migliore", "U<=0,3"}).Stato, 64);
+}
+
+// Runs paretix-report with at most 100 MiB of address space: ample for one run of the tool, far
+// too little for what these runs would once allocate. AddressSanitizer reserves terabytes of
+// address space for its shadow memory, so a tool built with it cannot start under such a
+// ceiling at all: these runs mean nothing there.
+class ReportLimiti : public testing::Test {
+  protected:
+    void SetUp() override {
+#if defined(__SANITIZE_ADDRESS__)
+        GTEST_SKIP() << "un limite di memoria non si applica sotto AddressSanitizer";
+#endif
+    }
+    static EsitoComando ConMemoria(std::vector<std::string> argomenti) {
+        argomenti.push_back(PARETIX_EXAMPLES "/parete-pesante.css");
+        return Esegui("ulimit -v 102400; exec " + ComandoReport(argomenti));
+    }
+};
+
+// Twenty ranges of a million values each, one allowed alone: together they are refused before
+// any value is made (20 million texts would need 640 MB).
+TEST_F(ReportLimiti, ASweepTooLargeIsRefusedWithinLittleMemory) {
+    std::vector<std::string> diverse{"hi", "he", "ti", "te", "ui", "ue", "disturbo", "btr"};
+    for (const char* strato : {"strato.1.", "strato.2.", "strato.3."}) {
+        for (const char* dato : {"spessore", "densita", "conduttivita", "permeabilita"}) {
+            diverse.push_back(std::string(strato) + dato);
+        }
+    }
+    const std::vector<std::pair<std::vector<std::string>, std::string>> casi{
+        {diverse, "troppe varianti"},
+        {std::vector<std::string>(diverse.size(), "hi"), "variata due volte"},
+    };
+    for (const auto& [chiavi, motivo] : casi) {
+        std::vector<std::string> argomenti{"--csv"};
+        for (const std::string& chiave : chiavi) {
+            argomenti.insert(argomenti.end(), {"--varia", chiave + "=1:1000000:1"});
+        }
+        const EsitoComando esito = ConMemoria(argomenti);
+        EXPECT_EQ(esito.Stato, 64) << esito.Errore;
+        EXPECT_EQ(esito.Uscita, "");
+        EXPECT_NE(esito.Errore.find(motivo), std::string::npos) << esito.Errore;
+    }
+}
+
+// 1024 threads of 8 MiB stacks do not fit in the ceiling: the sweep runs on the ones that do.
+TEST_F(ReportLimiti, ASweepRunsOnTheThreadsTheSystemGives) {
+    const EsitoComando esito =
+        ConMemoria({"--csv", "-j", "1024", "--varia", "strato.1.spessore=1:40:1"});
+    EXPECT_EQ(esito.Stato, 0) << esito.Errore;
+    EXPECT_EQ(esito.Errore, "");
+    EXPECT_EQ(std::count(esito.Uscita.begin(), esito.Uscita.end(), '\n'), 41); // header, 40 rows
 }

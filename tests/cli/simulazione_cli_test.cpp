@@ -116,11 +116,10 @@ TEST_F(SimulazioneCli, MissingDataStopsTheRunNamingTheKey) {
 TEST_F(SimulazioneCli, SweepsAndJsonLinesCarryTheSimulation) {
     std::string breve = Chiavi;
     Prepara(breve.replace(breve.find("giorni=400"), 10, "giorni=3"));
-    const std::vector<std::string> sweep{"--varia", "simulazione.giorni=1:3:1", "--json"};
-    std::vector<std::string> uno = sweep, due = sweep;
-    uno.insert(uno.end(), {"-j", "1", c / "con.css"});
-    due.insert(due.end(), {"-j", "2", c / "con.css"});
-    const EsitoComando j1 = Report(uno), j2 = Report(due);
+    const auto sweep = [this](const char* fili) {
+        return Report({"--varia", "simulazione.giorni=1:3:1", "--json", "-j", fili, c / "con.css"});
+    };
+    const EsitoComando j1 = sweep("1"), j2 = sweep("2");
     ASSERT_EQ(j1.Stato, 0) << j1.Errore;
     EXPECT_EQ(j2, j1);
     const std::vector<nlohmann::json> righe = Oggetti(j1.Uscita);

@@ -51,8 +51,13 @@ class DialoghiRegistrati : public Dialoghi {
         return File(titolo, filtro);
     }
 
+  protected:
+    // Each question and file dialog, for a fake that expects none.
+    virtual void Chiesto() {}
+
   private:
     std::optional<std::string> File(const std::string& titolo, const std::string& filtro) {
+        Chiesto();
         Mostrati.push_back({titolo, filtro});
         if (FileScelti.empty()) {
             return std::nullopt;
@@ -62,6 +67,7 @@ class DialoghiRegistrati : public Dialoghi {
         return scelto;
     }
     Risposta Domanda(const std::string& titolo, const std::string& testo, Icona icona) {
+        Chiesto();
         Mostrati.push_back({titolo, testo, icona});
         if (Risposte.empty()) {
             return Risposta::Annulla;

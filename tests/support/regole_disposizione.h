@@ -128,30 +128,25 @@ inline QStringList FaltiDisposizione(const QWidget* finestra) {
         }
         const dettaglio::Testo t = dettaglio::TestoDi(w);
         const QFontMetrics metrica = w->fontMetrics();
+        const auto n = [](qsizetype numero) { return QString::number(numero); };
         if (t.LarghezzaRicca > t.Spazio.width() || t.AltezzaRicca > t.Spazio.height()) {
             falli.append(QStringLiteral("%1: un testo di %2 × %3 in %4 × %5")
-                             .arg(dettaglio::Nome(w))
-                             .arg(t.LarghezzaRicca)
-                             .arg(t.AltezzaRicca)
-                             .arg(t.Spazio.width())
-                             .arg(t.Spazio.height()));
+                             .arg(dettaglio::Nome(w), n(t.LarghezzaRicca), n(t.AltezzaRicca),
+                                  n(t.Spazio.width()), n(t.Spazio.height())));
         }
         for (const QString& riga : t.Righe) {
             if (metrica.horizontalAdvance(riga) + dettaglio::Cursore(w) > t.Spazio.width()) {
                 falli.append(QStringLiteral("%1: \"%2\" è largo %3 in %4")
-                                 .arg(dettaglio::Nome(w), riga)
-                                 .arg(metrica.horizontalAdvance(riga))
-                                 .arg(t.Spazio.width()));
+                                 .arg(dettaglio::Nome(w), riga, n(metrica.horizontalAdvance(riga)),
+                                      n(t.Spazio.width())));
             }
         }
         if (!t.Righe.isEmpty() &&
             metrica.height() * static_cast<int>(t.Righe.size()) > t.Spazio.height() &&
             qobject_cast<const QGroupBox*>(w) == nullptr) {
             falli.append(QStringLiteral("%1: %2 righe alte %3 in %4")
-                             .arg(dettaglio::Nome(w))
-                             .arg(t.Righe.size())
-                             .arg(metrica.height())
-                             .arg(t.Spazio.height()));
+                             .arg(dettaglio::Nome(w), n(t.Righe.size()), n(metrica.height()),
+                                  n(t.Spazio.height())));
         }
     }
     return falli;

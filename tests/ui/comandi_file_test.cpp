@@ -40,9 +40,8 @@ class ComandiFileTest : public QObject, test::ConFinestra {
     QString Percorso(const QString& nome) const { return cartella_->filePath(nome); }
     std::string P(const QString& nome) const { return Percorso(nome).toStdString(); }
     void Menu(const char* voce) const { W<QAction>(QLatin1String(voce))->trigger(); }
-    QByteArray Contenuto(const QString& percorso) const {
-        QFile file(percorso);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    static QByteArray Contenuto(const QString& percorso) {
+        return QByteArray::fromStdString(test::LeggiTutto(percorso.toStdString()));
     }
     QString Modificato() const { return test::Q(Modello().Stato().Modificato); }
 

@@ -18,6 +18,7 @@
 #include "core/window/grafici_verifiche.h"
 #include "support/aperture_registrate.h"
 #include "support/cartella_temporanea.h"
+#include "support/parete_di_prova.h"
 #include "support/regole_disposizione.h"
 #include "support/stampante_registrata.h"
 #include "support/ui_prova.h"
@@ -83,25 +84,18 @@ QStringList Difetti(QWidget* dialogo) {
 class DisposizioneUiTest : public QObject, test::ConFinestra {
     Q_OBJECT
 
-    // Fifteen layers: material typed by hand, three air cavities, two materials from the
-    // database (read-only, "18,75" among their values), every calculation on, and eight
-    // significant digits with a sign and the decimal comma in every box that takes them.
+    // The largest wall (fifteen layers, two air cavities, every calculation on), two materials
+    // from the database (read-only, "18,75" among their values), and eight significant digits
+    // with a sign and the decimal comma in every box that takes them.
     void ParetePiena() {
         FinestraPrincipale& m = Modello();
-        for (int i = 1; i < NumeroStratiMax; ++i) {
-            m.CommandPiù_Click();
-        }
-        for (int k : {3, 7, 11}) {
-            m.LabelStrato_MouseMove(k);
-            m.CameraAria_Click();
-        }
+        PareteCompleta(m);
         for (int k : {5, 13}) {
             m.LabelStrato_MouseMove(k);
             m.CaricaMaterialeNelloStratoSelezionato(
                 {"Mattone forato", "775,5", "0,36", "18,75", "0,9"});
         }
         m.MuoveSu();
-        m.Check1_Click(2, true);
         finestra_->Aggiorna();
         for (QLineEdit* c : finestra_->findChildren<QLineEdit*>()) {
             if (c->isVisible() && !c->isReadOnly()) {

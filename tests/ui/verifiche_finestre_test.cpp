@@ -1,6 +1,7 @@
 // The compliance checks in the window: the fourth check box, the dialog "Dati per le verifiche"
 // and the "Verifiche" window that "Calcola" opens.
 
+#include "core/files/creazione_file.h"
 #include "core/window/testo_tabella.h"
 #include "support/aperture_registrate.h"
 #include "support/cartella_temporanea.h"
@@ -24,6 +25,10 @@ class VerificheFinestreTest : public QObject, test::ConFinestra {
 
     QWidget* Verifiche() const { return finestra_->findChild<QWidget*>(u"FinestraVerifiche"_s); }
     bool VerificheMostrate() const { return Verifiche() != nullptr && Verifiche()->isVisible(); }
+    // The exercise as its file would hold it: what the dialog wrote into it.
+    QString FileEsercizio() const {
+        return QString::fromLatin1(ContenutoFileEsercizio(Modello().esercizio()).value_or("-"));
+    }
     // Opens the data dialog with its button, azione acting on it: true when it opened.
     bool ApriDatiVerifiche(std::function<void(QDialog*)> azione) {
         auto visto = test::SulProssimoDialogo(u"FormDatiVerifiche"_s, std::move(azione));
@@ -133,11 +138,8 @@ class VerificheFinestreTest : public QObject, test::ConFinestra {
     }
 
     void theDataDialogKeepsAWrongValueAndAppliesARightOne() {
-        // The fourth box is off in a new exercise, and a click on it is an edit.
-        auto* box = W<QCheckBox>(u"CheckVerifiche"_s);
-        QCOMPARE(box->text(), u"Verifiche di legge"_s);
-        QVERIFY(!box->isChecked() && !finestra_->CommandDatiVerifiche()->isEnabled());
-        box->click();
+        // The fourth box (off in a new exercise, ui/principale/nuovo.txt) enables the dialog.
+        W<QCheckBox>(u"CheckVerifiche"_s)->click();
         QVERIFY(finestra_->CommandDatiVerifiche()->isEnabled());
         // "Calcola" stays as the three calculation types make it.
         QVERIFY(W<QPushButton>(u"Command1"_s)->isEnabled());
@@ -156,10 +158,8 @@ class VerificheFinestreTest : public QObject, test::ConFinestra {
             test::Scrivi(btr, u"0,5"_s);
             Trova<QPushButton>(d, u"CommandOk"_s)->click();
         }));
-        const DatiVerifiche& v = Modello().esercizio().Verifiche;
-        QCOMPARE(v.Zona, std::optional<ZonaClimatica>(ZonaClimatica::D));
-        QCOMPARE(v.Elemento, std::optional<ElementoParete>(ElementoParete::NonClimatizzato));
-        QCOMPARE(v.Btr, std::string("0,5"));
+        // Zone D, an element towards an unheated room, btr 0,5.
+        COME_NEL_FILE(u"ui/verifiche/zona-d-btr.css"_s, FileEsercizio());
     }
 
     void theMenuEntryComesWithTheChecksAndCancelChangesNothing() {
@@ -198,12 +198,8 @@ class VerificheFinestreTest : public QObject, test::ConFinestra {
             Trova<QTableWidget>(d, u"TabellaStrati"_s)->item(0, 5)->setText(u"0,02"_s);
             Trova<QPushButton>(d, u"CommandOk"_s)->click();
         }));
-        const Esercizio& e = Modello().esercizio();
-        QCOMPARE(e.Verifiche.ClimaEsterno[0].Temperatura, std::string("-2,5"));
-        QCOMPARE(e.Verifiche.ClimaEsterno[11].Umidità, std::string("72"));
-        QCOMPARE(e.Verifiche.ClasseUmidità, std::optional<int>(3));
-        QCOMPARE(e.Verifiche.InterfacciaFreno, 1);
-        QCOMPARE(e.strato(1).Sd, std::string("0,02"));
+        // January -2,5 °C … December 72 %, class 3, the retarder's boundary 1, sd 0,02 m.
+        COME_NEL_FILE(u"ui/verifiche/anno-incollato.css"_s, FileEsercizio());
     }
 
     // A weather file fills the year; saved under a name, the year comes back from the library
@@ -230,9 +226,7 @@ class VerificheFinestreTest : public QObject, test::ConFinestra {
             Trova<QPushButton>(d, u"CommandOk"_s)->click();
         }));
         QCOMPARE(dialoghi_.Mostrati.size(), std::size_t{1}); // the file dialog, no message
-        const Esercizio& e = Modello().esercizio();
-        QCOMPARE(e.Verifiche.ClimaEsterno[0].Temperatura, std::string("-5,5"));
-        QCOMPARE(e.Verifiche.ClimaEsterno[5].Umidità, std::string("60,5"));
+        COME_NEL_FILE(u"ui/verifiche/anno-epw.css"_s, FileEsercizio()); // January -5,5 °C …
         QVERIFY(test::LeggiTutto(*cartella_ / "dati/clima.txt").find("localita=Prova") !=
                 std::string::npos);
     }
