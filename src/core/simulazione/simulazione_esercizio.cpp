@@ -49,14 +49,19 @@ std::optional<std::string> SimulaEsercizio(const std::string& file, const Eserci
     if (!PreparaSimulazione(e, cartella, LeggiFileTesto, p, errore)) {
         return "Simulazione non eseguita: " + errore;
     }
-    SimulazioneEseguita s{p.Giorni, Simula(p.Dati)};
-    if (!s.Risultato.Riuscita) {
-        return "Simulazione interrotta: " + s.Risultato.Messaggio;
+    return EsitoSimulazione(p.Giorni, Simula(p.Dati), fatta);
+}
+
+std::optional<std::string> EsitoSimulazione(int giorni, RisultatoSimulazione r,
+                                            std::optional<SimulazioneEseguita>& fatta) {
+    fatta.reset();
+    if (!r.Riuscita) {
+        return "Simulazione interrotta: " + r.Messaggio;
     }
-    if (!RisultatoSimulazioneFinito(s.Risultato)) {
+    if (!RisultatoSimulazioneFinito(r)) {
         return MessaggioFuoriCampo("la simulazione igrotermica dinamica");
     }
-    fatta = std::move(s);
+    fatta = SimulazioneEseguita{giorni, std::move(r)};
     return std::nullopt;
 }
 

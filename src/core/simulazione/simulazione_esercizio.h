@@ -19,6 +19,11 @@ struct SimulazioneEseguita {
 // have been handed data so extreme that a figure overflows.
 bool RisultatoSimulazioneFinito(const RisultatoSimulazione& r);
 
+// What a run of a prepared simulation gave: nothing when it has results (into fatta), otherwise
+// the message of why not ("Simulazione interrotta: ...").
+std::optional<std::string> EsitoSimulazione(int giorni, RisultatoSimulazione r,
+                                            std::optional<SimulazioneEseguita>& fatta);
+
 // Nothing when the simulation ran (into fatta) or was not asked for; otherwise the message of
 // why it did not run.
 std::optional<std::string> SimulaEsercizio(const std::string& file, const Esercizio& e,
