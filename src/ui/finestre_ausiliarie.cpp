@@ -6,10 +6,12 @@
 
 #include "core/materials/preparazione_abaco.h"
 #include "core/relazione/esporta_relazione.h"
+#include "core/window/dialogo_simulazione.h"
 #include "core/window/guida.h"
 #include "core/window/stampa.h"
 #include "disegno/relazione_pdf.h"
 #include "ui/abaco_materiali.h"
+#include "ui/dati_simulazione_qt.h"
 #include "ui/dati_verifiche_qt.h"
 #include "ui/finestra_appunti_qt.h"
 #include "ui/finestra_principale_qt.h"
@@ -30,8 +32,10 @@ FinestreAusiliarie::FinestreAusiliarie(FinestraPrincipaleQt& finestra, Dialoghi&
             [this] { StampaRapporto(stampante_, dialoghi_, finestra_.Modello().Stato().Text2); });
     connect(finestra.Azione(Comando::EsportaRelazione), &QAction::triggered, this, [this] {
         disegno::ScrittoreRelazionePdf scrittore;
-        EsportaRelazione(scrittore, dialoghi_, finestra_.Modello().esercizio(),
-                         finestra_.Modello().Stato().PercorsoEsercizio);
+        const FinestraPrincipale& modello = finestra_.Modello();
+        const auto& simulazione = modello.SimulazioneMostrata();
+        EsportaRelazione(scrittore, dialoghi_, modello.esercizio(),
+                         modello.Stato().PercorsoEsercizio, simulazione ? &*simulazione : nullptr);
     });
     connect(finestra.CommandMacchinaDaScrivere(), &QToolButton::clicked, this,
             &FinestreAusiliarie::Appunti);
@@ -46,6 +50,8 @@ FinestreAusiliarie::FinestreAusiliarie(FinestraPrincipaleQt& finestra, Dialoghi&
             &FinestreAusiliarie::DatiVerifiche);
     connect(finestra.CommandDatiVerifiche(), &QPushButton::clicked, this,
             &FinestreAusiliarie::DatiVerifiche);
+    connect(finestra.CommandDatiSimulazione(), &QPushButton::clicked, this,
+            &FinestreAusiliarie::DatiSimulazione);
     connect(&finestra, &FinestraPrincipaleQt::Calcolato, this,
             &FinestreAusiliarie::MostraVerifiche);
     connect(&finestra, &FinestraPrincipaleQt::Aggiornata, this,
@@ -105,6 +111,16 @@ void FinestreAusiliarie::DatiVerifiche() {
     DatiVerificheQt dialogo(
         dati, [&modello](const DialogoDatiVerifiche& d) { return modello.DatiVerifiche_Ok(d); },
         fonti, &finestra_, apriAbaco);
+    dialogo.exec();
+    finestra_.Aggiorna();
+}
+
+void FinestreAusiliarie::DatiSimulazione() {
+    FinestraPrincipale& modello = finestra_.Modello();
+    DialogoSimulazione dati = modello.DatiSimulazione_Click();
+    DatiSimulazioneQt dialogo(
+        dati, [&modello](const DialogoSimulazione& d) { return modello.DatiSimulazione_Ok(d); },
+        dialoghi_, &finestra_);
     dialogo.exec();
     finestra_.Aggiorna();
 }

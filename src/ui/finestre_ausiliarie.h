@@ -28,6 +28,7 @@ class FinestreAusiliarie : public QObject {
     void DaAbaco();
     void AbacoMateriali();
     void DatiVerifiche();
+    void DatiSimulazione();
     // The "Verifiche" window follows the results: opened by "Calcola" when the checks ran,
     // refreshed or closed when the results change.
     void MostraVerifiche();
