@@ -58,7 +58,7 @@ int ScriviRelazioneDaRiga(const char* programma, const std::string& uscita,
     }
     if (simulazione) {
         AggiungiSimulazione(std::get<Relazione>(relazione), simulazione->Giorni,
-                            simulazione->Risultato, simulazione->Spessori);
+                            simulazione->Risultato);
     }
     // The painter needs an application of the GUI module, never a display: the command line
     // draws on the offscreen platform whatever the environment asks for.

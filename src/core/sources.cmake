@@ -64,6 +64,7 @@ set(PARETIX_CORE_SOURCES
   simulazione/materiale_igrotermico.cpp
   simulazione/muffa_vtt.cpp
   simulazione/preparazione_simulazione.cpp
+  simulazione/righe_simulazione.cpp
   simulazione/simulazione.cpp
   simulazione/simulazione_esercizio.cpp
   simulazione/tridiagonale_blocchi.cpp
@@ -99,6 +100,7 @@ set(PARETIX_CORE_SOURCES
   window/ciclo_vita.cpp
   window/cronologia.cpp
   window/dati_verifiche_dialogo.cpp
+  window/dialogo_simulazione.cpp
   window/fonti_clima.cpp
   window/grafici_verifiche.cpp
   window/disposizione.cpp

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/window/dialogo_simulazione.h"
 #include "core/window/didascalie.h"
 #include "core/window/disposizione.h"
 #include "ui/casella_testo.h"
@@ -83,6 +85,22 @@ ColonnaComandi::ColonnaComandi(FinestraPrincipale& modello, QWidget* genitore)
     });
     colonna->addWidget(command1_);
 
+    simulazioneInCorso_ = new QWidget(this);
+    auto* rigaSimulazione = new QHBoxLayout(simulazioneInCorso_);
+    rigaSimulazione->setContentsMargins(0, 0, 0, 0);
+    avanzamento_ = new QProgressBar(simulazioneInCorso_);
+    avanzamento_->setObjectName(QStringLiteral("ProgressSimulazione"));
+    avanzamento_->setRange(0, 100);
+    avanzamento_->setFormat(Testo(FormatoAvanzamentoSimulazione));
+    rigaSimulazione->addWidget(avanzamento_, 1);
+    auto* interrompi = new QPushButton(Testo(CaptionInterrompi), simulazioneInCorso_);
+    interrompi->setObjectName(QStringLiteral("CommandInterrompi"));
+    connect(interrompi, &QPushButton::clicked, this,
+            [this] { Esegui([this] { modello_.Interrompi_Click(); }); });
+    rigaSimulazione->addWidget(interrompi);
+    simulazioneInCorso_->hide();
+    colonna->addWidget(simulazioneInCorso_);
+
     auto* relazione = new QLabel(Testo(CaptionRelazione), this);
     colonna->addWidget(relazione);
     text2_ = new QPlainTextEdit(this);
@@ -131,6 +149,19 @@ QWidget* ColonnaComandi::CreaTipiEVista() {
     rigaVerifiche->addWidget(datiVerifiche_);
     rigaVerifiche->addStretch();
     righeTipi->addLayout(rigaVerifiche);
+
+    auto* rigaSimulazione = new QHBoxLayout;
+    checkSimulazione_ = new QCheckBox(Testo(CaptionCheckSimulazione), tipi);
+    checkSimulazione_->setObjectName(QStringLiteral("CheckSimulazione"));
+    connect(checkSimulazione_, &QCheckBox::clicked, this, [this](bool valore) {
+        Esegui([this, valore] { modello_.CheckSimulazione_Click(valore); });
+    });
+    rigaSimulazione->addWidget(checkSimulazione_);
+    datiSimulazione_ = new QPushButton(Testo(CaptionCommandDatiSimulazione), tipi);
+    datiSimulazione_->setObjectName(QStringLiteral("CommandDatiSimulazione"));
+    rigaSimulazione->addWidget(datiSimulazione_);
+    rigaSimulazione->addStretch();
+    righeTipi->addLayout(rigaSimulazione);
     disposizione->addWidget(tipi);
 
     auto* vista = new QGroupBox(Testo(CaptionVista), riga);
@@ -261,6 +292,10 @@ void ColonnaComandi::Aggiorna() {
     }
     checkVerifiche_->setChecked(modello_.CheckVerifiche());
     datiVerifiche_->setEnabled(modello_.CheckVerifiche());
+    checkSimulazione_->setChecked(modello_.CheckSimulazione());
+    datiSimulazione_->setEnabled(modello_.CheckSimulazione());
+    simulazioneInCorso_->setVisible(s.SimulazioneInCorso);
+    avanzamento_->setValue(s.AvanzamentoSimulazione);
     option2_[static_cast<std::size_t>(s.Option2)]->setChecked(true);
     option2_[1]->setText(QString::fromStdString(s.CaptionOption2GraficiTermici));
     numeroStrati_->setText(QString::number(e.NumeroStrati()));

@@ -12,6 +12,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
@@ -32,6 +33,7 @@ class ColonnaComandi : public QWidget {
     QToolButton* CommandMacchinaDaScrivere() const { return macchinaDaScrivere_; }
 
     QPushButton* CommandDatiVerifiche() const { return datiVerifiche_; }
+    QPushButton* CommandDatiSimulazione() const { return datiSimulazione_; }
 
   signals:
     // An event changed the model.
@@ -50,6 +52,11 @@ class ColonnaComandi : public QWidget {
     std::array<QCheckBox*, 3> check1_{};
     QCheckBox* checkVerifiche_ = nullptr;
     QPushButton* datiVerifiche_ = nullptr;
+    QCheckBox* checkSimulazione_ = nullptr;
+    QPushButton* datiSimulazione_ = nullptr;
+    // Under "Calcola" while the simulation runs.
+    QWidget* simulazioneInCorso_ = nullptr;
+    QProgressBar* avanzamento_ = nullptr;
     std::array<QRadioButton*, 3> option2_{};
     QLineEdit* numeroStrati_ = nullptr;
     QLabel* numeroStratiMax_ = nullptr;

@@ -14,6 +14,7 @@
 #include "ui/area_schema.h"
 #include "ui/centro_finestra.h"
 #include "ui/colonna_comandi.h"
+#include "ui/esecutore_simulazione.h"
 #include "ui/grafico_widget.h"
 #include "ui/pannelli_grafici.h"
 #include "ui/pannello_schema.h"
@@ -67,6 +68,20 @@ FinestraPrincipaleQt::FinestraPrincipaleQt(Dialoghi& dialoghi, const EsitoAvvio&
     connect(schema_, &PannelloSchema::MenuStratoRichiesto, this,
             &FinestraPrincipaleQt::ApriMenuStrato);
     connect(colonna_, &ColonnaComandi::Cambiato, this, &FinestraPrincipaleQt::Aggiorna);
+    esecutore_ = std::make_unique<EsecutoreSimulazione>(
+        [this](int numero, double quota) {
+            modello_.AvanzamentoSimulazione(numero, quota);
+            Aggiorna();
+        },
+        [this](int numero, RisultatoSimulazione risultato) {
+            const bool inCorso = modello_.Stato().SimulazioneInCorso;
+            modello_.SimulazioneFinita(numero, std::move(risultato));
+            Aggiorna();
+            if (inCorso && !modello_.Stato().SimulazioneInCorso) {
+                emit Calcolato();
+            }
+        });
+    connect(colonna_, &ColonnaComandi::Calcolato, this, &FinestraPrincipaleQt::AvviaSimulazione);
     connect(colonna_, &ColonnaComandi::Calcolato, this, &FinestraPrincipaleQt::Calcolato);
     connect(colonna_->Command3(), &QPushButton::clicked, Azione(Comando::AnteprimaDiStampa),
             &QAction::trigger);
@@ -207,6 +222,16 @@ QPushButton* FinestraPrincipaleQt::Command3() const {
 
 QToolButton* FinestraPrincipaleQt::CommandMacchinaDaScrivere() const {
     return colonna_->CommandMacchinaDaScrivere();
+}
+
+void FinestraPrincipaleQt::AvviaSimulazione() {
+    if (auto lavoro = modello_.SimulazioneDaAvviare()) {
+        esecutore_->Avvia(std::move(*lavoro));
+    }
+}
+
+QPushButton* FinestraPrincipaleQt::CommandDatiSimulazione() const {
+    return colonna_->CommandDatiSimulazione();
 }
 
 QPushButton* FinestraPrincipaleQt::CommandDatiVerifiche() const {

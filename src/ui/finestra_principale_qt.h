@@ -22,6 +22,7 @@ class QPushButton;
 namespace paretix::ui {
 
 class ColonnaComandi;
+class EsecutoreSimulazione;
 class PannelliGrafici;
 class PannelloSchema;
 
@@ -56,6 +57,7 @@ class FinestraPrincipaleQt : public QMainWindow {
     QPushButton* Command3() const;
     QToolButton* CommandMacchinaDaScrivere() const;
     QPushButton* CommandDatiVerifiche() const;
+    QPushButton* CommandDatiSimulazione() const;
     QMenu* MenuNascosto() const { return menuNascosto_; }
     // Chart 1 (temperature), 2 (vapour pressure) or 3 (transmitted energy).
     QWidget* Grafico(int numero) const;
@@ -65,7 +67,8 @@ class FinestraPrincipaleQt : public QMainWindow {
   signals:
     // The window shows a new state of the model.
     void Aggiornata();
-    // "Calcola" was pressed and the window shows its outcome.
+    // "Calcola" was pressed and the window shows its outcome; again when the simulation it
+    // started has given its results.
     void Calcolato();
 
   protected:
@@ -77,6 +80,8 @@ class FinestraPrincipaleQt : public QMainWindow {
     QAction* NuovaAzione(Comando comando, const char* nome, const char* caption, QMenu* menu);
     void ApriMenuStrato(const QPoint& posizione);
     void EseguiSuStrato(void (FinestraPrincipale::*operazione)());
+    // After "Calcola": the simulation it prepared goes to the worker.
+    void AvviaSimulazione();
 
     FinestraPrincipale modello_;
     std::map<Comando, QAction*> azioni_;
@@ -92,6 +97,8 @@ class FinestraPrincipaleQt : public QMainWindow {
     ColonnaComandi* colonna_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::function<bool()> consentiChiusura_;
+    // Declared after the model, so that it stops its worker before the model goes.
+    std::unique_ptr<EsecutoreSimulazione> esecutore_;
 };
 
 } // namespace paretix::ui

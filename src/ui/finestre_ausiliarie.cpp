@@ -6,10 +6,12 @@
 
 #include "core/materials/preparazione_abaco.h"
 #include "core/relazione/esporta_relazione.h"
+#include "core/window/dialogo_simulazione.h"
 #include "core/window/guida.h"
 #include "core/window/stampa.h"
 #include "disegno/relazione_pdf.h"
 #include "ui/abaco_materiali.h"
+#include "ui/dati_simulazione_qt.h"
 #include "ui/dati_verifiche_qt.h"
 #include "ui/finestra_appunti_qt.h"
 #include "ui/finestra_principale_qt.h"
@@ -30,8 +32,10 @@ FinestreAusiliarie::FinestreAusiliarie(FinestraPrincipaleQt& finestra, Dialoghi&
             [this] { StampaRapporto(stampante_, dialoghi_, finestra_.Modello().Stato().Text2); });
     connect(finestra.Azione(Comando::EsportaRelazione), &QAction::triggered, this, [this] {
         disegno::ScrittoreRelazionePdf scrittore;
-        EsportaRelazione(scrittore, dialoghi_, finestra_.Modello().esercizio(),
-                         finestra_.Modello().Stato().PercorsoEsercizio);
+        const FinestraPrincipale& modello = finestra_.Modello();
+        const auto& simulazione = modello.SimulazioneMostrata();
+        EsportaRelazione(scrittore, dialoghi_, modello.esercizio(),
+                         modello.Stato().PercorsoEsercizio, simulazione ? &*simulazione : nullptr);
     });
     connect(finestra.CommandMacchinaDaScrivere(), &QToolButton::clicked, this,
             &FinestreAusiliarie::Appunti);
@@ -46,6 +50,8 @@ FinestreAusiliarie::FinestreAusiliarie(FinestraPrincipaleQt& finestra, Dialoghi&
             &FinestreAusiliarie::DatiVerifiche);
     connect(finestra.CommandDatiVerifiche(), &QPushButton::clicked, this,
             &FinestreAusiliarie::DatiVerifiche);
+    connect(finestra.CommandDatiSimulazione(), &QPushButton::clicked, this,
+            &FinestreAusiliarie::DatiSimulazione);
     connect(&finestra, &FinestraPrincipaleQt::Calcolato, this,
             &FinestreAusiliarie::MostraVerifiche);
     connect(&finestra, &FinestraPrincipaleQt::Aggiornata, this,
@@ -109,6 +115,16 @@ void FinestreAusiliarie::DatiVerifiche() {
     finestra_.Aggiorna();
 }
 
+void FinestreAusiliarie::DatiSimulazione() {
+    FinestraPrincipale& modello = finestra_.Modello();
+    DialogoSimulazione dati = modello.DatiSimulazione_Click();
+    DatiSimulazioneQt dialogo(
+        dati, [&modello](const DialogoSimulazione& d) { return modello.DatiSimulazione_Ok(d); },
+        dialoghi_, &finestra_);
+    dialogo.exec();
+    finestra_.Aggiorna();
+}
+
 void FinestreAusiliarie::MostraVerifiche() {
     const StatoFinestra& s = finestra_.Modello().Stato();
     if (s.RigheVerifiche.empty()) {
@@ -117,7 +133,7 @@ void FinestreAusiliarie::MostraVerifiche() {
     if (verifiche_ == nullptr) {
         verifiche_ = new VerificheQt(&finestra_);
     }
-    verifiche_->Mostra(s.RigheVerifiche, s.NoteVerifiche, s.DisegniVerifiche);
+    MostraTutteLeVerifiche();
     verifiche_->show();
     verifiche_->raise();
 }
@@ -130,8 +146,17 @@ void FinestreAusiliarie::AggiornaVerifiche() {
     if (s.RigheVerifiche.empty()) {
         verifiche_->hide();
     } else {
-        verifiche_->Mostra(s.RigheVerifiche, s.NoteVerifiche, s.DisegniVerifiche);
+        MostraTutteLeVerifiche();
     }
+}
+
+void FinestreAusiliarie::MostraTutteLeVerifiche() {
+    const FinestraPrincipale& modello = finestra_.Modello();
+    const StatoFinestra& s = modello.Stato();
+    verifiche_->Mostra(s.RigheVerifiche, s.NoteVerifiche, s.DisegniVerifiche);
+    const auto& simulazione = modello.SimulazioneMostrata();
+    verifiche_->MostraSimulazione(simulazione ? &simulazione->Risultato : nullptr,
+                                  modello.NumeroSimulazione());
 }
 
 } // namespace paretix::ui

@@ -28,10 +28,13 @@ class FinestreAusiliarie : public QObject {
     void DaAbaco();
     void AbacoMateriali();
     void DatiVerifiche();
+    void DatiSimulazione();
     // The "Verifiche" window follows the results: opened by "Calcola" when the checks ran,
     // refreshed or closed when the results change.
     void MostraVerifiche();
     void AggiornaVerifiche();
+    // The rows, notes and charts of the checks, and the transient run's charts when it ran.
+    void MostraTutteLeVerifiche();
 
     FinestraPrincipaleQt& finestra_;
     Dialoghi& dialoghi_;

@@ -61,9 +61,8 @@ GraficiSimulazioneQt::GraficiSimulazioneQt(QWidget* genitore) : QWidget(genitore
     colonna->addLayout(griglia, 1);
 }
 
-void GraficiSimulazioneQt::Mostra(RisultatoSimulazione r, std::vector<double> spessori) {
+void GraficiSimulazioneQt::Mostra(RisultatoSimulazione r) {
     risultato_ = std::move(r);
-    spessori_ = std::move(spessori);
     acqua_->ImpostaSuperficie(GraficoAcquaTotale(risultato_));
     muffa_->setVisible(!risultato_.Muffa.empty());
     muffa_->ImpostaSuperficie(GraficoMuffa(risultato_));
@@ -95,11 +94,9 @@ void GraficiSimulazioneQt::MostraGiorno(int giorno) {
     const auto g = static_cast<std::size_t>(giorno);
     didascaliaGiorno_->setText(QString::fromUtf8(CaptionGiornoProfili) + QStringLiteral(" ") +
                                QString::number(giorno));
-    profiloT_->ImpostaSuperficie(
-        GraficoProfilo(risultato_, g, GrandezzaProfilo::Temperatura, spessori_));
-    profiloφ_->ImpostaSuperficie(
-        GraficoProfilo(risultato_, g, GrandezzaProfilo::Umidità, spessori_));
-    profiloW_->ImpostaSuperficie(GraficoProfilo(risultato_, g, GrandezzaProfilo::Acqua, spessori_));
+    profiloT_->ImpostaSuperficie(GraficoProfilo(risultato_, g, GrandezzaProfilo::Temperatura));
+    profiloφ_->ImpostaSuperficie(GraficoProfilo(risultato_, g, GrandezzaProfilo::Umidità));
+    profiloW_->ImpostaSuperficie(GraficoProfilo(risultato_, g, GrandezzaProfilo::Acqua));
 }
 
 } // namespace paretix::ui

@@ -5,7 +5,6 @@
 // shows what the core draws.
 
 #include <QWidget>
-#include <vector>
 
 #include "core/simulazione/simulazione.h"
 
@@ -23,15 +22,13 @@ class GraficiSimulazioneQt : public QWidget {
   public:
     explicit GraficiSimulazioneQt(QWidget* genitore = nullptr);
 
-    // spessori: the layers' thicknesses (m), for the faces in the profiles.
-    void Mostra(RisultatoSimulazione r, std::vector<double> spessori);
+    void Mostra(RisultatoSimulazione r);
 
   private:
     void MostraInterfaccia();
     void MostraGiorno(int giorno);
 
     RisultatoSimulazione risultato_;
-    std::vector<double> spessori_;
     GraficoWidget *acqua_ = nullptr, *muffa_ = nullptr;
     GraficoWidget *temperatura_ = nullptr, *umidità_ = nullptr;
     GraficoWidget *profiloT_ = nullptr, *profiloφ_ = nullptr, *profiloW_ = nullptr;

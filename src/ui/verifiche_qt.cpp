@@ -19,6 +19,7 @@
 #include "core/verifiche/igrometrica.h"
 #include "core/window/testo_tabella.h"
 #include "disegno/colore.h"
+#include "ui/grafici_simulazione_qt.h"
 #include "ui/grafico_widget.h"
 
 namespace paretix::ui {
@@ -147,7 +148,19 @@ VerificheQt::VerificheQt(QWidget* genitore) : QDialog(genitore) {
     grafici->addWidget(accumulo_, 1);
     grafici->addWidget(pannelloMese_, 1);
     colonna->addLayout(grafici);
+    simulazione_ = new GraficiSimulazioneQt(this);
+    simulazione_->setObjectName(QStringLiteral("GraficiSimulazione"));
+    simulazione_->hide();
+    colonna->addWidget(simulazione_, 1);
     colonna->addWidget(pulsanti);
+}
+
+void VerificheQt::MostraSimulazione(const RisultatoSimulazione* r, int numero) {
+    simulazione_->setVisible(r != nullptr);
+    if (r != nullptr && numero != numeroSimulazione_) {
+        simulazione_->Mostra(*r);
+        numeroSimulazione_ = numero;
+    }
 }
 
 void VerificheQt::MostraMese(int mese) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/simulazione/simulazione.h"
 #include "core/verifiche/righe_verifiche.h"
 #include "core/window/grafici_verifiche.h"
 
@@ -20,6 +21,7 @@ class QTableWidget;
 namespace paretix::ui {
 
 class GraficoWidget;
+class GraficiSimulazioneQt;
 
 class VerificheQt : public QDialog {
     Q_OBJECT
@@ -29,6 +31,9 @@ class VerificheQt : public QDialog {
 
     void Mostra(const std::vector<RigaVerifica>& righe, const std::vector<std::string>& note,
                 const GraficiVerifiche& grafici);
+
+    // The charts of the transient run numero, or none (nullptr).
+    void MostraSimulazione(const RisultatoSimulazione* r, int numero);
 
   private:
     void MostraMese(int mese);
@@ -42,6 +47,8 @@ class VerificheQt : public QDialog {
     QComboBox* mese_ = nullptr;
     GraficoWidget* pressioni_ = nullptr;
     std::vector<Superficie> pressioniMesi_;
+    GraficiSimulazioneQt* simulazione_ = nullptr;
+    int numeroSimulazione_ = 0;
 };
 
 } // namespace paretix::ui

@@ -47,6 +47,7 @@ TEST(GraficiSimulazione, TheRunKeepsTheHoursAndTheDaysOnlyWhenAsked) {
     const double θ = con.Andamenti[1].θ.back();
     EXPECT_GT(θ, 0);
     EXPECT_LT(θ, con.Andamenti[0].θ.back());
+    EXPECT_EQ(con.Spessori, (std::vector<double>{0.02, 0.25}));
     EXPECT_TRUE(senza.Andamenti.empty() && senza.ProfiliGiornalieri.empty());
     EXPECT_EQ(con.AcquaFinale, senza.AcquaFinale);
     EXPECT_EQ(con.Muffa[0].Massimo, senza.Muffa[0].Massimo);
@@ -105,12 +106,13 @@ TEST(GraficiSimulazione, ChartsStayReadableAndTrueToTheirValues) {
             p.w.push_back(i < 2 ? 0 : 9 + i);
         }
         r.ProfiliGiornalieri = {p};
+        r.Spessori = {0.02, 0.25};
         const std::vector<std::pair<std::string, Superficie>> grafici{
             {"acqua", GraficoAcquaTotale(r)},
             {"muffa", GraficoMuffa(r)},
             {"θ", GraficoAndamento(r, 1, false)},
             {"φ", GraficoAndamento(r, 1, true)},
-            {"profilo w", GraficoProfilo(r, 1, GrandezzaProfilo::Acqua, {0.02, 0.25})}};
+            {"profilo w", GraficoProfilo(r, 1, GrandezzaProfilo::Acqua)}};
         for (const auto& [nome, s] : grafici) {
             const std::string caso = std::string(c.nome) + " " + nome;
             prova::ControllaLeggibile(s, caso);
@@ -136,7 +138,7 @@ TEST(GraficiSimulazione, ChartsStayReadableAndTrueToTheirValues) {
             const Linea* ultima = TrovaLinea(muffa, "Curva2(120)");
             ASSERT_TRUE(peggiore && soglia && ultima) << c.nome;
             EXPECT_EQ(peggiore->Testo, "interfaccia 2|3");
-            EXPECT_EQ(ultima->Y2 < soglia->Y1, c.muffa > 1) << c.nome;
+            EXPECT_EQ(ultima->Y2<soglia->Y1, c.muffa> 1) << c.nome;
         }
         // The profile's layer face at 2 cm lies between the points at 1,35 and 2,7 cm.
         const Superficie& profilo = grafici[4].second;
@@ -153,7 +155,7 @@ TEST(GraficiSimulazione, ChartsStayReadableAndTrueToTheirValues) {
 TEST(GraficiSimulazione, TheReportDrawsWhatTheRunKept) {
     for (const bool andamenti : {false, true}) {
         Relazione documento;
-        AggiungiSimulazione(documento, 2, Esegui(andamenti), {0.02, 0.25});
+        AggiungiSimulazione(documento, 2, Esegui(andamenti));
         std::vector<std::string> disegni;
         for (const Blocco& b : documento.Blocchi) {
             if (b.Tipo == TipoBlocco::Disegno) {
@@ -174,7 +176,7 @@ TEST(GraficiSimulazione, TheReportDrawsWhatTheRunKept) {
 TEST(GraficiSimulazione, NothingKeptNothingDrawn) {
     const RisultatoSimulazione r;
     EXPECT_TRUE(GraficoAndamento(r, 1, false).Linee.empty());
-    EXPECT_TRUE(GraficoProfilo(r, 1, GrandezzaProfilo::Temperatura, {0.1}).Linee.empty());
+    EXPECT_TRUE(GraficoProfilo(r, 1, GrandezzaProfilo::Temperatura).Linee.empty());
 }
 
 } // namespace

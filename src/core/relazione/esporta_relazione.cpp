@@ -8,6 +8,8 @@
 
 #include "core/calc/calcolo.h"
 #include "core/model/validazione.h"
+#include "core/relazione/relazione_simulazione.h"
+#include "core/simulazione/preparazione_simulazione.h"
 #include "core/verifiche/calcola_verifiche.h"
 #include "core/window/percorso_esercizio.h"
 #include "core/window/stampa.h"
@@ -44,11 +46,21 @@ std::string DataDiOggi() {
 }
 
 void EsportaRelazione(ScrittoreRelazione& scrittore, Dialoghi& dialoghi, const Esercizio& e,
-                      const std::string& percorsoEsercizio) {
+                      const std::string& percorsoEsercizio,
+                      const SimulazioneEseguita* simulazione) {
     auto relazione = RelazioneDellEsercizio(e, percorsoEsercizio, DataDiOggi());
     if (const auto* messaggio = std::get_if<std::string>(&relazione)) {
         dialoghi.Messaggio(TitoloErrore, *messaggio, Icona::Critica);
         return;
+    }
+    if (SimulazioneAttiva(e)) {
+        if (simulazione == nullptr) {
+            dialoghi.Messaggio(TitoloEsportaRelazione, MessaggioSimulazioneDaCalcolare,
+                               Icona::Esclamazione);
+            return;
+        }
+        AggiungiSimulazione(std::get<Relazione>(relazione), simulazione->Giorni,
+                            simulazione->Risultato);
     }
     // Beside the exercise, under its name.
     const auto scelto = dialoghi.SalvaFile(

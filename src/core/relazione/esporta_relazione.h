@@ -9,6 +9,7 @@
 #include "core/model/esercizio.h"
 #include "core/porte/dialoghi.h"
 #include "core/relazione/relazione.h"
+#include "core/simulazione/simulazione_esercizio.h"
 
 namespace paretix {
 
@@ -41,9 +42,16 @@ RelazioneDellEsercizio(Esercizio e, const std::string& percorso, const std::stri
 std::string TestoData(int anno, unsigned mese, unsigned giorno);
 std::string DataDiOggi();
 
+inline constexpr const char* MessaggioSimulazioneDaCalcolare =
+    "La relazione comprende la simulazione dinamica: premere Calcola e attendere la fine della "
+    "simulazione, poi esportare la relazione.";
+
 // The File menu command: the validation fault is shown, otherwise a file is asked for (an
-// existing one replaced only after the user agrees) and the document written there.
+// existing one replaced only after the user agrees) and the document written there. With the
+// simulation on, its part follows the others as in paretix-report, from the run on screen
+// (simulazione); without one the user is asked to run it first.
 void EsportaRelazione(ScrittoreRelazione& scrittore, Dialoghi& dialoghi, const Esercizio& e,
-                      const std::string& percorsoEsercizio);
+                      const std::string& percorsoEsercizio,
+                      const SimulazioneEseguita* simulazione = nullptr);
 
 } // namespace paretix

@@ -19,8 +19,7 @@ constexpr int CifreUmidità = 1;
 
 // The last year at the inside surface and at the dampest interface, and the profiles at the
 // end of the run, when the run kept them.
-void AggiungiAndamenti(std::vector<Blocco>& blocchi, const RisultatoSimulazione& r,
-                       const std::vector<double>& spessori) {
+void AggiungiAndamenti(std::vector<Blocco>& blocchi, const RisultatoSimulazione& r) {
     if (r.Andamenti.empty()) {
         return;
     }
@@ -38,18 +37,17 @@ void AggiungiAndamenti(std::vector<Blocco>& blocchi, const RisultatoSimulazione&
         return;
     }
     const std::string fine = " attraverso la parete alla fine del giorno " + std::to_string(giorno);
-    blocchi.push_back(Disegno("Temperatura" + fine,
-                              GraficoProfilo(r, giorno, GrandezzaProfilo::Temperatura, spessori)));
-    blocchi.push_back(Disegno("Umidità relativa" + fine,
-                              GraficoProfilo(r, giorno, GrandezzaProfilo::Umidità, spessori)));
-    blocchi.push_back(Disegno("Contenuto d'acqua" + fine,
-                              GraficoProfilo(r, giorno, GrandezzaProfilo::Acqua, spessori)));
+    blocchi.push_back(
+        Disegno("Temperatura" + fine, GraficoProfilo(r, giorno, GrandezzaProfilo::Temperatura)));
+    blocchi.push_back(
+        Disegno("Umidità relativa" + fine, GraficoProfilo(r, giorno, GrandezzaProfilo::Umidità)));
+    blocchi.push_back(
+        Disegno("Contenuto d'acqua" + fine, GraficoProfilo(r, giorno, GrandezzaProfilo::Acqua)));
 }
 
 } // namespace
 
-void AggiungiSimulazione(Relazione& relazione, int giorni, const RisultatoSimulazione& r,
-                         const std::vector<double>& spessori) {
+void AggiungiSimulazione(Relazione& relazione, int giorni, const RisultatoSimulazione& r) {
     auto& blocchi = relazione.Blocchi;
     blocchi.push_back(Sezione("Simulazione igrotermica dinamica (UNI EN 15026)"));
     blocchi.push_back(Paragrafo("Giorni simulati: " + std::to_string(giorni) +
@@ -105,7 +103,7 @@ void AggiungiSimulazione(Relazione& relazione, int giorni, const RisultatoSimula
     if (r.ClasseMuffa && !r.Muffa.empty()) {
         blocchi.push_back(Disegno("Indice di muffa alla fine di ogni mese", GraficoMuffa(r)));
     }
-    AggiungiAndamenti(blocchi, r, spessori);
+    AggiungiAndamenti(blocchi, r);
 }
 
 } // namespace paretix

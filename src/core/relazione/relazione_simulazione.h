@@ -3,15 +3,11 @@
 // the water the wall holds year by year and its trend, the mould index at each watched place
 // and the timber layers, each verdict with its limit; the charts of what the run kept for them.
 
-#include <vector>
-
 #include "core/relazione/documento.h"
 #include "core/simulazione/simulazione.h"
 
 namespace paretix {
 
-// spessori: the layers' thicknesses (m), for the faces in the profiles.
-void AggiungiSimulazione(Relazione& relazione, int giorni, const RisultatoSimulazione& r,
-                         const std::vector<double>& spessori = {});
+void AggiungiSimulazione(Relazione& relazione, int giorni, const RisultatoSimulazione& r);
 
 } // namespace paretix

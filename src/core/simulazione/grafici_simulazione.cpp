@@ -130,8 +130,7 @@ Superficie GraficoAndamento(const RisultatoSimulazione& r, int dove, bool umidit
     return GraficoSerie(d);
 }
 
-Superficie GraficoProfilo(const RisultatoSimulazione& r, std::size_t giorno, GrandezzaProfilo g,
-                          const std::vector<double>& spessori) {
+Superficie GraficoProfilo(const RisultatoSimulazione& r, std::size_t giorno, GrandezzaProfilo g) {
     if (giorno == 0 || giorno > r.ProfiliGiornalieri.size()) {
         return {};
     }
@@ -161,8 +160,8 @@ Superficie GraficoProfilo(const RisultatoSimulazione& r, std::size_t giorno, Gra
     }
     d.Curve.push_back(std::move(c));
     double faccia = 0;
-    for (std::size_t k = 0; k + 1 < spessori.size(); ++k) {
-        faccia += spessori[k];
+    for (std::size_t k = 0; k + 1 < r.Spessori.size(); ++k) {
+        faccia += r.Spessori[k];
         d.Confini.push_back(faccia * CentimetriMetro);
     }
     return GraficoSerie(d);

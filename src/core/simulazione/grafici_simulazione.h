@@ -44,9 +44,7 @@ std::vector<std::pair<int, std::string>> InterfacceOsservate(const RisultatoSimu
 Superficie GraficoAndamento(const RisultatoSimulazione& r, int dove, bool umidità);
 
 // One quantity across the wall at the end of day giorno (from 1, within the days kept), with
-// the faces of the layers of the given thicknesses (m) as dotted lines. Empty when the run kept
-// no daily profile.
-Superficie GraficoProfilo(const RisultatoSimulazione& r, std::size_t giorno, GrandezzaProfilo g,
-                          const std::vector<double>& spessori);
+// the faces between the layers as dotted lines. Empty when the run kept no daily profile.
+Superficie GraficoProfilo(const RisultatoSimulazione& r, std::size_t giorno, GrandezzaProfilo g);
 
 } // namespace paretix

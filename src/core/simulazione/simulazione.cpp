@@ -26,6 +26,7 @@ constexpr double PassoMinimo = 1e-3; // s
 constexpr double PassoIniziale = 1;  // s
 constexpr double TolleranzaT = 1e-4;
 constexpr double Tolleranzaφ = 1e-6;
+constexpr const char* MessaggioInterrotta = "interrotta dall'utente";
 constexpr std::array<int, 12> GiorniMese{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Equations and unknowns of a node: 0 moisture / φ, 1 energy / T.
@@ -46,7 +47,8 @@ double Serie(double da, double ka, double db, double kb) {
 
 class Motore {
   public:
-    explicit Motore(const DatiSimulazione& d) : d_(d) {
+    Motore(const DatiSimulazione& d, const ControlloSimulazione& controllo)
+        : d_(d), controllo_(controllo) {
         std::vector<double> spessori;
         for (const StratoSimulazione& s : d.Strati) {
             spessori.push_back(s.Spessore);
@@ -83,6 +85,9 @@ class Motore {
             if (strato_[i] != strato_[i + 1]) {
                 punti_.push_back(i);
             }
+        }
+        if (d.Andamenti) {
+            r_.Spessori = spessori;
         }
         for (const std::size_t i : punti_) {
             const int dove = i == 0 ? 0 : strato_[i] + 1;
@@ -141,6 +146,16 @@ class Motore {
                 continue;
             }
             t = fineOra; // no drift from the sum of the steps
+            if (controllo_.Interruzione != nullptr && controllo_.Interruzione->load()) {
+                RisultatoSimulazione interrotta;
+                interrotta.Interrotta = true;
+                interrotta.Messaggio = MessaggioInterrotta;
+                return interrotta;
+            }
+            if (controllo_.Avanzamento && std::abs(std::fmod(t, SecondiGiorno)) < 1e-6 &&
+                t < d_.Durata - PassoMinimo) {
+                controllo_.Avanzamento(t / d_.Durata);
+            }
             Sorveglia(t > d_.Durata - 365 * SecondiGiorno + 1e-6);
             if (d_.Andamenti && std::fmod(t, SecondiGiorno) < 1e-6) {
                 r.ProfiliGiornalieri.push_back(Istantanea(t));
@@ -177,6 +192,9 @@ class Motore {
             r.Muffa[p].Massimo = muffa_[p].Massimo();
         }
         r.Riuscita = true;
+        if (controllo_.Avanzamento) {
+            controllo_.Avanzamento(1);
+        }
         return r;
     }
 
@@ -421,6 +439,7 @@ class Motore {
     }
 
     const DatiSimulazione& d_;
+    const ControlloSimulazione& controllo_;
     RisultatoSimulazione r_;
     std::vector<std::size_t> punti_; // 0 the inside surface, i the interface i | i + 1
     std::vector<IndiceMuffa> muffa_;
@@ -446,8 +465,8 @@ Aria StatoFaccia(const LatoFaccia& a, const LatoFaccia& b) {
     return faccia;
 }
 
-RisultatoSimulazione Simula(const DatiSimulazione& d) {
-    Motore m(d);
+RisultatoSimulazione Simula(const DatiSimulazione& d, const ControlloSimulazione& controllo) {
+    Motore m(d, controllo);
     return m.Esegui();
 }
 

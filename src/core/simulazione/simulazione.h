@@ -7,6 +7,7 @@
 // by Newton iterations; a step that does not converge is retried shorter, and steps grow
 // again while they converge quickly.
 
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <string>
@@ -96,6 +97,8 @@ struct Profilo {
 
 struct RisultatoSimulazione {
     bool Riuscita = false;
+    // Stopped through its control before the end: nothing else is kept.
+    bool Interrotta = false;
     std::string Messaggio;
     int Passi = 0;
     // Stored change against the water and energy that crossed the surfaces, relative to the
@@ -116,9 +119,18 @@ struct RisultatoSimulazione {
     // Only when the run was asked for them (DatiSimulazione::Andamenti).
     std::vector<AndamentoPunto> Andamenti; // the inside surface, then each interface
     std::vector<Profilo> ProfiliGiornalieri;
+    std::vector<double> Spessori; // m, the layers' from the inside, for the faces in the profiles
 };
 
-RisultatoSimulazione Simula(const DatiSimulazione& d);
+// What the caller of a run may do while it runs: be told how far it has gone, from 0 to 1,
+// growing, at the end of every simulated day (1 once, when it is done), and stop it through a
+// flag read at the end of every simulated hour. Neither changes the results.
+struct ControlloSimulazione {
+    std::function<void(double quota)> Avanzamento;
+    const std::atomic<bool>* Interruzione = nullptr;
+};
+
+RisultatoSimulazione Simula(const DatiSimulazione& d, const ControlloSimulazione& controllo = {});
 
 // One side of the face between two cells: its centre's temperature (°C) and vapour pressure
 // (Pa), its conductivity and vapour permeability, and the cell's width (m).

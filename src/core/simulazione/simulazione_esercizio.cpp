@@ -51,17 +51,19 @@ std::optional<std::string> SimulaEsercizio(const std::string& file, const Eserci
         return "Simulazione non eseguita: " + errore;
     }
     p.Dati.Andamenti = andamenti;
-    SimulazioneEseguita s{p.Giorni, Simula(p.Dati), {}};
-    for (const StratoSimulazione& strato : p.Dati.Strati) {
-        s.Spessori.push_back(strato.Spessore);
+    return EsitoSimulazione(p.Giorni, Simula(p.Dati), fatta);
+}
+
+std::optional<std::string> EsitoSimulazione(int giorni, RisultatoSimulazione r,
+                                            std::optional<SimulazioneEseguita>& fatta) {
+    fatta.reset();
+    if (!r.Riuscita) {
+        return "Simulazione interrotta: " + r.Messaggio;
     }
-    if (!s.Risultato.Riuscita) {
-        return "Simulazione interrotta: " + s.Risultato.Messaggio;
-    }
-    if (!RisultatoSimulazioneFinito(s.Risultato)) {
+    if (!RisultatoSimulazioneFinito(r)) {
         return MessaggioFuoriCampo("la simulazione igrotermica dinamica");
     }
-    fatta = std::move(s);
+    fatta = SimulazioneEseguita{giorni, std::move(r)};
     return std::nullopt;
 }
 

@@ -14,12 +14,16 @@ namespace paretix {
 struct SimulazioneEseguita {
     int Giorni = 0;
     RisultatoSimulazione Risultato;
-    std::vector<double> Spessori; // m, of the layers from the inside
 };
 
 // Whether every number the outputs print or judge is finite: a run that converged may still
 // have been handed data so extreme that a figure overflows.
 bool RisultatoSimulazioneFinito(const RisultatoSimulazione& r);
+
+// What a run of a prepared simulation gave: nothing when it has results (into fatta), otherwise
+// the message of why not ("Simulazione interrotta: ...").
+std::optional<std::string> EsitoSimulazione(int giorni, RisultatoSimulazione r,
+                                            std::optional<SimulazioneEseguita>& fatta);
 
 // Nothing when the simulation ran (into fatta) or was not asked for; otherwise the message of
 // why it did not run. andamenti: keep the hourly and daily states the charts draw.

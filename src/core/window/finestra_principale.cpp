@@ -3,15 +3,20 @@
 #include "core/charts/grafici_calcolo.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 
 #include "core/calc/calcolo.h"
+#include "core/files/chiavi_simulazione.h"
 #include "core/files/win1252.h"
 #include "core/materials/carica_materiale.h"
 #include "core/model/caselle_visibili.h"
 #include "core/model/numeri.h"
 #include "core/model/validazione.h"
+#include "core/simulazione/righe_simulazione.h"
+#include "core/simulazione/uscita_simulazione.h"
 #include "core/verifiche/calcola_verifiche.h"
+#include "core/window/dialogo_simulazione.h"
 #include "core/window/passi.h"
 #include "core/window/unita_suono.h"
 
@@ -89,6 +94,7 @@ void FinestraPrincipale::Command1_Click() {
     if (!stato_.Command1Abilitato) {
         return;
     }
+    FermaSimulazione();
     const Passo passo(*this, PassoCorrezioneValori);
     const Esercizio prima = esercizio_;
     std::optional<RisultatiVerifiche> verifiche;
@@ -109,11 +115,84 @@ void FinestraPrincipale::Command1_Click() {
     stato_.Option2Abilitato[static_cast<int>(Vista::GraficiTermoIgrometrici)] = esercizio_.Termico;
     stato_.Option2Abilitato[static_cast<int>(Vista::GraficoAcustico)] = esercizio_.Acustico;
     stato_.Text2 = stato_.TestoStampa;
+    stato_.RigheVerifiche.clear();
     if (verifiche) {
         stato_.RigheVerifiche = RigheVerifiche(*verifiche);
         stato_.NoteVerifiche = NoteVerifiche(*verifiche);
         stato_.DisegniVerifiche = GraficiDelleVerifiche(esercizio_, *verifiche);
     }
+    PreparaSimulazioneDelCalcolo();
+}
+
+void FinestraPrincipale::PreparaSimulazioneDelCalcolo() {
+    if (!SimulazioneAttiva(esercizio_)) {
+        return;
+    }
+    LavoroSimulazione lavoro;
+    std::string errore;
+    const std::string cartella =
+        std::filesystem::path(stato_.PercorsoEsercizio).parent_path().string();
+    if (!PreparaSimulazione(esercizio_, cartella, LeggiFileTesto, lavoro.Preparata, errore)) {
+        dialoghi_.Messaggio(TitoloDatiSimulazione, "Simulazione non eseguita: " + errore,
+                            Icona::Esclamazione);
+        return;
+    }
+    lavoro.Preparata.Dati.Andamenti = true; // the "Verifiche" window draws them
+    lavoro.Numero = ++numeroSimulazione_;
+    giorniSimulazione_ = lavoro.Preparata.Giorni;
+    lavoro.Interruzione = interruzione_ = std::make_shared<std::atomic<bool>>(false);
+    daAvviare_ = std::move(lavoro);
+    stato_.SimulazioneInCorso = true;
+    stato_.AvanzamentoSimulazione = 0;
+}
+
+std::optional<LavoroSimulazione> FinestraPrincipale::SimulazioneDaAvviare() {
+    std::optional<LavoroSimulazione> lavoro = std::move(daAvviare_);
+    daAvviare_.reset();
+    return lavoro;
+}
+
+void FinestraPrincipale::AvanzamentoSimulazione(int numero, double quota) {
+    if (!stato_.SimulazioneInCorso || numero != numeroSimulazione_) {
+        return;
+    }
+    const int percento = static_cast<int>(std::clamp(quota, 0.0, 1.0) * 100);
+    stato_.AvanzamentoSimulazione = std::max(stato_.AvanzamentoSimulazione, percento);
+}
+
+void FinestraPrincipale::SimulazioneFinita(int numero, RisultatoSimulazione risultato) {
+    if (!stato_.SimulazioneInCorso || numero != numeroSimulazione_) {
+        return;
+    }
+    stato_.SimulazioneInCorso = false;
+    interruzione_.reset();
+    if (risultato.Interrotta) {
+        return;
+    }
+    std::optional<SimulazioneEseguita> fatta;
+    if (const auto messaggio = EsitoSimulazione(giorniSimulazione_, std::move(risultato), fatta)) {
+        dialoghi_.Messaggio(TitoloDatiSimulazione, *messaggio, Icona::Esclamazione);
+        return;
+    }
+    simulazione_ = std::move(fatta);
+    const std::vector<RigaVerifica> righe = RigheSimulazione(*simulazione_);
+    stato_.RigheVerifiche.insert(stato_.RigheVerifiche.end(), righe.begin(), righe.end());
+    stato_.Text2 += TestoSimulazione(simulazione_->Giorni, simulazione_->Risultato);
+}
+
+void FinestraPrincipale::Interrompi_Click() {
+    FermaSimulazione();
+}
+
+void FinestraPrincipale::FermaSimulazione() {
+    if (interruzione_) {
+        interruzione_->store(true);
+        interruzione_.reset();
+    }
+    daAvviare_.reset();
+    simulazione_.reset();
+    stato_.SimulazioneInCorso = false;
+    stato_.AvanzamentoSimulazione = 0;
 }
 
 void FinestraPrincipale::VaiACommand() {
@@ -121,6 +200,7 @@ void FinestraPrincipale::VaiACommand() {
 }
 
 void FinestraPrincipale::AzzeramentoGraficiETesto() {
+    FermaSimulazione();
     stato_.StampaAbilitata = false;
     stato_.Text2.clear();
     stato_.RigheVerifiche.clear();
@@ -215,6 +295,38 @@ bool FinestraPrincipale::DatiVerifiche_Ok(const DialogoDatiVerifiche& dialogo) {
         return false;
     }
     const Passo passo(*this, PassoDatiVerifiche);
+    if (dialogo.Applica(esercizio_)) {
+        Modifica();
+    }
+    return true;
+}
+
+void FinestraPrincipale::CheckSimulazione_Click(bool valore) {
+    if (CheckSimulazione() == valore) {
+        return;
+    }
+    const Passo passo(*this, PassoSimulazione);
+    const std::string chiave(ChiaveSimulazione);
+    if (valore) {
+        esercizio_.Simulazione[chiave] = "1";
+    } else if (esercizio_.Simulazione.size() == 1) {
+        esercizio_.Simulazione.erase(chiave);
+    } else {
+        esercizio_.Simulazione[chiave] = "0";
+    }
+    Modifica();
+}
+
+DialogoSimulazione FinestraPrincipale::DatiSimulazione_Click() const {
+    return DialogoSimulazione(esercizio_);
+}
+
+bool FinestraPrincipale::DatiSimulazione_Ok(const DialogoSimulazione& dialogo) {
+    if (const auto errore = dialogo.Controllo()) {
+        dialoghi_.Messaggio(TitoloDatiSimulazione, *errore, Icona::Esclamazione);
+        return false;
+    }
+    const Passo passo(*this, PassoDatiSimulazione);
     if (dialogo.Applica(esercizio_)) {
         Modifica();
     }

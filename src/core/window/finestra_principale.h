@@ -4,6 +4,8 @@
 // shows the state; every message goes through Dialoghi.
 
 #include <array>
+#include <atomic>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +16,8 @@
 #include "core/materials/voce_abaco.h"
 #include "core/model/esercizio.h"
 #include "core/porte/dialoghi.h"
+#include "core/simulazione/preparazione_simulazione.h"
+#include "core/simulazione/simulazione_esercizio.h"
 #include "core/verifiche/righe_verifiche.h"
 #include "core/window/avvio.h"
 #include "core/window/cronologia.h"
@@ -69,6 +73,11 @@ struct StatoFinestra {
     Grafici Disegni = GraficiAzzerati(true);
     int VersioneDisegni = 0;
 
+    // The transient simulation started by the last "Calcola": running, with its progress in
+    // percent (never going back), until its results arrive or it is stopped.
+    bool SimulazioneInCorso = false;
+    int AvanzamentoSimulazione = 0;
+
     bool Command1Abilitato = true; // "Calcola"
     // The print button Command3 and the menu entries "Anteprima di stampa" and "Stampa...".
     bool StampaAbilitata = false;
@@ -98,6 +107,16 @@ struct StatoFinestra {
     // Set while the schema is redrawn after appending a layer or for a new exercise: the middle
     // layers' absorption boxes then keep their state.
     bool MantieniInterni = false;
+};
+
+class DialogoSimulazione;
+
+// A run of the transient simulation for a worker thread: its number, its input and the flag
+// that stops it.
+struct LavoroSimulazione {
+    int Numero = 0;
+    SimulazionePreparata Preparata;
+    std::shared_ptr<std::atomic<bool>> Interruzione;
 };
 
 class FinestraPrincipale {
@@ -150,6 +169,28 @@ class FinestraPrincipale {
     // the exercise, an edit like any other when anything changed, and the dialog closes (true).
     DialogoDatiVerifiche DatiVerifiche_Click() const;
     bool DatiVerifiche_Ok(const DialogoDatiVerifiche& dialogo);
+    // The box "Simulazione dinamica (UNI EN 15026)": an edit that writes the key "simulazione"
+    // (off, an exercise that had no other simulation key loses it again).
+    bool CheckSimulazione() const { return SimulazioneAttiva(esercizio_); }
+    void CheckSimulazione_Click(bool valore);
+    // "Dati simulazione...": the dialog opened on the exercise's keys, and its "OK", which
+    // behaves as DatiVerifiche_Ok (title TitoloDatiSimulazione).
+    DialogoSimulazione DatiSimulazione_Click() const;
+    bool DatiSimulazione_Ok(const DialogoSimulazione& dialogo);
+    // "Calcola" with the box on and valid data prepares the simulation (a fault of its data is
+    // shown and nothing runs) and marks it running; the view takes the run, once, and hands it
+    // to a worker, which reports its progress and its result by the run's number. A report of
+    // a run that is no longer the running one is ignored. The simulation's verdicts join the
+    // rows of the "Verifiche" window and its section the report box.
+    std::optional<LavoroSimulazione> SimulazioneDaAvviare();
+    void AvanzamentoSimulazione(int numero, double quota);
+    void SimulazioneFinita(int numero, RisultatoSimulazione risultato);
+    // "Interrompi": the run stops and leaves no result; the steady results stay.
+    void Interrompi_Click();
+    // The simulation of the results on screen, for the technical report.
+    const std::optional<SimulazioneEseguita>& SimulazioneMostrata() const { return simulazione_; }
+    // Tells one run from the next: the charts are drawn again only for a new one.
+    int NumeroSimulazione() const { return numeroSimulazione_; }
     // The view selector.
     void Option2_Click(int indice);
     // The unit of the sound level: index 0 decibel, 1 watt, the unit now chosen.
@@ -285,6 +326,9 @@ class FinestraPrincipale {
     void DisegnaCorniciVuote();
     void InserisciStrato(bool aDestra);
     bool StratoSelezionatoValido() const;
+    // Stops the running simulation, if any, and drops its results.
+    void FermaSimulazione();
+    void PreparaSimulazioneDelCalcolo();
 
     Dialoghi& dialoghi_;
     Esercizio esercizio_;
@@ -294,6 +338,11 @@ class FinestraPrincipale {
     bool passoInCorso_ = false;
     std::string recupero_;
     ElencoFileRecenti recenti_;
+    std::optional<SimulazioneEseguita> simulazione_;
+    std::optional<LavoroSimulazione> daAvviare_;
+    std::shared_ptr<std::atomic<bool>> interruzione_;
+    int numeroSimulazione_ = 0;
+    int giorniSimulazione_ = 0;
 };
 
 } // namespace paretix

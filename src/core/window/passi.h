@@ -18,6 +18,8 @@ inline constexpr const char* PassoMaterialeDaAbaco = "caricamento materiale da a
 inline constexpr const char* PassoTipiCalcolo = "modifica tipi di calcolo";
 inline constexpr const char* PassoVerificheDiLegge = "modifica verifiche di legge";
 inline constexpr const char* PassoDatiVerifiche = "modifica dati per le verifiche";
+inline constexpr const char* PassoSimulazione = "modifica simulazione dinamica";
+inline constexpr const char* PassoDatiSimulazione = "modifica dati della simulazione";
 inline constexpr const char* PassoUnitaSuono = "cambio unità del disturbo sonoro";
 // "Calcola" writes the shown numbers in their normal form ("1.5" becomes "1,5").
 inline constexpr const char* PassoCorrezioneValori = "correzione dei valori";
