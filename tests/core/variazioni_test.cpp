@@ -103,7 +103,9 @@ TEST(Variazioni, TheSweepAgainstItsExerciseAndItsVariants) {
                                (v.Errore.empty() ? "" : " " + v.Errore);
             const auto dopo = prova::Righe(*ContenutoFileEsercizio(v.Esercizio));
             for (std::size_t k = 0; v.Valida && k < dopo.size(); ++k) {
-                riga += dopo[k] != prima[k] ? " riga " + std::to_string(k + 1) + " " + dopo[k] : "";
+                // A line past the end of the base exercise's file is new, so it differs.
+                const bool diversa = k >= prima.size() || dopo[k] != prima[k];
+                riga += diversa ? " riga " + std::to_string(k + 1) + " " + dopo[k] : "";
             }
             righe.push_back(riga);
         }

@@ -8,6 +8,7 @@
 #include "core/calc/conduttivita_equivalente.h"
 #include "core/files/clima_epw.h"
 #include "core/files/epw_orario.h"
+#include "core/model/limiti_clima.h"
 #include "core/model/numeri.h"
 #include "core/model/unita_misura.h"
 #include "core/simulazione/clima_simulazione.h"
@@ -65,7 +66,12 @@ std::pair<double, double> Stato(const std::string& testo, const std::string& chi
         throw Errore{"Il valore di " + chiave + " deve essere temperatura;umidità"};
     }
     const double θ = Numero(p[0], chiave), φ = Numero(p[1], chiave);
-    if (φ <= 0 || φ > 100 || θ < -70 || θ > 70) {
+    if (!TemperaturaClimaAmmessa(θ)) {
+        throw Errore{"Il valore di " + chiave + " è fuori campo (temperatura tra " +
+                     FormaGenerale(TemperaturaClimaMinima) + " e " +
+                     FormaGenerale(TemperaturaClimaMassima) + " °C)"};
+    }
+    if (φ <= 0 || φ > UmiditàClimaMassima) {
         throw Errore{"Il valore di " + chiave + " è fuori campo (umidità tra 0 e 100 %)"};
     }
     return {θ, φ / 100};
