@@ -8,6 +8,7 @@
 
 #include "core/charts/grafico_serie.h"
 #include "core/charts/scala.h"
+#include "core/files/dati_aggiuntivi.h"
 #include "core/relazione/relazione_simulazione.h"
 #include "core/simulazione/grafici_simulazione.h"
 #include "core/simulazione/preparazione_simulazione.h"
@@ -124,6 +125,11 @@ TEST(GraficiSimulazione, ChartsStayReadableAndTrueToTheirValues) {
                 }
             }
         }
+        // The abscissa spans the plot: the first point at its left edge, the last at its right.
+        const Linea* ultimo = TrovaLinea(grafici[0].second, "Curva1(120)");
+        ASSERT_NE(ultimo, nullptr);
+        EXPECT_DOUBLE_EQ(TrovaLinea(grafici[0].second, "Curva1(1)")->X1, 560);
+        EXPECT_DOUBLE_EQ(ultimo->X2, LarghezzaGraficoSerie - 300);
         // Water: the first segment rises on the chart exactly when the water rises.
         const Linea* primo = TrovaLinea(grafici[0].second, "Curva1(1)");
         ASSERT_NE(primo, nullptr);
@@ -170,6 +176,35 @@ TEST(GraficiSimulazione, TheReportDrawsWhatTheRunKept) {
             EXPECT_EQ(disegni[6], "Contenuto d'acqua attraverso la parete alla fine del giorno 2");
         }
     }
+}
+
+// Four captions take the legend's two rows, above the plot and off each other.
+TEST(GraficiSimulazione, ALongLegendWrapsAboveThePlot) {
+    DatiGraficoSerie d;
+    for (int k = 1; k <= 4; ++k) {
+        d.Curve.push_back({"interfaccia " + std::to_string(k), {0, 1}, {0, 1.0 * k}, RossoBGR});
+    }
+    const Superficie s = GraficoSerie(d);
+    prova::ControllaLeggibile(s, "legenda");
+    const double riga1 = TrovaEtichetta(s, "EtichettaLegenda(1)")->Alto;
+    const double riga4 = TrovaEtichetta(s, "EtichettaLegenda(4)")->Alto;
+    EXPECT_GT(riga4, riga1);
+    EXPECT_LT(riga4 + AltezzaTesto, MargineBanda);
+}
+
+// A run longer than a year keeps the hours of its last year only, and every day's profile.
+TEST(GraficiSimulazione, ALongRunKeepsItsLastYearOfHours) {
+    Esercizio e = test::PareteSimulata();
+    ASSERT_TRUE(ApplicaRigaDatiAggiuntivi(e, "simulazione.giorni=370"));
+    SimulazionePreparata p;
+    std::string errore;
+    ASSERT_TRUE(PreparaSimulazione(e, ".", LeggiFileTesto, p, errore)) << errore;
+    p.Dati.Andamenti = true;
+    const RisultatoSimulazione r = Simula(p.Dati);
+    ASSERT_TRUE(r.Riuscita);
+    EXPECT_EQ(r.Andamenti[0].θ.size(), 8760u);
+    EXPECT_EQ(r.ProfiliGiornalieri.size(), 370u);
+    EXPECT_EQ(r.AcquaMensile.size(), 12u);
 }
 
 // Without the hourly state or a kept day there is nothing to draw.

@@ -35,9 +35,10 @@ struct DatiGraficoSerie {
 
 // The curves as lines "Curva<k>(i)" (k from 1, one line per pair of neighbouring points whose
 // values are both finite), the legend "Legenda(k)" and "EtichettaLegenda(k)" in rows above the
-// plot, the abscissa's line "LineaAscisse" with its ticks "TaccaAscissa(k)" and labels
-// "EtichettaAscissa(k)" and its unit "EtichettaUnitaAscisse", the value axis of the other
-// charts, the level "LineaSoglia" with "EtichettaSoglia", the lines "LineaConfine(k)".
+// plot (room for two rows: a few short captions), the abscissa's line "LineaAscisse" with its ticks
+// "TaccaAscissa(k)" and labels "EtichettaAscissa(k)" and its unit "EtichettaUnitaAscisse", the
+// value axis of the other charts, the level "LineaSoglia" with "EtichettaSoglia", the lines
+// "LineaConfine(k)".
 Superficie GraficoSerie(const DatiGraficoSerie& d);
 
 // The series y(x) kept in at most 2·gruppi points: of each group of neighbouring points the
